@@ -1,0 +1,69 @@
+# Helpers shared by every folder's CMakeLists.txt.
+
+set(VELTRA_RESOURCE_DIR ${PROJECT_BINARY_DIR}/resources)
+file(MAKE_DIRECTORY ${VELTRA_RESOURCE_DIR})
+
+set(VELTRA_WARNINGS -Wall -Wextra -Wpedantic)
+if(VELTRA_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+if(VELTRA_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(veltra_add_subdirectories pattern)
+  file(GLOB children LIST_DIRECTORIES true CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${pattern})
+  list(SORT children)
+  foreach(child IN LISTS children)
+    if(EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
+
+# veltra_add_library(<name> [DEPENDS libs...]): a static library of every .cpp below
+# the calling folder. Include paths are rooted at platform/ and src/.
+function(veltra_add_library name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/platform ${PROJECT_SOURCE_DIR}/src)
+  target_compile_options(${name} PRIVATE ${VELTRA_WARNINGS})
+  target_compile_definitions(${name} PUBLIC VELTRA_RESOURCE_DIR="${VELTRA_RESOURCE_DIR}")
+  target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+endfunction()
+
+# veltra_add_test(<name> [DEPENDS libs...]): one GoogleTest binary of every .cpp in the
+# calling folder, registered with CTest.
+function(veltra_add_test name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${name} ${sources})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_options(${name} PRIVATE ${VELTRA_WARNINGS})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} veltra_testing GTest::gtest GTest::gmock)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()
+
+# veltra_add_benchmark(<name> [DEPENDS libs...]): a Google Benchmark binary of every
+# .cpp in the calling folder. Benchmarks are built with everything else and run by hand.
+function(veltra_add_benchmark name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${name} ${sources})
+  target_compile_options(${name} PRIVATE ${VELTRA_WARNINGS})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} benchmark::benchmark)
+endfunction()
+
+# veltra_add_fuzzer(<name> <source> [DEPENDS libs...]): a libFuzzer target. Its seed
+# corpus lives in corpus/<name>/ beside the source.
+function(veltra_add_fuzzer name source)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  add_executable(${name} ${source})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS})
+  set_property(GLOBAL APPEND PROPERTY VELTRA_FUZZERS "${name}|${CMAKE_CURRENT_SOURCE_DIR}/corpus/${name}")
+endfunction()

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <mutex>
+
+namespace platform {
+
+// The registry of process-wide shared instances. Each shared instance registers how to
+// return to its first-use state; tests call resetAll() between cases so that no case
+// sees another's singletons.
+class SharedInstances {
+public:
+    static void registerReset(std::function<void()> reset);
+    static void resetAll();
+};
+
+// A lazily created, resettable shared instance of T. Creation is safe when several
+// threads ask at the same moment.
+template <class T>
+class SharedInstance {
+public:
+    static std::shared_ptr<T> get()
+    {
+        std::lock_guard lock(mutex());
+        auto& slot = instance();
+        if (!slot) {
+            slot = std::make_shared<T>();
+            registerOnce();
+        }
+        return slot;
+    }
+
+    static void reset()
+    {
+        std::shared_ptr<T> old;
+        {
+            std::lock_guard lock(mutex());
+            old.swap(instance());
+        }
+    }
+
+private:
+    static std::mutex& mutex()
+    {
+        static std::mutex m;
+        return m;
+    }
+    static std::shared_ptr<T>& instance()
+    {
+        static std::shared_ptr<T> value;
+        return value;
+    }
+    static void registerOnce()
+    {
+        static std::once_flag registered;
+        std::call_once(registered, [] { SharedInstances::registerReset([] { reset(); }); });
+    }
+};
+
+} // namespace platform

@@ -1,0 +1,148 @@
+#include "foundation/Text.h"
+
+#include "foundation/Environment.h"
+
+#include <unicode/coll.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
+
+#include <functional>
+#include <memory>
+
+namespace platform::text {
+
+namespace {
+
+icu::UnicodeString toUnicode(std::string_view s)
+{
+    return icu::UnicodeString::fromUTF8(icu::StringPiece(s.data(), static_cast<int32_t>(s.size())));
+}
+
+std::string toUtf8(const icu::UnicodeString& s)
+{
+    std::string out;
+    s.toUTF8String(out);
+    return out;
+}
+
+// Decodes the code point at `i`, advancing it; malformed bytes decode as U+FFFD.
+char32_t nextCodePoint(std::string_view s, int32_t& i)
+{
+    UChar32 c;
+    U8_NEXT(reinterpret_cast<const uint8_t*>(s.data()), i, static_cast<int32_t>(s.size()), c);
+    return c < 0 ? 0xFFFD : static_cast<char32_t>(c);
+}
+
+std::string trim(std::string_view s, const std::function<bool(char32_t)>& isTrimmed)
+{
+    int32_t begin = 0;
+    const auto length = static_cast<int32_t>(s.size());
+    while (begin < length) {
+        int32_t next = begin;
+        if (!isTrimmed(nextCodePoint(s, next)))
+            break;
+        begin = next;
+    }
+    int32_t end = begin;
+    int32_t cursor = begin;
+    while (cursor < length) {
+        const char32_t c = nextCodePoint(s, cursor);
+        if (!isTrimmed(c))
+            end = cursor;
+    }
+    return std::string(s.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)));
+}
+
+} // namespace
+
+std::string trimSpacesAndTabs(std::string_view s)
+{
+    return trim(s, [](char32_t c) { return c == ' ' || c == '\t'; });
+}
+
+std::string trimWhitespace(std::string_view s)
+{
+    return trim(s, [](char32_t c) { return c == '\t' || u_charType(static_cast<UChar32>(c)) == U_SPACE_SEPARATOR; });
+}
+
+std::string trimWhitespaceAndNewlines(std::string_view s)
+{
+    return trim(s, [](char32_t c) { return u_isUWhiteSpace(static_cast<UChar32>(c)) != 0; });
+}
+
+bool isDecimalDigit(char32_t c)
+{
+    return u_charType(static_cast<UChar32>(c)) == U_DECIMAL_DIGIT_NUMBER;
+}
+
+bool isAllDecimalDigits(std::string_view s)
+{
+    if (s.empty())
+        return false;
+    int32_t i = 0;
+    while (i < static_cast<int32_t>(s.size())) {
+        if (!isDecimalDigit(nextCodePoint(s, i)))
+            return false;
+    }
+    return true;
+}
+
+std::size_t utf16Length(std::string_view s)
+{
+    return static_cast<std::size_t>(toUnicode(s).length());
+}
+
+std::string capitalizeFirst(std::string_view s)
+{
+    if (s.empty())
+        return {};
+    int32_t end = 0;
+    nextCodePoint(s, end);
+    auto first = toUnicode(s.substr(0, static_cast<std::size_t>(end)));
+    first.toUpper(icu::Locale(Environment::locale().c_str()));
+    return toUtf8(first) + std::string(s.substr(static_cast<std::size_t>(end)));
+}
+
+std::string toLower(std::string_view s)
+{
+    auto u = toUnicode(s);
+    u.toLower(icu::Locale(Environment::locale().c_str()));
+    return toUtf8(u);
+}
+
+std::string toUpper(std::string_view s)
+{
+    auto u = toUnicode(s);
+    u.toUpper(icu::Locale(Environment::locale().c_str()));
+    return toUtf8(u);
+}
+
+int localizedCaseInsensitiveCompare(std::string_view a, std::string_view b)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(icu::Locale(Environment::locale().c_str()), status));
+    if (U_FAILURE(status) || !collator)
+        return toUnicode(a).caseCompare(toUnicode(b), U_FOLD_CASE_DEFAULT);
+    collator->setStrength(icu::Collator::SECONDARY);
+    return static_cast<int>(collator->compare(toUnicode(a), toUnicode(b), status));
+}
+
+bool caseInsensitiveEquals(std::string_view a, std::string_view b)
+{
+    return toUnicode(a).caseCompare(toUnicode(b), U_FOLD_CASE_DEFAULT) == 0;
+}
+
+bool isValidUtf8(std::string_view s)
+{
+    int32_t i = 0;
+    while (i < static_cast<int32_t>(s.size())) {
+        UChar32 c;
+        U8_NEXT(reinterpret_cast<const uint8_t*>(s.data()), i, static_cast<int32_t>(s.size()), c);
+        if (c < 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace platform::text

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Text helpers over ICU. Strings are UTF-8.
+namespace platform::text {
+
+// Removes leading and trailing spaces and tabs.
+std::string trimSpacesAndTabs(std::string_view s);
+// Removes leading and trailing Unicode space separators (Zs) and tabs.
+std::string trimWhitespace(std::string_view s);
+// Removes leading and trailing Unicode white space, line breaks included.
+std::string trimWhitespaceAndNewlines(std::string_view s);
+
+bool isDecimalDigit(char32_t c);
+// True when every code point is a Unicode decimal digit (false for "").
+bool isAllDecimalDigits(std::string_view s);
+std::size_t utf16Length(std::string_view s);
+// Upper-cases the first character and leaves the rest.
+std::string capitalizeFirst(std::string_view s);
+std::string toLower(std::string_view s);
+std::string toUpper(std::string_view s);
+// <0, 0, >0 as a localised, case-insensitive comparison in the device's locale.
+int localizedCaseInsensitiveCompare(std::string_view a, std::string_view b);
+bool caseInsensitiveEquals(std::string_view a, std::string_view b);
+bool isValidUtf8(std::string_view s);
+
+} // namespace platform::text

@@ -1,0 +1,169 @@
+#include "foundation/UserDefaults.h"
+
+#include "foundation/AtomicFile.h"
+#include "foundation/Environment.h"
+#include "foundation/Log.h"
+#include "foundation/SharedInstances.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace platform {
+
+namespace {
+
+struct StandardDefaults {
+    std::mutex mutex;
+    std::unique_ptr<UserDefaults> defaults;
+};
+
+StandardDefaults& standardDefaults()
+{
+    static StandardDefaults* value = [] {
+        auto* created = new StandardDefaults();
+        SharedInstances::registerReset([created] {
+            std::lock_guard lock(created->mutex);
+            created->defaults.reset();
+        });
+        return created;
+    }();
+    return *value;
+}
+
+} // namespace
+
+UserDefaults& UserDefaults::standard()
+{
+    auto& holder = standardDefaults();
+    std::lock_guard lock(holder.mutex);
+    if (!holder.defaults)
+        holder.defaults = std::make_unique<UserDefaults>(Environment::preferencesDirectory() / "UserDefaults.json");
+    return *holder.defaults;
+}
+
+UserDefaults::UserDefaults(std::filesystem::path file)
+    : file_(std::move(file))
+{
+    load();
+}
+
+void UserDefaults::load()
+{
+    std::ifstream in(file_, std::ios::binary);
+    if (!in)
+        return;
+    std::ostringstream text;
+    text << in.rdbuf();
+    auto parsed = Dictionary::parse(text.str(), nullptr, false);
+    if (parsed.is_discarded() || !parsed.is_object()) {
+        Log::write("ERROR", "User defaults at " + file_.string() + " are unreadable; starting empty");
+        return;
+    }
+    values_ = std::move(parsed);
+}
+
+std::optional<Dictionary> UserDefaults::objectForKey(const std::string& key) const
+{
+    std::lock_guard lock(mutex_);
+    const auto found = values_.find(key);
+    if (found == values_.end())
+        return std::nullopt;
+    return *found;
+}
+
+std::optional<std::string> UserDefaults::stringForKey(const std::string& key) const
+{
+    const auto value = objectForKey(key);
+    if (!value || !value->is_string())
+        return std::nullopt;
+    return value->get<std::string>();
+}
+
+bool UserDefaults::boolForKey(const std::string& key) const
+{
+    const auto value = objectForKey(key);
+    if (!value)
+        return false;
+    if (value->is_boolean())
+        return value->get<bool>();
+    if (value->is_number())
+        return value->get<double>() != 0;
+    if (value->is_string()) {
+        const auto text = value->get<std::string>();
+        return text == "YES" || text == "yes" || text == "true" || text == "1";
+    }
+    return false;
+}
+
+long long UserDefaults::integerForKey(const std::string& key) const
+{
+    const auto value = objectForKey(key);
+    if (!value)
+        return 0;
+    if (value->is_number())
+        return static_cast<long long>(value->get<double>());
+    if (value->is_boolean())
+        return value->get<bool>() ? 1 : 0;
+    return 0;
+}
+
+double UserDefaults::doubleForKey(const std::string& key) const
+{
+    const auto value = objectForKey(key);
+    return value && value->is_number() ? value->get<double>() : 0.0;
+}
+
+void UserDefaults::setObject(const std::string& key, const Dictionary& value)
+{
+    std::lock_guard lock(mutex_);
+    values_[key] = value;
+    dirty_ = true;
+    write();
+}
+
+void UserDefaults::setString(const std::string& key, const std::string& value)
+{
+    setObject(key, Dictionary(value));
+}
+
+void UserDefaults::setBool(const std::string& key, bool value)
+{
+    setObject(key, Dictionary(value));
+}
+
+void UserDefaults::setInteger(const std::string& key, long long value)
+{
+    setObject(key, Dictionary(value));
+}
+
+void UserDefaults::setDouble(const std::string& key, double value)
+{
+    setObject(key, Dictionary(value));
+}
+
+void UserDefaults::removeObjectForKey(const std::string& key)
+{
+    std::lock_guard lock(mutex_);
+    if (values_.erase(key) == 0)
+        return;
+    dirty_ = true;
+    write();
+}
+
+bool UserDefaults::synchronize()
+{
+    std::lock_guard lock(mutex_);
+    return !dirty_ || write();
+}
+
+bool UserDefaults::write()
+{
+    if (!AtomicFile::write(file_, values_.dump(2, ' ', false, Dictionary::error_handler_t::replace))) {
+        Log::write("ERROR", "User defaults could not be written to " + file_.string());
+        return false;
+    }
+    dirty_ = false;
+    return true;
+}
+
+} // namespace platform

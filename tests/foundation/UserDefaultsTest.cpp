@@ -1,0 +1,69 @@
+#include "foundation/UserDefaults.h"
+
+#include "foundation/Environment.h"
+#include "foundation/SharedInstances.h"
+
+#include "support/VeltraTest.h"
+
+#include <fstream>
+#include <sstream>
+
+using platform::UserDefaults;
+
+namespace {
+
+std::string readFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+class UserDefaultsTest : public testing_support::VeltraTest {};
+
+TEST_F(UserDefaultsTest, ValuesSurviveAFreshInstanceAndRemovalPersists)
+{
+    auto& defaults = UserDefaults::standard();
+    defaults.setString("Corvex_EM", "ann@example.com");
+    defaults.setBool("flag", true);
+    defaults.setInteger("count", 7);
+    defaults.setObject("settings", {{"a", {1, 2}}});
+    defaults.removeObjectForKey("count");
+
+    platform::SharedInstances::resetAll();
+    auto& reopened = UserDefaults::standard();
+    EXPECT_EQ(reopened.stringForKey("Corvex_EM"), "ann@example.com");
+    EXPECT_TRUE(reopened.boolForKey("flag"));
+    EXPECT_EQ(reopened.integerForKey("count"), 0);
+    EXPECT_FALSE(reopened.objectForKey("count").has_value());
+    EXPECT_EQ(reopened.objectForKey("settings")->at("a").at(1), 2);
+    EXPECT_FALSE(reopened.stringForKey("flag").has_value());
+}
+
+TEST_F(UserDefaultsTest, ACorruptFileIsReportedOnceTreatedAsEmptyAndKeptUntilTheNextWrite)
+{
+    const auto file = platform::Environment::preferencesDirectory() / "UserDefaults.json";
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file) << "{ not json";
+
+    auto& defaults = UserDefaults::standard();
+    EXPECT_FALSE(defaults.objectForKey("anything").has_value());
+    EXPECT_TRUE(defaults.synchronize());
+    EXPECT_EQ(readFile(file), "{ not json");
+    const auto reports = std::count_if(logLines().begin(), logLines().end(),
+                                       [](const std::string& line) { return line.find("unreadable") != std::string::npos; });
+    EXPECT_EQ(reports, 1);
+
+    defaults.setString("k", "v");
+    EXPECT_NE(readFile(file).find("\"k\""), std::string::npos);
+}
+
+TEST_F(UserDefaultsTest, InvalidUtf8IsStoredWithoutThrowing)
+{
+    UserDefaults defaults(home() / "d.json");
+    EXPECT_NO_THROW(defaults.setString("bad", std::string("a\xff" "b")));
+    EXPECT_TRUE(defaults.synchronize());
+}

@@ -1,0 +1,53 @@
+#include "VeltraTest.h"
+
+#include "foundation/Environment.h"
+#include "foundation/Log.h"
+#include "foundation/RunLoop.h"
+#include "foundation/SharedInstances.h"
+
+#include <mutex>
+#include <random>
+
+namespace testing_support {
+
+std::filesystem::path makeTemporaryDirectory(const std::string& prefix)
+{
+    std::random_device random;
+    for (;;) {
+        auto path = std::filesystem::temp_directory_path() / (prefix + "-" + std::to_string(random()));
+        if (std::filesystem::create_directories(path))
+            return path;
+    }
+}
+
+void VeltraTest::SetUp()
+{
+    home_ = makeTemporaryDirectory("veltra-test");
+    platform::Environment::setHomeDirectory(home_);
+    platform::Environment::setResourceDirectory(VELTRA_RESOURCE_DIR);
+    platform::Environment::setLocale("en_US");
+    platform::Environment::setTimeZone("UTC");
+    platform::SharedInstances::resetAll();
+    platform::RunLoop::main().reset();
+    platform::RunLoop::main().bindToCurrentThread();
+    platform::RunLoop::main().useManualClock();
+    auto lines = std::make_shared<std::vector<std::string>>();
+    auto lock = std::make_shared<std::mutex>();
+    logLines_ = lines;
+    platform::Log::setSink([lines, lock](std::string_view category, std::string_view message) {
+        std::lock_guard guard(*lock);
+        lines->push_back(std::string(category) + ": " + std::string(message));
+    });
+}
+
+void VeltraTest::TearDown()
+{
+    platform::RunLoop::main().runUntilIdle();
+    platform::SharedInstances::resetAll();
+    platform::RunLoop::main().reset();
+    platform::Log::setSink([](std::string_view, std::string_view) {});
+    std::error_code ignored;
+    std::filesystem::remove_all(home_, ignored);
+}
+
+} // namespace testing_support
