@@ -1,5 +1,7 @@
 #pragma once
 
+#include <compare>
+
 namespace platform {
 
 // A moment as seconds since 1 January 1970 UTC.
