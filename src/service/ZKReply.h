@@ -1,0 +1,23 @@
+#pragma once
+
+#include "foundation/Dictionary.h"
+#include "service/ZKError.h"
+
+#include <optional>
+
+// The outcome of one request: the JSON document of a successful reply, or the error.
+struct ZKReply {
+    long status = 0;                 // HTTP status; 0 when no reply came
+    Dictionary json;                 // the reply's document (an empty object for no body)
+    std::optional<ZKError> error;
+
+    bool succeeded() const { return !error.has_value(); }
+
+    static ZKReply failure(ZKError error, long status = 0)
+    {
+        ZKReply reply;
+        reply.status = status;
+        reply.error = std::move(error);
+        return reply;
+    }
+};
