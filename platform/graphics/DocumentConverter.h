@@ -1,0 +1,40 @@
+#pragma once
+
+#include "graphics/Geometry.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform::graphics {
+
+// Converts a document to PDF, choosing the reader by the file name's extension (case
+// does not matter):
+// - png, jpg, jpeg, gif, tif, tiff, bmp, webp: a one-page PDF of `size` (the image's
+//   own size in points when `size` is 0 x 0) with the image drawn to fill the page;
+// - html, htm, xhtml: headings, paragraphs, lists and line breaks flowed over pages;
+// - rtf: its paragraphs flowed over pages;
+// - txt, text: its lines flowed over pages.
+// Text documents use `size` as their page size, or the locale's paper (US Letter in
+// the Americas that use it, A4 elsewhere) when it is 0 x 0.
+// Any other extension, pdf included, and bytes that the reader refuses (empty data,
+// data that is no image, not RTF, binary data) convert to nothing.
+class DocumentConverter {
+public:
+    static std::optional<std::vector<std::uint8_t>> convertToPdf(
+        std::string_view fileName, std::span<const std::uint8_t> bytes, Size size);
+
+    // Converts and stores the PDF at `destination` atomically: on failure nothing is
+    // written and an existing file there is left as it was.
+    static bool writePdf(std::string_view fileName, std::span<const std::uint8_t> bytes, Size size,
+        const std::filesystem::path& destination);
+
+    static bool canConvert(std::string_view fileName);
+    static Size paperSizeForLocale(std::string_view localeId);
+};
+
+} // namespace platform::graphics

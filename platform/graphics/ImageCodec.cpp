@@ -1,0 +1,183 @@
+#include "graphics/ImageCodec.h"
+
+#include <cairo.h>
+#include <gdk-pixbuf/gdk-pixbuf.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace platform::graphics {
+namespace {
+
+bool startsWith(std::span<const std::uint8_t> bytes, std::string_view prefix, std::size_t offset = 0)
+{
+    return bytes.size() >= offset + prefix.size()
+        && std::memcmp(bytes.data() + offset, prefix.data(), prefix.size()) == 0;
+}
+
+// The loader to use, chosen by signature so that no other loader of the system (vector
+// formats, icons) ever sees outside data.
+const char* loaderTypeFor(std::span<const std::uint8_t> bytes)
+{
+    if (startsWith(bytes, "\x89PNG\r\n\x1a\n"))
+        return "png";
+    if (startsWith(bytes, "\xff\xd8\xff"))
+        return "jpeg";
+    if (startsWith(bytes, "GIF87a") || startsWith(bytes, "GIF89a"))
+        return "gif";
+    if (startsWith(bytes, std::string_view("II*\0", 4)) || startsWith(bytes, std::string_view("MM\0*", 4)))
+        return "tiff";
+    if (startsWith(bytes, "BM"))
+        return "bmp";
+    if (startsWith(bytes, "RIFF") && startsWith(bytes, "WEBP", 8))
+        return "webp";
+    return nullptr;
+}
+
+struct ObjectUnref {
+    void operator()(gpointer object) const { g_object_unref(object); }
+};
+using LoaderHolder = std::unique_ptr<GdkPixbufLoader, ObjectUnref>;
+using PixbufHolder = std::unique_ptr<GdkPixbuf, ObjectUnref>;
+
+// Some loaders finish a truncated file without an error; the rows that were never
+// decoded tell such an image apart from a whole one.
+struct LoadProgress {
+    bool tooLarge = false;
+    int decodedBottom = 0;
+};
+
+void refuseHugeImages(GdkPixbufLoader* loader, int width, int height, gpointer data)
+{
+    if (static_cast<std::int64_t>(width) * height <= ImageCodec::maxDecodedPixels)
+        return;
+    static_cast<LoadProgress*>(data)->tooLarge = true;
+    gdk_pixbuf_loader_set_size(loader, 1, 1);
+}
+
+void noteDecodedRows(GdkPixbufLoader*, int, int y, int, int height, gpointer data)
+{
+    auto* progress = static_cast<LoadProgress*>(data);
+    progress->decodedBottom = std::max(progress->decodedBottom, y + height);
+}
+
+PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const char* type)
+{
+    LoaderHolder loader(gdk_pixbuf_loader_new_with_type(type, nullptr));
+    if (!loader)
+        return nullptr;
+    LoadProgress progress;
+    g_signal_connect(loader.get(), "size-prepared", G_CALLBACK(refuseHugeImages), &progress);
+    g_signal_connect(loader.get(), "area-updated", G_CALLBACK(noteDecodedRows), &progress);
+    GError* error = nullptr;
+    const bool written = gdk_pixbuf_loader_write(loader.get(), bytes.data(), bytes.size(), &error);
+    const bool closed = gdk_pixbuf_loader_close(loader.get(), written ? &error : nullptr);
+    g_clear_error(&error);
+    if (!written || !closed || progress.tooLarge)
+        return nullptr;
+    GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader.get());
+    if (!pixbuf || gdk_pixbuf_get_bits_per_sample(pixbuf) != 8 || progress.decodedBottom < gdk_pixbuf_get_height(pixbuf))
+        return nullptr;
+    return PixbufHolder(GDK_PIXBUF(g_object_ref(pixbuf)));
+}
+
+void copyRow(const guchar* source, int channels, std::uint32_t* target, int width)
+{
+    for (int x = 0; x < width; ++x, source += channels) {
+        const std::uint32_t alpha = channels == 4 ? source[3] : 255;
+        auto premultiplied = [alpha](std::uint32_t channel) { return (channel * alpha + 127) / 255; };
+        target[x] = (alpha << 24) | (premultiplied(source[0]) << 16) | (premultiplied(source[1]) << 8)
+            | premultiplied(source[2]);
+    }
+}
+
+ImagePtr imageFromPixbuf(GdkPixbuf* pixbuf)
+{
+    const int width = gdk_pixbuf_get_width(pixbuf);
+    const int height = gdk_pixbuf_get_height(pixbuf);
+    const int channels = gdk_pixbuf_get_n_channels(pixbuf);
+    if (channels != 3 && channels != 4)
+        return nullptr;
+    auto image = std::make_shared<Image>(width, height, 1.0);
+    cairo_surface_t* surface = image->surface();
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
+        return nullptr;
+    cairo_surface_flush(surface);
+    const guchar* pixels = gdk_pixbuf_read_pixels(pixbuf);
+    const int sourceStride = gdk_pixbuf_get_rowstride(pixbuf);
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    const int targetStride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < height; ++y) {
+        copyRow(pixels + static_cast<std::ptrdiff_t>(y) * sourceStride, channels,
+            reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * targetStride), width);
+    }
+    cairo_surface_mark_dirty(surface);
+    return image;
+}
+
+// Premultiplied ARGB over white gives plain RGB: colour + (255 - alpha).
+PixbufHolder opaquePixbufFrom(const Image& image)
+{
+    const int width = image.pixelWidth();
+    const int height = image.pixelHeight();
+    PixbufHolder pixbuf(gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height));
+    if (!pixbuf)
+        return nullptr;
+    cairo_surface_t* surface = image.surface();
+    cairo_surface_flush(surface);
+    const bool opaque = cairo_image_surface_get_format(surface) == CAIRO_FORMAT_RGB24;
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int sourceStride = cairo_image_surface_get_stride(surface);
+    guchar* pixels = gdk_pixbuf_get_pixels(pixbuf.get());
+    const int targetStride = gdk_pixbuf_get_rowstride(pixbuf.get());
+    for (int y = 0; y < height; ++y) {
+        const auto* source = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * sourceStride);
+        guchar* target = pixels + static_cast<std::ptrdiff_t>(y) * targetStride;
+        for (int x = 0; x < width; ++x, target += 3) {
+            const std::uint32_t argb = source[x];
+            const std::uint32_t background = opaque ? 0 : 255 - (argb >> 24);
+            target[0] = static_cast<guchar>(((argb >> 16) & 0xFF) + background);
+            target[1] = static_cast<guchar>(((argb >> 8) & 0xFF) + background);
+            target[2] = static_cast<guchar>((argb & 0xFF) + background);
+        }
+    }
+    return pixbuf;
+}
+
+} // namespace
+
+ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes)
+{
+    const char* type = loaderTypeFor(bytes);
+    if (!type)
+        return nullptr;
+    PixbufHolder pixbuf = loadPixbuf(bytes, type);
+    return pixbuf ? imageFromPixbuf(pixbuf.get()) : nullptr;
+}
+
+std::vector<std::uint8_t> ImageCodec::encodeJpeg(const Image& image, double quality)
+{
+    if (image.pixelWidth() <= 0 || image.pixelHeight() <= 0)
+        return {};
+    PixbufHolder pixbuf = opaquePixbufFrom(image);
+    if (!pixbuf)
+        return {};
+    const auto percent = std::to_string(static_cast<int>(std::lround(std::clamp(quality, 0.0, 1.0) * 100)));
+    gchar* buffer = nullptr;
+    gsize length = 0;
+    GError* error = nullptr;
+    const gboolean saved = gdk_pixbuf_save_to_buffer(
+        pixbuf.get(), &buffer, &length, "jpeg", &error, "quality", percent.c_str(), nullptr);
+    g_clear_error(&error);
+    std::vector<std::uint8_t> bytes;
+    if (saved)
+        bytes.assign(buffer, buffer + length);
+    g_free(buffer);
+    return bytes;
+}
+
+} // namespace platform::graphics

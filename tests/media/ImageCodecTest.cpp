@@ -1,0 +1,95 @@
+#include "MediaSamples.h"
+
+#include "support/VeltraTest.h"
+#include "graphics/ImageCodec.h"
+#include "graphics/ImageScaler.h"
+
+using namespace media_samples;
+using platform::graphics::ImageCodec;
+using platform::graphics::ImageScaler;
+using platform::graphics::Size;
+
+namespace {
+
+class ImageCodecTest : public testing_support::VeltraTest {};
+
+TEST_F(ImageCodecTest, DecodesEveryCommonFormatAtOnePointPerPixel)
+{
+    const auto source = makeSplitImage(40, 30);
+    for (const char* format : {"png", "jpeg", "bmp", "tiff"}) {
+        SCOPED_TRACE(format);
+        const auto image = ImageCodec::decode(encode(*source, format));
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(image->size(), (Size{40, 30}));
+        EXPECT_EQ(image->scale(), 1.0);
+        EXPECT_TRUE(isReddish(image->pixelAt(5, 15)));
+        EXPECT_TRUE(isBluish(image->pixelAt(35, 15)));
+    }
+    const auto gif = ImageCodec::decode(tinyGif());
+    ASSERT_NE(gif, nullptr);
+    EXPECT_EQ(gif->size(), (Size{2, 1}));
+    EXPECT_EQ(gif->pixelAt(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(gif->pixelAt(1, 0), 0xFF00FF00u);
+}
+
+TEST_F(ImageCodecTest, KeepsTransparencyOfPng)
+{
+    const auto source = makeImage(4, 4, [](int x, int) { return x < 2 ? 0x00000000u : 0x80FF0000u; });
+    const auto image = ImageCodec::decode(source->pngData());
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->pixelAt(0, 0) >> 24, 0u);
+    EXPECT_NEAR(static_cast<int>(image->pixelAt(3, 3) >> 24), 0x80, 1);
+    EXPECT_TRUE(isReddish(image->pixelAt(3, 3) | 0xFF000000u));
+}
+
+TEST_F(ImageCodecTest, RefusesWhatIsNoImage)
+{
+    const auto png = makeSplitImage(64, 64)->pngData();
+    EXPECT_EQ(ImageCodec::decode({}), nullptr);
+    EXPECT_EQ(ImageCodec::decode(bytesOf("just some text")), nullptr);
+    EXPECT_EQ(ImageCodec::decode(std::span(png).first(png.size() / 2)), nullptr);
+    EXPECT_EQ(ImageCodec::decode(std::span(png).first(8)), nullptr);
+    // Formats outside the common bitmap ones are not handed to other system loaders.
+    EXPECT_EQ(ImageCodec::decode(bytesOf("<svg xmlns='http://www.w3.org/2000/svg' width='4' height='4'/>")), nullptr);
+    EXPECT_EQ(ImageCodec::decode(bytesOf("%PDF-1.4\n")), nullptr);
+}
+
+TEST_F(ImageCodecTest, JpegQualityTradesSizeAndFlattensTransparencyOnWhite)
+{
+    const auto noisy = makeImage(64, 64, [](int x, int y) { return 0xFF000000u | ((x * 37 + y * 91) % 256) << 8 | (x * y % 256); });
+    const auto low = ImageCodec::encodeJpeg(*noisy, 0.1);
+    const auto high = ImageCodec::encodeJpeg(*noisy, 0.95);
+    ASSERT_FALSE(low.empty());
+    EXPECT_LT(low.size(), high.size());
+
+    const auto transparent = makeImage(16, 16, [](int, int) { return 0x00000000u; });
+    const auto decoded = ImageCodec::decode(ImageCodec::encodeJpeg(*transparent, 0.75));
+    ASSERT_NE(decoded, nullptr);
+    EXPECT_GT(decoded->pixelAt(8, 8) & 0xFF, 245u);
+    EXPECT_TRUE(ImageCodec::encodeJpeg(platform::graphics::Image(0, 0), 0.75).empty());
+}
+
+TEST_F(ImageCodecTest, RedrawScalesSmoothlyToAnyPointSize)
+{
+    const auto source = makeSplitImage(300, 200);
+    const auto wide = ImageScaler::redraw(*source, {1024, 1024 * 200.0 / 300});
+    ASSERT_NE(wide, nullptr);
+    EXPECT_EQ(wide->pixelWidth(), 1024);
+    EXPECT_EQ(wide->pixelHeight(), 683);
+    EXPECT_TRUE(isReddish(wide->pixelAt(100, 300)));
+    EXPECT_TRUE(isBluish(wide->pixelAt(900, 300)));
+    // Smooth scaling blends at the seam instead of jumping from red to blue.
+    const auto seam = ImageScaler::redraw(*source, {31, 20});
+    ASSERT_NE(seam, nullptr);
+    const std::uint32_t middle = seam->pixelAt(15, 10);
+    EXPECT_FALSE(isReddish(middle) || isBluish(middle)) << std::hex << middle;
+
+    const auto retina = ImageScaler::redraw(*source, {10, 5}, 2.0);
+    ASSERT_NE(retina, nullptr);
+    EXPECT_EQ(retina->pixelWidth(), 20);
+    EXPECT_EQ(retina->size(), (Size{10, 5}));
+    EXPECT_EQ(ImageScaler::redraw(*source, {0, 10}), nullptr);
+    EXPECT_EQ(ImageScaler::redraw(*source, {1e9, 10}), nullptr);
+}
+
+} // namespace

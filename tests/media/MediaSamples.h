@@ -1,0 +1,33 @@
+#pragma once
+
+#include "graphics/Image.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Small documents generated for the media tests: bitmaps of known colours in several
+// file formats, and the text of a PDF as poppler reads it.
+namespace media_samples {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A bitmap whose pixel (x, y) has the colour colourAt(x, y) as 0xAARRGGBB.
+platform::graphics::ImagePtr makeImage(int width, int height, const std::function<std::uint32_t(int, int)>& colourAt);
+// Left half red, right half blue.
+platform::graphics::ImagePtr makeSplitImage(int width, int height);
+// "png", "jpeg", "bmp" or "tiff" through the system's encoders.
+Bytes encode(const platform::graphics::Image& image, const char* format);
+// A 2 x 1 GIF: one red and one green pixel.
+Bytes tinyGif();
+
+Bytes bytesOf(std::string_view text);
+std::string pdfText(std::span<const std::uint8_t> pdf);
+
+bool isReddish(std::uint32_t argb);
+bool isBluish(std::uint32_t argb);
+
+} // namespace media_samples
