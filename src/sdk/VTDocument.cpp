@@ -1,0 +1,46 @@
+#include "sdk/VTDocument.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+
+namespace {
+
+// PDF readers accept the header anywhere in the first kilobyte.
+bool looksLikePdf(const std::vector<std::uint8_t>& bytes)
+{
+    constexpr std::string_view kHeader = "%PDF-";
+    const auto end = bytes.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(bytes.size(), 1024));
+    return std::search(bytes.begin(), end, kHeader.begin(), kHeader.end()) != end;
+}
+
+} // namespace
+
+VTDocument::VTDocument(const std::optional<std::string>& name, const std::optional<std::string>& path)
+    : name_(name.value_or(std::string()))
+    , pdfPath_(path.value_or(std::string()))
+{
+}
+
+std::shared_ptr<VTDocument> VTDocument::initWithNameAndPath(const std::optional<std::string>& name,
+                                                            const std::optional<std::string>& path)
+{
+    return std::make_shared<VTDocument>(name, path);
+}
+
+std::vector<std::uint8_t> VTDocument::data() const
+{
+    if (pdfPath_.empty()) {
+        return {};
+    }
+    std::ifstream file(pdfPath_, std::ios::binary);
+    if (!file) {
+        return {};
+    }
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (!file.eof() && file.fail()) {
+        return {};
+    }
+    return looksLikePdf(bytes) ? bytes : std::vector<std::uint8_t>();
+}

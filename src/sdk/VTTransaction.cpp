@@ -1,0 +1,113 @@
+#include "sdk/VTTransaction.h"
+
+#include "sdk/VTDocument.h"
+#include "sdk/VTSigner.h"
+#include "service/ZKIdentity.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isValidIndex(int index, std::size_t count)
+{
+    return index >= 0 && static_cast<std::size_t>(index) < count;
+}
+
+template <class T>
+void moveElement(std::vector<T>& items, int from, int to)
+{
+    if (!isValidIndex(from, items.size()) || !isValidIndex(to, items.size()) || from == to) {
+        return;
+    }
+    auto item = std::move(items[static_cast<std::size_t>(from)]);
+    items.erase(items.begin() + from);
+    items.insert(items.begin() + to, std::move(item));
+}
+
+// The signed-in user's own recipient as a person, not as a member of a group.
+bool isSendersOwnSigner(const VTSigner& signer)
+{
+    const auto email = ZKIdentity::sharedInstance()->email();
+    return !signer.isGroupContainingSender() && email && *email == signer.email();
+}
+
+// "name(3)", or "name(3).pdf" for "name.pdf".
+std::string numberedName(const std::string& name, int number)
+{
+    constexpr std::string_view kExtension = ".pdf";
+    const std::string counter = "(" + std::to_string(number) + ")";
+    if (name.size() > kExtension.size() && name.ends_with(kExtension)) {
+        return name.substr(0, name.size() - kExtension.size()) + counter + std::string(kExtension);
+    }
+    return name + counter;
+}
+
+} // namespace
+
+void VTTransaction::setOrderSigning(bool value)
+{
+    if (!value) {
+        const auto own = std::find_if(signers_.begin(), signers_.end(),
+                                      [](const auto& signer) { return isSendersOwnSigner(*signer); });
+        if (own != signers_.end()) {
+            std::rotate(signers_.begin(), own, own + 1);
+        }
+    }
+    orderSigning_ = value;
+}
+
+void VTTransaction::addSigner(const std::shared_ptr<VTSigner>& signer)
+{
+    if (!signer) {
+        return;
+    }
+    if (!isSendersOwnSigner(*signer)) {
+        signers_.push_back(signer);
+        return;
+    }
+    senderVisible_ = true;
+    if (orderSigning_) {
+        signers_.push_back(signer);
+    } else {
+        signers_.insert(signers_.begin(), signer);
+    }
+}
+
+void VTTransaction::changePlaceOfSignerWithIndexToIndex(int from, int to)
+{
+    moveElement(signers_, from, to);
+}
+
+void VTTransaction::addDocument(const std::shared_ptr<VTDocument>& document)
+{
+    addDocumentAtIndex(document, static_cast<int>(documents_.size()));
+}
+
+void VTTransaction::addDocumentAtIndex(const std::shared_ptr<VTDocument>& document, int index)
+{
+    if (!document) {
+        return;
+    }
+    document->setName(getGoodDocNameCurrentNameAndNumber(document->name(), document->name(), 1));
+    const auto position = std::clamp<std::size_t>(static_cast<std::size_t>(std::max(index, 0)), 0, documents_.size());
+    documents_.insert(documents_.begin() + static_cast<std::ptrdiff_t>(position), document);
+}
+
+void VTTransaction::changePlaceOfDocumentWithIndexToIndex(int from, int to)
+{
+    moveElement(documents_, from, to);
+}
+
+std::string VTTransaction::getGoodDocNameCurrentNameAndNumber(const std::string& docName,
+                                                              const std::string& currentName, int number) const
+{
+    const auto taken = [this](const std::string& name) {
+        return std::any_of(documents_.begin(), documents_.end(),
+                           [&name](const auto& document) { return document->name() == name; });
+    };
+    std::string candidate = currentName;
+    while (taken(candidate)) {
+        candidate = numberedName(docName, number++);
+    }
+    return candidate;
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "foundation/Dictionary.h"
+#include "sdk/VeltraCreateTransactionDelegate.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform::ui {
+class ViewController;
+}
+
+class VeltraDelegate;
+class VeltraSynchronizationQueueDelegate;
+class VeltraColorPaletteDelegate;
+class VTDocument;
+class VTTransaction;
+
+// The facade through which a host application drives the SDK. One instance, made on
+// first use of `dashboard()`; reset between tests through platform::SharedInstances.
+// Used on the main thread; callbacks arrive on the main thread.
+class Veltra {
+public:
+    // Receives {"data": payload} or {"error": error} (or the plain transaction dictionary
+    // where a call says so).
+    using Callback = std::function<void(const Dictionary&)>;
+
+    // The facade. Every call pushes the facade's log level into ZKLogger's threshold.
+    static std::shared_ptr<Veltra> dashboard();
+
+    int logLevel() const { return logLevel_; }
+    void setLogLevel(int level);
+
+    const std::string& serverAddress() const { return serverAddress_; }
+    void setServerAddress(const std::string& address);
+
+    // The host controller on which the SDK's screens are shown. A null controller is not
+    // accepted; an accepted one has its navigation bar hidden and its swipe-back gesture
+    // disabled.
+    std::shared_ptr<platform::ui::ViewController> rootViewController() const { return rootViewController_; }
+    void setRootViewController(const std::shared_ptr<platform::ui::ViewController>& controller);
+
+    // Delegates are held weakly.
+    std::shared_ptr<VeltraDelegate> delegate() const { return delegate_.lock(); }
+    void setDelegate(const std::shared_ptr<VeltraDelegate>& delegate) { delegate_ = delegate; }
+    std::shared_ptr<VeltraCreateTransactionDelegate> createTransactionDelegate() const
+    {
+        return createTransactionDelegate_.lock();
+    }
+    void setCreateTransactionDelegate(const std::shared_ptr<VeltraCreateTransactionDelegate>& delegate)
+    {
+        createTransactionDelegate_ = delegate;
+    }
+    std::shared_ptr<VeltraSynchronizationQueueDelegate> synchronizationQueueDelegate() const;
+    void setSynchronizationQueueDelegate(const std::shared_ptr<VeltraSynchronizationQueueDelegate>& delegate);
+    std::shared_ptr<VeltraColorPaletteDelegate> colorPaletteDelegate() const;
+    void setColorPaletteDelegate(const std::shared_ptr<VeltraColorPaletteDelegate>& delegate);
+
+    // Sign-in against the service: {"data": the login reply} or {"error": error}.
+    void loginWithEmailPasswordAndCallback(const std::string& email, const std::string& password,
+                                           const Callback& callback);
+    // {"data": ...} or {"error": error}; the local identity is cleared either way.
+    void logoutWithCallback(const Callback& callback);
+
+    // YES for a well-formed e-mail address: the pattern plus at most 254 characters in
+    // all, at most 64 before the "@", domain labels of 1 to 63 characters. No for nullopt.
+    static bool isEmailFormatValid(const std::optional<std::string>& email);
+    // Calling codes (without "+") of the embargoed countries; unknown ones are skipped.
+    std::vector<std::string> embargoedCallingCodes() const;
+
+    // Makes sure the transaction and its documents are stored, fetching them when needed:
+    // {"data": {"guid", "title", "postingStatus"}} or {"error": error}.
+    void preFetchTransactionWithGUIDAndCallback(const std::string& guid, const Callback& callback);
+    // With cached set and the transaction stored: its transaction dictionary at once (no
+    // "data" wrapper). Otherwise fetched: {"data": ...} or {"error": error}.
+    void transactionWithGUIDCachedWithCallback(const std::string& guid, bool cached, const Callback& callback);
+
+    // Closes the SDK's screens; the host hears didExitSDK.
+    void exitSDK();
+
+    // The PDF that another application opened into the host, or nullopt.
+    static std::optional<std::string> previewLoadPath();
+    static void setPreviewLoadPath(std::optional<std::string> path);
+
+    // The composer. Each hides the host's navigation bar and swipe-back gesture, then
+    // shows the create/edit transaction page; false when the page could not be shown.
+    bool startEditingTransactionWithGuid(const std::optional<std::string>& guid, bool canAddDocuments,
+                                         bool canDeleteDocuments, bool canReorderDocuments);
+    bool createAndStartEditTransactionWithDocuments(
+        const std::optional<std::vector<std::shared_ptr<VTDocument>>>& documents, bool canAddDocuments,
+        bool canDeleteDocuments, bool canReorderDocuments);
+    bool createAndStartEditWithTransaction(const std::shared_ptr<VTTransaction>& transaction, bool canAddDocuments,
+                                           bool canDeleteDocuments, bool canReorderDocuments);
+
+    // The create/edit page's delegate messages, forwarded to the host's create delegate
+    // when it implements them.
+    void createTransactionPageAddDocumentButtonTappedWithCreateTransactionVCWithCallBack(
+        const std::shared_ptr<platform::ui::ViewController>& page,
+        const VeltraCreateTransactionDelegate::AddDocumentCallback& callback);
+    void createTransactionPageCloseButtonTappedWithCreateTransactionVC(
+        const std::shared_ptr<platform::ui::ViewController>& page);
+
+private:
+    void hideNavigationAndPopGesture();
+
+    int logLevel_ = 7;
+    std::string serverAddress_;
+    std::shared_ptr<platform::ui::ViewController> rootViewController_;
+    std::weak_ptr<VeltraDelegate> delegate_;
+    std::weak_ptr<VeltraCreateTransactionDelegate> createTransactionDelegate_;
+    std::weak_ptr<VeltraSynchronizationQueueDelegate> synchronizationQueueDelegate_;
+    std::weak_ptr<VeltraColorPaletteDelegate> colorPaletteDelegate_;
+    std::optional<std::string> previewLoadPath_;
+};
