@@ -1,0 +1,38 @@
+#pragma once
+
+#include "fakes/FakeSigningService.h"
+#include "foundation/RunLoop.h"
+#include "service/ZKServerSettings.h"
+#include "support/VeltraTest.h"
+
+#include <functional>
+
+namespace fakes {
+
+// A test case with the stand-in service running and the SDK pointed at it. Requests run
+// on worker threads; waitFor() runs the main loop until their completions have come.
+class FakeServiceTest : public testing_support::VeltraTest {
+protected:
+    void SetUp() override
+    {
+        VeltraTest::SetUp();
+        ASSERT_TRUE(service.start());
+        ZKServerSettings::sharedInstance()->setServerAddress(service.address());
+    }
+
+    void TearDown() override
+    {
+        service.stop();
+        VeltraTest::TearDown();
+    }
+
+    // Runs the main loop until the condition holds (at most 10 s of real time).
+    static bool waitFor(const std::function<bool()>& condition)
+    {
+        return platform::RunLoop::main().runUntil(condition, 10);
+    }
+
+    FakeSigningService service;
+};
+
+} // namespace fakes
