@@ -1,0 +1,401 @@
+#include "store/ZKCoreDataManager.h"
+
+#include "foundation/Environment.h"
+#include "foundation/Text.h"
+#include "model/ZKDocument.h"
+#include "model/ZKElement.h"
+#include "model/ZKParticipant.h"
+#include "model/ZKPredefinedActions.h"
+#include "model/ZKTransaction.h"
+#include "model/ZKValidation.h"
+#include "store/SqliteDatabase.h"
+#include "store/StoreRowReader.h"
+#include "store/StoreRowWriter.h"
+#include "store/StoreSchema.h"
+#include "support/ZKLogger.h"
+
+#include <algorithm>
+#include <chrono>
+#include <unordered_set>
+
+namespace {
+
+using Entity = VeltManagedObject::Entity;
+
+constexpr int kErrorLogLevel = 3;
+
+ZKError storeError(const std::string& description)
+{
+    ZKLogger::logLevel(description, kErrorLogLevel);
+    return ZKError::make(ZKError::storeFailure, description);
+}
+
+// SQLite keeps a write-ahead log and a shared-memory index beside the file; they belong
+// to it and move with it.
+const char* const kCompanionSuffixes[] = {"-wal", "-shm", "-journal"};
+
+std::optional<std::filesystem::path> setAside(const std::filesystem::path& file)
+{
+    const auto stamp = std::chrono::duration_cast<std::chrono::seconds>(
+                           std::chrono::system_clock::now().time_since_epoch())
+                           .count();
+    auto target = file;
+    target += ".corrupt-" + std::to_string(stamp);
+    std::error_code error;
+    std::filesystem::rename(file, target, error);
+    if (error) {
+        return std::nullopt;
+    }
+    for (const char* suffix : kCompanionSuffixes) {
+        auto companion = file;
+        companion += suffix;
+        auto companionTarget = target;
+        companionTarget += suffix;
+        std::filesystem::rename(companion, companionTarget, error);
+    }
+    return target;
+}
+
+struct Opened {
+    std::unique_ptr<SqliteDatabase> database;
+    StoreSchema::Outcome outcome = StoreSchema::Outcome::failed;
+    std::string message;
+};
+
+Opened openAndPrepare(const std::filesystem::path& file)
+{
+    Opened opened;
+    std::error_code ignored;
+    std::filesystem::create_directories(file.parent_path(), ignored);
+    auto status = SqliteDatabase::OpenStatus::cannotOpen;
+    opened.database = SqliteDatabase::open(file, status, opened.message);
+    if (!opened.database) {
+        opened.outcome = status == SqliteDatabase::OpenStatus::notADatabase ? StoreSchema::Outcome::corrupt
+                                                                            : StoreSchema::Outcome::failed;
+        return opened;
+    }
+    opened.outcome = StoreSchema::prepare(*opened.database, opened.message);
+    if (opened.outcome != StoreSchema::Outcome::ready) {
+        opened.database.reset();
+    }
+    return opened;
+}
+
+bool sameGuid(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && platform::text::caseInsensitiveEquals(a, b);
+}
+
+} // namespace
+
+std::filesystem::path ZKCoreDataManager::defaultStorePath()
+{
+    return platform::Environment::preferencesDirectory() / "VeltCoreDB.sqlite";
+}
+
+int ZKCoreDataManager::currentSchemaVersion()
+{
+    return StoreSchema::currentVersion();
+}
+
+ZKCoreDataManager::OpenResult ZKCoreDataManager::open(const std::filesystem::path& file)
+{
+    OpenResult result;
+    auto opened = openAndPrepare(file);
+    if (opened.outcome == StoreSchema::Outcome::tooNew) {
+        result.error = storeError("The store " + file.string() + " cannot be opened: " + opened.message);
+        return result;
+    }
+    if (opened.outcome != StoreSchema::Outcome::ready) {
+        // A file we cannot read is kept for whoever wants to recover it; a fresh store
+        // takes its place so the SDK can go on working.
+        result.setAsidePath = setAside(file);
+        if (!result.setAsidePath) {
+            result.error = storeError("The store " + file.string() + " cannot be read (" + opened.message +
+                                      ") and cannot be moved aside");
+            return result;
+        }
+        result.error = storeError("The store " + file.string() + " could not be read (" + opened.message +
+                                  "); it was moved to " + result.setAsidePath->string() + " and a new store begun");
+        opened = openAndPrepare(file);
+        if (opened.outcome != StoreSchema::Outcome::ready) {
+            result.error = storeError("A new store cannot be made at " + file.string() + ": " + opened.message);
+            return result;
+        }
+    }
+    result.manager.reset(new ZKCoreDataManager(file, std::move(opened.database)));
+    return result;
+}
+
+ZKCoreDataManager::ZKCoreDataManager(std::filesystem::path file, std::unique_ptr<SqliteDatabase> database)
+    : file_(std::move(file)), database_(std::move(database)),
+      reader_(std::make_unique<StoreRowReader>(*database_)), writer_(std::make_unique<StoreRowWriter>(*database_))
+{
+    const auto lastIDs = reader_->lastRowIDs();
+    for (std::size_t entity = 0; entity < lastIDs.size(); ++entity) {
+        lastObjectIDs_[static_cast<int>(entity)] = lastIDs[entity];
+    }
+}
+
+ZKCoreDataManager::~ZKCoreDataManager() = default;
+
+std::int64_t ZKCoreDataManager::nextObjectID(Entity entity)
+{
+    return ++lastObjectIDs_[static_cast<int>(entity)];
+}
+
+void ZKCoreDataManager::insertObject(const std::shared_ptr<VeltManagedObject>& object)
+{
+    if (object->objectID() != 0) {
+        return;
+    }
+    object->attachToStore(shared_from_this(), nextObjectID(object->entity()));
+    if (object->entity() == Entity::Transaction) {
+        transactions_[object->objectID()] = std::static_pointer_cast<ZKTransaction>(object);
+    }
+    objectDidChange(object);
+}
+
+void ZKCoreDataManager::objectDidChange(const std::shared_ptr<VeltManagedObject>& object)
+{
+    if (object->isPendingSave() || object->isDeleted() || object->store().get() != this) {
+        return;
+    }
+    object->setPendingSave(true);
+    pending_.push_back(object);
+}
+
+void ZKCoreDataManager::collectOwned(const std::shared_ptr<VeltManagedObject>& object,
+                                     std::vector<std::shared_ptr<VeltManagedObject>>& into) const
+{
+    into.push_back(object);
+    switch (object->entity()) {
+    case Entity::Transaction: {
+        auto& transaction = static_cast<ZKTransaction&>(*object);
+        for (const auto& document : transaction.documents()) {
+            collectOwned(document, into);
+        }
+        into.insert(into.end(), transaction.participants().begin(), transaction.participants().end());
+        if (const auto& actions = transaction.predefinedActionsIfAny()) {
+            into.push_back(actions);
+        }
+        break;
+    }
+    case Entity::Document:
+        for (const auto& element : static_cast<ZKDocument&>(*object).elements()) {
+            collectOwned(element, into);
+        }
+        break;
+    case Entity::Element:
+        if (const auto& validation = static_cast<ZKElement&>(*object).validation()) {
+            into.push_back(validation);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void ZKCoreDataManager::deleteObject(const std::shared_ptr<VeltManagedObject>& object)
+{
+    if (object->isDeleted() || object->store().get() != this) {
+        return;
+    }
+    std::vector<std::shared_ptr<VeltManagedObject>> owned;
+    collectOwned(object, owned);
+    for (const auto& item : owned) {
+        item->markDeleted();
+        deleted_.push_back(item);
+    }
+    // The owner no longer lists a deleted object.
+    if (object->entity() == Entity::Document) {
+        if (const auto transaction = static_cast<ZKDocument&>(*object).transaction()) {
+            transaction->removeDocument(std::static_pointer_cast<ZKDocument>(object));
+        }
+    } else if (object->entity() == Entity::Participant) {
+        if (const auto transaction = static_cast<ZKParticipant&>(*object).transaction()) {
+            transaction->removeParticipant(std::static_pointer_cast<ZKParticipant>(object));
+        }
+    } else if (object->entity() == Entity::Element) {
+        if (const auto document = static_cast<ZKElement&>(*object).document()) {
+            document->detachElement(static_cast<ZKElement*>(object.get()));
+        }
+    }
+}
+
+bool ZKCoreDataManager::hasChanges() const
+{
+    return !pending_.empty() || !deleted_.empty();
+}
+
+std::optional<ZKError> ZKCoreDataManager::writePending()
+{
+    for (const auto& object : deleted_) {
+        if (!writer_->remove(*object)) {
+            return storeError("Deleting from the store failed: " + database_->lastErrorMessage());
+        }
+    }
+    for (const auto& object : pending_) {
+        if (!object->isDeleted() && !writer_->write(*object)) {
+            return storeError("Writing to the store failed: " + database_->lastErrorMessage());
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<ZKError> ZKCoreDataManager::save()
+{
+    if (!hasChanges()) {
+        return std::nullopt;
+    }
+    if (!database_->execute("BEGIN IMMEDIATE")) {
+        return storeError("The store cannot be written: " + database_->lastErrorMessage());
+    }
+    auto error = writePending();
+    if (!error && !database_->execute("COMMIT")) {
+        error = storeError("The store cannot be written: " + database_->lastErrorMessage());
+    }
+    if (error) {
+        database_->execute("ROLLBACK");
+        return error;
+    }
+    finishSave();
+    return std::nullopt;
+}
+
+void ZKCoreDataManager::finishSave()
+{
+    for (const auto& object : pending_) {
+        object->setPendingSave(false);
+    }
+    for (const auto& object : deleted_) {
+        object->setPendingSave(false);
+        if (object->entity() == Entity::Transaction) {
+            transactions_.erase(object->objectID());
+        }
+    }
+    pending_.clear();
+    deleted_.clear();
+}
+
+std::shared_ptr<ZKTransaction> ZKCoreDataManager::loadTransaction(std::int64_t rowID)
+{
+    if (const auto found = transactions_.find(rowID); found != transactions_.end()) {
+        return found->second;
+    }
+    auto transaction = reader_->loadTransaction(rowID, shared_from_this());
+    if (transaction) {
+        transactions_.emplace(rowID, transaction);
+    }
+    return transaction;
+}
+
+std::shared_ptr<ZKTransaction> ZKCoreDataManager::transactionWithGuid(const std::string& guid)
+{
+    if (guid.empty()) {
+        return nullptr;
+    }
+    for (const auto& object : pending_) {
+        if (object->entity() == Entity::Transaction && !object->isDeleted() &&
+            sameGuid(static_cast<ZKTransaction&>(*object).guid(), guid)) {
+            return std::static_pointer_cast<ZKTransaction>(object);
+        }
+    }
+    for (const auto rowID : reader_->transactionRowsWithGuid(guid)) {
+        auto transaction = loadTransaction(rowID);
+        // A row whose object was deleted or renamed in memory does not count.
+        if (transaction && !transaction->isDeleted() && sameGuid(transaction->guid(), guid)) {
+            return transaction;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::shared_ptr<ZKTransaction>> ZKCoreDataManager::allTransactions()
+{
+    std::vector<std::shared_ptr<ZKTransaction>> transactions;
+    std::unordered_set<std::int64_t> seen;
+    for (const auto rowID : reader_->allTransactionRows()) {
+        auto transaction = loadTransaction(rowID);
+        if (transaction && !transaction->isDeleted()) {
+            transactions.push_back(transaction);
+            seen.insert(rowID);
+        }
+    }
+    for (const auto& [rowID, transaction] : transactions_) {
+        if (!seen.contains(rowID) && !transaction->isDeleted()) {
+            transactions.push_back(transaction);
+        }
+    }
+    std::stable_sort(transactions.begin(), transactions.end(),
+                     [](const auto& a, const auto& b) { return a->lastUpdate() > b->lastUpdate(); });
+    return transactions;
+}
+
+namespace {
+
+// The elements whose radio group may differ in memory from their stored row.
+std::vector<std::shared_ptr<ZKElement>> elementsTouchedBy(const std::vector<std::shared_ptr<VeltManagedObject>>& objects)
+{
+    std::vector<std::shared_ptr<ZKElement>> elements;
+    for (const auto& object : objects) {
+        switch (object->entity()) {
+        case Entity::Element:
+            elements.push_back(std::static_pointer_cast<ZKElement>(object));
+            break;
+        case Entity::Validation:
+            if (auto element = static_cast<ZKValidation&>(*object).element()) {
+                elements.push_back(std::move(element));
+            }
+            break;
+        case Entity::Document: {
+            const auto& owned = static_cast<ZKDocument&>(*object).elements();
+            elements.insert(elements.end(), owned.begin(), owned.end());
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return elements;
+}
+
+std::optional<std::string> radioGroupInMemory(const ZKElement& element, const std::string& approvalIdent,
+                                              const std::string& documentIdent)
+{
+    const auto document = element.document();
+    const auto& validation = element.validation();
+    if (element.isDeleted() || element.type() != "Radio" || element.approval() != approvalIdent || !document ||
+        document->isDeleted() || document->ident() != documentIdent || !validation || validation->isDeleted()) {
+        return std::nullopt;
+    }
+    return validation->groupName();
+}
+
+} // namespace
+
+std::vector<std::string> ZKCoreDataManager::radioGroupNames(const std::string& approvalIdent,
+                                                            const std::string& documentIdent)
+{
+    std::unordered_map<std::int64_t, std::string> groups;
+    for (auto& [elementID, group] : reader_->radioGroups(approvalIdent, documentIdent)) {
+        groups.emplace(elementID, std::move(group));
+    }
+    auto touched = elementsTouchedBy(pending_);
+    const auto touchedByDeletion = elementsTouchedBy(deleted_);
+    touched.insert(touched.end(), touchedByDeletion.begin(), touchedByDeletion.end());
+    for (const auto& element : touched) {
+        groups.erase(element->objectID());
+        if (auto group = radioGroupInMemory(*element, approvalIdent, documentIdent)) {
+            groups.emplace(element->objectID(), std::move(*group));
+        }
+    }
+    std::vector<std::string> names;
+    std::unordered_set<std::string> seen;
+    for (auto& [elementID, group] : groups) {
+        if (seen.insert(group).second) {
+            names.push_back(group);
+        }
+    }
+    return names;
+}
