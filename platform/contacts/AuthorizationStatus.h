@@ -1,0 +1,7 @@
+#pragma once
+
+namespace platform::contacts {
+
+enum class AuthorizationStatus { notDetermined, restricted, denied, authorized };
+
+} // namespace platform::contacts
