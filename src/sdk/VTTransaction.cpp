@@ -73,6 +73,14 @@ void VTTransaction::addSigner(const std::shared_ptr<VTSigner>& signer)
     }
 }
 
+void VTTransaction::removeSignerWithIndex(int index)
+{
+    if (!isValidIndex(index, signers_.size())) {
+        return;
+    }
+    signers_.erase(signers_.begin() + index);
+}
+
 void VTTransaction::changePlaceOfSignerWithIndexToIndex(int from, int to)
 {
     moveElement(signers_, from, to);
@@ -91,6 +99,14 @@ void VTTransaction::addDocumentAtIndex(const std::shared_ptr<VTDocument>& docume
     document->setName(getGoodDocNameCurrentNameAndNumber(document->name(), document->name(), 1));
     const auto position = std::clamp<std::size_t>(static_cast<std::size_t>(std::max(index, 0)), 0, documents_.size());
     documents_.insert(documents_.begin() + static_cast<std::ptrdiff_t>(position), document);
+}
+
+void VTTransaction::removeDocumentWithIndex(int index)
+{
+    if (!isValidIndex(index, documents_.size())) {
+        return;
+    }
+    documents_.erase(documents_.begin() + index);
 }
 
 void VTTransaction::changePlaceOfDocumentWithIndexToIndex(int from, int to)
