@@ -20,8 +20,10 @@ void ZKDocument::addElement(const std::shared_ptr<ZKElement>& element)
     elements_.push_back(element);
 }
 
-void ZKDocument::removeElement(const std::shared_ptr<ZKElement>& element)
+void ZKDocument::removeElement(const std::shared_ptr<ZKElement>& elementToRemove)
 {
+    // A copy: the argument may be the list entry that is erased.
+    const auto element = elementToRemove;
     detachElement(element.get());
     if (const auto owner = store()) {
         owner->deleteObject(element);

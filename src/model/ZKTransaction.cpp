@@ -68,16 +68,19 @@ void ZKTransaction::addParticipant(const std::shared_ptr<ZKParticipant>& partici
     placeByOrder(participants_, participant);
 }
 
-void ZKTransaction::removeDocument(const std::shared_ptr<ZKDocument>& document)
+void ZKTransaction::removeDocument(const std::shared_ptr<ZKDocument>& documentToRemove)
 {
+    // A copy: the argument may be the list entry that is erased.
+    const auto document = documentToRemove;
     eraseItem(documents_, document.get());
     if (const auto owner = store()) {
         owner->deleteObject(document);
     }
 }
 
-void ZKTransaction::removeParticipant(const std::shared_ptr<ZKParticipant>& participant)
+void ZKTransaction::removeParticipant(const std::shared_ptr<ZKParticipant>& participantToRemove)
 {
+    const auto participant = participantToRemove;
     eraseItem(participants_, participant.get());
     if (const auto owner = store()) {
         owner->deleteObject(participant);

@@ -196,8 +196,10 @@ void ZKCoreDataManager::collectOwned(const std::shared_ptr<VeltManagedObject>& o
     }
 }
 
-void ZKCoreDataManager::deleteObject(const std::shared_ptr<VeltManagedObject>& object)
+void ZKCoreDataManager::deleteObject(const std::shared_ptr<VeltManagedObject>& objectToDelete)
 {
+    // A copy: the caller's reference may be the owner's list entry that is erased below.
+    const auto object = objectToDelete;
     if (object->isDeleted() || object->store().get() != this) {
         return;
     }

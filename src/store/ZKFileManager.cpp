@@ -1,0 +1,165 @@
+#include "store/ZKFileManager.h"
+
+#include "foundation/AtomicFile.h"
+#include "foundation/Environment.h"
+#include "foundation/RunLoop.h"
+#include "foundation/SharedInstances.h"
+#include "graphics/DocumentConverter.h"
+
+#include <algorithm>
+#include <cctype>
+#include <thread>
+
+namespace {
+
+constexpr const char* kTemporaryFolderName = "CorvexTMPFolder";
+
+// One path component that stays inside its folder: separators become "_", and a name
+// that is empty, "." or ".." becomes "_".
+std::string safeComponent(std::string name)
+{
+    std::replace(name.begin(), name.end(), '/', '_');
+    std::replace(name.begin(), name.end(), '\\', '_');
+    std::replace(name.begin(), name.end(), '\0', '_');
+    if (name.empty() || name == "." || name == "..") {
+        return "_";
+    }
+    return name;
+}
+
+bool hasParentReference(const std::filesystem::path& path)
+{
+    return std::any_of(path.begin(), path.end(), [](const auto& part) { return part == ".."; });
+}
+
+std::string fileName(const std::string& base, const std::optional<std::string>& extension, int number)
+{
+    auto name = number == 0 ? base : base + "(" + std::to_string(number) + ")";
+    if (extension && !extension->empty()) {
+        name += "." + *extension;
+    }
+    return name;
+}
+
+} // namespace
+
+std::shared_ptr<ZKFileManager> ZKFileManager::sharedInstance()
+{
+    return platform::SharedInstance<ZKFileManager>::get();
+}
+
+void ZKFileManager::setCurrentTransactionIdProvider(CurrentTransactionIdProvider provider)
+{
+    currentTransactionId_ = std::move(provider);
+}
+
+std::filesystem::path ZKFileManager::preferencesFolderPath()
+{
+    return platform::Environment::preferencesDirectory();
+}
+
+std::string ZKFileManager::folderPathForTransactionWithGUID(const std::string& guid)
+{
+    return (preferencesFolderPath() / safeComponent(guid)).string();
+}
+
+std::string ZKFileManager::temporaryFolderPath() const
+{
+    auto folder = preferencesFolderPath() / kTemporaryFolderName;
+    const auto transactionId = currentTransactionId_ ? currentTransactionId_() : std::nullopt;
+    if (transactionId && !transactionId->empty()) {
+        folder /= safeComponent(*transactionId);
+    }
+    return folder.string();
+}
+
+std::optional<std::string> ZKFileManager::createEmptyTemporaryFolder() const
+{
+    const auto folder = temporaryFolderPath();
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error || !std::filesystem::is_directory(folder, error)) {
+        return std::nullopt;
+    }
+    return folder;
+}
+
+void ZKFileManager::removeTemporaryFolder() const
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(temporaryFolderPath(), ignored);
+}
+
+std::string ZKFileManager::getGoodNameForFileWithPathNameExtentionAndNumber(const std::string& folder,
+                                                                            const std::string& name,
+                                                                            const std::optional<std::string>& extension,
+                                                                            int number)
+{
+    const auto base = safeComponent(name);
+    const auto safeExtension = extension ? std::optional(safeComponent(*extension)) : std::nullopt;
+    std::error_code error;
+    for (int candidate = std::max(number, 0);; ++candidate) {
+        const auto path = std::filesystem::path(folder) / fileName(base, safeExtension, candidate);
+        if (!std::filesystem::exists(path, error)) {
+            return path.string();
+        }
+    }
+}
+
+std::optional<std::string> ZKFileManager::storeAtPathFileWithNameAndData(const std::string& path,
+                                                                         const std::optional<std::string>&,
+                                                                         const Bytes& data)
+{
+    if (path.empty() || hasParentReference(path)) {
+        return std::nullopt;
+    }
+    const std::string_view bytes(reinterpret_cast<const char*>(data.data()), data.size());
+    if (!platform::AtomicFile::write(path, bytes)) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+namespace {
+
+std::string lowercased(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+// The name up to its last "." (the whole name when it has none), and what follows.
+std::pair<std::string, std::string> splitExtension(const std::string& fileName)
+{
+    const auto dot = fileName.rfind('.');
+    if (dot == std::string::npos) {
+        return {fileName, {}};
+    }
+    return {fileName.substr(0, dot), fileName.substr(dot + 1)};
+}
+
+} // namespace
+
+void ZKFileManager::convertToPDFDataAndSizeCompletion(const std::string& fileName, const Bytes& data,
+                                                      const platform::graphics::Size& size,
+                                                      ConversionCompletion completion) const
+{
+    const auto [base, extension] = splitExtension(fileName);
+    if (lowercased(extension) == "pdf") {
+        return;
+    }
+    const auto folder = createEmptyTemporaryFolder();
+    if (!folder || !platform::graphics::DocumentConverter::canConvert(fileName)) {
+        platform::RunLoop::main().dispatchAsync([completion] { completion(std::nullopt); });
+        return;
+    }
+    const auto destination = getGoodNameForFileWithPathNameExtentionAndNumber(*folder, base, "pdf", 0);
+    // Converting a long document takes a while: it runs on a thread of its own and the
+    // answer comes back on the main thread.
+    std::thread([fileName, data, size, destination, completion = std::move(completion)] {
+        const bool converted = platform::graphics::DocumentConverter::writePdf(fileName, data, size, destination);
+        platform::RunLoop::main().dispatchAsync([converted, destination, completion] {
+            completion(converted ? std::optional<Dictionary>(Dictionary{{"localPath", destination}}) : std::nullopt);
+        });
+    }).detach();
+}
