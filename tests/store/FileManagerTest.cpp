@@ -1,0 +1,125 @@
+#include "support/VeltraTest.h"
+
+#include "foundation/RunLoop.h"
+#include "store/ZKFileManager.h"
+
+#include <fstream>
+
+namespace {
+
+class FileManagerTest : public testing_support::VeltraTest {
+protected:
+    std::filesystem::path preferences() const { return home() / "Library" / "Preferences"; }
+
+    static void touch(const std::filesystem::path& path)
+    {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path) << "x";
+    }
+
+    static ZKFileManager::Bytes bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+
+    std::optional<std::optional<Dictionary>> convert(const std::string& name, const std::string& contents)
+    {
+        std::optional<std::optional<Dictionary>> answer;
+        ZKFileManager::sharedInstance()->convertToPDFDataAndSizeCompletion(
+            name, bytesOf(contents), {0, 0}, [&](const std::optional<Dictionary>& result) { answer = result; });
+        platform::RunLoop::main().runUntil([&] { return answer.has_value(); }, 20);
+        return answer;
+    }
+};
+
+} // namespace
+
+TEST_F(FileManagerTest, FoldersFollowTheCurrentTransaction)
+{
+    const auto manager = ZKFileManager::sharedInstance();
+    EXPECT_EQ(manager->temporaryFolderPath(), (preferences() / "CorvexTMPFolder").string());
+
+    std::optional<std::string> current = "TRX-1";
+    manager->setCurrentTransactionIdProvider([&] { return current; });
+    EXPECT_EQ(manager->temporaryFolderPath(), (preferences() / "CorvexTMPFolder" / "TRX-1").string());
+    current = "../../escape";
+    EXPECT_EQ(std::filesystem::path(manager->temporaryFolderPath()).parent_path(), preferences() / "CorvexTMPFolder");
+
+    current = "TRX-1";
+    const auto created = manager->createEmptyTemporaryFolder();
+    ASSERT_TRUE(created.has_value());
+    touch(std::filesystem::path(*created) / "kept.pdf");
+    EXPECT_EQ(manager->createEmptyTemporaryFolder(), created);
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(*created) / "kept.pdf"));
+
+    EXPECT_EQ(ZKFileManager::folderPathForTransactionWithGUID("G-1"), (preferences() / "G-1").string());
+    EXPECT_EQ(std::filesystem::path(ZKFileManager::folderPathForTransactionWithGUID("..")).parent_path(), preferences());
+}
+
+TEST_F(FileManagerTest, AnUncreatableTemporaryFolderGivesNothing)
+{
+    touch(preferences() / "CorvexTMPFolder");
+    EXPECT_FALSE(ZKFileManager::sharedInstance()->createEmptyTemporaryFolder().has_value());
+}
+
+TEST_F(FileManagerTest, GoodNamesCountUpFromTheGivenNumber)
+{
+    const auto folder = home() / "docs";
+    const auto good = [&](const std::string& name, std::optional<std::string> extension, int number) {
+        return ZKFileManager::getGoodNameForFileWithPathNameExtentionAndNumber(folder.string(), name, extension, number);
+    };
+    EXPECT_EQ(good("lease", "pdf", 0), (folder / "lease.pdf").string());
+    touch(folder / "lease.pdf");
+    touch(folder / "lease(1).pdf");
+    EXPECT_EQ(good("lease", "pdf", 0), (folder / "lease(2).pdf").string());
+    EXPECT_EQ(good("lease", "pdf", 5), (folder / "lease(5).pdf").string());
+    EXPECT_EQ(good("notes", std::nullopt, 0), (folder / "notes").string());
+
+    for (const std::string hostile : {"../../outside", "/etc/passwd", "..", "a/../../b", ""}) {
+        const auto path = std::filesystem::path(good(hostile, "pdf", 0));
+        EXPECT_EQ(path.parent_path(), folder) << hostile;
+    }
+    EXPECT_EQ(std::filesystem::path(good("x", "/../../pdf", 0)).parent_path(), folder);
+}
+
+TEST_F(FileManagerTest, StoresAtomicallyAndRefusesPathsThatClimbOut)
+{
+    const auto target = (home() / "docs" / "a.pdf").string();
+    EXPECT_EQ(ZKFileManager::storeAtPathFileWithNameAndData(target, std::nullopt, bytesOf("first")), target);
+    EXPECT_EQ(ZKFileManager::storeAtPathFileWithNameAndData(target, "ignored", bytesOf("second")), target);
+    std::ifstream in(target);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "second");
+
+    const auto climbing = (home() / "docs" / ".." / ".." / "escaped.pdf").string();
+    EXPECT_FALSE(ZKFileManager::storeAtPathFileWithNameAndData(climbing, std::nullopt, bytesOf("x")).has_value());
+    EXPECT_FALSE(std::filesystem::exists(home().parent_path() / "escaped.pdf"));
+    EXPECT_FALSE(ZKFileManager::storeAtPathFileWithNameAndData("", std::nullopt, bytesOf("x")).has_value());
+}
+
+TEST_F(FileManagerTest, ConvertsTextToAPdfInTheTemporaryFolder)
+{
+    const auto answer = convert("../notes.txt", "Hello\nworld");
+    ASSERT_TRUE(answer.has_value());
+    ASSERT_TRUE(answer->has_value());
+    const auto path = std::filesystem::path((**answer)["localPath"].get<std::string>());
+    EXPECT_EQ(path.parent_path(), preferences() / "CorvexTMPFolder");
+    EXPECT_EQ(path.extension(), ".pdf");
+    std::ifstream in(path, std::ios::binary);
+    std::string head(5, '\0');
+    in.read(head.data(), 5);
+    EXPECT_EQ(head, "%PDF-");
+}
+
+TEST_F(FileManagerTest, UnconvertibleInputAnswersNothingAndPdfInputNoAnswerAtAll)
+{
+    const auto unknown = convert("archive.zip", "PK");
+    ASSERT_TRUE(unknown.has_value());
+    EXPECT_FALSE(unknown->has_value());
+
+    const auto brokenImage = convert("photo.png", "not a png");
+    ASSERT_TRUE(brokenImage.has_value());
+    EXPECT_FALSE(brokenImage->has_value());
+
+    bool called = false;
+    ZKFileManager::sharedInstance()->convertToPDFDataAndSizeCompletion("scan.PDF", bytesOf("%PDF-1.4"), {0, 0},
+                                                                       [&](const auto&) { called = true; });
+    platform::RunLoop::main().runUntilIdle();
+    EXPECT_FALSE(called);
+}
