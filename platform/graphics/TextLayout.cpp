@@ -1,0 +1,120 @@
+#include "graphics/TextLayout.h"
+
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+
+namespace platform::graphics {
+
+namespace {
+
+guint16 colorChannel(double component)
+{
+    return static_cast<guint16>(std::clamp(component, 0.0, 1.0) * 65535);
+}
+
+PangoAlignment pangoAlignment(TextAlignment alignment)
+{
+    switch (alignment) {
+    case TextAlignment::center:
+        return PANGO_ALIGN_CENTER;
+    case TextAlignment::right:
+        return PANGO_ALIGN_RIGHT;
+    default:
+        return PANGO_ALIGN_LEFT;
+    }
+}
+
+void insertAttribute(PangoAttrList* list, PangoAttribute* attribute, std::size_t start, std::size_t end)
+{
+    attribute->start_index = static_cast<guint>(start);
+    attribute->end_index = static_cast<guint>(end);
+    pango_attr_list_insert(list, attribute);
+}
+
+// Measuring needs a cairo context but no pixels: one tiny surface serves every measurement
+// made on the main thread.
+cairo_t* measuringContext()
+{
+    static cairo_t* context = [] {
+        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+        cairo_t* cairo = cairo_create(surface);
+        cairo_surface_destroy(surface);
+        return cairo;
+    }();
+    return context;
+}
+
+} // namespace
+
+TextLayout::TextLayout(cairo_t* cairo, const AttributedString& text, const TextStyle& style, double maxWidth)
+    : layout_(pango_cairo_create_layout(cairo))
+{
+    PangoFontDescription* font = style.font.makeDescription();
+    pango_layout_set_font_description(layout_, font);
+    pango_font_description_free(font);
+    pango_layout_set_alignment(layout_, pangoAlignment(style.alignment));
+    pango_layout_set_justify(layout_, style.alignment == TextAlignment::justified);
+    if (maxWidth > 0) {
+        pango_layout_set_width(layout_, static_cast<int>(maxWidth * PANGO_SCALE));
+        pango_layout_set_wrap(layout_, PANGO_WRAP_WORD_CHAR);
+        pango_layout_set_ellipsize(layout_, style.numberOfLines == 0 ? PANGO_ELLIPSIZE_NONE : PANGO_ELLIPSIZE_END);
+        if (style.numberOfLines > 0) {
+            pango_layout_set_height(layout_, -style.numberOfLines);
+        }
+    }
+    applyRuns(text, style);
+}
+
+TextLayout::~TextLayout()
+{
+    g_object_unref(layout_);
+}
+
+void TextLayout::applyRuns(const AttributedString& text, const TextStyle& style)
+{
+    std::string joined;
+    PangoAttrList* attributes = pango_attr_list_new();
+    for (const auto& run : text.runs()) {
+        const std::size_t start = joined.size();
+        joined += run.text;
+        if (run.font) {
+            PangoFontDescription* font = run.font->makeDescription();
+            insertAttribute(attributes, pango_attr_font_desc_new(font), start, joined.size());
+            pango_font_description_free(font);
+        }
+        const Color color = run.color.value_or(style.color);
+        insertAttribute(attributes,
+                        pango_attr_foreground_new(colorChannel(color.red), colorChannel(color.green),
+                                                  colorChannel(color.blue)),
+                        start, joined.size());
+        insertAttribute(attributes, pango_attr_foreground_alpha_new(colorChannel(color.alpha)), start, joined.size());
+    }
+    if (style.numberOfLines == 1) {
+        std::replace(joined.begin(), joined.end(), '\n', ' ');
+    }
+    pango_layout_set_text(layout_, joined.c_str(), static_cast<int>(joined.size()));
+    pango_layout_set_attributes(layout_, attributes);
+    pango_attr_list_unref(attributes);
+}
+
+Size TextLayout::measure(const AttributedString& text, const TextStyle& style, double maxWidth)
+{
+    return TextLayout(measuringContext(), text, style, maxWidth).size();
+}
+
+Size TextLayout::size() const
+{
+    PangoRectangle logical;
+    pango_layout_get_extents(layout_, nullptr, &logical);
+    return {static_cast<double>(logical.width) / PANGO_SCALE, static_cast<double>(logical.height) / PANGO_SCALE};
+}
+
+void TextLayout::draw(cairo_t* cairo, const Point& origin, const Color& color) const
+{
+    cairo_set_source_rgba(cairo, color.red, color.green, color.blue, color.alpha);
+    cairo_move_to(cairo, origin.x, origin.y);
+    pango_cairo_show_layout(cairo, layout_);
+}
+
+} // namespace platform::graphics

@@ -1,0 +1,93 @@
+#include "ui/AlertController.h"
+
+#include "ui/Screen.h"
+
+namespace platform::ui {
+
+namespace {
+
+constexpr double boxWidth = 270;
+constexpr double buttonHeight = 44;
+constexpr double textHeight = 24;
+
+} // namespace
+
+AlertController::AlertController(std::optional<std::string> title, std::optional<std::string> message,
+                                 AlertStyle style)
+    : title_(std::move(title))
+    , message_(std::move(message))
+    , style_(style)
+{
+    setModalPresentationStyle(ModalPresentationStyle::overFullScreen);
+}
+
+void AlertController::addAction(AlertAction action)
+{
+    actions_.push_back(std::move(action));
+}
+
+std::shared_ptr<Button> AlertController::buttonForAction(const std::string& title)
+{
+    view();
+    for (std::size_t index = 0; index < actions_.size() && index < buttons_.size(); ++index) {
+        if (actions_[index].title == title) {
+            return buttons_[index];
+        }
+    }
+    return nullptr;
+}
+
+void AlertController::tapAction(std::size_t index)
+{
+    if (index >= actions_.size()) {
+        return;
+    }
+    const auto handler = actions_[index].handler;
+    dismiss(false);
+    if (handler) {
+        handler();
+    }
+}
+
+void AlertController::loadView()
+{
+    const Rect screen = Screen::main().bounds();
+    auto root = std::make_shared<View>(screen);
+    root->setBackgroundColor(Color::black().withAlpha(0.4));
+    const double boxHeight = 2 * textHeight + 20 + buttonHeight * static_cast<double>(actions_.size());
+    auto box = std::make_shared<View>(
+        graphics::makeRect(screen.midX() - boxWidth / 2, screen.midY() - boxHeight / 2, boxWidth, boxHeight));
+    box->setBackgroundColor(Color::fromWhite(0.97));
+    box->layer().setCornerRadius(13);
+    box->setClipsToBounds(true);
+    root->addSubview(box);
+    const std::pair<const std::optional<std::string>*, Font> texts[] = {{&title_, Font::boldSystemFont(17)},
+                                                                          {&message_, Font::systemFont(13)}};
+    double y = 10;
+    for (const auto& [text, font] : texts) {
+        auto label = std::make_shared<Label>(graphics::makeRect(12, y, boxWidth - 24, textHeight));
+        label->setText(*text);
+        label->setFont(font);
+        label->setTextAlignment(TextAlignment::center);
+        box->addSubview(label);
+        y += textHeight;
+    }
+    y += 10;
+    buttons_.clear();
+    for (std::size_t index = 0; index < actions_.size(); ++index) {
+        auto button = std::make_shared<Button>(graphics::makeRect(0, y, boxWidth, buttonHeight));
+        button->setTitle(actions_[index].title);
+        if (actions_[index].style == AlertActionStyle::destructive) {
+            button->setTitleColor(Color::systemRed());
+        }
+        button->layer().setBorderWidth(0.5);
+        button->layer().setBorderColor(Color::systemGray4());
+        button->addAction(ControlEvent::touchUpInside, [this, index](Control&) { tapAction(index); });
+        box->addSubview(button);
+        buttons_.push_back(button);
+        y += buttonHeight;
+    }
+    setView(root);
+}
+
+} // namespace platform::ui

@@ -1,0 +1,99 @@
+#include "ui/Screen.h"
+
+#include "foundation/NotificationCenter.h"
+#include "foundation/SharedInstances.h"
+#include "ui/Application.h"
+#include "ui/Window.h"
+
+namespace platform::ui {
+
+namespace {
+
+struct ProfileMetrics {
+    graphics::Size portraitSize;
+    double scale;
+    graphics::EdgeInsets portraitInsets;
+    graphics::EdgeInsets landscapeInsets;
+    double portraitKeyboard;
+    double landscapeKeyboard;
+    SizeClass landscapeVertical;
+    SizeClass horizontal;
+};
+
+const ProfileMetrics& metrics(DeviceProfile profile)
+{
+    static const ProfileMetrics phone{{375, 667}, 2, {20, 0, 0, 0}, {0, 0, 0, 0}, 216, 162,
+                                      SizeClass::compact, SizeClass::compact};
+    static const ProfileMetrics phoneWithNotch{{375, 812}, 3, {44, 0, 34, 0}, {0, 44, 21, 44}, 291, 171,
+                                               SizeClass::compact, SizeClass::compact};
+    static const ProfileMetrics tablet{{768, 1024}, 2, {20, 0, 0, 0}, {20, 0, 0, 0}, 264, 352,
+                                       SizeClass::regular, SizeClass::regular};
+    switch (profile) {
+    case DeviceProfile::phoneWithNotch:
+        return phoneWithNotch;
+    case DeviceProfile::tablet:
+        return tablet;
+    default:
+        return phone;
+    }
+}
+
+} // namespace
+
+Screen& Screen::main()
+{
+    return *SharedInstance<Screen>::get();
+}
+
+void Screen::setDeviceProfile(DeviceProfile profile)
+{
+    profile_ = profile;
+    applyToWindows();
+}
+
+void Screen::setOrientation(InterfaceOrientation orientation)
+{
+    orientation_ = orientation;
+    applyToWindows();
+    NotificationCenter::defaultCenter().post(ScreenNotifications::orientationDidChange);
+}
+
+graphics::Rect Screen::bounds() const
+{
+    const graphics::Size size = metrics(profile_).portraitSize;
+    return isLandscape(orientation_) ? graphics::makeRect(0, 0, size.height, size.width)
+                                     : graphics::makeRect(0, 0, size.width, size.height);
+}
+
+double Screen::scale() const
+{
+    return metrics(profile_).scale;
+}
+
+TraitCollection Screen::traitCollection() const
+{
+    const ProfileMetrics& profile = metrics(profile_);
+    const SizeClass vertical = isLandscape(orientation_) ? profile.landscapeVertical : SizeClass::regular;
+    return {profile.horizontal, vertical};
+}
+
+graphics::EdgeInsets Screen::safeAreaInsets() const
+{
+    const ProfileMetrics& profile = metrics(profile_);
+    return isLandscape(orientation_) ? profile.landscapeInsets : profile.portraitInsets;
+}
+
+double Screen::keyboardHeight() const
+{
+    const ProfileMetrics& profile = metrics(profile_);
+    return isLandscape(orientation_) ? profile.landscapeKeyboard : profile.portraitKeyboard;
+}
+
+void Screen::applyToWindows() const
+{
+    for (const auto& window : Application::shared().windows()) {
+        window->screenDidChange();
+    }
+}
+
+} // namespace platform::ui

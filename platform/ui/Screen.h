@@ -1,0 +1,43 @@
+#pragma once
+
+#include "graphics/Geometry.h"
+#include "ui/Orientation.h"
+#include "ui/TraitCollection.h"
+
+namespace platform::ui {
+
+// The kinds of device the host or a test can run the toolkit as.
+enum class DeviceProfile { phone, phoneWithNotch, tablet };
+
+// The main screen (shared instance; reset between tests): size, scale, orientation, size
+// classes and safe-area insets of the device profile in force. Rotating resizes every
+// window, lays it out and posts ScreenNotifications::orientationDidChange.
+class Screen {
+public:
+    static Screen& main();
+
+    DeviceProfile deviceProfile() const { return profile_; }
+    void setDeviceProfile(DeviceProfile profile);
+    InterfaceOrientation orientation() const { return orientation_; }
+    void setOrientation(InterfaceOrientation orientation);
+
+    // In points, for the current orientation.
+    graphics::Rect bounds() const;
+    double scale() const;
+    TraitCollection traitCollection() const;
+    graphics::EdgeInsets safeAreaInsets() const;
+    // The height of the on-screen keyboard in the current orientation.
+    double keyboardHeight() const;
+
+private:
+    void applyToWindows() const;
+
+    DeviceProfile profile_ = DeviceProfile::phone;
+    InterfaceOrientation orientation_ = InterfaceOrientation::portrait;
+};
+
+struct ScreenNotifications {
+    static constexpr const char* orientationDidChange = "DeviceOrientationDidChange";
+};
+
+} // namespace platform::ui

@@ -1,0 +1,89 @@
+#include "ui/ScrollView.h"
+
+#include "ui/Animator.h"
+
+#include <algorithm>
+
+namespace platform::ui {
+
+ScrollView::ScrollView() : pan_(std::make_shared<PanGestureRecognizer>())
+{
+    pan_->addAction([this](GestureRecognizer& recognizer) { handlePan(static_cast<PanGestureRecognizer&>(recognizer)); });
+    addGestureRecognizer(pan_);
+    setClipsToBounds(true);
+}
+
+ScrollView::ScrollView(const Rect& frame) : ScrollView()
+{
+    setFrame(frame);
+}
+
+void ScrollView::setContentOffset(const Point& offset, bool animated)
+{
+    const auto apply = [this, offset] {
+        setBounds({offset, bounds().size});
+        setNeedsLayout();
+        layoutIfNeeded();
+    };
+    if (animated) {
+        Animator::animate(animationDuration, apply);
+    } else {
+        apply();
+    }
+    didScroll();
+}
+
+void ScrollView::setScrollEnabled(bool enabled)
+{
+    scrollEnabled_ = enabled;
+    pan_->setEnabled(enabled);
+}
+
+Point ScrollView::clampedOffset(const Point& offset) const
+{
+    const Size size = bounds().size;
+    const double minX = -contentInset_.left;
+    const double minY = -contentInset_.top;
+    const double maxX = std::max(contentSize_.width + contentInset_.right - size.width, minX);
+    const double maxY = std::max(contentSize_.height + contentInset_.bottom - size.height, minY);
+    return {std::clamp(offset.x, minX, maxX), std::clamp(offset.y, minY, maxY)};
+}
+
+void ScrollView::scrollRectToVisible(const Rect& rect, bool animated)
+{
+    const Rect visible = bounds();
+    Point offset = visible.origin;
+    if (rect.minY() < visible.minY()) {
+        offset.y = rect.minY();
+    } else if (rect.maxY() > visible.maxY()) {
+        offset.y = std::min(rect.minY(), rect.maxY() - visible.height());
+    }
+    if (rect.minX() < visible.minX()) {
+        offset.x = rect.minX();
+    } else if (rect.maxX() > visible.maxX()) {
+        offset.x = std::min(rect.minX(), rect.maxX() - visible.width());
+    }
+    const Point target = clampedOffset(offset);
+    if (target != visible.origin) {
+        setContentOffset(target, animated);
+    }
+}
+
+void ScrollView::handlePan(PanGestureRecognizer& pan)
+{
+    if (pan.state() == GestureState::began) {
+        panStartOffset_ = contentOffset();
+        return;
+    }
+    if (pan.state() != GestureState::changed) {
+        return;
+    }
+    const Point translation = pan.translationInView(this);
+    const Point scrolled{panStartOffset_.x, panStartOffset_.y - translation.y};
+    setContentOffset(clampedOffset(contentSize_.width > bounds().width()
+                                       ? Point{panStartOffset_.x - translation.x, scrolled.y}
+                                       : scrolled),
+                     false);
+}
+
+} // namespace platform::ui

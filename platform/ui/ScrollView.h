@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/PanGestureRecognizer.h"
+#include "ui/View.h"
+
+namespace platform::ui {
+
+// A view whose content is larger than itself: the content offset is the bounds origin.
+// A pan scrolls it while scrolling is enabled, kept within the content and its insets.
+class ScrollView : public View {
+public:
+    static constexpr double animationDuration = 0.3;
+
+    ScrollView();
+    explicit ScrollView(const Rect& frame);
+
+    Point contentOffset() const { return bounds().origin; }
+    void setContentOffset(const Point& offset, bool animated = false);
+    const Size& contentSize() const { return contentSize_; }
+    void setContentSize(const Size& size) { contentSize_ = size; }
+    const EdgeInsets& contentInset() const { return contentInset_; }
+    void setContentInset(const EdgeInsets& insets) { contentInset_ = insets; }
+    const EdgeInsets& scrollIndicatorInsets() const { return indicatorInsets_; }
+    void setScrollIndicatorInsets(const EdgeInsets& insets) { indicatorInsets_ = insets; }
+    bool isScrollEnabled() const { return scrollEnabled_; }
+    void setScrollEnabled(bool enabled);
+    const std::shared_ptr<PanGestureRecognizer>& panGestureRecognizer() const { return pan_; }
+
+    // Scrolls the least needed to show `rect` (content coordinates), within the content.
+    void scrollRectToVisible(const Rect& rect, bool animated);
+    // The offset kept within the content size and the insets.
+    Point clampedOffset(const Point& offset) const;
+
+protected:
+    virtual void didScroll() {}
+
+private:
+    void handlePan(PanGestureRecognizer& pan);
+
+    Size contentSize_;
+    EdgeInsets contentInset_;
+    EdgeInsets indicatorInsets_;
+    bool scrollEnabled_ = true;
+    std::shared_ptr<PanGestureRecognizer> pan_;
+    Point panStartOffset_;
+};
+
+} // namespace platform::ui

@@ -1,0 +1,91 @@
+#include "ui/Storyboard.h"
+
+#include <mutex>
+
+namespace platform::ui {
+
+namespace {
+
+// The definitions are the toolkit's stand-in for storyboard files: registered while the
+// program starts (or by a test) and read afterwards.
+struct DefinitionRegistry {
+    std::mutex mutex;
+    std::map<std::string, Storyboard::Definition> definitions;
+};
+
+DefinitionRegistry& registry()
+{
+    static DefinitionRegistry instance;
+    return instance;
+}
+
+} // namespace
+
+std::shared_ptr<Storyboard> Storyboard::named(const std::string& name)
+{
+    Definition definition;
+    {
+        std::lock_guard lock(registry().mutex);
+        const auto found = registry().definitions.find(name);
+        if (found == registry().definitions.end()) {
+            return nullptr;
+        }
+        definition = found->second;
+    }
+    auto storyboard = std::make_shared<Storyboard>(name);
+    definition(*storyboard);
+    return storyboard;
+}
+
+void Storyboard::registerDefinition(const std::string& name, Definition definition)
+{
+    std::lock_guard lock(registry().mutex);
+    registry().definitions[name] = std::move(definition);
+}
+
+void Storyboard::addScene(const std::string& identifier, SceneFactory factory)
+{
+    scenes_[identifier] = std::move(factory);
+}
+
+void Storyboard::addSegue(const std::string& sourceScene, const std::string& identifier, SegueKind kind,
+                          const std::string& destinationScene)
+{
+    segues_[{sourceScene, identifier}] = {kind, destinationScene};
+}
+
+void Storyboard::addUnwindSegue(const std::string& sourceScene, const std::string& identifier,
+                                const std::string& action)
+{
+    segues_[{sourceScene, identifier}] = {SegueKind::unwind, action};
+}
+
+std::shared_ptr<ViewController> Storyboard::instantiateViewController(const std::string& identifier)
+{
+    const auto found = scenes_.find(identifier);
+    if (found == scenes_.end()) {
+        return nullptr;
+    }
+    auto controller = found->second();
+    if (controller) {
+        controller->setScene(shared_from_this(), identifier);
+    }
+    return controller;
+}
+
+std::shared_ptr<ViewController> Storyboard::instantiateInitialViewController()
+{
+    return initialScene_.empty() ? nullptr : instantiateViewController(initialScene_);
+}
+
+std::optional<Storyboard::SegueDefinition> Storyboard::segue(const std::string& sourceScene,
+                                                             const std::string& identifier) const
+{
+    const auto found = segues_.find({sourceScene, identifier});
+    if (found == segues_.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+} // namespace platform::ui
