@@ -4,7 +4,9 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -17,6 +19,63 @@ bool startsWith(std::span<const std::uint8_t> bytes, std::string_view prefix, st
 {
     return bytes.size() >= offset + prefix.size()
         && std::memcmp(bytes.data() + offset, prefix.data(), prefix.size()) == 0;
+}
+
+std::uint32_t littleEndian32(std::span<const std::uint8_t> bytes, std::size_t offset)
+{
+    return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 | static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
+}
+
+// The system's BMP loader sizes its buffers from the header before checking it; a
+// header that points past the data or names no known layout is refused here first.
+bool hasSaneBitmapHeader(std::span<const std::uint8_t> bytes)
+{
+    constexpr std::array<std::uint32_t, 7> infoHeaderSizes = {12, 40, 52, 56, 64, 108, 124};
+    if (bytes.size() < 34)
+        return false;
+    const std::uint32_t pixelOffset = littleEndian32(bytes, 10);
+    const std::uint32_t infoSize = littleEndian32(bytes, 14);
+    if (pixelOffset > bytes.size() || pixelOffset < 14 + infoSize
+        || std::find(infoHeaderSizes.begin(), infoHeaderSizes.end(), infoSize) == infoHeaderSizes.end())
+        return false;
+    if (infoSize == 12)
+        return true;
+    constexpr std::array<int, 6> bitCounts = {1, 4, 8, 16, 24, 32};
+    const int planes = bytes[26] | bytes[27] << 8;
+    const int bitCount = bytes[28] | bytes[29] << 8;
+    const std::uint32_t compression = littleEndian32(bytes, 30);
+    if (planes != 1 || std::find(bitCounts.begin(), bitCounts.end(), bitCount) == bitCounts.end() || compression > 3)
+        return false;
+    const double width = std::abs(static_cast<double>(static_cast<std::int32_t>(littleEndian32(bytes, 18))));
+    const double height = std::abs(static_cast<double>(static_cast<std::int32_t>(littleEndian32(bytes, 22))));
+    const bool runLengthEncoded = compression == 1 || compression == 2;
+    if (runLengthEncoded)
+        return width <= 32767 && height <= 32767;
+    const double rowBytes = std::ceil(width * bitCount / 32) * 4;
+    return rowBytes * height <= static_cast<double>(bytes.size() - pixelOffset);
+}
+
+double bigEndian32(std::span<const std::uint8_t> bytes, std::size_t offset)
+{
+    return static_cast<double>(static_cast<std::uint32_t>(bytes[offset]) << 24 | bytes[offset + 1] << 16 | bytes[offset + 2] << 8 | bytes[offset + 3]);
+}
+
+// Some system loaders allocate the picture as the header declares it before they ask
+// whether that size is wanted; headers that are easy to read are checked first.
+double declaredPixels(std::span<const std::uint8_t> bytes, std::string_view type)
+{
+    if (type == "gif" && bytes.size() >= 10)
+        return static_cast<double>(bytes[6] | bytes[7] << 8) * (bytes[8] | bytes[9] << 8);
+    if (type == "png" && bytes.size() >= 24)
+        return bigEndian32(bytes, 16) * bigEndian32(bytes, 20);
+    if (type == "bmp" && littleEndian32(bytes, 14) == 12)
+        return static_cast<double>(bytes[18] | bytes[19] << 8) * (bytes[20] | bytes[21] << 8);
+    if (type == "bmp" && bytes.size() >= 26) {
+        const auto width = static_cast<std::int32_t>(littleEndian32(bytes, 18));
+        const auto height = static_cast<std::int32_t>(littleEndian32(bytes, 22));
+        return std::abs(static_cast<double>(width)) * std::abs(static_cast<double>(height));
+    }
+    return 0;
 }
 
 // The loader to use, chosen by signature so that no other loader of the system (vector
@@ -32,7 +91,7 @@ const char* loaderTypeFor(std::span<const std::uint8_t> bytes)
     if (startsWith(bytes, std::string_view("II*\0", 4)) || startsWith(bytes, std::string_view("MM\0*", 4)))
         return "tiff";
     if (startsWith(bytes, "BM"))
-        return "bmp";
+        return hasSaneBitmapHeader(bytes) ? "bmp" : nullptr;
     if (startsWith(bytes, "RIFF") && startsWith(bytes, "WEBP", 8))
         return "webp";
     return nullptr;
@@ -153,7 +212,7 @@ PixbufHolder opaquePixbufFrom(const Image& image)
 ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes)
 {
     const char* type = loaderTypeFor(bytes);
-    if (!type)
+    if (!type || declaredPixels(bytes, type) > static_cast<double>(maxDecodedPixels))
         return nullptr;
     PixbufHolder pixbuf = loadPixbuf(bytes, type);
     return pixbuf ? imageFromPixbuf(pixbuf.get()) : nullptr;
