@@ -115,7 +115,8 @@ void NavigationController::transition(const std::shared_ptr<ViewController>& fro
         finishRemoval();
         return;
     }
-    const bool visible = view()->window() != nullptr && isVisible();
+    const bool visible = view()->window() != nullptr &&
+                         (appearance_ == Appearance::appeared || appearance_ == Appearance::appearing);
     if (to) {
         to->view()->setFrame(contentFrame());
         view()->insertSubviewAbove(to->view(), from && from->isViewLoaded() ? *from->view() : *navigationBar());

@@ -74,16 +74,27 @@ bool SeguePerformer::unwind(ViewController& source, const std::string& identifie
     StoryboardSegue segue(identifier, SegueKind::unwind, source.shared_from_this(), target);
     source.prepareForSegue(segue, sender);
     target->performUnwindAction(action, segue);
-    for (ViewController* controller = target.get(); controller; controller = controller->parent_) {
-        if (controller->presentedViewController()) {
-            controller->dismiss(true);
-            break;
-        }
-    }
+    dismissPresentationsAbove(source, *target);
     if (const auto navigation = std::dynamic_pointer_cast<NavigationController>(target->parent())) {
         navigation->popToViewController(*target, true);
     }
     return true;
+}
+
+void SeguePerformer::dismissPresentationsAbove(ViewController& source, ViewController& target)
+{
+    const ViewController* targetContext = &target.presentationContext();
+    for (ViewController* current = &source; current;) {
+        const auto presenter = current->presentationContext().presentingViewController();
+        if (!presenter) {
+            return;
+        }
+        if (&presenter->presentationContext() == targetContext) {
+            presenter->dismiss(true);
+            return;
+        }
+        current = presenter.get();
+    }
 }
 
 std::shared_ptr<ViewController> SeguePerformer::findUnwindTarget(ViewController& source, const std::string& action)

@@ -1,0 +1,186 @@
+#include "foundation/RunLoop.h"
+#include "support/VeltraTest.h"
+#include "ui/AlertController.h"
+#include "ui/NavigationController.h"
+#include "ui/Storyboard.h"
+#include "ui/TouchInjector.h"
+#include "ui/Window.h"
+
+using namespace platform::ui;
+using platform::RunLoop;
+
+namespace {
+
+std::vector<std::string>& journal()
+{
+    static std::vector<std::string> entries;
+    return entries;
+}
+
+// A scene that writes its life cycle into the journal under its name.
+class Scene : public ViewController {
+public:
+    explicit Scene(std::string name) : name_(std::move(name)) {}
+    const std::string& name() const { return name_; }
+    std::string received;
+
+    void viewDidLoad() override { journal().push_back(name_ + ".didLoad"); }
+    void viewWillAppear(bool) override { journal().push_back(name_ + ".willAppear"); }
+    void viewDidAppear(bool) override { journal().push_back(name_ + ".didAppear"); }
+    void viewWillDisappear(bool) override { journal().push_back(name_ + ".willDisappear"); }
+    void viewDidDisappear(bool) override { journal().push_back(name_ + ".didDisappear"); }
+    void prepareForSegue(StoryboardSegue& segue, const std::shared_ptr<void>&) override
+    {
+        journal().push_back(name_ + ".prepare:" + segue.identifier());
+        auto destination = std::dynamic_pointer_cast<Scene>(segue.destination());
+        if (const auto navigation = std::dynamic_pointer_cast<NavigationController>(segue.destination())) {
+            destination = std::dynamic_pointer_cast<Scene>(navigation->topViewController());
+        }
+        if (destination && segue.kind() != SegueKind::unwind) {
+            destination->received = "from " + name_;
+            journal().push_back(destination->name() + " isLoaded=" + std::to_string(destination->isViewLoaded()));
+        }
+    }
+
+private:
+    std::string name_;
+};
+
+const StoryboardRegistration flows("Flows", [](Storyboard& storyboard) {
+    storyboard.addScene("Main", [] { return std::make_shared<Scene>("Main"); });
+    storyboard.addScene("Detail", [] { return std::make_shared<Scene>("Detail"); });
+    storyboard.addScene("Sheet", [] { return std::make_shared<Scene>("Sheet"); });
+    storyboard.addScene("SheetNavigation", [&storyboard] {
+        return std::make_shared<NavigationController>(storyboard.instantiateViewController("Sheet"));
+    });
+    storyboard.addSegue("Main", "toDetail", SegueKind::show, "Detail");
+    storyboard.addSegue("Detail", "toSheet", SegueKind::presentModally, "SheetNavigation");
+    storyboard.addUnwindSegue("Sheet", "backToMain", "unwindToMain");
+    storyboard.addUnwindSegue("Sheet", "backToNowhere", "unwindToNowhere");
+});
+
+class ControllerTest : public testing_support::VeltraTest {
+protected:
+    void SetUp() override
+    {
+        VeltraTest::SetUp();
+        journal().clear();
+        storyboard = Storyboard::named("Flows");
+        main = std::dynamic_pointer_cast<Scene>(storyboard->instantiateViewController("Main"));
+        navigation = std::make_shared<NavigationController>(main);
+        window = std::make_shared<Window>();
+        window->setRootViewController(navigation);
+        window->makeKeyAndVisible();
+    }
+
+    std::shared_ptr<Storyboard> storyboard;
+    std::shared_ptr<Scene> main;
+    std::shared_ptr<NavigationController> navigation;
+    std::shared_ptr<Window> window;
+};
+
+} // namespace
+
+TEST_F(ControllerTest, ViewsLoadLazilyAndAppearWithTheirWindow)
+{
+    EXPECT_EQ(journal(), (std::vector<std::string>{"Main.didLoad", "Main.willAppear", "Main.didAppear"}));
+    EXPECT_EQ(main->navigationController(), navigation);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->view()->window(), window);
+}
+
+TEST_F(ControllerTest, ShowSeguePreparesTheDestinationBeforeLoadingAndPushesIt)
+{
+    journal().clear();
+    ASSERT_TRUE(main->performSegue("toDetail", nullptr));
+    EXPECT_EQ(journal()[0], "Main.prepare:toDetail");
+    EXPECT_EQ(journal()[1], "Detail isLoaded=0");
+    auto detail = std::dynamic_pointer_cast<Scene>(navigation->topViewController());
+    ASSERT_NE(detail, nullptr);
+    EXPECT_EQ(detail->received, "from Main");
+    EXPECT_FALSE(detail->isVisible());
+    RunLoop::main().advance(ViewController::transitionDuration);
+    EXPECT_TRUE(detail->isVisible());
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(journal().back(), "Detail.didAppear");
+    EXPECT_FALSE(main->performSegue("noSuchSegue", nullptr));
+}
+
+TEST_F(ControllerTest, UnwindWalksBackToTheHandlerThroughPresentationAndStack)
+{
+    main->performSegue("toDetail", nullptr);
+    RunLoop::main().advance(1);
+    auto detail = std::dynamic_pointer_cast<Scene>(navigation->topViewController());
+    detail->performSegue("toSheet", nullptr);
+    RunLoop::main().advance(1);
+    auto sheetNavigation = std::dynamic_pointer_cast<NavigationController>(detail->presentedViewController());
+    ASSERT_NE(sheetNavigation, nullptr);
+    auto sheet = std::dynamic_pointer_cast<Scene>(sheetNavigation->topViewController());
+    EXPECT_EQ(sheet->received, "from Detail");
+
+    std::string unwoundFrom;
+    main->registerUnwindAction("unwindToMain", [&](StoryboardSegue& segue) {
+        unwoundFrom = std::dynamic_pointer_cast<Scene>(segue.source())->name();
+        journal().push_back("Main.unwind");
+    });
+    journal().clear();
+    EXPECT_FALSE(sheet->performSegue("backToNowhere", nullptr));
+    ASSERT_TRUE(sheet->performSegue("backToMain", nullptr));
+    EXPECT_EQ(journal()[0], "Sheet.prepare:backToMain");
+    EXPECT_EQ(journal()[1], "Main.unwind");
+    EXPECT_EQ(unwoundFrom, "Sheet");
+    RunLoop::main().advance(1);
+    EXPECT_EQ(detail->presentedViewController(), nullptr);
+    EXPECT_EQ(navigation->topViewController(), main);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(sheet->view()->window(), nullptr);
+}
+
+TEST_F(ControllerTest, PresentAndDismissRunCompletionsAfterTheTransition)
+{
+    auto modal = std::make_shared<Scene>("Modal");
+    bool presented = false;
+    main->present(modal, true, [&] { presented = true; });
+    EXPECT_EQ(main->presentedViewController(), modal);
+    EXPECT_EQ(modal->presentingViewController(), main);
+    EXPECT_FALSE(presented);
+    RunLoop::main().advance(ViewController::transitionDuration);
+    EXPECT_TRUE(presented);
+    EXPECT_TRUE(modal->isVisible());
+    EXPECT_FALSE(navigation->isVisible());
+
+    auto second = std::make_shared<Scene>("Second");
+    main->present(second, false);
+    EXPECT_EQ(main->presentedViewController(), modal);
+
+    bool dismissed = false;
+    modal->dismiss(false, [&] { dismissed = true; });
+    EXPECT_TRUE(dismissed);
+    EXPECT_EQ(main->presentedViewController(), nullptr);
+    EXPECT_TRUE(main->isVisible());
+}
+
+TEST_F(ControllerTest, PoppingRemovesTheChildAndShowsTheOneBelow)
+{
+    auto detail = std::make_shared<Scene>("Detail");
+    navigation->pushViewController(detail, false);
+    EXPECT_EQ(detail->parent(), navigation);
+    EXPECT_EQ(navigation->popViewController(false), detail);
+    EXPECT_EQ(detail->parent(), nullptr);
+    EXPECT_EQ(navigation->popViewController(false), nullptr);
+    navigation->setNavigationBarHidden(true, false);
+    EXPECT_EQ(main->view()->frame(), window->bounds());
+}
+
+TEST_F(ControllerTest, AlertActionsDismissAndThenRunTheirHandler)
+{
+    auto alert = std::make_shared<AlertController>("Title", "Message");
+    std::vector<std::string> order;
+    alert->addAction({"Later", AlertActionStyle::cancel, nullptr});
+    alert->addAction({"Open", AlertActionStyle::defaultStyle, [&] {
+                          order.push_back(main->presentedViewController() ? "shown" : "dismissed");
+                      }});
+    main->present(alert, false);
+    TouchInjector(window).tap(*alert->buttonForAction("Open"));
+    EXPECT_EQ(order, std::vector<std::string>{"dismissed"});
+}

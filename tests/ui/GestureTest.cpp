@@ -1,0 +1,194 @@
+#include "foundation/RunLoop.h"
+#include "support/VeltraTest.h"
+#include "ui/Button.h"
+#include "ui/LongPressGestureRecognizer.h"
+#include "ui/PanGestureRecognizer.h"
+#include "ui/SwipeGestureRecognizer.h"
+#include "ui/TapGestureRecognizer.h"
+#include "ui/TouchInjector.h"
+#include "ui/Window.h"
+
+using namespace platform::ui;
+using platform::graphics::makeRect;
+
+namespace {
+
+class GestureTest : public testing_support::VeltraTest {
+protected:
+    void SetUp() override
+    {
+        VeltraTest::SetUp();
+        window = std::make_shared<Window>();
+        window->makeKeyAndVisible();
+        area = std::make_shared<View>(makeRect(0, 0, 375, 600));
+        window->addSubview(area);
+    }
+
+    template <class Recognizer>
+    std::shared_ptr<Recognizer> attach(std::vector<GestureState>& states)
+    {
+        auto recognizer = std::make_shared<Recognizer>([&states](GestureRecognizer& gesture) {
+            states.push_back(gesture.state());
+        });
+        area->addGestureRecognizer(recognizer);
+        return recognizer;
+    }
+
+    std::shared_ptr<Window> window;
+    std::shared_ptr<View> area;
+};
+
+class Gate : public GestureRecognizerDelegate {
+public:
+    bool allow = false;
+    int asked = 0;
+    bool gestureRecognizerShouldBegin(GestureRecognizer&) override
+    {
+        ++asked;
+        return allow;
+    }
+};
+
+} // namespace
+
+TEST_F(GestureTest, PanReportsBeganChangedEndedWithTranslationAndVelocity)
+{
+    std::vector<GestureState> states;
+    auto pan = attach<PanGestureRecognizer>(states);
+    Point translation;
+    Point velocity;
+    pan->addAction([&](GestureRecognizer&) {
+        translation = pan->translationInView(area.get());
+        velocity = pan->velocityInView(area.get());
+    });
+    TouchInjector(window).pan({{100, 100}, {105, 100}, {120, 100}, {160, 100}}, 0.1);
+    ASSERT_GE(states.size(), 3u);
+    EXPECT_EQ(states.front(), GestureState::began);
+    EXPECT_EQ(states[1], GestureState::changed);
+    EXPECT_EQ(states.back(), GestureState::ended);
+    EXPECT_EQ(translation, (Point{60, 0}));
+    EXPECT_NEAR(velocity.x, 400, 1e-6);
+}
+
+TEST_F(GestureTest, ShouldBeginIsAskedBeforeBeginningAndARefusalFails)
+{
+    std::vector<GestureState> states;
+    auto pan = attach<PanGestureRecognizer>(states);
+    auto gate = std::make_shared<Gate>();
+    pan->setDelegate(gate);
+    TouchInjector(window).pan({{100, 100}, {150, 100}, {200, 100}});
+    EXPECT_EQ(gate->asked, 1);
+    EXPECT_TRUE(states.empty());
+    EXPECT_EQ(pan->state(), GestureState::failed);
+
+    gate->allow = true;
+    TouchInjector(window).pan({{100, 100}, {150, 100}});
+    EXPECT_EQ(states.front(), GestureState::began);
+}
+
+TEST_F(GestureTest, DisabledRecognizersSeeNothingAndDisablingCancels)
+{
+    std::vector<GestureState> states;
+    auto tap = attach<TapGestureRecognizer>(states);
+    tap->setEnabled(false);
+    TouchInjector(window).tap({50, 50});
+    EXPECT_TRUE(states.empty());
+    tap->setEnabled(true);
+    TouchInjector(window).tap({50, 50});
+    EXPECT_EQ(states, std::vector<GestureState>{GestureState::ended});
+
+    std::vector<GestureState> panStates;
+    auto pan = attach<PanGestureRecognizer>(panStates);
+    pan->addAction([&](GestureRecognizer& gesture) {
+        if (gesture.state() == GestureState::changed) {
+            gesture.setEnabled(false);
+        }
+    });
+    TouchInjector(window).pan({{10, 300}, {40, 300}, {80, 300}, {120, 300}});
+    EXPECT_EQ(panStates, (std::vector<GestureState>{GestureState::began, GestureState::changed,
+                                                    GestureState::cancelled}));
+}
+
+TEST_F(GestureTest, SwipesRecogniseOnlyTheirDirection)
+{
+    std::vector<GestureState> leftStates;
+    auto left = attach<SwipeGestureRecognizer>(leftStates);
+    left->setDirection(SwipeDirection::left);
+    TouchInjector(window).swipe(Point{200, 200}, SwipeDirection::right);
+    EXPECT_TRUE(leftStates.empty());
+    TouchInjector(window).swipe(Point{200, 200}, SwipeDirection::left);
+    EXPECT_EQ(leftStates, std::vector<GestureState>{GestureState::ended});
+    TouchInjector(window).pan({{300, 200}, {280, 200}, {250, 200}, {200, 200}, {150, 200}}, 0.3);
+    EXPECT_EQ(leftStates.size(), 1u);
+}
+
+TEST_F(GestureTest, LongPressBeginsAfterItsDurationAndFailsWhenMovedEarly)
+{
+    std::vector<GestureState> states;
+    attach<LongPressGestureRecognizer>(states);
+    TouchInjector injector(window);
+    injector.tap({50, 50});
+    EXPECT_TRUE(states.empty());
+    injector.longPressAndDrag({50, 50}, {{50, 80}, {50, 120}});
+    EXPECT_EQ(states, (std::vector<GestureState>{GestureState::began, GestureState::changed, GestureState::changed,
+                                                 GestureState::ended}));
+    states.clear();
+    injector.pan({{50, 50}, {50, 80}, {50, 120}}, 0.4);
+    EXPECT_TRUE(states.empty());
+}
+
+TEST_F(GestureTest, EdgePanStartsOnlyAtTheLeftEdge)
+{
+    std::vector<GestureState> states;
+    attach<ScreenEdgePanGestureRecognizer>(states);
+    TouchInjector injector(window);
+    injector.pan({{100, 300}, {150, 300}, {200, 300}});
+    EXPECT_TRUE(states.empty());
+    injector.edgePan(300, 120);
+    EXPECT_EQ(states.back(), GestureState::ended);
+}
+
+TEST_F(GestureTest, RecognisedGesturesCancelTouchesOfTheViewUnlessToldNot)
+{
+    auto button = std::make_shared<Button>(makeRect(0, 0, 300, 100));
+    area->addSubview(button);
+    int taps = 0;
+    button->addAction(ControlEvent::touchUpInside, [&](Control&) { ++taps; });
+    std::vector<GestureState> states;
+    auto pan = attach<PanGestureRecognizer>(states);
+    TouchInjector injector(window);
+    injector.pan({{100, 50}, {130, 50}, {140, 50}});
+    EXPECT_EQ(taps, 0);
+    pan->setCancelsTouchesInView(false);
+    injector.pan({{100, 50}, {130, 50}, {140, 50}});
+    EXPECT_EQ(taps, 1);
+}
+
+TEST_F(GestureTest, ATapOnAControlBelongsToTheControlNotToATapRecogniserAbove)
+{
+    auto button = std::make_shared<Button>(makeRect(0, 0, 100, 100));
+    area->addSubview(button);
+    int taps = 0;
+    button->addAction(ControlEvent::touchUpInside, [&](Control&) { ++taps; });
+    std::vector<GestureState> states;
+    attach<TapGestureRecognizer>(states);
+    TouchInjector injector(window);
+    injector.tap(*button);
+    EXPECT_EQ(taps, 1);
+    EXPECT_TRUE(states.empty());
+    injector.tap({200, 300});
+    EXPECT_EQ(states.size(), 1u);
+}
+
+TEST_F(GestureTest, ActionsWithAGoneTargetAreSkipped)
+{
+    auto tap = std::make_shared<TapGestureRecognizer>();
+    area->addGestureRecognizer(tap);
+    int calls = 0;
+    auto target = std::make_shared<int>(0);
+    tap->addTarget(target, [&](GestureRecognizer&) { ++calls; });
+    TouchInjector(window).tap({20, 20});
+    target.reset();
+    TouchInjector(window).tap({20, 20});
+    EXPECT_EQ(calls, 1);
+}

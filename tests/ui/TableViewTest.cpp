@@ -1,0 +1,203 @@
+#include "foundation/RunLoop.h"
+#include "support/VeltraTest.h"
+#include "ui/Animator.h"
+#include "ui/TableView.h"
+#include "ui/TouchInjector.h"
+#include "ui/Window.h"
+
+#include <string>
+
+using namespace platform::ui;
+using platform::graphics::makeRect;
+
+namespace {
+
+class CountingCell : public TableViewCell {
+public:
+    using TableViewCell::TableViewCell;
+    int awakenings = 0;
+    int reuses = 0;
+    void awakeFromNib() override { ++awakenings; }
+    void prepareForReuse() override { ++reuses; }
+};
+
+// Rows are strings held by the test; heights come from a table of their own.
+class Rows : public TableViewDataSource, public TableViewDelegate {
+public:
+    std::vector<std::vector<std::string>> sections{{}};
+    std::map<IndexPath, double> heights;
+    std::vector<IndexPath> selections;
+    int heightQuestions = 0;
+
+    int numberOfSections(TableView&) override { return static_cast<int>(sections.size()); }
+    int numberOfRows(TableView&, int section) override { return static_cast<int>(sections[section].size()); }
+    TableViewCellPtr cellForRow(TableView& table, const IndexPath& indexPath) override
+    {
+        auto cell = table.dequeueReusableCell("row", indexPath);
+        cell->textLabel()->setText(sections[indexPath.section][indexPath.row]);
+        return cell;
+    }
+    std::optional<std::string> titleForHeader(TableView&, int section) override
+    {
+        return sections.size() > 1 ? std::optional<std::string>("S" + std::to_string(section)) : std::nullopt;
+    }
+    std::optional<std::vector<std::string>> sectionIndexTitles(TableView&) override
+    {
+        return std::vector<std::string>{"A", "B"};
+    }
+    int sectionForSectionIndexTitle(TableView&, const std::string& title, int) override { return title == "B" ? 1 : 0; }
+    std::optional<double> heightForRow(TableView&, const IndexPath& indexPath) override
+    {
+        ++heightQuestions;
+        const auto found = heights.find(indexPath);
+        return found == heights.end() ? 45.0 : found->second;
+    }
+    void didSelectRow(TableView&, const IndexPath& indexPath) override { selections.push_back(indexPath); }
+};
+
+class TableViewTest : public testing_support::VeltraTest {
+protected:
+    void SetUp() override
+    {
+        VeltraTest::SetUp();
+        table = std::make_shared<TableView>(makeRect(0, 0, 320, 450), TableViewStyle::plain);
+        table->registerCell("row", [] { return std::make_shared<CountingCell>("row"); });
+        rows = std::make_shared<Rows>();
+        table->setDataSource(rows);
+        table->setDelegate(rows);
+    }
+
+    void fill(int count)
+    {
+        rows->sections[0].clear();
+        for (int index = 0; index < count; ++index) {
+            rows->sections[0].push_back("row " + std::to_string(index));
+        }
+        table->reloadData();
+    }
+
+    std::string textOf(const IndexPath& indexPath) const
+    {
+        const auto cell = table->cellForRow(indexPath);
+        return cell ? cell->textLabel()->displayedText() : "<none>";
+    }
+
+    std::shared_ptr<TableView> table;
+    std::shared_ptr<Rows> rows;
+};
+
+} // namespace
+
+TEST_F(TableViewTest, OnlyRowsOnScreenHaveCellsAndScrollingReusesThem)
+{
+    fill(1000);
+    EXPECT_EQ(table->visibleCells().size(), 10u);
+    EXPECT_EQ(table->cellForRow({0, 10}), nullptr);
+    EXPECT_EQ(table->contentSize().height, 45000);
+
+    table->scrollToRow({0, 500}, TableScrollPosition::top, false);
+    EXPECT_EQ(textOf({0, 500}), "row 500");
+    EXPECT_EQ(table->cellForRow({0, 0}), nullptr);
+    EXPECT_LE(table->cellsMade(), 11u);
+    const auto reused = std::static_pointer_cast<CountingCell>(table->cellForRow({0, 500}));
+    EXPECT_EQ(reused->awakenings, 1);
+    EXPECT_GE(reused->reuses, 1);
+
+    table->scrollToRow({0, 999}, TableScrollPosition::top, false);
+    EXPECT_EQ(table->contentOffset().y, 45000 - 450);
+    table->scrollToRow({0, 100}, TableScrollPosition::middle, false);
+    EXPECT_EQ(table->contentOffset().y, 100 * 45 + 22.5 - 225);
+}
+
+TEST_F(TableViewTest, IndexPathsForPointsAndCells)
+{
+    fill(3);
+    rows->heights[{0, 1}] = 0;
+    table->reloadData();
+    EXPECT_EQ(table->indexPathForRow({10, 44}), (IndexPath{0, 0}));
+    EXPECT_EQ(table->indexPathForRow({10, 45}), (IndexPath{0, 2}));
+    EXPECT_FALSE(table->indexPathForRow({10, 90}).has_value());
+    EXPECT_FALSE(table->indexPathForRow({10, -1}).has_value());
+    ASSERT_NE(table->cellForRow({0, 1}), nullptr);
+    EXPECT_EQ(table->indexPathForCell(*table->cellForRow({0, 2})), (IndexPath{0, 2}));
+    EXPECT_FALSE(table->indexPathForCell(TableViewCell("row")).has_value());
+}
+
+TEST_F(TableViewTest, DeletingRowsShiftsTheRowsBelowAndAnimatesTheLeavingCell)
+{
+    fill(5);
+    const auto third = table->cellForRow({0, 2});
+    rows->sections[0].erase(rows->sections[0].begin() + 1);
+    table->deleteRows({{0, 1}}, TableRowAnimation::left);
+    EXPECT_EQ(table->numberOfRows(0), 4);
+    EXPECT_EQ(table->cellForRow({0, 1}), third);
+    EXPECT_EQ(table->indexPathForCell(*third), (IndexPath{0, 1}));
+    EXPECT_EQ(textOf({0, 3}), "row 4");
+    platform::RunLoop::main().advance(TableView::updateAnimationDuration);
+    EXPECT_EQ(table->visibleCells().size(), 4u);
+    EXPECT_EQ(third->frame().minY(), 45);
+}
+
+TEST_F(TableViewTest, ADeleteTheDataSourceDoesNotAgreeWithReloadsInstead)
+{
+    fill(4);
+    table->deleteRows({{0, 0}}, TableRowAnimation::none);
+    EXPECT_EQ(table->numberOfRows(0), 4);
+    EXPECT_EQ(textOf({0, 0}), "row 0");
+}
+
+TEST_F(TableViewTest, MovingARowCarriesItsCellAndShiftsTheOthers)
+{
+    fill(4);
+    const auto first = table->cellForRow({0, 0});
+    const auto last = table->cellForRow({0, 3});
+    std::rotate(rows->sections[0].begin(), rows->sections[0].begin() + 1, rows->sections[0].end());
+    table->moveRow({0, 0}, {0, 3});
+    EXPECT_EQ(table->cellForRow({0, 3}), first);
+    EXPECT_EQ(table->cellForRow({0, 2}), last);
+    EXPECT_EQ(textOf({0, 0}), "row 1");
+    EXPECT_EQ(first->frame().minY(), 135);
+}
+
+TEST_F(TableViewTest, UpdatesAskHeightsAgainAndAnimateTheChange)
+{
+    fill(3);
+    const int asked = rows->heightQuestions;
+    rows->heights[{0, 0}] = 100;
+    table->beginUpdates();
+    table->endUpdates();
+    EXPECT_GT(rows->heightQuestions, asked);
+    EXPECT_EQ(table->cellForRow({0, 1})->frame().minY(), 100);
+    const auto animation = platform::ui::Animator::shared().lastAnimation(*table->cellForRow({0, 1}), "center");
+    ASSERT_NE(animation, nullptr);
+    EXPECT_DOUBLE_EQ(animation->duration, TableView::updateAnimationDuration);
+}
+
+TEST_F(TableViewTest, TappingARowSelectsItAndTellsTheDelegate)
+{
+    auto window = std::make_shared<Window>();
+    window->makeKeyAndVisible();
+    window->addSubview(table);
+    fill(5);
+    TouchInjector(window).tap({100, 100});
+    EXPECT_EQ(rows->selections, std::vector<IndexPath>{(IndexPath{0, 2})});
+    EXPECT_TRUE(table->cellForRow({0, 2})->isSelected());
+    table->deselectRow({0, 2}, true);
+    EXPECT_FALSE(table->indexPathForSelectedRow().has_value());
+    TouchInjector(window).pan({{100, 300}, {100, 200}, {100, 100}});
+    EXPECT_EQ(rows->selections.size(), 1u);
+}
+
+TEST_F(TableViewTest, SectionHeadersAndIndexTitles)
+{
+    rows->sections = {{"a", "b"}, {"c"}};
+    table->reloadData();
+    EXPECT_EQ(table->rectForHeader(1), makeRect(0, TableView::defaultHeaderHeight * 1 + 90, 320, 28));
+    EXPECT_EQ(table->rectForRow({1, 0}).minY(), 2 * TableView::defaultHeaderHeight + 90);
+    EXPECT_EQ(table->sectionIndexTitles(), (std::vector<std::string>{"A", "B"}));
+    fill(0);
+    rows->sections = {std::vector<std::string>(30, "x"), std::vector<std::string>(30, "y")};
+    table->reloadData();
+    table->scrollToSectionIndexTitle(1);
+    EXPECT_EQ(table->contentOffset().y, table->rectForHeader(1).minY());
+}
