@@ -109,14 +109,20 @@ private:
         const bool ascii = std::all_of(parts.begin(), parts.end(), [](const std::string& part) { return isAscii(part); });
         if (version_ == VCardVersion::v2_1 && !ascii) {
             std::string value;
-            for (std::size_t i = 0; i < parts.size(); ++i)
-                value += (i ? ";" : "") + quotedPrintable(parts[i]);
+            for (std::size_t i = 0; i < parts.size(); ++i) {
+                if (i > 0)
+                    value += ';';
+                value += quotedPrintable(parts[i]);
+            }
             quotedPrintableLine(name + ";CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:" + value);
             return;
         }
         std::string value;
-        for (std::size_t i = 0; i < parts.size(); ++i)
-            value += (i ? ";" : "") + escaped(parts[i]);
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            if (i > 0)
+                value += ';';
+            value += escaped(parts[i]);
+        }
         line(name + ":" + value);
     }
 
