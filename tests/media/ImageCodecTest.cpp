@@ -52,6 +52,14 @@ TEST_F(ImageCodecTest, RefusesWhatIsNoImage)
     // Formats outside the common bitmap ones are not handed to other system loaders.
     EXPECT_EQ(ImageCodec::decode(bytesOf("<svg xmlns='http://www.w3.org/2000/svg' width='4' height='4'/>")), nullptr);
     EXPECT_EQ(ImageCodec::decode(bytesOf("%PDF-1.4\n")), nullptr);
+    // Headers that declare gigantic pictures are refused before any loader allocates.
+    auto hugeGif = tinyGif();
+    hugeGif[6] = hugeGif[7] = hugeGif[8] = hugeGif[9] = 0xEE;
+    EXPECT_EQ(ImageCodec::decode(hugeGif), nullptr);
+    auto lyingBitmap = encode(*makeSplitImage(8, 8), "bmp");
+    lyingBitmap[22] = 0x00;
+    lyingBitmap[23] = 0x40;
+    EXPECT_EQ(ImageCodec::decode(lyingBitmap), nullptr);
 }
 
 TEST_F(ImageCodecTest, JpegQualityTradesSizeAndFlattensTransparencyOnWhite)
