@@ -234,7 +234,9 @@ std::vector<std::pair<std::int64_t, std::string>> StoreRowReader::radioGroups(co
                                                                              const std::string& documentIdent)
 {
     auto& s = database_.statement(
-        "SELECT e.id, v.group_name FROM documents d JOIN elements e ON e.document_id = d.id AND e.type = 'Radio' "
+        // CROSS JOIN keeps the document first, so only its radio elements are visited.
+        "SELECT e.id, v.group_name FROM documents d CROSS JOIN elements e ON e.document_id = d.id "
+        "AND e.type = 'Radio' "
         "AND e.approval = ?1 JOIN validations v ON v.element_id = e.id "
         "WHERE d.ident = ?2 AND v.group_name IS NOT NULL");
     s.bind(1, approvalIdent).bind(2, documentIdent);

@@ -401,3 +401,19 @@ std::vector<std::string> ZKCoreDataManager::radioGroupNames(const std::string& a
     }
     return names;
 }
+
+void ZKCoreDataManager::reset()
+{
+    std::vector<std::shared_ptr<VeltManagedObject>> known(pending_.begin(), pending_.end());
+    known.insert(known.end(), deleted_.begin(), deleted_.end());
+    for (const auto& [rowID, transaction] : transactions_) {
+        collectOwned(transaction, known);
+    }
+    for (const auto& object : known) {
+        object->setPendingSave(false);
+        object->attachToStore(nullptr, 0);
+    }
+    pending_.clear();
+    deleted_.clear();
+    transactions_.clear();
+}

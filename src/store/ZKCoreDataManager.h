@@ -52,6 +52,11 @@ public:
     std::vector<std::string> radioGroupNames(const std::string& approvalIdent,
                                              const std::string& documentIdent) override;
 
+    // Forgets every object in memory, unsaved changes included: the next lookups read the
+    // stored rows again. Objects still held elsewhere are detached, so their later
+    // changes are never saved.
+    void reset();
+
     // Schema version this build writes.
     static int currentSchemaVersion();
 

@@ -257,3 +257,23 @@ TEST_F(StoreTest, RadioGroupsComeFromStoredRowsAndUnsavedChanges)
     EXPECT_TRUE(manager->radioGroupNames("sig", "trx-doc1").empty());
     EXPECT_EQ(manager->radioGroupNames("other", "trx-doc0"), std::vector<std::string>{"x"});
 }
+
+TEST_F(StoreTest, ResetForgetsUnsavedChangesAndDetachesWhatItKnew)
+{
+    const auto transaction = mapInto(*manager, sampleTransaction("trx", 1, 1, 1));
+    ASSERT_FALSE(manager->save().has_value());
+    const auto element = transaction->documents().front()->elements().front();
+    transaction->setName("Unsaved");
+    mapInto(*manager, sampleTransaction("never-saved"));
+
+    manager->reset();
+    EXPECT_FALSE(manager->hasChanges());
+    EXPECT_EQ(manager->transactionWithGuid("never-saved"), nullptr);
+    const auto reloaded = manager->transactionWithGuid("trx");
+    ASSERT_NE(reloaded, transaction);
+    EXPECT_EQ(reloaded->name(), "Lease trx");
+
+    element->setContent("from a forgotten object");
+    EXPECT_FALSE(manager->hasChanges());
+    EXPECT_FALSE(element->saveUpdates());
+}

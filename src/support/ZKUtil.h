@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Small questions about the environment the SDK runs in.
+class ZKUtil {
+public:
+    // Whether the e-mail is the signed-in user's, compared character for character; false
+    // when either is nil.
+    static bool isAccountOwnerEmail(const std::optional<std::string>& email);
+    // The SDK always treats its environment as restricted: no analytics leave it.
+    static bool isRestrictedEnvironment() { return true; }
+};
