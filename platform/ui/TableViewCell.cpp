@@ -42,9 +42,12 @@ void TableViewCell::layoutSubviews()
 
 void TableViewCell::draw(graphics::DrawingContext& context) const
 {
+    const Rect area = bounds();
     if (selected_ && selectionStyle_ != CellSelectionStyle::none) {
-        context.fill(bounds(), Color::systemGray4());
+        context.fill(area, Color::systemGray4());
     }
+    const double separatorY = area.maxY() - 0.25;
+    context.strokeLine({area.minX() + textInset, separatorY}, {area.maxX(), separatorY}, Color::systemGray4(), 0.5);
 }
 
 } // namespace platform::ui
