@@ -1,6 +1,7 @@
 #include "model/ZKParticipant.h"
 
 #include "foundation/Text.h"
+#include "support/ZKColor.h"
 
 namespace {
 
@@ -40,6 +41,11 @@ std::string ZKParticipant::initials() const
 {
     const auto fromNames = initialOf(firstName_) + initialOf(lastName_);
     return fromNames.empty() ? initialOf(email_) : fromNames;
+}
+
+platform::graphics::Color ZKParticipant::editColor() const
+{
+    return ZKColor::signerColorAtIndex(order_);
 }
 
 void ZKParticipant::setTransaction(const std::shared_ptr<ZKTransaction>& transaction)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/Dictionary.h"
+#include "graphics/Color.h"
 #include "model/VeltManagedObject.h"
 
 #include <string>
@@ -51,6 +52,9 @@ public:
     // The upper-cased first letters of the names, each followed by "." ("J.D."); from the
     // e-mail when both names are blank; empty when there is nothing to take them from.
     std::string initials() const;
+
+    // The role's colour in the designer: the signer colour of its place in the order.
+    platform::graphics::Color editColor() const;
 
     std::shared_ptr<ZKTransaction> transaction() const { return transaction_.lock(); }
     // Used by ZKTransaction to keep both sides of the relation in step.

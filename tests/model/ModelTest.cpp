@@ -8,6 +8,7 @@
 #include "model/ZKTransaction.h"
 #include "model/ZKValidation.h"
 #include "store/ZKTransactionMapper.h"
+#include "support/ZKColor.h"
 
 #include <chrono>
 
@@ -187,6 +188,9 @@ TEST(ParticipantNames, DisplayNameAndInitialsFallBackToTheEmail)
     participant.setLastName("zola");
     EXPECT_EQ(participant.nameDisplay(), "émile zola");
     EXPECT_EQ(participant.initials(), "É.Z.");
+
+    participant.setOrder(22);
+    EXPECT_EQ(participant.editColor(), ZKColor::signerColorAtIndex(2));
 
     ZKParticipant nobody;
     EXPECT_EQ(nobody.nameDisplay(), "");
