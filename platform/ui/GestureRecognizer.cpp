@@ -83,7 +83,7 @@ void GestureRecognizer::touchesEnded(const TouchSet& touches)
         if (enabled_ && (state_ == GestureState::possible || isActive())) {
             ended(*touch);
         }
-        touches_.erase(std::find(touches_.begin(), touches_.end(), touch));
+        forgetTouch(touch);
     }
 }
 
@@ -95,8 +95,13 @@ void GestureRecognizer::touchesCancelled(const TouchSet& touches)
             continue;
         }
         cancelled(*touch);
-        touches_.erase(std::find(touches_.begin(), touches_.end(), touch));
+        forgetTouch(touch);
     }
+}
+
+void GestureRecognizer::forgetTouch(const std::shared_ptr<Touch>& touch)
+{
+    touches_.erase(std::remove(touches_.begin(), touches_.end(), touch), touches_.end());
 }
 
 void GestureRecognizer::cancelled(const Touch&)
@@ -175,6 +180,7 @@ void GestureRecognizer::fail()
 {
     if (state_ == GestureState::possible) {
         state_ = GestureState::failed;
+        touches_.clear();
     }
 }
 
@@ -182,6 +188,7 @@ void GestureRecognizer::cancel()
 {
     if (isActive()) {
         setState(GestureState::cancelled);
+        touches_.clear();
     } else {
         fail();
     }

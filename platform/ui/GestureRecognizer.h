@@ -89,6 +89,7 @@ private:
     friend class View;
     void setView(View* view) { view_ = view; }
     bool mayBegin();
+    void forgetTouch(const std::shared_ptr<Touch>& touch);
     void setState(GestureState state);
     void sendActions();
 

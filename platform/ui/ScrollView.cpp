@@ -3,6 +3,7 @@
 #include "ui/Animator.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace platform::ui {
 
@@ -47,6 +48,16 @@ Point ScrollView::clampedOffset(const Point& offset) const
     const double maxX = std::max(contentSize_.width + contentInset_.right - size.width, minX);
     const double maxY = std::max(contentSize_.height + contentInset_.bottom - size.height, minY);
     return {std::clamp(offset.x, minX, maxX), std::clamp(offset.y, minY, maxY)};
+}
+
+bool ScrollView::gestureRecognizerShouldBegin(GestureRecognizer& recognizer)
+{
+    if (&recognizer != pan_.get()) {
+        return true;
+    }
+    const Point translation = pan_->translationInView(this);
+    const bool sideways = std::abs(translation.x) > std::abs(translation.y);
+    return !sideways || contentSize_.width > bounds().width();
 }
 
 void ScrollView::scrollRectToVisible(const Rect& rect, bool animated)

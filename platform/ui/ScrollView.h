@@ -26,6 +26,10 @@ public:
     void setScrollEnabled(bool enabled);
     const std::shared_ptr<PanGestureRecognizer>& panGestureRecognizer() const { return pan_; }
 
+    // A mostly sideways pan does not scroll content that is no wider than the view, so
+    // swipes on rows inside it still work.
+    bool gestureRecognizerShouldBegin(GestureRecognizer& recognizer) override;
+
     // Scrolls the least needed to show `rect` (content coordinates), within the content.
     void scrollRectToVisible(const Rect& rect, bool animated);
     // The offset kept within the content size and the insets.

@@ -2,8 +2,11 @@
 
 #include "ui/Control.h"
 #include "ui/GestureRecognizer.h"
+#include "ui/PanGestureRecognizer.h"
 #include "ui/TapGestureRecognizer.h"
 #include "ui/Window.h"
+
+#include <algorithm>
 
 namespace platform::ui {
 
@@ -56,6 +59,11 @@ void TouchDispatcher::begin(Window& window, const std::shared_ptr<Touch>& touch)
             }
         }
     }
+    // Screen-edge gestures get the first say, as system edge gestures do; then the
+    // recognisers of the deepest view.
+    std::stable_partition(sequence.recognizers.begin(), sequence.recognizers.end(), [](const auto& recognizer) {
+        return dynamic_cast<const ScreenEdgePanGestureRecognizer*>(recognizer.get()) != nullptr;
+    });
     for (const auto& recognizer : sequence.recognizers) {
         if (recognizer->numberOfTouches() == 0) {
             recognizer->reset();
@@ -74,6 +82,10 @@ void TouchDispatcher::deliverToRecognizers(Sequence& sequence, const std::shared
 {
     const auto recognizers = sequence.recognizers;
     for (const auto& recognizer : recognizers) {
+        if (sequence.winner && recognizer != sequence.winner) {
+            recognizer->preventedByOther();
+            continue;
+        }
         switch (touch->phase) {
         case TouchPhase::began:
             recognizer->touchesBegan({touch});
@@ -88,6 +100,9 @@ void TouchDispatcher::deliverToRecognizers(Sequence& sequence, const std::shared
         case TouchPhase::cancelled:
             recognizer->touchesCancelled({touch});
             break;
+        }
+        if (!sequence.winner && recognizer->hasRecognized()) {
+            sequence.winner = recognizer;
         }
     }
 }

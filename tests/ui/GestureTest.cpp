@@ -3,6 +3,7 @@
 #include "ui/Button.h"
 #include "ui/LongPressGestureRecognizer.h"
 #include "ui/PanGestureRecognizer.h"
+#include "ui/ScrollView.h"
 #include "ui/SwipeGestureRecognizer.h"
 #include "ui/TapGestureRecognizer.h"
 #include "ui/TouchInjector.h"
@@ -191,4 +192,55 @@ TEST_F(GestureTest, ActionsWithAGoneTargetAreSkipped)
     target.reset();
     TouchInjector(window).tap({20, 20});
     EXPECT_EQ(calls, 1);
+}
+
+TEST_F(GestureTest, AnEdgePanIsAskedFirstAndMayDisableACompetingPan)
+{
+    std::vector<GestureState> dragStates;
+    auto drag = attach<PanGestureRecognizer>(dragStates);
+    std::vector<GestureState> edgeStates;
+    auto edge = attach<ScreenEdgePanGestureRecognizer>(edgeStates);
+    class DisableOther : public GestureRecognizerDelegate {
+    public:
+        std::shared_ptr<GestureRecognizer> other;
+        bool gestureRecognizerShouldBegin(GestureRecognizer&) override
+        {
+            other->setEnabled(false);
+            return true;
+        }
+    };
+    auto gate = std::make_shared<DisableOther>();
+    gate->other = drag;
+    edge->setDelegate(gate);
+    edge->addAction([&](GestureRecognizer& gesture) {
+        if (gesture.state() == GestureState::ended) {
+            drag->setEnabled(true);
+        }
+    });
+    TouchInjector(window).edgePan(100, 81);
+    EXPECT_TRUE(dragStates.empty());
+    EXPECT_EQ(edgeStates.back(), GestureState::ended);
+    EXPECT_EQ(edge->translationInView(area.get()).x, 81);
+    TouchInjector(window).pan({{100, 100}, {150, 100}});
+    EXPECT_EQ(dragStates.back(), GestureState::ended);
+}
+
+TEST_F(GestureTest, ASidewaysSwipeOnARowInsideAVerticalScrollViewIsASwipe)
+{
+    auto scroll = std::make_shared<ScrollView>(makeRect(0, 0, 375, 600));
+    scroll->setContentSize({375, 2000});
+    area->addSubview(scroll);
+    auto row = std::make_shared<View>(makeRect(0, 0, 375, 65));
+    scroll->addSubview(row);
+    std::vector<GestureState> states;
+    auto swipe = std::make_shared<SwipeGestureRecognizer>(
+        [&](GestureRecognizer& gesture) { states.push_back(gesture.state()); });
+    swipe->setDirection(SwipeDirection::left);
+    row->addGestureRecognizer(swipe);
+    TouchInjector injector(window);
+    injector.swipe(Point{300, 30}, SwipeDirection::left);
+    EXPECT_EQ(states, std::vector<GestureState>{GestureState::ended});
+    EXPECT_EQ(scroll->contentOffset().y, 0);
+    injector.pan({{200, 400}, {200, 300}, {200, 200}});
+    EXPECT_EQ(scroll->contentOffset().y, 200);
 }
