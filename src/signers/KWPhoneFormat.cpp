@@ -15,6 +15,9 @@ namespace {
 
 constexpr std::size_t kHeaderEntrySize = 12;
 constexpr std::size_t kRuleSize = 16;
+// A rule covers at most 255 digits; a format far longer than that is damage, and
+// copying it into every rule would let a small file claim a great deal of memory.
+constexpr std::size_t kMaxFormatLength = 512;
 
 std::vector<std::uint8_t> readFile(const std::optional<std::filesystem::path>& file)
 {
@@ -244,7 +247,7 @@ PhoneRule KWPhoneFormat::readRule(std::size_t position, std::size_t formatsStart
     rule.prefixLen = value8(position + 11);
     rule.flag12 = value8(position + 12);
     rule.flag13 = value8(position + 13);
-    rule.format = withoutAnnotation(stringAt(formatsStart + value16(position + 14)));
+    rule.format = withoutAnnotation(stringAt(formatsStart + value16(position + 14), kMaxFormatLength));
     return rule;
 }
 
@@ -263,7 +266,9 @@ std::string KWPhoneFormat::format(std::string_view number) const
     if (stripped.starts_with('+')) {
         const std::string_view rest = std::string_view(stripped).substr(1);
         const auto* record = findCallingCodeInfo(rest);
-        return record ? "+" + record->format(rest) : std::string(number);
+        if (!record)
+            return std::string(number);
+        return std::string("+").append(record->format(rest));
     }
     if (!defaultRecord_)
         return std::string(number);

@@ -20,8 +20,8 @@
 // of a calling code is parsed the first time a number needs it and kept. Every read is
 // bounded by the data: a missing, truncated or malformed file gives zeros and empty
 // strings for whatever lies outside it, so lookups answer nothing and numbers come back
-// unchanged. Parsed records live as long as the formatter. The record cache is guarded,
-// so one formatter may serve several threads.
+// unchanged; format strings are read up to 512 bytes. Parsed records live as long as
+// the formatter. The record cache is guarded, so one formatter may serve several threads.
 class KWPhoneFormat {
 public:
     // The shared formatter, created on first use from the main bundle's rules file with

@@ -176,6 +176,8 @@ private:
                 words.fail("\"[[\" is not closed by \"]]\"");
             layout.erase(open, close + 2 - open);
         }
+        if (rule.format.size() > 512)
+            words.fail("the format is longer than 512 bytes, more than the reader takes");
         if (std::count(layout.begin(), layout.end(), '#') < rule.maxLen)
             words.fail("the format has fewer \"#\" than maxLen " + std::to_string(rule.maxLen));
         if (std::count(layout.begin(), layout.end(), 'c') > 1 || std::count(layout.begin(), layout.end(), 'n') > 1)
