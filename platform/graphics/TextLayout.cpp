@@ -25,6 +25,19 @@ PangoAlignment pangoAlignment(TextAlignment alignment)
     }
 }
 
+// Text from outside may carry invalid UTF-8; it is mended run by run so that attribute
+// offsets stay on character boundaries.
+std::string validUtf8(const std::string& text)
+{
+    if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
+        return text;
+    }
+    gchar* mended = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
+    std::string result(mended);
+    g_free(mended);
+    return result;
+}
+
 void insertAttribute(PangoAttrList* list, PangoAttribute* attribute, std::size_t start, std::size_t end)
 {
     attribute->start_index = static_cast<guint>(start);
@@ -77,7 +90,7 @@ void TextLayout::applyRuns(const AttributedString& text, const TextStyle& style)
     PangoAttrList* attributes = pango_attr_list_new();
     for (const auto& run : text.runs()) {
         const std::size_t start = joined.size();
-        joined += run.text;
+        joined += validUtf8(run.text);
         if (run.font) {
             PangoFontDescription* font = run.font->makeDescription();
             insertAttribute(attributes, pango_attr_font_desc_new(font), start, joined.size());
