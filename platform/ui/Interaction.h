@@ -10,11 +10,21 @@ class Interaction {
 public:
     virtual ~Interaction() = default;
 
+    // The view it is attached to, or null.
     View* view() const { return view_; }
-    virtual void willMoveToView(View* view) { (void)view; }
-    virtual void didMoveToView(View* view) { view_ = view; }
+
+protected:
+    // Called after the interaction was attached to a view or detached (null).
+    virtual void didMoveToView(View* view) { (void)view; }
 
 private:
+    friend class View;
+    void moveToView(View* view)
+    {
+        view_ = view;
+        didMoveToView(view);
+    }
+
     View* view_ = nullptr;
 };
 

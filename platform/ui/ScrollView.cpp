@@ -31,7 +31,6 @@ void ScrollView::setContentOffset(const Point& offset, bool animated)
     } else {
         apply();
     }
-    didScroll();
 }
 
 void ScrollView::setScrollEnabled(bool enabled)

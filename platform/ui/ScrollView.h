@@ -35,9 +35,6 @@ public:
     // The offset kept within the content size and the insets.
     Point clampedOffset(const Point& offset) const;
 
-protected:
-    virtual void didScroll() {}
-
 private:
     void handlePan(PanGestureRecognizer& pan);
 

@@ -48,6 +48,11 @@ Point TouchInjector::centerOf(const View& view) const
     return view.convertPointTo(bounds.center(), nullptr);
 }
 
+std::shared_ptr<View> TouchInjector::viewAt(const Point& point) const
+{
+    return window_ ? window_->hitTest(point) : nullptr;
+}
+
 void TouchInjector::wait(double seconds)
 {
     RunLoop& loop = RunLoop::main();

@@ -27,6 +27,9 @@ public:
     const std::shared_ptr<Window>& window() const { return window_; }
     // Window coordinates of a view's centre.
     Point centerOf(const View& view) const;
+    // The view a touch at the point would land on (for drops and other input that
+    // finds its target the way touches do).
+    std::shared_ptr<View> viewAt(const Point& point) const;
 
     void tap(const Point& point);
     void tap(const View& view);

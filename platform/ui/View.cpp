@@ -37,7 +37,7 @@ View::~View()
         recognizer->setView(nullptr);
     }
     for (const auto& interaction : interactions_) {
-        interaction->didMoveToView(nullptr);
+        interaction->moveToView(nullptr);
     }
     for (const auto& subview : subviews_) {
         subview->superview_ = nullptr;
@@ -96,13 +96,7 @@ void View::setAlpha(double alpha)
 
 void View::setHidden(bool hidden)
 {
-    if (hidden == hidden_) {
-        return;
-    }
     hidden_ = hidden;
-    if (hidden) {
-        endEditing(true);
-    }
 }
 
 void View::setBackgroundColor(const std::optional<Color>& color)
@@ -403,9 +397,8 @@ void View::addInteraction(const std::shared_ptr<Interaction>& interaction)
     if (!interaction) {
         return;
     }
-    interaction->willMoveToView(this);
     interactions_.push_back(interaction);
-    interaction->didMoveToView(this);
+    interaction->moveToView(this);
 }
 
 void View::removeInteraction(const Interaction& interaction)
@@ -416,9 +409,8 @@ void View::removeInteraction(const Interaction& interaction)
         return;
     }
     const auto kept = *position;
-    kept->willMoveToView(nullptr);
     interactions_.erase(position);
-    kept->didMoveToView(nullptr);
+    kept->moveToView(nullptr);
 }
 
 bool View::becomeFirstResponder()

@@ -2,6 +2,7 @@
 #include "support/VeltraTest.h"
 #include "ui/AlertController.h"
 #include "ui/NavigationController.h"
+#include "ui/Screen.h"
 #include "ui/Storyboard.h"
 #include "ui/TouchInjector.h"
 #include "ui/Window.h"
@@ -183,4 +184,70 @@ TEST_F(ControllerTest, AlertActionsDismissAndThenRunTheirHandler)
     main->present(alert, false);
     TouchInjector(window).tap(*alert->buttonForAction("Open"));
     EXPECT_EQ(order, std::vector<std::string>{"dismissed"});
+}
+
+namespace {
+
+class LayoutCounter : public ViewController {
+public:
+    int layouts = 0;
+    void viewDidLayoutSubviews() override { ++layouts; }
+};
+
+} // namespace
+
+TEST_F(ControllerTest, EmbedSegueAddsTheChildViewAndItAppearsWithTheParent)
+{
+    Storyboard::registerDefinition("Embedding", [](Storyboard& storyboard) {
+        storyboard.addScene("Host", [] { return std::make_shared<Scene>("Host"); });
+        storyboard.addScene("Panel", [] { return std::make_shared<Scene>("Panel"); });
+        storyboard.addSegue("Host", "embedPanel", SegueKind::embed, "Panel");
+    });
+    auto host = Storyboard::named("Embedding")->instantiateViewController("Host");
+    navigation->pushViewController(host, false);
+    journal().clear();
+    ASSERT_TRUE(host->performSegue("embedPanel", nullptr));
+    ASSERT_EQ(host->children().size(), 1u);
+    const auto panel = host->children().front();
+    EXPECT_EQ(panel->view()->superview(), host->view());
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(journal().front(), "Host.prepare:embedPanel");
+}
+
+TEST_F(ControllerTest, FormSheetsAreCentredOnTabletsAndFullScreenOnPhones)
+{
+    auto sheet = std::make_shared<Scene>("Sheet");
+    sheet->setModalPresentationStyle(ModalPresentationStyle::formSheet);
+    main->present(sheet, false);
+    EXPECT_EQ(sheet->view()->frame(), window->bounds());
+    sheet->dismiss(false);
+    Screen::main().setDeviceProfile(DeviceProfile::tablet);
+    main->present(sheet, false);
+    EXPECT_EQ(sheet->view()->frame(), platform::graphics::makeRect(114, 202, 540, 620));
+    EXPECT_TRUE(sheet->traitCollection().isRegularByRegular());
+}
+
+TEST_F(ControllerTest, RotationLaysControllersOutAgain)
+{
+    auto counter = std::make_shared<LayoutCounter>();
+    navigation->pushViewController(counter, false);
+    window->layoutIfNeeded();
+    const int before = counter->layouts;
+    Screen::main().setOrientation(InterfaceOrientation::landscapeLeft);
+    EXPECT_GT(counter->layouts, before);
+    EXPECT_EQ(counter->view()->bounds().width(), 667);
+}
+
+TEST_F(ControllerTest, SwipeBackPopsOnlyWhileEnabled)
+{
+    auto detail = std::make_shared<Scene>("Detail");
+    navigation->pushViewController(detail, false);
+    navigation->interactivePopGestureRecognizer()->setEnabled(false);
+    TouchInjector injector(window);
+    injector.edgePan(300, 250);
+    EXPECT_EQ(navigation->topViewController(), detail);
+    navigation->interactivePopGestureRecognizer()->setEnabled(true);
+    injector.edgePan(300, 250);
+    RunLoop::main().advance(1);
+    EXPECT_EQ(navigation->topViewController(), main);
 }
