@@ -215,7 +215,11 @@ ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes)
     if (!type || declaredPixels(bytes, type) > static_cast<double>(maxDecodedPixels))
         return nullptr;
     PixbufHolder pixbuf = loadPixbuf(bytes, type);
-    return pixbuf ? imageFromPixbuf(pixbuf.get()) : nullptr;
+    if (!pixbuf)
+        return nullptr;
+    // Cameras store photos as the sensor saw them and record how to turn them upright.
+    PixbufHolder upright(gdk_pixbuf_apply_embedded_orientation(pixbuf.get()));
+    return upright ? imageFromPixbuf(upright.get()) : nullptr;
 }
 
 std::vector<std::uint8_t> ImageCodec::encodeJpeg(const Image& image, double quality)
