@@ -99,7 +99,8 @@ void Animator::noteChange(const View& view, const char* property)
     if (animation.touches(view, property)) {
         return;
     }
-    animation.changes.push_back({view.weak_from_this(), &view, property});
+    const auto weak = view.weak_from_this();
+    animation.changes.push_back({weak, &view, property, !weak.expired()});
 }
 
 void Animator::commit(const AnimationPtr& animation)
@@ -141,7 +142,7 @@ void Animator::interruptOthersChanging(const AnimationPtr& animation)
     const auto running = running_;
     for (const auto& other : running) {
         const bool replaced = std::any_of(animation->changes.begin(), animation->changes.end(), [&](const auto& change) {
-            return change.key && !change.view.expired() && other->touches(*change.key, change.property);
+            return (!change.shared || !change.view.expired()) && other->touches(*change.key, change.property);
         });
         if (replaced) {
             finish(other, false);

@@ -46,7 +46,9 @@ public:
         std::weak_ptr<const View> view;
         const View* key;
         std::string property;
-        bool isOf(const View& candidate) const { return key == &candidate && !view.expired(); }
+        // Views outside shared ownership (on the stack) are known by address alone.
+        bool shared;
+        bool isOf(const View& candidate) const { return key == &candidate && (!shared || !view.expired()); }
     };
     enum class State { running, finished, interrupted };
 

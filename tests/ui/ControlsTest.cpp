@@ -1,0 +1,193 @@
+#include "foundation/NotificationCenter.h"
+#include "foundation/RunLoop.h"
+#include "support/VeltraTest.h"
+#include "ui/Animator.h"
+#include "ui/Application.h"
+#include "ui/Button.h"
+#include "ui/DatePicker.h"
+#include "ui/LayoutConstraint.h"
+#include "ui/ScrollView.h"
+#include "ui/Switch.h"
+#include "ui/TouchInjector.h"
+#include "ui/VisualEffectView.h"
+#include "ui/Window.h"
+
+using namespace platform::ui;
+using platform::Date;
+using platform::RunLoop;
+using platform::graphics::makeRect;
+
+namespace {
+
+class ControlsTest : public testing_support::VeltraTest {
+protected:
+    void SetUp() override
+    {
+        VeltraTest::SetUp();
+        window = std::make_shared<Window>();
+        window->makeKeyAndVisible();
+    }
+
+    std::shared_ptr<Window> window;
+};
+
+// A view laid out in code from a constraint's constant, as the scenes are.
+class SlidingPanel : public View {
+public:
+    std::shared_ptr<View> body = std::make_shared<View>();
+    LayoutConstraintPtr left = std::make_shared<LayoutConstraint>("left", 0);
+    int passes = 0;
+
+    SlidingPanel() : View(makeRect(0, 0, 300, 500)) { addSubview(body); }
+    void layoutSubviews() override
+    {
+        ++passes;
+        body->setFrame(makeRect(left->constant(), 0, 257, 500));
+    }
+};
+
+} // namespace
+
+TEST_F(ControlsTest, ButtonTitlesFallBackToTheNormalStateAndFollowTheState)
+{
+    Button button(makeRect(0, 0, 100, 40));
+    button.setTitle("Add");
+    button.setTitle("Wait", ControlState::disabled);
+    EXPECT_EQ(button.currentTitle(), "Add");
+    EXPECT_EQ(button.title(ControlState::highlighted), "Add");
+    button.setEnabled(false);
+    EXPECT_EQ(button.currentTitle(), "Wait");
+    EXPECT_EQ(button.titleLabel()->displayedText(), "Wait");
+    button.setEnabled(true);
+    AttributedString styled("Title");
+    styled.append(" x", Font("ios-vlt", 14), Color::white());
+    button.setAttributedTitle(styled);
+    EXPECT_EQ(button.currentTitle(), "Title x");
+    EXPECT_EQ(button.titleLabel()->attributedText(), styled);
+}
+
+TEST_F(ControlsTest, ATouchThatLeavesTheControlIsNoTap)
+{
+    auto button = std::make_shared<Button>(makeRect(10, 10, 100, 40));
+    window->addSubview(button);
+    int taps = 0;
+    button->addAction(ControlEvent::touchUpInside, [&](Control&) { ++taps; });
+    TouchInjector injector(window);
+    injector.pan({{50, 30}, {50, 200}, {50, 400}});
+    EXPECT_EQ(taps, 0);
+    injector.tap(*button);
+    EXPECT_EQ(taps, 1);
+    button->setEnabled(false);
+    injector.tap(*button);
+    EXPECT_EQ(taps, 1);
+}
+
+TEST_F(ControlsTest, SwitchesSendValueChangedOnlyWhenTheUserFlipsThem)
+{
+    auto toggle = std::make_shared<Switch>(makeRect(10, 10, 51, 31));
+    window->addSubview(toggle);
+    std::vector<bool> values;
+    toggle->addAction(ControlEvent::valueChanged, [&](Control&) { values.push_back(toggle->isOn()); });
+    toggle->setOn(true, true);
+    EXPECT_TRUE(toggle->isOn());
+    EXPECT_TRUE(values.empty());
+    ASSERT_NE(Animator::shared().lastAnimation(*toggle, "on"), nullptr);
+    TouchInjector(window).tap(*toggle);
+    EXPECT_EQ(values, std::vector<bool>{false});
+}
+
+TEST_F(ControlsTest, DatePickersKeepWithinTheirLimitsAndReportOnlyPicks)
+{
+    DatePicker picker;
+    int changes = 0;
+    picker.addAction(ControlEvent::valueChanged, [&](Control&) { ++changes; });
+    const Date now(1'800'000'000);
+    picker.setMinimumDate(now);
+    picker.setDate(Date(1'700'000'000));
+    EXPECT_EQ(picker.date(), now);
+    EXPECT_EQ(changes, 0);
+    TouchInjector().pickDate(picker, now.byAdding(-60));
+    EXPECT_EQ(picker.date(), now);
+    EXPECT_EQ(changes, 1);
+    picker.pick(now.byAdding(3600));
+    EXPECT_EQ(picker.date(), now.byAdding(3600));
+}
+
+TEST_F(ControlsTest, ScrollViewsScrollRectanglesIntoViewWithinTheirContent)
+{
+    ScrollView scroll(makeRect(0, 0, 300, 400));
+    scroll.setContentSize({300, 1000});
+    scroll.scrollRectToVisible(makeRect(0, 500, 300, 50), false);
+    EXPECT_EQ(scroll.contentOffset().y, 150);
+    scroll.scrollRectToVisible(makeRect(0, 200, 300, 50), false);
+    EXPECT_EQ(scroll.contentOffset().y, 150);
+    scroll.scrollRectToVisible(makeRect(0, 0, 1, 1), true);
+    EXPECT_EQ(scroll.contentOffset().y, 0);
+    EXPECT_NE(Animator::shared().lastAnimation(scroll, "bounds"), nullptr);
+    scroll.scrollRectToVisible(makeRect(0, 990, 10, 100), false);
+    EXPECT_EQ(scroll.contentOffset().y, 600);
+    scroll.setContentInset({0, 0, 216, 0});
+    EXPECT_EQ(scroll.clampedOffset({0, 5000}).y, 816);
+    EXPECT_EQ(scroll.clampedOffset({0, -50}).y, 0);
+}
+
+TEST_F(ControlsTest, DisabledScrollingIgnoresPans)
+{
+    auto scroll = std::make_shared<ScrollView>(makeRect(0, 0, 375, 600));
+    scroll->setContentSize({375, 3000});
+    window->addSubview(scroll);
+    scroll->setScrollEnabled(false);
+    TouchInjector injector(window);
+    injector.pan({{100, 500}, {100, 300}, {100, 100}});
+    EXPECT_EQ(scroll->contentOffset().y, 0);
+    scroll->setScrollEnabled(true);
+    injector.pan({{100, 500}, {100, 300}, {100, 100}});
+    EXPECT_EQ(scroll->contentOffset().y, 400);
+}
+
+TEST_F(ControlsTest, ConstraintChangesLayOutOnTheNextPassAndAnimateInsideABlock)
+{
+    auto panel = std::make_shared<SlidingPanel>();
+    panel->left->setView(panel);
+    window->addSubview(panel);
+    window->layoutIfNeeded();
+    EXPECT_EQ(panel->body->frame().minX(), 0);
+
+    panel->left->setConstant(-196);
+    EXPECT_TRUE(panel->needsLayout());
+    RunLoop::main().runUntilIdle();
+    EXPECT_EQ(panel->body->frame().minX(), -196);
+
+    bool finished = false;
+    Animator::animate(0.2, [&] {
+        panel->left->setConstant(0);
+        panel->layoutIfNeeded();
+    }, [&](bool done) { finished = done; });
+    EXPECT_EQ(panel->body->frame().minX(), 0);
+    EXPECT_DOUBLE_EQ(Animator::shared().lastAnimation(*panel->body, "center")->duration, 0.2);
+    RunLoop::main().advance(0.2);
+    EXPECT_TRUE(finished);
+}
+
+TEST_F(ControlsTest, VisualEffectsAreAnimatableAndClearable)
+{
+    VisualEffectView blur;
+    Animator::animate(0.4, [&] { blur.setEffect(VisualEffect{BlurStyle::light}); });
+    EXPECT_EQ(blur.effect(), VisualEffect{BlurStyle::light});
+    EXPECT_DOUBLE_EQ(Animator::shared().lastAnimation(blur, "effect")->duration, 0.4);
+    blur.setEffect(std::nullopt);
+    EXPECT_FALSE(blur.effect().has_value());
+}
+
+TEST_F(ControlsTest, ApplicationRecordsOpenedURLsAndPostsForegroundTransitions)
+{
+    int foregrounds = 0;
+    platform::NotificationCenter::defaultCenter().addObserver(
+        ApplicationNotifications::willEnterForeground, [&](const platform::Notification&) { ++foregrounds; });
+    EXPECT_TRUE(Application::shared().openURL(Application::openSettingsURLString));
+    EXPECT_FALSE(Application::shared().openURL(""));
+    EXPECT_EQ(Application::shared().openedURLs(), std::vector<std::string>{"app-settings:"});
+    Application::shared().enterForeground();
+    EXPECT_EQ(foregrounds, 1);
+    EXPECT_EQ(Application::shared().keyWindow(), window);
+}
