@@ -21,6 +21,7 @@ public:
         missingIdentifier = 1007,// an operation was asked without the GUID it needs
         notFound = 1008,         // no stored transaction has the GUID
         storeFailure = 1009,     // the local store refused the change
+        documentMissing = 1010,  // a document's stored PDF cannot be read
     };
 
     ZKError(std::string domain, long code, std::string description, std::optional<std::string> messageKey = {});

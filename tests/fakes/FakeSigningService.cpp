@@ -102,6 +102,13 @@ bool FakeSigningService::start()
         return false;
     }
     thread_ = std::thread([this] { server_->listen_after_bind(); });
+    // stop() is a no-op until the server runs, so it must not return before that.
+    for (int waited = 0; !server_->is_running(); ++waited) {
+        if (waited == 5000) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     return true;
 }
 

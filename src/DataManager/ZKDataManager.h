@@ -1,0 +1,54 @@
+#pragma once
+
+#include "foundation/Dictionary.h"
+#include "service/ZKError.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class ZKCoreDataManager;
+struct ZKReply;
+
+// Keeps the local store open for the SDK and handles what a login sets up: the signed-in
+// identity and the designer settings of the login's package. Also makes new local drafts
+// from stored templates. Main thread only.
+class ZKDataManager {
+public:
+    using LoginSuccess = std::function<void(const Dictionary& loginReply)>;
+    using LoginFailure = std::function<void(const ZKError& error)>;
+    using ResultCallback = std::function<void(const Dictionary& result)>;
+
+    static constexpr const char* kTemplateDraftNotification =
+        "com.corvex.Veltra.CreateTransaction.createTransactionPageShouldReloadForSelectedTemplate";
+
+    // Opens "VeltCoreDB.sqlite" and makes it the store of every entity class. A store that
+    // cannot be opened leaves the SDK without one; storeError() tells why.
+    ZKDataManager();
+    ~ZKDataManager();
+
+    const std::shared_ptr<ZKCoreDataManager>& store() const { return store_; }
+    const std::optional<ZKError>& storeError() const { return storeError_; }
+
+    // Signs in; on success records the identity, fetches the designer settings of the
+    // login's package and saves them (nil when there is none or the fetch fails) before
+    // the success callback runs.
+    void handleLoginForEmailAndPasswordWithSuccessCallbackAndFailureCallback(const std::string& email,
+                                                                            const std::string& password,
+                                                                            LoginSuccess success,
+                                                                            LoginFailure failure);
+    // The same for a session already in place (a session token the host handed over).
+    void handleLoginPropertiesWithSuccessCallback(LoginSuccess success, LoginFailure failure);
+
+    // A new local draft copied from the stored transaction `templateId`, with identifiers
+    // and PDFs of its own: {"data": its transaction dictionary} or {"error": error}. On
+    // success posts kTemplateDraftNotification with {"guid": the draft's GUID}.
+    void createDraftFromCachedTemplateWithIDWithCallback(const std::string& templateId, const ResultCallback& callback);
+
+private:
+    static void completeLogin(const ZKReply& reply, const LoginSuccess& success, const LoginFailure& failure);
+
+    std::shared_ptr<ZKCoreDataManager> store_;
+    std::optional<ZKError> storeError_;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "foundation/Dictionary.h"
+#include "service/ZKError.h"
+
+#include <map>
+#include <string>
+#include <variant>
+
+// The service's ids of a package it created, by the local ids they replace.
+struct ZKPackageIdentifiers {
+    std::string guid;                        // the package's id
+    std::map<std::string, std::string> ids;  // local participant uid / document / element ident -> service id
+};
+
+// Translation between the transaction dictionary (ZKTransactionMapper's form) and the
+// package JSON of the service.
+//
+// Package JSON sent to create a package:
+//   {"id": local guid, "name", "description", "status": "DRAFT", "emailMessage",
+//    "due": seconds since 1970 or null, "settings": advanced options, "attributes",
+//    "roles": [{"id": uid, "index", "isOwner", "isGroup", "reassign", "emailMessage",
+//               "authentication", "signer": {"email", "firstName", "lastName", "title",
+//               "company"}}],
+//    "documents": [{"id": ident, "name", "index",
+//                   "fields": [{"id": ident, "name", "type", "autofill", "value",
+//                               "readOnly", "approval", "page", "left", "top", "width",
+//                               "height", "roles", "validation"}]}]}
+// The created package comes back in the same shape and order with the service's ids.
+class ZKPackageTranslator {
+public:
+    static Dictionary packageFromTransactionDictionary(const Dictionary& transaction);
+
+    // Pairs the ids of the package sent with those of the package created, position by
+    // position; an error when the reply does not hold one id for every object sent.
+    static std::variant<ZKPackageIdentifiers, ZKError> identifiersFromCreatedPackage(const Dictionary& sent,
+                                                                                    const Dictionary& created);
+};

@@ -1,0 +1,212 @@
+#include "DataManagerTest.h"
+
+#include "DataManager/VTTransactionSyncQueue.h"
+#include "foundation/UserDefaults.h"
+#include "model/ZKDocument.h"
+#include "model/ZKElement.h"
+#include "model/ZKParticipant.h"
+#include "model/ZKPredefinedActions.h"
+#include "service/ZKReachability.h"
+
+#include <vector>
+
+namespace {
+
+struct RecordingDelegate : VeltraSynchronizationQueueDelegate, VTSynchronizationResultDelegate {
+    void didAddTransactionToSynchronizationQueue(const std::string& guid) override { added.push_back(guid); }
+    void didSynchronizeTransaction(const Dictionary& details) override { synchronized.push_back(details); }
+    void synchronizingFailedForTransaction(const Dictionary& details) override { failed.push_back(details); }
+
+    std::size_t finished() const { return synchronized.size() + failed.size(); }
+
+    std::vector<std::string> added;
+    std::vector<Dictionary> synchronized;
+    std::vector<Dictionary> failed;
+};
+
+class VTTransactionSyncQueueTest : public DataManagerTest {
+protected:
+    void SetUp() override
+    {
+        DataManagerTest::SetUp();
+        signIn();
+        ZKTransactionManager::sharedInstance();
+        queue()->setSynchronizationDelegate(delegate);
+        queue()->setResultDelegate(delegate);
+    }
+
+    static std::shared_ptr<VTTransactionSyncQueue> queue() { return VTTransactionSyncQueue::sharedInstance(); }
+
+    bool waitForFinished(std::size_t count)
+    {
+        return waitFor([&] { return delegate->finished() >= count; });
+    }
+
+    std::shared_ptr<RecordingDelegate> delegate = std::make_shared<RecordingDelegate>();
+};
+
+TEST_F(VTTransactionSyncQueueTest, ALocalDraftIsCreatedOnTheServiceAndTakesItsIdentifiers)
+{
+    const auto transaction = storeTransaction(localDraft("LOCAL"));
+    ZKTransactionManager::sharedInstance()->setTransaction(transaction);
+
+    EXPECT_TRUE(queue()->addTransaction(std::string("LOCAL")));
+    EXPECT_EQ(delegate->added, std::vector<std::string>{"LOCAL"});
+    ASSERT_TRUE(waitForFinished(1));
+    ASSERT_EQ(delegate->synchronized.size(), 1u) << delegate->failed.at(0).dump();
+
+    const auto guid = delegate->synchronized[0]["guid"].get<std::string>();
+    EXPECT_EQ(delegate->synchronized[0]["localGuid"], "LOCAL");
+    const auto package = service.package(guid);
+    ASSERT_TRUE(package);
+    EXPECT_EQ((*package)["name"], "Lease");
+    EXPECT_EQ((*package)["roles"].size(), 2u);
+    EXPECT_EQ((*package)["roles"][0]["signer"]["email"], "ann@example.com");
+    ASSERT_EQ(service.packageFiles(guid).size(), 1u);
+    EXPECT_EQ(service.packageFiles(guid)[0].content, kPdf);
+    EXPECT_EQ(service.packageFiles(guid)[0].fileName, "Lease.pdf");
+
+    // Every local identifier is replaced by the service's, references included.
+    EXPECT_EQ(transaction->guid(), guid);
+    EXPECT_EQ(ZKTransactionManager::sharedInstance()->transactionID(), guid);
+    EXPECT_FALSE(transaction->local());
+    EXPECT_FALSE(transaction->predefinedActions()->createOnServer());
+    const auto& document = transaction->documents().at(0);
+    EXPECT_EQ(document->ident(), (*package)["documents"][0]["id"]);
+    const auto& fields = (*package)["documents"][0]["fields"];
+    EXPECT_EQ(document->elements()[1]->ident(), fields[1]["id"]);
+    EXPECT_EQ(document->elements()[1]->approval(), fields[0]["id"].get<std::string>());
+    EXPECT_EQ(document->elements()[1]->roles(), std::vector<std::string>{transaction->participants()[1]->uid()});
+    EXPECT_EQ(transaction->participants()[1]->uid(), (*package)["roles"][1]["id"]);
+
+    // ... in the store and on disk too.
+    const auto onDisk = ZKCoreDataManager::open(store().file()).manager;
+    ASSERT_TRUE(onDisk);
+    const auto reloaded = onDisk->transactionWithGuid(guid);
+    ASSERT_TRUE(reloaded);
+    EXPECT_FALSE(onDisk->transactionWithGuid("LOCAL"));
+    EXPECT_EQ(reloaded->documents().at(0)->elements()[0]->roles(), std::vector<std::string>{reloaded->participants()[0]->uid()});
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(ZKFileManager::folderPathForTransactionWithGUID(guid)) / "lease.pdf"));
+    EXPECT_FALSE(std::filesystem::exists(ZKFileManager::folderPathForTransactionWithGUID("LOCAL")));
+}
+
+TEST_F(VTTransactionSyncQueueTest, OneTransactionAtATimeWithoutDuplicates)
+{
+    storeTransaction(localDraft("FIRST"));
+    storeTransaction(localDraft("SECOND"));
+    service.delay("POST", "/api/packages", 0.3);
+
+    EXPECT_FALSE(queue()->addTransaction(std::nullopt));
+    EXPECT_TRUE(queue()->addTransaction(std::string("FIRST")));
+    EXPECT_TRUE(queue()->addTransaction(std::string("SECOND")));
+    EXPECT_TRUE(queue()->addTransaction(std::string("first")));
+    EXPECT_TRUE(queue()->addTransaction(std::string("SECOND")));
+    EXPECT_EQ(delegate->added, (std::vector<std::string>{"FIRST", "SECOND"}));
+    EXPECT_TRUE(queue()->isSynchronizing());
+    EXPECT_EQ(queue()->queuedTransactions(), std::deque<std::string>{"SECOND"});
+
+    ASSERT_TRUE(waitForFinished(1));
+    EXPECT_EQ(service.requestsTo("POST", "/api/packages").size(), 1u) << "the second starts only after the first";
+    ASSERT_TRUE(waitForFinished(2));
+    ASSERT_EQ(delegate->synchronized.size(), 2u);
+    EXPECT_EQ(delegate->synchronized[0]["localGuid"], "FIRST");
+    EXPECT_EQ(delegate->synchronized[1]["localGuid"], "SECOND");
+    EXPECT_FALSE(queue()->isSynchronizing());
+}
+
+TEST_F(VTTransactionSyncQueueTest, FailuresLeaveTheTransactionAsItWasAndTheQueueGoesOn)
+{
+    const auto transaction = storeTransaction(localDraft("LOCAL"));
+    storeTransaction(localDraft("NOPDF"), false);
+    const std::vector<std::pair<int, std::string>> replies{
+        {500, R"({"messageKey": "error.internal", "message": "Down"})"},
+        {201, "created"},
+        {201, R"({"id": "SERVER"})"},
+        {201, R"({"id": "SERVER", "roles": [{"id": "R1"}], "documents": []})"},
+    };
+    for (const auto& [status, body] : replies) {
+        service.respondWith("POST", "/api/packages", status, body, 1);
+        const auto before = delegate->finished();
+        queue()->addTransaction(std::string("LOCAL"));
+        ASSERT_TRUE(waitForFinished(before + 1));
+        ASSERT_EQ(delegate->failed.size(), before + 1) << body;
+        EXPECT_EQ(delegate->failed.back()["guid"], "LOCAL");
+        EXPECT_TRUE(delegate->failed.back()["error"].contains("code"));
+        EXPECT_EQ(transaction->guid(), "LOCAL");
+        EXPECT_TRUE(transaction->predefinedActions()->createOnServer());
+        EXPECT_EQ(transaction->participants()[0]->uid(), "LOCAL-P1");
+    }
+
+    const auto requests = service.requestsTo("POST", "/api/packages").size();
+    queue()->addTransaction(std::string("NOPDF"));
+    queue()->addTransaction(std::string("UNKNOWN"));
+    queue()->addTransaction(std::string("LOCAL"));
+    ASSERT_TRUE(waitForFinished(replies.size() + 3));
+    EXPECT_EQ(delegate->failed[replies.size()]["error"]["code"], ZKError::documentMissing);
+    EXPECT_EQ(delegate->failed[replies.size() + 1]["error"]["code"], ZKError::notFound);
+    EXPECT_EQ(service.requestsTo("POST", "/api/packages").size(), requests + 1);
+    ASSERT_EQ(delegate->synchronized.size(), 1u);
+    EXPECT_EQ(delegate->synchronized[0]["localGuid"], "LOCAL");
+}
+
+TEST_F(VTTransactionSyncQueueTest, ATransactionWithNothingToSendCompletesWithoutARequest)
+{
+    auto dictionary = localDraft("SERVER-SIDE");
+    dictionary["local"] = false;
+    dictionary["predefinedActions"]["createOnServer"] = false;
+    storeTransaction(dictionary);
+    queue()->addTransaction(std::string("SERVER-SIDE"));
+    ASSERT_TRUE(waitForFinished(1));
+    ASSERT_EQ(delegate->synchronized.size(), 1u);
+    EXPECT_EQ(delegate->synchronized[0]["guid"], "SERVER-SIDE");
+    EXPECT_TRUE(service.requestsTo("POST", "/api/packages").empty());
+}
+
+TEST_F(VTTransactionSyncQueueTest, WaitsWhileNotAllowedOrOffline)
+{
+    storeTransaction(localDraft("LOCAL"));
+    auto& defaults = platform::UserDefaults::standard();
+    defaults.setBool(VTTransactionSyncQueue::kSynchronizeAutomaticallyKey, false);
+    queue()->addTransaction(std::string("LOCAL"));
+    EXPECT_FALSE(queue()->isSynchronizing());
+
+    defaults.setBool(VTTransactionSyncQueue::kSynchronizeAutomaticallyKey, true);
+    defaults.setBool(VTTransactionSyncQueue::kSynchronizeOnWifiOnlyKey, true);
+    ZKReachability::sharedInstance()->setStatus(true, false);
+    queue()->startSynchronizing();
+    EXPECT_FALSE(queue()->isSynchronizing());
+
+    defaults.setBool(VTTransactionSyncQueue::kSynchronizeOnWifiOnlyKey, false);
+    ZKReachability::sharedInstance()->setStatus(false, false);
+    queue()->startSynchronizing();
+    EXPECT_FALSE(queue()->isSynchronizing());
+    EXPECT_EQ(queue()->queuedTransactions().size(), 1u);
+
+    ZKReachability::sharedInstance()->setStatus(true, false);
+    queue()->startSynchronizing();
+    EXPECT_TRUE(queue()->isSynchronizing());
+    ASSERT_TRUE(waitForFinished(1));
+    EXPECT_EQ(delegate->synchronized.size(), 1u);
+}
+
+TEST_F(VTTransactionSyncQueueTest, ClearDataReplacesTheQueueAndKeepsItsDelegates)
+{
+    storeTransaction(localDraft("LOCAL"));
+    platform::UserDefaults::standard().setBool(VTTransactionSyncQueue::kSynchronizeAutomaticallyKey, false);
+    queue()->addTransaction(std::string("LOCAL"));
+    const auto old = queue();
+
+    VTTransactionSyncQueue::clearData();
+    EXPECT_NE(queue(), old);
+    EXPECT_TRUE(queue()->queuedTransactions().empty());
+
+    platform::UserDefaults::standard().setBool(VTTransactionSyncQueue::kSynchronizeAutomaticallyKey, true);
+    old->startSynchronizing();
+    EXPECT_FALSE(old->isSynchronizing());
+    queue()->addTransaction(std::string("LOCAL"));
+    ASSERT_TRUE(waitForFinished(1));
+    EXPECT_EQ(delegate->added, (std::vector<std::string>{"LOCAL", "LOCAL"}));
+    EXPECT_EQ(delegate->synchronized.size(), 1u);
+}
+
+} // namespace
