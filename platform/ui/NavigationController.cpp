@@ -115,14 +115,10 @@ void NavigationController::transition(const std::shared_ptr<ViewController>& fro
         finishRemoval();
         return;
     }
+    // A container that is appearing hands the appearance on to the incoming controller.
     const bool visible = view()->window() != nullptr &&
                          (appearance_ == Appearance::appeared || appearance_ == Appearance::appearing);
-    if (to) {
-        to->view()->setFrame(contentFrame());
-        view()->insertSubviewAbove(to->view(), from && from->isViewLoaded() ? *from->view() : *navigationBar());
-        view()->bringSubviewToFront(*navigationBar());
-        to->view()->layoutIfNeeded();
-    }
+    placeIncoming(from, to);
     if (visible) {
         if (from) {
             from->beginAppearance(false, animated);
@@ -150,6 +146,18 @@ void NavigationController::transition(const std::shared_ptr<ViewController>& fro
     } else {
         finish();
     }
+}
+
+void NavigationController::placeIncoming(const std::shared_ptr<ViewController>& from,
+                                         const std::shared_ptr<ViewController>& to)
+{
+    if (!to) {
+        return;
+    }
+    to->view()->setFrame(contentFrame());
+    view()->insertSubviewAbove(to->view(), from && from->isViewLoaded() ? *from->view() : *navigationBar());
+    view()->bringSubviewToFront(*navigationBar());
+    to->view()->layoutIfNeeded();
 }
 
 void NavigationController::setNavigationBarHidden(bool hidden, bool)

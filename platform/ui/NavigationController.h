@@ -44,6 +44,7 @@ public:
 private:
     void transition(const std::shared_ptr<ViewController>& from, const std::shared_ptr<ViewController>& to,
                     std::vector<std::shared_ptr<ViewController>> removed, bool animated);
+    void placeIncoming(const std::shared_ptr<ViewController>& from, const std::shared_ptr<ViewController>& to);
     void layoutChildren();
     void adopt(const std::shared_ptr<ViewController>& controller);
     void handleEdgePan(PanGestureRecognizer& pan);

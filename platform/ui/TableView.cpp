@@ -4,6 +4,7 @@
 #include "ui/Animator.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace platform::ui {
 
@@ -250,6 +251,18 @@ void TableView::endUpdates()
     layoutVisibleRows(true);
 }
 
+namespace {
+
+// How many of the (sorted) deleted rows lie above the row in its section.
+int rowsDeletedAbove(const std::vector<IndexPath>& deleted, const IndexPath& indexPath)
+{
+    return static_cast<int>(std::count_if(deleted.begin(), deleted.end(), [&](const IndexPath& gone) {
+        return gone.section == indexPath.section && gone.row < indexPath.row;
+    }));
+}
+
+} // namespace
+
 void TableView::deleteRows(const std::vector<IndexPath>& indexPaths, TableRowAnimation animation)
 {
     std::vector<IndexPath> deleted;
@@ -257,50 +270,11 @@ void TableView::deleteRows(const std::vector<IndexPath>& indexPaths, TableRowAni
                  [&](const IndexPath& indexPath) { return geometry_.contains(indexPath); });
     std::sort(deleted.begin(), deleted.end());
     deleted.erase(std::unique(deleted.begin(), deleted.end()), deleted.end());
-    const auto shiftOf = [&](const IndexPath& indexPath) {
-        return static_cast<int>(std::count_if(deleted.begin(), deleted.end(), [&](const IndexPath& gone) {
-            return gone.section == indexPath.section && gone.row < indexPath.row;
-        }));
-    };
-    std::map<IndexPath, TableViewCellPtr> remaining;
-    for (const auto& [indexPath, cell] : visible_) {
-        if (std::binary_search(deleted.begin(), deleted.end(), indexPath)) {
-            const Rect frame = cell->frame();
-            const double direction = animation == TableRowAnimation::right ? 1 : -1;
-            const bool slides = animation != TableRowAnimation::none;
-            const TableViewCellPtr leaving = cell;
-            const std::weak_ptr<View> table = weak_from_this();
-            Animator::animate(
-                slides ? updateAnimationDuration : 0,
-                [&] {
-                    if (slides) {
-                        leaving->setFrame(frame.offsetBy(direction * frame.width(), 0));
-                        leaving->setAlpha(0);
-                    }
-                },
-                [table, leaving](bool) {
-                    leaving->setAlpha(1);
-                    if (const auto owner = std::static_pointer_cast<TableView>(table.lock())) {
-                        owner->recycle(leaving);
-                    } else {
-                        leaving->removeFromSuperview();
-                    }
-                });
-            continue;
-        }
-        remaining[{indexPath.section, indexPath.row - shiftOf(indexPath)}] = cell;
-    }
-    visible_ = std::move(remaining);
-    if (selected_ && std::binary_search(deleted.begin(), deleted.end(), *selected_)) {
-        selected_.reset();
-    } else if (selected_) {
-        selected_->row -= shiftOf(*selected_);
-    }
     std::vector<int> expected;
     for (int section = 0; section < geometry_.numberOfSections(); ++section) {
-        expected.push_back(geometry_.numberOfRows(section) - static_cast<int>(std::count_if(
-            deleted.begin(), deleted.end(), [&](const IndexPath& gone) { return gone.section == section; })));
+        expected.push_back(geometry_.numberOfRows(section) - rowsDeletedAbove(deleted, {section, std::numeric_limits<int>::max()}));
     }
+    shiftAfterDeletion(deleted, animation);
     if (updateDepth_ > 0) {
         return;
     }
@@ -313,6 +287,48 @@ void TableView::deleteRows(const std::vector<IndexPath>& indexPaths, TableRowAni
         }
     }
     layoutVisibleRows(true);
+}
+
+void TableView::shiftAfterDeletion(const std::vector<IndexPath>& deleted, TableRowAnimation animation)
+{
+    std::map<IndexPath, TableViewCellPtr> remaining;
+    for (const auto& [indexPath, cell] : visible_) {
+        if (std::binary_search(deleted.begin(), deleted.end(), indexPath)) {
+            slideOut(cell, animation);
+        } else {
+            remaining[{indexPath.section, indexPath.row - rowsDeletedAbove(deleted, indexPath)}] = cell;
+        }
+    }
+    visible_ = std::move(remaining);
+    if (selected_ && std::binary_search(deleted.begin(), deleted.end(), *selected_)) {
+        selected_.reset();
+    } else if (selected_) {
+        selected_->row -= rowsDeletedAbove(deleted, *selected_);
+    }
+}
+
+void TableView::slideOut(const TableViewCellPtr& cell, TableRowAnimation animation)
+{
+    const Rect frame = cell->frame();
+    const double direction = animation == TableRowAnimation::right ? 1 : -1;
+    const bool slides = animation != TableRowAnimation::none;
+    const std::weak_ptr<View> table = weak_from_this();
+    Animator::animate(
+        slides ? updateAnimationDuration : 0,
+        [&] {
+            if (slides) {
+                cell->setFrame(frame.offsetBy(direction * frame.width(), 0));
+                cell->setAlpha(0);
+            }
+        },
+        [table, cell](bool) {
+            cell->setAlpha(1);
+            if (const auto owner = std::static_pointer_cast<TableView>(table.lock())) {
+                owner->recycle(cell);
+            } else {
+                cell->removeFromSuperview();
+            }
+        });
 }
 
 void TableView::moveRow(const IndexPath& from, const IndexPath& to)

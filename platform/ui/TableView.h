@@ -96,6 +96,8 @@ private:
     void layoutVisibleRows(bool animated);
     void placeCell(const IndexPath& indexPath, const TableViewCellPtr& cell, bool animated);
     void recycle(const TableViewCellPtr& cell);
+    void shiftAfterDeletion(const std::vector<IndexPath>& deleted, TableRowAnimation animation);
+    void slideOut(const TableViewCellPtr& cell, TableRowAnimation animation);
     void layoutHeaders();
     std::optional<IndexPath> rowOfTouch(const TouchSet& touches) const;
 
