@@ -118,13 +118,35 @@ std::string toUpper(std::string_view s)
     return toUtf8(u);
 }
 
+namespace {
+
+// Making a collator costs far more than one comparison, so each thread keeps the one
+// of the locale it last compared in.
+const icu::Collator* caseInsensitiveCollator()
+{
+    thread_local std::string localeId;
+    thread_local std::unique_ptr<icu::Collator> collator;
+    const auto current = Environment::locale();
+    if (collator && localeId == current)
+        return collator.get();
+    UErrorCode status = U_ZERO_ERROR;
+    collator.reset(icu::Collator::createInstance(icu::Locale(current.c_str()), status));
+    if (U_FAILURE(status))
+        collator.reset();
+    if (collator)
+        collator->setStrength(icu::Collator::SECONDARY);
+    localeId = current;
+    return collator.get();
+}
+
+} // namespace
+
 int localizedCaseInsensitiveCompare(std::string_view a, std::string_view b)
 {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(icu::Locale(Environment::locale().c_str()), status));
-    if (U_FAILURE(status) || !collator)
+    const auto* collator = caseInsensitiveCollator();
+    if (!collator)
         return toUnicode(a).caseCompare(toUnicode(b), U_FOLD_CASE_DEFAULT);
-    collator->setStrength(icu::Collator::SECONDARY);
+    UErrorCode status = U_ZERO_ERROR;
     return static_cast<int>(collator->compare(toUnicode(a), toUnicode(b), status));
 }
 
