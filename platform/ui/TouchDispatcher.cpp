@@ -81,8 +81,13 @@ void TouchDispatcher::begin(Window& window, const std::shared_ptr<Touch>& touch)
 void TouchDispatcher::deliverToRecognizers(Sequence& sequence, const std::shared_ptr<Touch>& touch)
 {
     const auto recognizers = sequence.recognizers;
+    bool wonNow = false;
     for (const auto& recognizer : recognizers) {
-        if (sequence.winner && recognizer != sequence.winner) {
+        // Discrete gestures of the same view that complete on the same touch all count
+        // (a tap that ends editing and a tap that closes a menu, say).
+        const bool sharesWin = wonNow && sequence.winner->state() == GestureState::ended &&
+                               recognizer->view() == sequence.winner->view();
+        if (sequence.winner && recognizer != sequence.winner && !sharesWin) {
             recognizer->preventedByOther();
             continue;
         }
@@ -103,6 +108,7 @@ void TouchDispatcher::deliverToRecognizers(Sequence& sequence, const std::shared
         }
         if (!sequence.winner && recognizer->hasRecognized()) {
             sequence.winner = recognizer;
+            wonNow = true;
         }
     }
 }

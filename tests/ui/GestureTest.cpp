@@ -244,3 +244,23 @@ TEST_F(GestureTest, ASidewaysSwipeOnARowInsideAVerticalScrollViewIsASwipe)
     injector.pan({{200, 400}, {200, 300}, {200, 200}});
     EXPECT_EQ(scroll->contentOffset().y, 200);
 }
+
+TEST_F(GestureTest, TapsOfOneViewCompleteTogetherButADeeperViewsTapWins)
+{
+    std::vector<GestureState> first;
+    std::vector<GestureState> second;
+    attach<TapGestureRecognizer>(first);
+    attach<TapGestureRecognizer>(second);
+    TouchInjector injector(window);
+    injector.tap({50, 50});
+    EXPECT_EQ(first.size(), 1u);
+    EXPECT_EQ(second.size(), 1u);
+
+    auto inner = std::make_shared<View>(makeRect(0, 0, 100, 100));
+    area->addSubview(inner);
+    int innerTaps = 0;
+    inner->addGestureRecognizer(std::make_shared<TapGestureRecognizer>([&](GestureRecognizer&) { ++innerTaps; }));
+    injector.tap({50, 50});
+    EXPECT_EQ(innerTaps, 1);
+    EXPECT_EQ(first.size(), 1u);
+}
