@@ -157,8 +157,10 @@ void KWPhoneFormat::parseDataHeader()
         return;
     // Offsets count from the end of the header as the file declares it, even when the
     // data is shorter; entries that would start past the data are not read.
-    const std::uint32_t headerEnd = 4u + static_cast<std::uint32_t>(kHeaderEntrySize) * static_cast<std::uint32_t>(count);
-    const std::size_t entriesInData = data_.size() > 4 ? (data_.size() - 4 + kHeaderEntrySize - 1) / kHeaderEntrySize : 0;
+    const std::uint32_t headerEnd =
+        4u + static_cast<std::uint32_t>(kHeaderEntrySize) * static_cast<std::uint32_t>(count);
+    const std::size_t entriesInData =
+        data_.size() > 4 ? (data_.size() - 4 + kHeaderEntrySize - 1) / kHeaderEntrySize : 0;
     const std::size_t entries = std::min(static_cast<std::size_t>(count), entriesInData);
     for (std::size_t index = 0; index < entries; ++index) {
         const std::size_t entry = 4 + kHeaderEntrySize * index;

@@ -74,7 +74,8 @@ private:
     using StringMap = std::unordered_map<std::string, Value, StringHash, std::equal_to<>>;
 
     void parseDataHeader();
-    std::unique_ptr<CallingCodeInfo> parseCallingCodeBlock(const std::string& callingCode, std::size_t blockStart) const;
+    std::unique_ptr<CallingCodeInfo> parseCallingCodeBlock(const std::string& callingCode,
+                                                           std::size_t blockStart) const;
     std::vector<std::string> readStringList(std::size_t& position) const;
     RuleSet readRuleSet(std::size_t& position, std::size_t formatsStart) const;
     PhoneRule readRule(std::size_t position, std::size_t formatsStart) const;

@@ -96,15 +96,22 @@ bool RuleSet::isValidIntlPrefixTrunkPrefixPrefixRequired(std::string_view number
     const bool hasIntl = intlPrefix.has_value();
     const bool hasTrunk = trunkPrefix.has_value();
 
-    if (firstRule([&](const PhoneRule& r) { return fitsExactly(r) && servesPrefixes(r, hasIntl, hasTrunk, prefixRequired); }))
+    const auto servesWrittenPrefixes = [&](const PhoneRule& r) {
+        return fitsExactly(r) && servesPrefixes(r, hasIntl, hasTrunk, prefixRequired);
+    };
+    if (firstRule(servesWrittenPrefixes))
         return true;
     if (prefixRequired)
         return false;
-    if (hasIntl && !hasRuleWithIntlPrefix)
-        return firstRule([&](const PhoneRule& r) { return fitsExactly(r) && (r.hasTrunkPrefix() || !hasTrunk); });
+    // The fallbacks still ask for a rule that covers the number at its full length.
+    if (hasIntl && !hasRuleWithIntlPrefix) {
+        const auto servesTrunk = [&](const PhoneRule& r) { return fitsExactly(r) && (r.hasTrunkPrefix() || !hasTrunk); };
+        return firstRule(servesTrunk) != nullptr;
+    }
     if (!hasTrunk || hasRuleWithTrunkPrefix)
         return false;
-    return firstRule([&](const PhoneRule& r) { return fitsExactly(r) && (r.hasIntlPrefix() || !hasIntl); });
+    const auto servesIntl = [&](const PhoneRule& r) { return fitsExactly(r) && (r.hasIntlPrefix() || !hasIntl); };
+    return firstRule(servesIntl) != nullptr;
 }
 
 std::string RuleSet::description() const
