@@ -202,7 +202,7 @@ void GestureRecognizer::setState(GestureState state)
 
 void GestureRecognizer::sendActions()
 {
-    const auto keepAlive = shared_from_this();
+    const auto keepAlive = weak_from_this().lock();
     const auto targets = targets_;
     for (const auto& target : targets) {
         if (target.hasTarget && target.target.expired()) {

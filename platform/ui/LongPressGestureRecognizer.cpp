@@ -10,7 +10,7 @@ void LongPressGestureRecognizer::began(const Touch& touch)
 {
     start_ = touch.locationInWindow;
     const auto number = ++pressNumber_;
-    const std::weak_ptr<GestureRecognizer> weak = shared_from_this();
+    const std::weak_ptr<GestureRecognizer> weak = weak_from_this();
     RunLoop::main().dispatchAfter(minimumPressDuration_, [weak, number] {
         const auto strong = weak.lock();
         auto* press = static_cast<LongPressGestureRecognizer*>(strong.get());

@@ -50,7 +50,7 @@ void TouchDispatcher::begin(Window& window, const std::shared_ptr<Touch>& touch)
 {
     const auto hit = window.hitTest(touch->locationInWindow);
     touch->view = hit;
-    touch->window = std::static_pointer_cast<Window>(window.shared_from_this());
+    touch->window = std::static_pointer_cast<Window>(window.weak_from_this().lock());
     Sequence sequence;
     for (auto view = hit; view; view = view->superview()) {
         for (const auto& recognizer : view->gestureRecognizers()) {

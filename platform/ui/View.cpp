@@ -108,7 +108,7 @@ void View::setBackgroundColor(const std::optional<Color>& color)
 std::shared_ptr<View> View::viewWithTag(int tag)
 {
     if (tag_ == tag) {
-        return shared_from_this();
+        return weak_from_this().lock();
     }
     for (const auto& subview : subviews_) {
         if (auto found = subview->viewWithTag(tag)) {
@@ -244,7 +244,7 @@ std::shared_ptr<View> View::hitTest(const Point& point)
             return hit;
         }
     }
-    return shared_from_this();
+    return weak_from_this().lock();
 }
 
 bool View::pointInside(const Point& point) const
