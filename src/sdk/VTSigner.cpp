@@ -1,6 +1,7 @@
 #include "sdk/VTSigner.h"
 
 #include "foundation/Text.h"
+#include "service/ZKIdentity.h"
 
 namespace {
 
@@ -102,4 +103,10 @@ void VTSigner::updatewithDictionary(const Dictionary& dictionary)
     if (role != dictionary.end() && role->is_string()) {
         role_ = role->get<std::string>();
     }
+}
+
+bool VTSigner::isSendersOwnRecipient() const
+{
+    const auto email = ZKIdentity::sharedInstance()->email();
+    return !isGroupContainingSender_ && email && *email == email_;
 }

@@ -60,6 +60,10 @@ public:
     // present. Keys that are absent or not of that type leave their property as it is.
     void updatewithDictionary(const Dictionary& dictionary);
 
+    // The signed-in user's own recipient as a person, not as a member of a group: the
+    // e-mail equals the signed-in user's exactly.
+    bool isSendersOwnRecipient() const;
+
     // The stored participant this recipient was rebuilt from; empty for a new recipient.
     const std::optional<std::string>& participantId() const { return participantId_; }
     void setParticipantId(std::optional<std::string> value) { participantId_ = std::move(value); }

@@ -2,7 +2,11 @@
 
 #include "sdk/VTDocument.h"
 #include "sdk/VTSigner.h"
-#include "service/ZKIdentity.h"
+#include "sdk/VTTransactionStarter.h"
+#include "sdk/VTTransactionStoreReader.h"
+#include "sdk/VTTransactionStoreWriter.h"
+#include "foundation/Text.h"
+#include "model/ZKTransaction.h"
 
 #include <algorithm>
 
@@ -24,13 +28,6 @@ void moveElement(std::vector<T>& items, int from, int to)
     items.insert(items.begin() + to, std::move(item));
 }
 
-// The signed-in user's own recipient as a person, not as a member of a group.
-bool isSendersOwnSigner(const VTSigner& signer)
-{
-    const auto email = ZKIdentity::sharedInstance()->email();
-    return !signer.isGroupContainingSender() && email && *email == signer.email();
-}
-
 // "name(3)", or "name(3).pdf" for "name.pdf".
 std::string numberedName(const std::string& name, int number)
 {
@@ -44,11 +41,21 @@ std::string numberedName(const std::string& name, int number)
 
 } // namespace
 
+std::shared_ptr<VTTransaction> VTTransaction::transactionForGUID(const std::optional<std::string>& guid)
+{
+    if (!guid || guid->empty()) {
+        return nullptr;
+    }
+    VTTransactionStarter::openStore();
+    const auto stored = ZKTransaction::transactionWithGIUD(*guid);
+    return stored ? VTTransactionStoreReader::builderFromTransaction(*stored) : nullptr;
+}
+
 void VTTransaction::setOrderSigning(bool value)
 {
     if (!value) {
         const auto own = std::find_if(signers_.begin(), signers_.end(),
-                                      [](const auto& signer) { return isSendersOwnSigner(*signer); });
+                                      [](const auto& signer) { return signer->isSendersOwnRecipient(); });
         if (own != signers_.end()) {
             std::rotate(signers_.begin(), own, own + 1);
         }
@@ -61,7 +68,7 @@ void VTTransaction::addSigner(const std::shared_ptr<VTSigner>& signer)
     if (!signer) {
         return;
     }
-    if (!isSendersOwnSigner(*signer)) {
+    if (!signer->isSendersOwnRecipient()) {
         signers_.push_back(signer);
         return;
     }
@@ -78,7 +85,11 @@ void VTTransaction::removeSignerWithIndex(int index)
     if (!isValidIndex(index, signers_.size())) {
         return;
     }
+    const auto removed = signers_[static_cast<std::size_t>(index)];
     signers_.erase(signers_.begin() + index);
+    if (rebuiltFromStore_ && guid_ && removed->participantId()) {
+        VTTransactionStoreWriter::removeStoredParticipant(*guid_, *removed->participantId());
+    }
 }
 
 void VTTransaction::changePlaceOfSignerWithIndexToIndex(int from, int to)
@@ -106,7 +117,11 @@ void VTTransaction::removeDocumentWithIndex(int index)
     if (!isValidIndex(index, documents_.size())) {
         return;
     }
+    const auto removed = documents_[static_cast<std::size_t>(index)];
     documents_.erase(documents_.begin() + index);
+    if (rebuiltFromStore_ && guid_ && removed->documentId()) {
+        VTTransactionStoreWriter::removeStoredDocument(*guid_, *removed->documentId());
+    }
 }
 
 void VTTransaction::changePlaceOfDocumentWithIndexToIndex(int from, int to)
@@ -126,4 +141,30 @@ std::string VTTransaction::getGoodDocNameCurrentNameAndNumber(const std::string&
         candidate = numberedName(docName, number++);
     }
     return candidate;
+}
+
+void VTTransaction::startEditingWithCallback(const Callback& callback)
+{
+    draft_ = true;
+    VTTransactionStarter::openStore();
+    const auto result = VTTransactionStoreWriter(*this).writeDraft();
+    const auto reply = VTTransactionStarter::resultDictionary(result);
+    if (const auto* stored = std::get_if<std::shared_ptr<ZKTransaction>>(&result)) {
+        VTTransactionStarter::openOnCeremonyScreens(*stored);
+    }
+    if (callback) {
+        callback(reply);
+    }
+}
+
+void VTTransaction::commitUpdatesWithCallback(const Callback& callback)
+{
+    if (platform::text::trimWhitespaceAndNewlines(name_.value_or("")).empty()) {
+        return;
+    }
+    VTTransactionStarter::openStore();
+    const auto reply = VTTransactionStarter::resultDictionary(VTTransactionStoreWriter(*this).writeEdits());
+    if (callback) {
+        callback(reply);
+    }
 }

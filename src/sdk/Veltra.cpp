@@ -1,8 +1,24 @@
 #include "sdk/Veltra.h"
 
+#include "DataManager/VTTransactionSyncQueue.h"
+#include "DataManager/ZKDataManager.h"
+#include "DataManager/ZKTransactionManager.h"
+#include "ceremony/ZKCTouchManager.h"
 #include "foundation/SharedInstances.h"
+#include "model/ZKTransaction.h"
 #include "sdk/VTEmailAddressFormat.h"
+#include "sdk/VeltraDelegate.h"
+#include "sdk/VeltraExitReporter.h"
+#include "sdk/VeltraTransactionFetcher.h"
+#include "service/ZKEndpoints.h"
+#include "service/ZKIdentity.h"
+#include "service/ZKSession.h"
+#include "service/ZKVLTConnection.h"
+#include "ui/GestureRecognizer.h"
+#include "ui/NavigationController.h"
+#include "ui/PanGestureRecognizer.h"
 #include "service/ZKServerSettings.h"
+#include "signers/KWPhoneFormat.h"
 #include "support/ZKLogger.h"
 
 std::shared_ptr<Veltra> Veltra::dashboard()
@@ -24,6 +40,31 @@ void Veltra::setServerAddress(const std::string& address)
     ZKServerSettings::sharedInstance()->setServerAddress(address);
 }
 
+void Veltra::setRootViewController(const std::shared_ptr<platform::ui::ViewController>& controller)
+{
+    if (!controller) {
+        return;
+    }
+    rootViewController_ = controller;
+    hideNavigationAndPopGesture();
+}
+
+void Veltra::hideNavigationAndPopGesture()
+{
+    const auto navigation = rootViewController_ ? rootViewController_->navigationController() : nullptr;
+    if (!navigation) {
+        return;
+    }
+    navigation->setNavigationBarHidden(true, false);
+    navigation->interactivePopGestureRecognizer()->setEnabled(false);
+}
+
+void Veltra::setDelegate(const std::shared_ptr<VeltraDelegate>& delegate)
+{
+    delegate_ = delegate;
+    VTTransactionSyncQueue::sharedInstance()->setResultDelegate(delegate);
+}
+
 std::shared_ptr<VeltraSynchronizationQueueDelegate> Veltra::synchronizationQueueDelegate() const
 {
     return synchronizationQueueDelegate_.lock();
@@ -32,6 +73,7 @@ std::shared_ptr<VeltraSynchronizationQueueDelegate> Veltra::synchronizationQueue
 void Veltra::setSynchronizationQueueDelegate(const std::shared_ptr<VeltraSynchronizationQueueDelegate>& delegate)
 {
     synchronizationQueueDelegate_ = delegate;
+    VTTransactionSyncQueue::sharedInstance()->setSynchronizationDelegate(delegate);
 }
 
 std::shared_ptr<VeltraColorPaletteDelegate> Veltra::colorPaletteDelegate() const
@@ -49,6 +91,19 @@ bool Veltra::isEmailFormatValid(const std::optional<std::string>& email)
     return email && VTEmailAddressFormat::isValid(*email);
 }
 
+std::vector<std::string> Veltra::embargoedCallingCodes() const
+{
+    static constexpr const char* kEmbargoedCountries[] = {"SS", "SY", "KP", "SD", "CU", "IR"};
+    const auto format = KWPhoneFormat::instance();
+    std::vector<std::string> codes;
+    for (const char* country : kEmbargoedCountries) {
+        if (auto code = format->callingCodeForCountryCode(country)) {
+            codes.push_back(std::move(*code));
+        }
+    }
+    return codes;
+}
+
 std::optional<std::string> Veltra::previewLoadPath()
 {
     return dashboard()->previewLoadPath_;
@@ -57,4 +112,110 @@ std::optional<std::string> Veltra::previewLoadPath()
 void Veltra::setPreviewLoadPath(std::optional<std::string> path)
 {
     dashboard()->previewLoadPath_ = std::move(path);
+}
+
+void Veltra::loginWithEmailPasswordAndCallback(const std::string& email, const std::string& password,
+                                               const Callback& callback)
+{
+    ZKTransactionManager::sharedInstance()->dataManager()->handleLoginForEmailAndPasswordWithSuccessCallbackAndFailureCallback(
+        email, password,
+        [callback](const Dictionary& reply) {
+            if (callback) {
+                callback({{"data", reply}});
+            }
+        },
+        [callback](const ZKError& error) {
+            if (callback) {
+                callback({{"error", error.toDictionary()}});
+            }
+        });
+}
+
+void Veltra::logoutWithCallback(const Callback& callback)
+{
+    ZKVLTConnection::send(ZKRequest{"DELETE", ZKEndpoints::session(), std::nullopt, {}}, [callback](const ZKReply& reply) {
+        ZKIdentity::sharedInstance()->clear();
+        ZKSession::sharedInstance()->setSessionId(std::nullopt);
+        if (!callback) {
+            return;
+        }
+        callback(reply.succeeded() ? Dictionary{{"data", reply.json}} : Dictionary{{"error", reply.error->toDictionary()}});
+    });
+}
+
+void Veltra::preFetchTransactionWithGUIDAndCallback(const std::string& guid, const Callback& callback)
+{
+    const auto result = VeltraTransactionFetcher::storedTransactionWithGUID(guid);
+    if (!callback) {
+        return;
+    }
+    if (const auto* error = std::get_if<ZKError>(&result)) {
+        callback({{"error", error->toDictionary()}});
+        return;
+    }
+    const auto& stored = *std::get<std::shared_ptr<ZKTransaction>>(result);
+    callback({{"data", {{"guid", stored.guid()}, {"title", stored.name()}, {"postingStatus", stored.status()}}}});
+}
+
+void Veltra::transactionWithGUIDCachedWithCallback(const std::string& guid, bool cached, const Callback& callback)
+{
+    const auto dictionary = cached ? VeltraTransactionFetcher::cachedDictionary(guid) : std::nullopt;
+    if (!callback) {
+        return;
+    }
+    if (dictionary) {
+        callback(*dictionary);
+        return;
+    }
+    const auto result = VeltraTransactionFetcher::storedTransactionWithGUID(guid);
+    if (const auto* error = std::get_if<ZKError>(&result)) {
+        callback({{"error", error->toDictionary()}});
+        return;
+    }
+    callback({{"data", VeltraTransactionFetcher::dictionaryOf(*std::get<std::shared_ptr<ZKTransaction>>(result))}});
+}
+
+void Veltra::exitSDK()
+{
+    const auto manager = ZKCTouchManager::sharedInstance();
+    manager->setExitHandler(VeltraExitReporter::handler());
+    manager->unloadCocoaTouchAnimated(true);
+}
+
+bool Veltra::startEditingTransactionWithGuid(const std::optional<std::string>&, bool, bool, bool)
+{
+    hideNavigationAndPopGesture();
+    return false;
+}
+
+bool Veltra::createAndStartEditTransactionWithDocuments(const std::optional<std::vector<std::shared_ptr<VTDocument>>>&,
+                                                        bool, bool, bool)
+{
+    hideNavigationAndPopGesture();
+    return false;
+}
+
+bool Veltra::createAndStartEditWithTransaction(const std::shared_ptr<VTTransaction>&, bool, bool, bool)
+{
+    hideNavigationAndPopGesture();
+    return false;
+}
+
+void Veltra::createTransactionPageAddDocumentButtonTappedWithCreateTransactionVCWithCallBack(
+    const std::shared_ptr<platform::ui::ViewController>& page,
+    const VeltraCreateTransactionDelegate::AddDocumentCallback& callback)
+{
+    const auto host = createTransactionDelegate();
+    if (host && host->respondsToOnAddDocumentAndCallback()) {
+        host->onAddDocumentAndCallback(page, callback);
+    }
+}
+
+void Veltra::createTransactionPageCloseButtonTappedWithCreateTransactionVC(
+    const std::shared_ptr<platform::ui::ViewController>& page)
+{
+    const auto host = createTransactionDelegate();
+    if (host && host->respondsToOnCloseButton()) {
+        host->onCloseButton(page);
+    }
 }

@@ -45,7 +45,8 @@ public:
 
     // Delegates are held weakly.
     std::shared_ptr<VeltraDelegate> delegate() const { return delegate_.lock(); }
-    void setDelegate(const std::shared_ptr<VeltraDelegate>& delegate) { delegate_ = delegate; }
+    // Also hears the outcome of each synchronised transaction.
+    void setDelegate(const std::shared_ptr<VeltraDelegate>& delegate);
     std::shared_ptr<VeltraCreateTransactionDelegate> createTransactionDelegate() const
     {
         return createTransactionDelegate_.lock();

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "DataManager/VTSynchronizationDelegates.h"
 #include "foundation/Dictionary.h"
 
-// The host's delegate of the facade. Messages arrive on the main thread.
-class VeltraDelegate {
+// The host's delegate of the facade: the SDK's screens closing, local drafts made, and the
+// outcome of each synchronised transaction. Messages arrive on the main thread.
+class VeltraDelegate : public VTSynchronizationResultDelegate {
 public:
     virtual ~VeltraDelegate() = default;
 

@@ -1,0 +1,37 @@
+#include "sdk/VTTransactionStarter.h"
+
+#include "DataManager/ZKTransactionManager.h"
+#include "ceremony/ZKCTouchManager.h"
+#include "model/ZKTransaction.h"
+#include "sdk/Veltra.h"
+#include "sdk/VeltraExitReporter.h"
+
+void VTTransactionStarter::openStore()
+{
+    ZKTransactionManager::sharedInstance();
+}
+
+Dictionary VTTransactionStarter::resultDictionary(const VTTransactionStoreWriter::Result& result)
+{
+    if (const auto* error = std::get_if<ZKError>(&result)) {
+        return {{"status", "failed"}, {"error", error->toDictionary()}};
+    }
+    const auto& stored = *std::get<std::shared_ptr<ZKTransaction>>(result);
+    Dictionary transaction{{"guid", stored.guid()},
+                           {"desc", stored.desc()},
+                           {"name", stored.name()},
+                           {"status", stored.status()},
+                           {"type", "PACKAGE"}};
+    if (stored.expiry()) {
+        transaction["due"] = *stored.expiry();
+    }
+    return {{"status", "success"}, {"guid", stored.guid()}, {"transaction", std::move(transaction)}};
+}
+
+void VTTransactionStarter::openOnCeremonyScreens(const std::shared_ptr<ZKTransaction>& transaction)
+{
+    ZKTransactionManager::sharedInstance()->setTransaction(transaction);
+    const auto manager = ZKCTouchManager::sharedInstance();
+    manager->setExitHandler(VeltraExitReporter::handler());
+    manager->showTransactionOnViewController(transaction, Veltra::dashboard()->rootViewController());
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ceremony/ZKCTouchManager.h"
+
+// Tells the facade's host delegate that the SDK's screens closed.
+class VeltraExitReporter {
+public:
+    static ZKCTouchManager::ExitHandler handler();
+};

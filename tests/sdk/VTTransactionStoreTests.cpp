@@ -1,0 +1,230 @@
+#include "SdkTest.h"
+
+#include "DataManager/ZKDataManager.h"
+#include "DataManager/ZKTransactionManager.h"
+#include "foundation/SharedInstances.h"
+#include "ceremony/ZKCTouchManager.h"
+#include "ceremony/ZKMainViewController.h"
+#include "model/ZKDocument.h"
+#include "model/ZKParticipant.h"
+#include "model/ZKPredefinedActions.h"
+#include "model/ZKTransaction.h"
+#include "sdk/VTDocument.h"
+#include "sdk/VTSigner.h"
+#include "sdk/VTTransaction.h"
+#include "sdk/Veltra.h"
+#include "store/ZKCoreDataManager.h"
+
+namespace {
+
+using sdk_test::SdkTest;
+
+class VTTransactionStoreTest : public SdkTest {
+protected:
+    void SetUp() override
+    {
+        SdkTest::SetUp();
+        Veltra::dashboard()->setRootViewController(root);
+    }
+
+    std::shared_ptr<VTTransaction> composed()
+    {
+        auto transaction = std::make_shared<VTTransaction>();
+        transaction->setName("Lease");
+        transaction->setDesc("Flat 4");
+        transaction->setEmailMessage("Please sign");
+        transaction->setExpiry(platform::Date(2000000000));
+        transaction->addDocument(VTDocument::initWithNameAndPath("Lease.pdf", writePdf("lease.pdf")));
+        transaction->addDocument(VTDocument::initWithNameAndPath("Annex", writePdf("annex.pdf")));
+        auto tenant = VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole("Tia", "Tenant", "tia@example.com",
+                                                                                 "", "", "signer0");
+        tenant->setAuthenticationSMStoCellphone("+1 555 0100");
+        tenant->setEmailMessage("Hi Tia");
+        auto owner = VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole("Olaf", "Owner", "olaf@example.com",
+                                                                                "Acme", "CEO", "signer1");
+        owner->setAuthenticationEmail();
+        transaction->addSigner(tenant);
+        transaction->addSigner(owner);
+        return transaction;
+    }
+
+    static Dictionary start(VTTransaction& transaction)
+    {
+        Dictionary reply;
+        int calls = 0;
+        transaction.startEditingWithCallback([&](const Dictionary& result) {
+            reply = result;
+            ++calls;
+        });
+        EXPECT_EQ(calls, 1);
+        return reply;
+    }
+
+    static std::optional<Dictionary> commit(VTTransaction& transaction)
+    {
+        std::optional<Dictionary> reply;
+        transaction.commitUpdatesWithCallback([&](const Dictionary& result) { reply = result; });
+        return reply;
+    }
+
+    static std::size_t storedCount()
+    {
+        return ZKTransactionManager::sharedInstance()->dataManager()->store()->allTransactions().size();
+    }
+};
+
+TEST_F(VTTransactionStoreTest, StartStoresALocalDraftAndOpensItOnTheHub)
+{
+    auto transaction = composed();
+    const auto reply = start(*transaction);
+
+    ASSERT_EQ(reply["status"], "success") << reply.dump();
+    const auto guid = reply["guid"].get<std::string>();
+    EXPECT_EQ(transaction->guid(), guid);
+    EXPECT_TRUE(transaction->draft());
+    EXPECT_EQ(reply["transaction"], (Dictionary{{"guid", guid},
+                                                {"desc", "Flat 4"},
+                                                {"name", "Lease"},
+                                                {"status", "draft"},
+                                                {"type", "PACKAGE"},
+                                                {"due", 2000000000.0}}));
+
+    const auto stored = ZKTransaction::transactionWithGIUD(guid);
+    ASSERT_TRUE(stored);
+    EXPECT_TRUE(stored->draft());
+    EXPECT_TRUE(stored->local());
+    EXPECT_TRUE(stored->predefinedActions()->createOnServer());
+    EXPECT_EQ(stored->emailMessage(), "Please sign");
+    ASSERT_EQ(stored->participants().size(), 2u);
+    EXPECT_EQ(stored->participants()[0]->uid(), "signer0");
+    EXPECT_EQ(stored->participants()[0]->authentication(),
+              (Dictionary{{"type", "SMS"}, {"cellphone", "+1 555 0100"}}));
+    EXPECT_EQ(stored->participants()[0]->emailMessage(), "Hi Tia");
+    EXPECT_EQ(stored->participants()[1]->company(), "Acme");
+    ASSERT_EQ(stored->documents().size(), 2u);
+    EXPECT_EQ(stored->documents()[1]->name(), "Annex");
+    EXPECT_EQ(storedFiles().size(), 2u);
+    EXPECT_EQ(transaction->documents()[0]->data(), VTDocument("x", (home() / "lease.pdf").string()).data());
+
+    EXPECT_EQ(ZKTransactionManager::sharedInstance()->transaction(), stored);
+    const auto hub = ZKCTouchManager::sharedInstance()->mainVController();
+    ASSERT_TRUE(hub);
+    EXPECT_EQ(root->presentedViewController(), hub);
+    EXPECT_EQ(hub->transaction(), stored);
+
+    // The same data comes back after the store is opened again from its file.
+    platform::SharedInstances::resetAll();
+    auto rebuilt = VTTransaction::transactionForGUID(guid);
+    ASSERT_TRUE(rebuilt);
+    EXPECT_EQ(rebuilt->name(), "Lease");
+    EXPECT_EQ(rebuilt->expiry(), platform::Date(2000000000));
+    ASSERT_EQ(rebuilt->signers().size(), 2u);
+    EXPECT_EQ(rebuilt->signers()[0]->authenticationDict(), transaction->signers()[0]->authenticationDict());
+    EXPECT_EQ(rebuilt->signers()[0]->emailMessage(), "Hi Tia");
+    EXPECT_EQ(rebuilt->signers()[1]->role(), "signer1");
+    ASSERT_EQ(rebuilt->documents().size(), 2u);
+    EXPECT_EQ(rebuilt->documents()[0]->name(), "Lease.pdf");
+    EXPECT_FALSE(rebuilt->documents()[0]->data().empty());
+}
+
+TEST_F(VTTransactionStoreTest, AStartWithABadDocumentFailsAndStoresNothing)
+{
+    for (const auto& path : {std::string("/no/such/file.pdf"), writeFile("notes.pdf", "just text"), std::string()}) {
+        auto transaction = composed();
+        transaction->addDocument(VTDocument::initWithNameAndPath("Bad", path));
+        const auto reply = start(*transaction);
+        EXPECT_EQ(reply["status"], "failed") << path;
+        EXPECT_EQ(reply["error"]["code"], ZKError::documentMissing);
+        EXPECT_FALSE(reply.contains("transaction"));
+        EXPECT_FALSE(transaction->guid());
+        EXPECT_TRUE(transaction->documents().back()->data().empty());
+    }
+    EXPECT_EQ(storedCount(), 0u);
+    EXPECT_TRUE(storedFiles().empty());
+    EXPECT_FALSE(root->presentedViewController());
+}
+
+TEST_F(VTTransactionStoreTest, CommitStoresANewTransactionThenWritesEdits)
+{
+    auto transaction = composed();
+    const auto first = commit(*transaction);
+    ASSERT_TRUE(first);
+    ASSERT_EQ((*first)["status"], "success") << first->dump();
+    const auto guid = (*first)["guid"].get<std::string>();
+    auto stored = ZKTransaction::transactionWithGIUD(guid);
+    ASSERT_TRUE(stored);
+    EXPECT_FALSE(stored->draft());
+    EXPECT_FALSE(root->presentedViewController());
+
+    transaction->setName("Lease 2");
+    transaction->setInPerson(true);
+    transaction->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole("New", "One", "n@example.com",
+                                                                                      "", "", "signer0"));
+    const auto second = commit(*transaction);
+    ASSERT_TRUE(second);
+    EXPECT_EQ((*second)["guid"], guid);
+    EXPECT_EQ((*second)["transaction"]["name"], "Lease 2");
+    EXPECT_EQ(storedCount(), 1u);
+    EXPECT_TRUE(stored->inPerson());
+    ASSERT_EQ(stored->participants().size(), 3u);
+    EXPECT_EQ(stored->participants()[2]->uid(), "signer2") << "a taken role gets a free one";
+    EXPECT_EQ(transaction->signers()[2]->role(), "signer2");
+}
+
+TEST_F(VTTransactionStoreTest, CommitWithABlankNameStoresNothingAndDoesNotCallBack)
+{
+    auto transaction = composed();
+    transaction->setName(" \t\n");
+    EXPECT_FALSE(commit(*transaction));
+    transaction->setName(std::nullopt);
+    EXPECT_FALSE(commit(*transaction));
+    EXPECT_EQ(storedCount(), 0u);
+}
+
+TEST_F(VTTransactionStoreTest, RemovalsFromARebuiltBuilderDeleteTheStoredItems)
+{
+    auto transaction = composed();
+    const auto guid = start(*transaction)["guid"].get<std::string>();
+    auto rebuilt = VTTransaction::transactionForGUID(guid);
+    ASSERT_TRUE(rebuilt);
+
+    rebuilt->removeSignerWithIndex(0);
+    rebuilt->removeDocumentWithIndex(1);
+    rebuilt->removeDocumentWithIndex(5);
+
+    const auto stored = ZKTransaction::transactionWithGIUD(guid);
+    ASSERT_EQ(stored->participants().size(), 1u);
+    EXPECT_EQ(stored->participants()[0]->uid(), "signer1");
+    ASSERT_EQ(stored->documents().size(), 1u);
+    EXPECT_EQ(stored->documents()[0]->name(), "Lease.pdf");
+    EXPECT_EQ(storedFiles().size(), 1u);
+    EXPECT_FALSE(stored->store()->hasChanges());
+
+    // An unsaved builder removes in memory only.
+    auto fresh = composed();
+    fresh->removeSignerWithIndex(0);
+    EXPECT_EQ(ZKTransaction::transactionWithGIUD(guid)->participants().size(), 1u);
+}
+
+TEST_F(VTTransactionStoreTest, UnknownGuidsGiveNoBuilderAndFailedWrites)
+{
+    EXPECT_FALSE(VTTransaction::transactionForGUID("nope"));
+    EXPECT_FALSE(VTTransaction::transactionForGUID(std::nullopt));
+    EXPECT_FALSE(VTTransaction::transactionForGUID(""));
+
+    auto transaction = composed();
+    const auto guid = start(*transaction)["guid"].get<std::string>();
+    auto rebuilt = VTTransaction::transactionForGUID(guid);
+    auto upper = guid;
+    std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+    EXPECT_TRUE(VTTransaction::transactionForGUID(upper));
+
+    ZKTransactionManager::sharedInstance()->dataManager()->store()->deleteObject(ZKTransaction::transactionWithGIUD(guid));
+    ZKTransactionManager::sharedInstance()->dataManager()->store()->save();
+    const auto reply = commit(*rebuilt);
+    ASSERT_TRUE(reply);
+    EXPECT_EQ((*reply)["status"], "failed");
+    EXPECT_EQ((*reply)["error"]["code"], ZKError::notFound);
+}
+
+} // namespace
