@@ -1,14 +1,20 @@
 #include "sdk/VTTransactionStarter.h"
 
+#include "DataManager/ZKDataManager.h"
 #include "DataManager/ZKTransactionManager.h"
+#include "model/VeltManagedObject.h"
 #include "ceremony/ZKCTouchManager.h"
+#include "store/ZKCoreDataManager.h"
 #include "model/ZKTransaction.h"
 #include "sdk/Veltra.h"
 #include "sdk/VeltraExitReporter.h"
 
 void VTTransactionStarter::openStore()
 {
-    ZKTransactionManager::sharedInstance();
+    const auto manager = ZKTransactionManager::sharedInstance();
+    if (!VeltManagedObject::storeManager()) {
+        VeltManagedObject::setStoreManager(manager->dataManager()->store());
+    }
 }
 
 Dictionary VTTransactionStarter::resultDictionary(const VTTransactionStoreWriter::Result& result)

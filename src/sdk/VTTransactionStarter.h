@@ -12,7 +12,8 @@ class ZKTransaction;
 // the ceremony screens.
 class VTTransactionStarter {
 public:
-    // The transaction coordinator opens the local store on first use.
+    // The transaction coordinator opens the local store on first use; its store is the
+    // entities' store again when another owner let go of it.
     static void openStore();
 
     // {"status": "success", "guid", "transaction": {"guid", "desc", "name", "status",

@@ -1,0 +1,138 @@
+// The host's own view of the SDK: sign in through the facade, build a transaction from
+// two PDFs and two signers, start it as a local draft, and let the synchronisation queue
+// create it on the loopback stand-in of the signing service.
+#include "DemoRegistry.h"
+
+#include <iostream>
+
+#if __has_include("fakes/FakeSigningService.h")
+
+#include "DataManager/VTTransactionSyncQueue.h"
+#include "DataManager/ZKTransactionManager.h"
+#include "fakes/FakeSigningService.h"
+#include "foundation/RunLoop.h"
+#include "graphics/PdfWriter.h"
+#include "sdk/VTDocument.h"
+#include "sdk/VTSigner.h"
+#include "sdk/VTTransaction.h"
+#include "sdk/Veltra.h"
+#include "sdk/VeltraDelegate.h"
+#include "ui/NavigationController.h"
+#include "ui/Window.h"
+
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+struct HostDelegate : VeltraDelegate {
+    void didExitSDK(const Dictionary& info) override
+    {
+        std::cout << "The SDK closed on " << info.value("name", "") << " (" << info.value("status", "") << ")\n";
+        exited = true;
+    }
+    void didSynchronizeTransaction(const Dictionary& details) override { result = details; }
+    void synchronizingFailedForTransaction(const Dictionary& details) override { result = details; }
+    std::optional<Dictionary> result;
+    bool exited = false;
+};
+
+bool runUntil(const std::function<bool()>& done)
+{
+    return platform::RunLoop::main().runUntil(done, 10);
+}
+
+std::string writePdf(const std::filesystem::path& path)
+{
+    platform::graphics::PdfWriter writer;
+    writer.beginPage({612, 792});
+    const auto bytes = writer.finish();
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes->data()),
+                                                static_cast<std::streamsize>(bytes->size()));
+    return path.string();
+}
+
+std::optional<Dictionary> signIn(Veltra& facade)
+{
+    std::optional<Dictionary> reply;
+    facade.loginWithEmailPasswordAndCallback("ben@example.com", "demo-password",
+                                             [&reply](const Dictionary& result) { reply = result; });
+    runUntil([&reply] { return reply.has_value(); });
+    return reply;
+}
+
+std::shared_ptr<VTTransaction> composeTransaction(const std::filesystem::path& folder)
+{
+    auto transaction = std::make_shared<VTTransaction>();
+    transaction->setName("Rental agreement");
+    transaction->setDesc("Flat 4, second floor");
+    transaction->setEmailMessage("Please review and sign.");
+    transaction->addDocument(VTDocument::initWithNameAndPath("Agreement.pdf", writePdf(folder / "agreement.pdf")));
+    transaction->addDocument(VTDocument::initWithNameAndPath("Agreement.pdf", writePdf(folder / "inventory.pdf")));
+    auto tenant = VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole("Tia", "Tenant", "tia@example.com",
+                                                                             std::nullopt, std::nullopt, "signer0");
+    tenant->setAuthenticationSMStoCellphone("+1 202 555 0143");
+    auto landlord = VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole("Ben", "Landlord", "ben@example.com",
+                                                                               "Homes Ltd", "Owner", "signer1");
+    landlord->setAuthenticationEmail();
+    transaction->addSigner(tenant);
+    transaction->addSigner(landlord);
+    return transaction;
+}
+
+void run(const host::DemoContext& context)
+{
+    fakes::FakeSigningService service;
+    service.addAccount("ben@example.com", "demo-password",
+                       {{"uid", "U-BEN"}, {"email", "ben@example.com"}, {"firstName", "Ben"}, {"lastName", "Landlord"}});
+    if (!service.start()) {
+        std::cout << "The stand-in service could not start.\n";
+        return;
+    }
+    auto root = std::make_shared<platform::ui::ViewController>();
+    auto window = std::make_shared<platform::ui::Window>();
+    window->setRootViewController(std::make_shared<platform::ui::NavigationController>(root));
+    window->makeKeyAndVisible();
+    auto delegate = std::make_shared<HostDelegate>();
+
+    const auto facade = Veltra::dashboard();
+    facade->setServerAddress(service.address());
+    facade->setRootViewController(root);
+    facade->setDelegate(delegate);
+    const auto login = signIn(*facade);
+    std::cout << "Sign-in: " << (login ? login->dump() : "no answer") << "\n";
+
+    const auto folder = context.outputDirectory / "sdk";
+    std::filesystem::create_directories(folder);
+    const auto transaction = composeTransaction(folder);
+    std::cout << "Documents: " << transaction->documents()[0]->name() << ", " << transaction->documents()[1]->name()
+              << "\nSigners in order: " << transaction->signers()[0]->email() << ", "
+              << transaction->signers()[1]->email() << " (the sender's own recipient goes first)\n";
+
+    std::optional<Dictionary> started;
+    transaction->startEditingWithCallback([&started](const Dictionary& result) { started = result; });
+    std::cout << "Started as a local draft: " << started->dump(2) << "\n"
+              << "Current transaction: " << ZKTransactionManager::sharedInstance()->interfaceDictionary().dump(2) << "\n";
+    facade->exitSDK();
+    runUntil([&delegate] { return delegate->exited; });
+
+    VTTransactionSyncQueue::sharedInstance()->addTransaction(transaction->guid());
+    runUntil([&delegate] { return delegate->result.has_value(); });
+    std::cout << "Synchronised: " << (delegate->result ? delegate->result->dump() : "no answer") << "\n"
+              << "Packages created on the service: " << service.requestsTo("POST", "/api/packages").size() << "\n";
+    service.stop();
+}
+
+host::DemoRegistration registration(60, "Public interface: sign in, build and start a transaction", run);
+
+} // namespace
+
+#else
+
+namespace {
+host::DemoRegistration registration(60, "Public interface", [](const host::DemoContext&) {
+    std::cout << "This host was built without the stand-in service; nothing to show.\n";
+});
+} // namespace
+
+#endif
