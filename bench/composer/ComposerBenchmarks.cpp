@@ -1,0 +1,63 @@
+#include "composer/VLTNewTransactionViewModel.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+Dictionary person(int number)
+{
+    const std::string name = "Person" + std::to_string(number);
+    return Dictionary{{"firstName", name},    {"lastName", "Example"},      {"email", name + "@example.com"},
+                      {"company", "Acme"},   {"title", "Clerk"},           {"allowSignerChange", false},
+                      {"authentication", Dictionary{{"type", "email"}}}};
+}
+
+// Each recipient is validated against every one already added.
+void AddThousandRecipients(benchmark::State& state)
+{
+    std::vector<Dictionary> inputs;
+    for (int number = 0; number < 1000; ++number) {
+        inputs.push_back(person(number));
+    }
+    const auto model = VLTNewTransactionViewModel::sharedInstance();
+    for (auto _ : state) {
+        model->clearNewTransactionData();
+        for (const auto& input : inputs) {
+            benchmark::DoNotOptimize(model->addSignerAtIndex(input, 0));
+        }
+    }
+    state.counters["recipients"] = static_cast<double>(model->signersNumber());
+}
+BENCHMARK(AddThousandRecipients)->Unit(benchmark::kMillisecond);
+
+void DataForSignerWithIndex(benchmark::State& state)
+{
+    const auto model = VLTNewTransactionViewModel::sharedInstance();
+    model->clearNewTransactionData();
+    for (int number = 0; number < state.range(0); ++number) {
+        model->addSignerAtIndex(person(number), 0);
+    }
+    const int index = static_cast<int>(state.range(0)) / 2;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(model->dataForSignerWithIndex(index));
+    }
+}
+BENCHMARK(DataForSignerWithIndex)->Arg(5)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+void ValidateInternationalCellPhoneNumber(benchmark::State& state)
+{
+    const auto model = VLTNewTransactionViewModel::sharedInstance();
+    std::string formatted;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            model->validateCellPhoneNumberUpdatedPhoneNumberCountryCode("+44 7911 123456", formatted, "GB"));
+    }
+}
+BENCHMARK(ValidateInternationalCellPhoneNumber)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,837 @@
+#include "composer/VLTNewTransactionViewModel.h"
+
+#include "composer/CellPhoneNumberRules.h"
+#include "composer/DocumentFileImport.h"
+#include "composer/DraftDetails.h"
+#include "composer/QuestionAndAnswerRules.h"
+#include "composer/RecipientDomains.h"
+#include "composer/SignerRoleNumbering.h"
+#include "composer/SignerRowDictionary.h"
+#include "composer/SigningGroupsReply.h"
+#include "DataManager/VTTransactionSyncQueue.h"
+#include "DataManager/ZKTransactionManager.h"
+#include "foundation/NotificationCenter.h"
+#include "foundation/RunLoop.h"
+#include "foundation/SharedInstances.h"
+#include "foundation/Text.h"
+#include "sdk/VTDocument.h"
+#include "sdk/VTSigner.h"
+#include "sdk/VTTransaction.h"
+#include "sdk/Veltra.h"
+#include "sdk/VeltraDelegate.h"
+#include "service/ZKError.h"
+#include "service/ZKIdentity.h"
+#include "signers/KWPhoneFormat.h"
+#include "support/MainQueue.h"
+
+#include <algorithm>
+
+namespace {
+
+std::optional<std::string> stringAt(const Dictionary& dictionary, const char* key)
+{
+    if (!dictionary.is_object()) {
+        return std::nullopt;
+    }
+    const auto found = dictionary.find(key);
+    return found != dictionary.end() && found->is_string() ? std::optional(found->get<std::string>()) : std::nullopt;
+}
+
+bool boolAt(const Dictionary& dictionary, const char* key)
+{
+    if (!dictionary.is_object()) {
+        return false;
+    }
+    const auto found = dictionary.find(key);
+    if (found == dictionary.end()) {
+        return false;
+    }
+    return found->is_boolean() ? found->get<bool>() : found->is_number() && found->get<double>() != 0;
+}
+
+Dictionary objectAt(const Dictionary& dictionary, const char* key)
+{
+    if (!dictionary.is_object()) {
+        return Dictionary::object();
+    }
+    const auto found = dictionary.find(key);
+    return found != dictionary.end() && found->is_object() ? *found : Dictionary::object();
+}
+
+bool isBlank(const std::optional<std::string>& text)
+{
+    return !text || platform::text::trimWhitespace(*text).empty();
+}
+
+std::optional<std::string> trimmed(const std::optional<std::string>& text)
+{
+    return text ? std::optional(platform::text::trimWhitespace(*text)) : std::nullopt;
+}
+
+bool contains(const std::string& text, const char* fragment)
+{
+    return text.find(fragment) != std::string::npos;
+}
+
+std::optional<std::string> signedInEmail()
+{
+    return ZKIdentity::sharedInstance()->email();
+}
+
+} // namespace
+
+std::shared_ptr<VLTNewTransactionViewModel> VLTNewTransactionViewModel::sharedInstance()
+{
+    return platform::SharedInstance<VLTNewTransactionViewModel>::get();
+}
+
+VLTNewTransactionViewModel::VLTNewTransactionViewModel()
+{
+    clearNewTransactionData();
+}
+
+// Recipients
+
+std::vector<std::shared_ptr<VTSigner>> VLTNewTransactionViewModel::signers() const
+{
+    return transaction_ ? transaction_->signers() : std::vector<std::shared_ptr<VTSigner>>();
+}
+
+std::shared_ptr<VTSigner> VLTNewTransactionViewModel::signerAt(std::int64_t index) const
+{
+    auto all = signers();
+    if (index < 0 || index >= static_cast<std::int64_t>(all.size())) {
+        return nullptr;
+    }
+    return all[static_cast<std::size_t>(index)];
+}
+
+int VLTNewTransactionViewModel::signersNumber() const
+{
+    return transaction_ ? static_cast<int>(transaction_->signers().size()) : 0;
+}
+
+Dictionary VLTNewTransactionViewModel::dataForSignerWithIndex(int index) const
+{
+    const auto signer = signerAt(index);
+    return signer ? SignerRowDictionary::make(*signer, index) : Dictionary::object();
+}
+
+int VLTNewTransactionViewModel::validateSignerData(const Dictionary& input) const
+{
+    if (!boolAt(input, "group")) {
+        if (isBlank(stringAt(input, "firstName"))) {
+            return firstNameMissing;
+        }
+        if (isBlank(stringAt(input, "lastName"))) {
+            return lastNameMissing;
+        }
+        const auto email = stringAt(input, "email");
+        if (!email || email->empty()) {
+            return emailMissing;
+        }
+        if (!isValidEmail(email)) {
+            return emailMalformed;
+        }
+    }
+    return isSignerAdded(input) ? signerAlreadyAdded : accepted;
+}
+
+std::shared_ptr<VTSigner> VLTNewTransactionViewModel::makeSigner(const Dictionary& input) const
+{
+    auto role = stringAt(input, "role");
+    if (!role) {
+        role = SignerRoleNumbering::nextFreeRole(signers());
+    }
+    auto signer = VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
+        trimmed(stringAt(input, "firstName")), trimmed(stringAt(input, "lastName")), stringAt(input, "email"),
+        trimmed(stringAt(input, "company")), trimmed(stringAt(input, "title")), role);
+    signer->setEmailMessage(stringAt(input, "emailMessage"));
+    signer->setAllowChangeSigners(boolAt(input, "allowSignerChange"));
+    if (boolAt(input, "isCurrentSignerMember")) {
+        signer->setIsGroupContainingSender(true);
+    }
+    setAuthDataForSigner(input, signer);
+    return signer;
+}
+
+int VLTNewTransactionViewModel::addSignerAtIndex(const Dictionary& input, int index)
+{
+    (void)index;
+    const int code = validateSignerData(input);
+    if (code == accepted && transaction_) {
+        transaction_->addSigner(makeSigner(input));
+    }
+    notifyDelegate(&VLTNewTransactionViewModelDelegate::signersHaveBeenUpdated);
+    return code;
+}
+
+int VLTNewTransactionViewModel::addSignerReplaceAtIndex(const Dictionary& input, std::uint64_t index)
+{
+    if (index < static_cast<std::uint64_t>(signersNumber())) {
+        return replaceSignerAtIndex(input, static_cast<std::size_t>(index));
+    }
+    const int code = validateSignerData(input);
+    return code != accepted ? code : addSignerAtIndex(input, signersNumber());
+}
+
+int VLTNewTransactionViewModel::replaceSignerAtIndex(const Dictionary& input, std::size_t index)
+{
+    // The recipient being edited always matches its own e-mail, so only another
+    // recipient of the same kind with that e-mail refuses the edit.
+    const auto all = signers();
+    const auto email = stringAt(input, "email");
+    const auto sameEmail = std::ranges::find_if(all, [&](const auto& signer) { return signer->email() == email; });
+    if (sameEmail != all.end() && static_cast<std::size_t>(sameEmail - all.begin()) != index &&
+        SignerRowDictionary::isGroupRow(**sameEmail) == boolAt(input, "group")) {
+        return signerAlreadyAdded;
+    }
+    const auto& signer = all[index];
+    setAuthDataForSigner(input, signer);
+    updateSignerWithDictionary(signer, input);
+    signer->setAllowChangeSigners(boolAt(input, "allowSignerChange"));
+    notifyDelegate(&VLTNewTransactionViewModelDelegate::signersHaveBeenUpdated);
+    return accepted;
+}
+
+int VLTNewTransactionViewModel::addOrReplaceSignerFoundAt(const Dictionary& input,
+                                                          const std::optional<std::string>& key, std::uint64_t index)
+{
+    if (key) {
+        return addSignerReplaceAtIndex(input, index);
+    }
+    const int code = validateSignerData(input);
+    return code != accepted ? code : addSignerAtIndex(input, signersNumber());
+}
+
+int VLTNewTransactionViewModel::addSignerReplaceExisitngSignerEmail(const Dictionary& input,
+                                                                    const std::optional<std::string>& email)
+{
+    return addOrReplaceSignerFoundAt(input, email, indexOfSignerWithEmailIsGroup(email, false));
+}
+
+int VLTNewTransactionViewModel::addSignerReplaceExisitngGroupWithEmail(const Dictionary& input,
+                                                                       const std::optional<std::string>& email)
+{
+    return addOrReplaceSignerFoundAt(input, email, indexOfSignerWithEmailIsGroup(email, true));
+}
+
+int VLTNewTransactionViewModel::addSignerReplaceExisitngGroupWithID(const Dictionary& input,
+                                                                    const std::optional<std::string>& groupID)
+{
+    return addOrReplaceSignerFoundAt(input, groupID, indexOfSignerWithGroupID(groupID));
+}
+
+void VLTNewTransactionViewModel::removeSignerWithIndex(int index)
+{
+    if (transaction_) {
+        transaction_->removeSignerWithIndex(index);
+    }
+    notifyDelegate(&VLTNewTransactionViewModelDelegate::signersHaveBeenUpdated);
+    notifyDelegate(&VLTNewTransactionViewModelDelegate::signerHaveBeenRemoved);
+}
+
+void VLTNewTransactionViewModel::changePlaceOfSignerWithIndexToIndex(int from, int to)
+{
+    if (transaction_) {
+        transaction_->changePlaceOfSignerWithIndexToIndex(from, to);
+    }
+}
+
+void VLTNewTransactionViewModel::setOrderSigning(bool orderSigning)
+{
+    if (transaction_) {
+        transaction_->setOrderSigning(orderSigning);
+    }
+    if (delegate_) {
+        delegate_->signerOrderChanged(orderSigning);
+    }
+}
+
+bool VLTNewTransactionViewModel::orderedSigning() const
+{
+    return transaction_ && transaction_->orderSigning();
+}
+
+bool VLTNewTransactionViewModel::isSignerAdded(const Dictionary& input) const
+{
+    if (boolAt(input, "group")) {
+        return false;
+    }
+    const auto email = stringAt(input, "email");
+    if (!email) {
+        return false;
+    }
+    // The cheap e-mail comparison goes first: the group test checks an address format.
+    return std::ranges::any_of(signers(),
+                               [&](const auto& signer) { return signer->email() == *email && !isSignerGroup(signer); });
+}
+
+bool VLTNewTransactionViewModel::isSignerGroup(const std::shared_ptr<VTSigner>& signer) const
+{
+    if (!signer) {
+        return false;
+    }
+    return contains(signer->email(), RecipientDomains::kGroupMailDomainMarker) || isValidEmail(signer->title());
+}
+
+bool VLTNewTransactionViewModel::isGroupEnabledForUser(const std::shared_ptr<VTSigner>& signer) const
+{
+    return isSignerGroup(signer) &&
+           std::ranges::any_of(groups_, [](const auto& group) { return group->isCurrentSignerMember(); });
+}
+
+bool VLTNewTransactionViewModel::hasPlaceholder() const
+{
+    return std::ranges::any_of(signers(), [](const auto& signer) { return SignerRowDictionary::isPlaceholder(*signer); });
+}
+
+std::uint64_t VLTNewTransactionViewModel::indexOfSignerWithEmailIsGroup(const std::optional<std::string>& email,
+                                                                        bool isGroup) const
+{
+    if (!email) {
+        return kNotFound;
+    }
+    const auto all = signers();
+    for (std::size_t index = 0; index < all.size(); ++index) {
+        if (SignerRowDictionary::isGroupRow(*all[index]) == isGroup && all[index]->email() == *email) {
+            return index;
+        }
+    }
+    return kNotFound;
+}
+
+std::uint64_t VLTNewTransactionViewModel::indexOfSignerWithGroupID(const std::optional<std::string>& groupID) const
+{
+    if (!groupID) {
+        return kNotFound;
+    }
+    const auto all = signers();
+    for (std::size_t index = 0; index < all.size(); ++index) {
+        if (SignerRowDictionary::isGroupRow(*all[index]) && all[index]->role() == *groupID) {
+            return index;
+        }
+    }
+    return kNotFound;
+}
+
+std::vector<std::string> VLTNewTransactionViewModel::idsForAddedGroups() const
+{
+    std::vector<std::string> ids;
+    for (const auto& signer : signers()) {
+        if (isSignerGroup(signer)) {
+            ids.push_back(signer->role());
+        }
+    }
+    return ids;
+}
+
+std::vector<std::string> VLTNewTransactionViewModel::emailsForAddedGroups() const
+{
+    std::vector<std::string> emails;
+    for (const auto& signer : signers()) {
+        if (isSignerGroup(signer)) {
+            emails.push_back(signer->title());
+        }
+    }
+    return emails;
+}
+
+VLTNewTransactionViewModel::Groups VLTNewTransactionViewModel::getAvailableGroups() const
+{
+    const auto added = idsForAddedGroups();
+    Groups available;
+    std::ranges::copy_if(groups_, std::back_inserter(available),
+                         [&](const auto& group) { return std::ranges::find(added, group->groupID()) == added.end(); });
+    return available;
+}
+
+void VLTNewTransactionViewModel::setAuthDataForSigner(const Dictionary& input,
+                                                      const std::shared_ptr<VTSigner>& signer) const
+{
+    const Dictionary authentication = objectAt(input, "authentication");
+    const auto type = stringAt(authentication, "type");
+    if (type == "QandA") {
+        signer->setAuthenticationQandAQuestion1Answer1MaskAnswer1Question2Answer2MaskAnswer2(
+            stringAt(authentication, "question1"), stringAt(authentication, "answer1"),
+            boolAt(authentication, "maskAnaswer1"), stringAt(authentication, "question2"),
+            stringAt(authentication, "answer2"), boolAt(authentication, "maskAnaswer2"));
+    } else if (type == "SMS") {
+        signer->setAuthenticationSMStoCellphone(stringAt(authentication, "cellphone"));
+    } else {
+        signer->setAuthenticationEmail();
+    }
+}
+
+void VLTNewTransactionViewModel::updateSignerWithDictionary(const std::shared_ptr<VTSigner>& signer,
+                                                            const Dictionary& dictionary) const
+{
+    if (signer) {
+        signer->updatewithDictionary(dictionary);
+    }
+}
+
+std::optional<Dictionary> VLTNewTransactionViewModel::authenticationDictionaryForSignerWithIndex(int index) const
+{
+    (void)index;
+    return std::nullopt;
+}
+
+Dictionary VLTNewTransactionViewModel::identityInfo() const
+{
+    const auto identity = ZKIdentity::sharedInstance();
+    Dictionary info = Dictionary::object();
+    const std::pair<const char*, std::optional<std::string>> fields[] = {
+        {"email", identity->email()}, {"firstName", identity->firstName()}, {"lastName", identity->lastName()},
+        {"title", identity->title()}, {"company", identity->company()},     {"uid", identity->uid()},
+    };
+    for (const auto& [key, value] : fields) {
+        if (value) {
+            info[key] = *value;
+        }
+    }
+    return info;
+}
+
+bool VLTNewTransactionViewModel::isMe(const std::optional<std::string>& email) const
+{
+    const auto mine = signedInEmail();
+    return email && mine && platform::text::toLower(*email) == platform::text::toLower(*mine);
+}
+
+bool VLTNewTransactionViewModel::isValidEmail(const std::optional<std::string>& email)
+{
+    return Veltra::isEmailFormatValid(email);
+}
+
+// Authentication checks
+
+int VLTNewTransactionViewModel::validateQuestion1Answer1Question2Answer2(const std::optional<std::string>& question1,
+                                                                         const std::optional<std::string>& answer1,
+                                                                         const std::optional<std::string>& question2,
+                                                                         const std::optional<std::string>& answer2) const
+{
+    return QuestionAndAnswerRules::validate(question1, answer1, question2, answer2);
+}
+
+int VLTNewTransactionViewModel::validateCellPhoneNumberCountryCode(const std::optional<std::string>& number,
+                                                                   const std::string& countryCode) const
+{
+    if (!number) {
+        return CellPhoneNumberRules::kInvalidNumber;
+    }
+    std::string formatted;
+    return validateCellPhoneNumberUpdatedPhoneNumberCountryCode(*number, formatted, countryCode);
+}
+
+int VLTNewTransactionViewModel::validateCellPhoneNumberUpdatedPhoneNumberCountryCode(
+    const std::string& number, std::string& updatedPhoneNumber, const std::string& countryCode) const
+{
+    return CellPhoneNumberRules(Veltra::dashboard()->embargoedCallingCodes())
+        .validate(number, updatedPhoneNumber, countryCode);
+}
+
+int VLTNewTransactionViewModel::validateForEmbargoedCountries(const std::string& number) const
+{
+    return CellPhoneNumberRules(Veltra::dashboard()->embargoedCallingCodes()).validateForEmbargoedCountries(number);
+}
+
+std::optional<std::string> VLTNewTransactionViewModel::updatedCellPhoneNumberFromPhoneNumber(
+    const std::optional<std::string>& number) const
+{
+    return number ? std::optional(KWPhoneFormat::instance()->format(*number)) : std::nullopt;
+}
+
+// Priming and loading
+
+void VLTNewTransactionViewModel::clearNewTransactionData()
+{
+    transaction_ = std::make_shared<VTTransaction>();
+}
+
+void VLTNewTransactionViewModel::setTransaction(std::shared_ptr<VTTransaction> transaction)
+{
+    transaction_ = std::move(transaction);
+    guid_.reset();
+}
+
+void VLTNewTransactionViewModel::setTransactionGUID(const std::optional<std::string>& guid)
+{
+    if (!guid) {
+        clearNewTransactionData();
+        guid_.reset();
+        return;
+    }
+    transaction_.reset();
+    guid_ = guid;
+}
+
+void VLTNewTransactionViewModel::holdStoredTransaction(const std::string& guid)
+{
+    clearNewTransactionData();
+    transaction_ = VTTransaction::transactionForGUID(guid);
+}
+
+void VLTNewTransactionViewModel::passOnLoadReply(const Dictionary& reply, const LoadCallback& callback)
+{
+    if (reply.is_object() && reply.contains("error")) {
+        callback(reply["error"]);
+        return;
+    }
+    holdStoredTransaction(*guid_);
+    if (transaction_) {
+        callback(std::nullopt);
+        return;
+    }
+    // The page waits behind its blocking message for this answer: a transaction that
+    // cannot be rebuilt must end the wait like a failed fetch.
+    callback(ZKError::make(ZKError::notFound, "The transaction could not be read from the local store.")
+                 .toDictionary());
+}
+
+void VLTNewTransactionViewModel::loadDataForTransactionWithCallback(const LoadCallback& callback)
+{
+    if (!guid_) {
+        callback(std::nullopt);
+        return;
+    }
+    std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
+    Veltra::dashboard()->preFetchTransactionWithGUIDAndCallback(*guid_, [weakSelf, callback](const Dictionary& reply) {
+        if (const auto self = weakSelf.lock()) {
+            self->passOnLoadReply(reply, callback);
+        }
+    });
+}
+
+void VLTNewTransactionViewModel::reloadTransactionWithCallback(const LoadCallback& callback)
+{
+    if (!guid_) {
+        callback(std::nullopt);
+        return;
+    }
+    std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
+    Veltra::dashboard()->transactionWithGUIDCachedWithCallback(*guid_, true,
+                                                                [weakSelf, callback](const Dictionary& reply) {
+        if (const auto self = weakSelf.lock()) {
+            self->passOnLoadReply(reply, callback);
+        }
+    });
+}
+
+void VLTNewTransactionViewModel::reloadTransaction()
+{
+    if (transaction_ && transaction_->guid()) {
+        transaction_ = VTTransaction::transactionForGUID(transaction_->guid());
+    }
+}
+
+void VLTNewTransactionViewModel::loadDataForTransactionWithGUIDWithCallback(const std::string& guid,
+                                                                            const std::function<void()>& callback)
+{
+    std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
+    Veltra::dashboard()->preFetchTransactionWithGUIDAndCallback(guid, [weakSelf, guid, callback](const Dictionary&) {
+        if (const auto self = weakSelf.lock()) {
+            self->holdStoredTransaction(guid);
+        }
+        if (callback) {
+            callback();
+        }
+    });
+}
+
+std::optional<std::string> VLTNewTransactionViewModel::transactionId() const
+{
+    return transaction_ ? transaction_->guid() : std::nullopt;
+}
+
+Dictionary VLTNewTransactionViewModel::currentTransactionInfo() const
+{
+    return ZKTransactionManager::sharedInstance()->interfaceDictionary();
+}
+
+// Documents
+
+int VLTNewTransactionViewModel::documentsNumber() const
+{
+    return transaction_ ? static_cast<int>(transaction_->documents().size()) : 0;
+}
+
+Dictionary VLTNewTransactionViewModel::displayDataForDocumentWithIndex(int index) const
+{
+    if (!transaction_ || index < 0 || index >= documentsNumber()) {
+        return Dictionary::object();
+    }
+    const auto document = transaction_->documents()[static_cast<std::size_t>(index)];
+    const std::string& name = document->name();
+    return Dictionary{{"displayName", name.ends_with(".pdf") ? name : name + ".pdf"}, {"path", document->pdfPath()}};
+}
+
+std::optional<std::string> VLTNewTransactionViewModel::nameOfDocumentWithIndex(int index) const
+{
+    if (!transaction_ || index < 0 || index >= documentsNumber()) {
+        return std::nullopt;
+    }
+    return transaction_->documents()[static_cast<std::size_t>(index)]->name();
+}
+
+std::optional<std::vector<std::uint8_t>> VLTNewTransactionViewModel::dataForDocumentWithIndex(int index) const
+{
+    if (!transaction_ || index < 0 || index >= documentsNumber()) {
+        return std::nullopt;
+    }
+    return transaction_->documents()[static_cast<std::size_t>(index)]->data();
+}
+
+void VLTNewTransactionViewModel::addDocument(const Dictionary& document)
+{
+    addDocumentAtIndex(document, documentsNumber());
+}
+
+void VLTNewTransactionViewModel::addDocumentAtIndex(const Dictionary& document, int index)
+{
+    if (transaction_) {
+        transaction_->addDocumentAtIndex(
+            VTDocument::initWithNameAndPath(stringAt(document, "displayName"), stringAt(document, "path")), index);
+    }
+    notifyDelegate(&VLTNewTransactionViewModelDelegate::documentsHaveBeenUpdated);
+}
+
+void VLTNewTransactionViewModel::addDocumentWithNameAtIndexDataAndSizeCompletion(
+    const std::string& name, int index, const std::vector<std::uint8_t>& data, const platform::graphics::Size& size,
+    const Completion& completion)
+{
+    std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
+    const int position = std::max(index, 0);
+    DocumentFileImport::importFile(
+        name, data, size,
+        [weakSelf, position, completion](const std::string& displayName, const std::string& path) {
+            if (const auto self = weakSelf.lock()) {
+                self->addPDFDocumentWithNameAndPathAtIndexCompletion(displayName, path, position, completion);
+            }
+        },
+        [completion] {
+            if (completion) {
+                completion(std::nullopt);
+            }
+        });
+}
+
+void VLTNewTransactionViewModel::addPDFDocumentWithNameAndPathAtIndexCompletion(const std::string& name,
+                                                                                const std::string& path, int index,
+                                                                                const Completion& completion)
+{
+    addDocumentAtIndex(Dictionary{{"path", path}, {"displayName", name}}, index);
+    if (completion) {
+        completion(Dictionary{{"status", true}});
+    }
+}
+
+void VLTNewTransactionViewModel::removeDocumentWithIndex(int index)
+{
+    if (transaction_) {
+        transaction_->removeDocumentWithIndex(index);
+    }
+    notifyDelegate(&VLTNewTransactionViewModelDelegate::documentsHaveBeenUpdated);
+    notifyDelegate(&VLTNewTransactionViewModelDelegate::documentHaveBeenRemoved);
+}
+
+void VLTNewTransactionViewModel::changePlaceOfDocumentWithIndexToIndex(int from, int to)
+{
+    if (transaction_) {
+        transaction_->changePlaceOfDocumentWithIndexToIndex(from, to);
+    }
+}
+
+// Transaction settings
+
+std::optional<std::string> VLTNewTransactionViewModel::title() const
+{
+    return transaction_ ? transaction_->name() : std::nullopt;
+}
+
+void VLTNewTransactionViewModel::setTitle(const std::optional<std::string>& title)
+{
+    if (transaction_) {
+        transaction_->setName(title);
+    }
+}
+
+std::optional<std::string> VLTNewTransactionViewModel::transactionDescription() const
+{
+    return transaction_ ? transaction_->desc() : std::nullopt;
+}
+
+void VLTNewTransactionViewModel::setTransactionDescription(const std::optional<std::string>& description)
+{
+    if (transaction_) {
+        transaction_->setDesc(description);
+    }
+}
+
+std::optional<platform::Date> VLTNewTransactionViewModel::transactionExpiry() const
+{
+    return transaction_ ? transaction_->expiry() : std::nullopt;
+}
+
+void VLTNewTransactionViewModel::setTransactionExpiry(const std::optional<platform::Date>& expiry)
+{
+    if (transaction_) {
+        transaction_->setExpiry(expiry);
+    }
+}
+
+std::optional<std::string> VLTNewTransactionViewModel::emailMessage() const
+{
+    return transaction_ ? transaction_->emailMessage() : std::nullopt;
+}
+
+void VLTNewTransactionViewModel::setEmailMessage(const std::optional<std::string>& message)
+{
+    if (transaction_) {
+        transaction_->setEmailMessage(message);
+    }
+}
+
+bool VLTNewTransactionViewModel::inPerson() const
+{
+    return transaction_ && transaction_->isInPerson();
+}
+
+void VLTNewTransactionViewModel::setInPerson(bool inPerson)
+{
+    if (transaction_) {
+        transaction_->setInPerson(inPerson);
+    }
+}
+
+bool VLTNewTransactionViewModel::autoComplete() const
+{
+    return transaction_ && transaction_->autocomplete();
+}
+
+void VLTNewTransactionViewModel::setAutoComplete(bool autoComplete)
+{
+    if (transaction_) {
+        transaction_->setAutocomplete(autoComplete);
+    }
+}
+
+// Leaving the composer
+
+int VLTNewTransactionViewModel::startNewTransaction()
+{
+    if (!transaction_) {
+        return noName;
+    }
+    transaction_->setName(trimmed(transaction_->name()));
+    if (!transaction_->name() || transaction_->name()->empty()) {
+        return noName;
+    }
+    if (transaction_->documents().empty()) {
+        return noDocuments;
+    }
+    if (transaction_->signers().empty()) {
+        return noRecipients;
+    }
+    if (transaction_->guid() && !ZKTransactionManager::sharedInstance()->transactionWithId(*transaction_->guid())) {
+        return transactionNotStored;
+    }
+    std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
+    transaction_->startEditingWithCallback([weakSelf](const Dictionary& result) {
+        if (const auto self = weakSelf.lock()) {
+            self->sendDraftDetails(result);
+        }
+    });
+    return started;
+}
+
+void VLTNewTransactionViewModel::sendDraftDetails(const Dictionary& startResult) const
+{
+    const Dictionary transaction = objectAt(startResult, "transaction");
+    if (transaction.empty()) {
+        return;
+    }
+    const auto hostDelegate = Veltra::dashboard()->delegate();
+    if (hostDelegate && hostDelegate->respondsToDidCreateLocalDraftWithDetails()) {
+        hostDelegate->didCreateLocalDraftWithDetails(
+            DraftDetails::make(transaction, signedInEmail(), platform::Date::now()));
+    }
+}
+
+void VLTNewTransactionViewModel::commitUpdatesWithCallback(const DetailsCallback& callback)
+{
+    if (!transaction_) {
+        return;
+    }
+    std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
+    transaction_->commitUpdatesWithCallback([weakSelf, callback](const Dictionary& result) {
+        const auto guid = stringAt(result, "guid");
+        if (!guid) {
+            return;
+        }
+        Veltra::dashboard()->transactionWithGUIDCachedWithCallback(
+            *guid, true, [weakSelf, guid = *guid, callback](const Dictionary& transaction) {
+                runOnMainQueueWithoutDeadlocking2([&] {
+                    if (const auto self = weakSelf.lock()) {
+                        self->finishCommit(guid, transaction, callback);
+                    }
+                });
+            });
+    });
+}
+
+void VLTNewTransactionViewModel::finishCommit(const std::string& guid, const Dictionary& transaction,
+                                              const DetailsCallback& callback) const
+{
+    Dictionary details = transaction.is_object() ? transaction : Dictionary::object();
+    details["sender"] = DraftDetails::sender(signedInEmail());
+    const auto hostDelegate = Veltra::dashboard()->delegate();
+    if (hostDelegate && hostDelegate->respondsToDidCreateLocalDraftWithDetails()) {
+        hostDelegate->didCreateLocalDraftWithDetails(details);
+    }
+    if (callback) {
+        callback(details);
+    }
+    platform::RunLoop::main().dispatchAfter(0.1, [guid] { VTTransactionSyncQueue::sharedInstance()->addTransaction(guid); });
+}
+
+// Signing groups
+
+void VLTNewTransactionViewModel::updateGroups()
+{
+    std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
+    ZKTransactionManager::sharedInstance()->fetchGroupsWithCallback([weakSelf](const Dictionary& reply) {
+        const auto groups = SigningGroupsReply::groupsFrom(reply, signedInEmail());
+        if (!groups) {
+            return;
+        }
+        runOnMainQueueWithoutDeadlocking2([&] {
+            if (const auto self = weakSelf.lock()) {
+                self->setGroups(groups);
+            }
+        });
+    });
+}
+
+void VLTNewTransactionViewModel::setGroups(const std::optional<Groups>& groups)
+{
+    groups_ = groups.value_or(Groups());
+    platform::NotificationCenter::defaultCenter().post(kListOfGroupsDidChangeNotification);
+}
+
+void VLTNewTransactionViewModel::removeAllGroups()
+{
+    setGroups(std::nullopt);
+}
+
+bool VLTNewTransactionViewModel::isMemberForGroup(const std::optional<std::string>& email, const Dictionary& group)
+{
+    return SigningGroupsReply::isMemberForGroup(email, group);
+}
+
+void VLTNewTransactionViewModel::notifyDelegate(void (VLTNewTransactionViewModelDelegate::*message)()) const
+{
+    if (delegate_) {
+        ((*delegate_).*message)();
+    }
+}

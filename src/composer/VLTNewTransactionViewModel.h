@@ -1,0 +1,192 @@
+#pragma once
+
+#include "composer/VLTNewTransactionViewModelDelegate.h"
+#include "foundation/Date.h"
+#include "foundation/Dictionary.h"
+#include "graphics/Geometry.h"
+#include "model/ZKGroup.h"
+
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class VTSigner;
+class VTTransaction;
+
+// The one model behind every create/edit-transaction and signer-setup screen. It holds
+// the transaction being composed and answers the screens in plain dictionaries and
+// integer codes, so no screen touches the builder objects. Used on the main thread;
+// results of the facade, the builder and the group fetch may arrive on other threads.
+//
+// Dictionaries it exchanges:
+// - signer row (dataForSignerWithIndex): "firstName", "lastName", "email", "emailDisplay",
+//   "title", "company", "displayName", "index", "authentication", "emailMessage",
+//   "placeholder", "allowSignerChange", "group", "role";
+// - signer input (add and replace): "group", "firstName", "lastName", "email", "company",
+//   "title", "role", "emailMessage", "allowSignerChange", "isCurrentSignerMember",
+//   "authentication" (see signers/SignerAuthenticationDictionary.h);
+// - document: "displayName", "path".
+class VLTNewTransactionViewModel : public std::enable_shared_from_this<VLTNewTransactionViewModel> {
+public:
+    // Codes of the recipient operations.
+    enum RecipientCode : int {
+        accepted = 0,
+        firstNameMissing = 1,
+        lastNameMissing = 2,
+        emailMissing = 3,
+        emailMalformed = 4,
+        signerAlreadyAdded = 5,
+    };
+    // Codes of startNewTransaction.
+    enum StartCode : int {
+        started = 0,
+        noRecipients = 1,
+        noDocuments = 2,
+        noName = 3,
+        transactionNotStored = 4,
+    };
+    // "Not found" of the index look-ups.
+    static constexpr std::uint64_t kNotFound = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+    static constexpr const char* kListOfGroupsDidChangeNotification =
+        "com.Veltra.iOS.SDK.CreateNewTransactionViewModel.ListOfGroupsDidChangeNotification";
+
+    using Groups = std::vector<std::shared_ptr<ZKGroup>>;
+    // Receives the error dictionary of a failed load, or nothing.
+    using LoadCallback = std::function<void(const std::optional<Dictionary>& error)>;
+    using Completion = std::function<void(const std::optional<Dictionary>& result)>;
+    using DetailsCallback = std::function<void(const Dictionary& details)>;
+
+    // The shared model (reset with platform::SharedInstances).
+    static std::shared_ptr<VLTNewTransactionViewModel> sharedInstance();
+    VLTNewTransactionViewModel();
+
+    const std::shared_ptr<VTTransaction>& transaction() const { return transaction_; }
+    const std::optional<std::string>& guid() const { return guid_; }
+    const std::shared_ptr<VLTNewTransactionViewModelDelegate>& delegate() const { return delegate_; }
+    void setDelegate(std::shared_ptr<VLTNewTransactionViewModelDelegate> delegate) { delegate_ = std::move(delegate); }
+
+    // Recipients.
+    int signersNumber() const;
+    // Empty for an index out of range.
+    Dictionary dataForSignerWithIndex(int index) const;
+    int validateSignerData(const Dictionary& input) const;
+    // The index is not used: the builder decides where the new recipient goes.
+    int addSignerAtIndex(const Dictionary& input, int index);
+    // An index that names no recipient (kNotFound or past the end) adds instead.
+    int addSignerReplaceAtIndex(const Dictionary& input, std::uint64_t index);
+    int addSignerReplaceExisitngSignerEmail(const Dictionary& input, const std::optional<std::string>& email);
+    int addSignerReplaceExisitngGroupWithEmail(const Dictionary& input, const std::optional<std::string>& email);
+    int addSignerReplaceExisitngGroupWithID(const Dictionary& input, const std::optional<std::string>& groupID);
+    void removeSignerWithIndex(int index);
+    void changePlaceOfSignerWithIndexToIndex(int from, int to);
+    void setOrderSigning(bool orderSigning);
+    bool orderedSigning() const;
+
+    bool isSignerAdded(const Dictionary& input) const;
+    bool isSignerGroup(const std::shared_ptr<VTSigner>& signer) const;
+    bool isGroupEnabledForUser(const std::shared_ptr<VTSigner>& signer) const;
+    bool hasPlaceholder() const;
+    std::uint64_t indexOfSignerWithEmailIsGroup(const std::optional<std::string>& email, bool isGroup) const;
+    std::uint64_t indexOfSignerWithGroupID(const std::optional<std::string>& groupID) const;
+    std::vector<std::string> idsForAddedGroups() const;
+    std::vector<std::string> emailsForAddedGroups() const;
+    Groups getAvailableGroups() const;
+    void setAuthDataForSigner(const Dictionary& input, const std::shared_ptr<VTSigner>& signer) const;
+    void updateSignerWithDictionary(const std::shared_ptr<VTSigner>& signer, const Dictionary& dictionary) const;
+    // Always nothing: screens take a recipient's authentication from its row.
+    std::optional<Dictionary> authenticationDictionaryForSignerWithIndex(int index) const;
+    Dictionary identityInfo() const;
+    bool isMe(const std::optional<std::string>& email) const;
+    static bool isValidEmail(const std::optional<std::string>& email);
+    bool isTransactionEditable() const { return true; }
+
+    // Authentication checks.
+    int validateQuestion1Answer1Question2Answer2(const std::optional<std::string>& question1,
+                                                 const std::optional<std::string>& answer1,
+                                                 const std::optional<std::string>& question2,
+                                                 const std::optional<std::string>& answer2) const;
+    int validateCellPhoneNumberCountryCode(const std::optional<std::string>& number,
+                                           const std::string& countryCode) const;
+    int validateCellPhoneNumberUpdatedPhoneNumberCountryCode(const std::string& number, std::string& updatedPhoneNumber,
+                                                             const std::string& countryCode) const;
+    int validateForEmbargoedCountries(const std::string& number) const;
+    std::optional<std::string> updatedCellPhoneNumberFromPhoneNumber(const std::optional<std::string>& number) const;
+
+    // Priming and loading.
+    void clearNewTransactionData();
+    void setTransaction(std::shared_ptr<VTTransaction> transaction);
+    void setTransactionGUID(const std::optional<std::string>& guid);
+    // The callbacks run on the thread the facade answers on.
+    void loadDataForTransactionWithCallback(const LoadCallback& callback);
+    void reloadTransactionWithCallback(const LoadCallback& callback);
+    void reloadTransaction();
+    void loadDataForTransactionWithGUIDWithCallback(const std::string& guid, const std::function<void()>& callback);
+    std::optional<std::string> transactionId() const;
+    Dictionary currentTransactionInfo() const;
+
+    // Documents.
+    int documentsNumber() const;
+    // Empty for an index out of range.
+    Dictionary displayDataForDocumentWithIndex(int index) const;
+    std::optional<std::string> nameOfDocumentWithIndex(int index) const;
+    std::optional<std::vector<std::uint8_t>> dataForDocumentWithIndex(int index) const;
+    void addDocument(const Dictionary& document);
+    void addDocumentAtIndex(const Dictionary& document, int index);
+    // Imports a file as a PDF document; the completion gets {"status": true} or, when the
+    // file could not be stored or converted, nothing.
+    void addDocumentWithNameAtIndexDataAndSizeCompletion(const std::string& name, int index,
+                                                         const std::vector<std::uint8_t>& data,
+                                                         const platform::graphics::Size& size,
+                                                         const Completion& completion);
+    void addPDFDocumentWithNameAndPathAtIndexCompletion(const std::string& name, const std::string& path, int index,
+                                                        const Completion& completion);
+    void removeDocumentWithIndex(int index);
+    void changePlaceOfDocumentWithIndexToIndex(int from, int to);
+
+    // Transaction settings.
+    std::optional<std::string> title() const;
+    void setTitle(const std::optional<std::string>& title);
+    std::optional<std::string> transactionDescription() const;
+    void setTransactionDescription(const std::optional<std::string>& description);
+    std::optional<platform::Date> transactionExpiry() const;
+    void setTransactionExpiry(const std::optional<platform::Date>& expiry);
+    std::optional<std::string> emailMessage() const;
+    void setEmailMessage(const std::optional<std::string>& message);
+    bool inPerson() const;
+    void setInPerson(bool inPerson);
+    bool autoComplete() const;
+    void setAutoComplete(bool autoComplete);
+
+    // Leaving the composer.
+    int startNewTransaction();
+    void commitUpdatesWithCallback(const DetailsCallback& callback);
+
+    // Signing groups of the account.
+    void updateGroups();
+    void setGroups(const std::optional<Groups>& groups);
+    void removeAllGroups();
+    static bool isMemberForGroup(const std::optional<std::string>& email, const Dictionary& group);
+    const Groups& groups() const { return groups_; }
+
+private:
+    std::vector<std::shared_ptr<VTSigner>> signers() const;
+    std::shared_ptr<VTSigner> signerAt(std::int64_t index) const;
+    int replaceSignerAtIndex(const Dictionary& input, std::size_t index);
+    int addOrReplaceSignerFoundAt(const Dictionary& input, const std::optional<std::string>& key,
+                                  std::uint64_t index);
+    std::shared_ptr<VTSigner> makeSigner(const Dictionary& input) const;
+    void holdStoredTransaction(const std::string& guid);
+    void passOnLoadReply(const Dictionary& reply, const LoadCallback& callback);
+    void sendDraftDetails(const Dictionary& startResult) const;
+    void finishCommit(const std::string& guid, const Dictionary& transaction, const DetailsCallback& callback) const;
+    void notifyDelegate(void (VLTNewTransactionViewModelDelegate::*message)()) const;
+
+    std::shared_ptr<VTTransaction> transaction_;
+    std::optional<std::string> guid_;
+    std::shared_ptr<VLTNewTransactionViewModelDelegate> delegate_;
+    Groups groups_;
+};
