@@ -16,13 +16,13 @@ TEST_F(ZKIdentityTest, TheSignedInUserIsKeptUnderTheIdentityKeysUntilCleared)
 
     identity->recordUser({{"uid", 17}, {"email", "ann@example.com"}, {"firstName", "Ann"}, {"lastName", "Lee"},
                           {"title", "CFO"}, {"company", nullptr}});
-    auto& defaults = platform::UserDefaults::standard();
-    EXPECT_EQ(defaults.stringForKey("Corvex_FN"), "Ann");
-    EXPECT_EQ(defaults.stringForKey("Corvex_LN"), "Lee");
-    EXPECT_EQ(defaults.stringForKey("Corvex_EM"), "ann@example.com");
-    EXPECT_EQ(defaults.stringForKey("Corvex_TI"), "CFO");
-    EXPECT_EQ(defaults.stringForKey("Corvex_ID"), "17");
-    EXPECT_FALSE(defaults.objectForKey("Corvex_CM"));
+    const auto stored = [](const char* key) { return platform::UserDefaults::standard().stringForKey(key); };
+    EXPECT_EQ(stored("Corvex_FN"), "Ann");
+    EXPECT_EQ(stored("Corvex_LN"), "Lee");
+    EXPECT_EQ(stored("Corvex_EM"), "ann@example.com");
+    EXPECT_EQ(stored("Corvex_TI"), "CFO");
+    EXPECT_EQ(stored("Corvex_ID"), "17");
+    EXPECT_FALSE(stored("Corvex_CM"));
 
     platform::SharedInstances::resetAll();
     identity = ZKIdentity::sharedInstance();
@@ -35,7 +35,7 @@ TEST_F(ZKIdentityTest, TheSignedInUserIsKeptUnderTheIdentityKeysUntilCleared)
 
     identity->clear();
     EXPECT_FALSE(identity->email());
-    EXPECT_FALSE(defaults.objectForKey("Corvex_EM"));
+    EXPECT_FALSE(stored("Corvex_EM"));
 }
 
 } // namespace
