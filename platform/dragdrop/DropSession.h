@@ -78,7 +78,7 @@ void DropSession::loadObjectsOfClass(std::function<void(std::vector<std::shared_
     }
     for (const auto& [slot, provider] : readable) {
         provider->template loadObjectOfClassCompletionHandler<T>(
-            [gathering, slot](std::shared_ptr<T> object, std::optional<std::string>) {
+            [gathering, slot = slot](std::shared_ptr<T> object, std::optional<std::string>) {
                 std::lock_guard lock(gathering->mutex);
                 gathering->slots[slot] = std::move(object);
                 if (--gathering->outstanding == 0)
