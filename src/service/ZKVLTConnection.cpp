@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cctype>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -144,7 +145,12 @@ ZKVLTConnection::ZKVLTConnection(ZKRequest request, Completion completion, Deliv
 void ZKVLTConnection::start()
 {
     initializeCurlOnce();
-    std::thread([self = shared_from_this()] { self->finish(self->perform()); }).detach();
+    try {
+        std::thread([self = shared_from_this()] { self->finish(self->perform()); }).detach();
+    } catch (const std::system_error& failure) {
+        finish(ZKReply::failure(
+            ZKError::make(ZKError::networkFailure, std::string("The request could not be started: ") + failure.what())));
+    }
 }
 
 void ZKVLTConnection::finish(ZKReply reply)
