@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DataManager/VTSynchronizationDelegates.h"
-#include "service/ZKError.h"
+#include "support/ZKError.h"
 
 #include <deque>
 #include <memory>

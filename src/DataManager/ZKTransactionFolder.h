@@ -1,6 +1,6 @@
 #pragma once
 
-#include "service/ZKError.h"
+#include "support/ZKError.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "foundation/Dictionary.h"
-#include "service/ZKError.h"
+#include "support/ZKError.h"
 #include "service/ZKPackageTranslator.h"
 
 #include <functional>

@@ -19,7 +19,7 @@
 #include "sdk/VTTransaction.h"
 #include "sdk/Veltra.h"
 #include "sdk/VeltraDelegate.h"
-#include "service/ZKError.h"
+#include "support/ZKError.h"
 #include "service/ZKIdentity.h"
 #include "signers/KWPhoneFormat.h"
 #include "support/MainQueue.h"

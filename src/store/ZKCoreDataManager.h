@@ -2,7 +2,7 @@
 
 #include "model/VeltManagedObject.h"
 #include "model/VeltObjectStore.h"
-#include "service/ZKError.h"
+#include "support/ZKError.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -8,7 +8,7 @@
 #include "sdk/VTTransaction.h"
 #include "sdk/Veltra.h"
 #include "sdk/VeltraCreateTransactionDelegate.h"
-#include "service/ZKError.h"
+#include "support/ZKError.h"
 #include "service/ZKIdentity.h"
 #include "support/ZKLogger.h"
 #include "ui/GestureRecognizer.h"

@@ -1,4 +1,4 @@
-#include "service/ZKError.h"
+#include "support/ZKError.h"
 
 #include <utility>
 
