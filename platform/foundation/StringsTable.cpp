@@ -1,29 +1,12 @@
 #include "foundation/StringsTable.h"
 
+#include "foundation/Text.h"
+
 #include <cstdint>
 
 namespace platform {
 
 namespace {
-
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // A cursor over the table's text that knows its line for error messages.
 class Scanner {
@@ -129,14 +112,14 @@ private:
             if (!low)
                 return false;
             if (*low >= 0xDC00 && *low < 0xE000) {
-                appendUtf8(value, 0x10000 + ((*unit - 0xD800) << 10) + (*low - 0xDC00));
+                text::appendUtf8(value, 0x10000 + ((*unit - 0xD800) << 10) + (*low - 0xDC00));
                 return true;
             }
-            appendUtf8(value, 0xFFFD);
-            appendUtf8(value, *low >= 0xD800 && *low < 0xE000 ? 0xFFFD : *low);
+            text::appendUtf8(value, 0xFFFD);
+            text::appendUtf8(value, *low);
             return true;
         }
-        appendUtf8(value, *unit >= 0xD800 && *unit < 0xE000 ? 0xFFFD : *unit);
+        text::appendUtf8(value, *unit);
         return true;
     }
 

@@ -26,5 +26,7 @@ std::string toUpper(std::string_view s);
 int localizedCaseInsensitiveCompare(std::string_view a, std::string_view b);
 bool caseInsensitiveEquals(std::string_view a, std::string_view b);
 bool isValidUtf8(std::string_view s);
+// Appends one code point as UTF-8; surrogates and values past U+10FFFF become U+FFFD.
+void appendUtf8(std::string& out, char32_t codePoint);
 
 } // namespace platform::text

@@ -2,6 +2,8 @@
 
 #include "graphics/TextDecoder.h"
 
+#include "foundation/Text.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -87,7 +89,7 @@ std::string decodeReferences(std::string_view raw)
             text += raw[i];
             continue;
         }
-        TextDecoder::appendCodePoint(text, *codePoint);
+        platform::text::appendUtf8(text, *codePoint);
         i = semicolon;
     }
     return text;

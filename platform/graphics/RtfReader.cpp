@@ -2,6 +2,8 @@
 
 #include "graphics/TextDecoder.h"
 
+#include "foundation/Text.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -182,7 +184,7 @@ void RtfReader::handleControlWord(std::string_view word, std::optional<int> para
     for (const auto& [name, codePoint] : symbolWords) {
         if (name == word) {
             std::string text;
-            TextDecoder::appendCodePoint(text, codePoint);
+            platform::text::appendUtf8(text, codePoint);
             appendText(text);
         }
     }
@@ -193,7 +195,7 @@ void RtfReader::appendText(std::string_view text)
     if (groups_.back().skipped)
         return;
     if (pendingHighSurrogate_) {
-        TextDecoder::appendCodePoint(text_, 0xFFFD);
+        platform::text::appendUtf8(text_, 0xFFFD);
         pendingHighSurrogate_ = 0;
     }
     text_ += text;
@@ -228,11 +230,11 @@ void RtfReader::appendUnicode(int parameter)
     if (unit >= 0xDC00 && unit <= 0xDFFF && pendingHighSurrogate_) {
         const char32_t combined = 0x10000 + ((pendingHighSurrogate_ - 0xD800) << 10) + (unit - 0xDC00);
         pendingHighSurrogate_ = 0;
-        TextDecoder::appendCodePoint(text_, combined);
+        platform::text::appendUtf8(text_, combined);
         return;
     }
     std::string text;
-    TextDecoder::appendCodePoint(text, unit);
+    platform::text::appendUtf8(text, unit);
     appendText(text);
 }
 

@@ -28,35 +28,14 @@ std::string TextDecoder::decode(std::span<const std::uint8_t> bytes)
     return text;
 }
 
-void TextDecoder::appendCodePoint(std::string& text, char32_t c)
-{
-    if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
-        c = 0xFFFD;
-    if (c < 0x80) {
-        text += static_cast<char>(c);
-    } else if (c < 0x800) {
-        text += static_cast<char>(0xC0 | (c >> 6));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        text += static_cast<char>(0xE0 | (c >> 12));
-        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (c >> 18));
-        text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 void TextDecoder::appendWindows1252(std::string& text, std::uint8_t byte)
 {
     if (byte >= 0x80 && byte <= 0x9F) {
         const char32_t mapped = windows1252High[byte - 0x80];
-        appendCodePoint(text, mapped ? mapped : 0xFFFD);
+        platform::text::appendUtf8(text, mapped ? mapped : 0xFFFD);
         return;
     }
-    appendCodePoint(text, byte);
+    platform::text::appendUtf8(text, byte);
 }
 
 } // namespace platform::graphics

@@ -13,8 +13,6 @@ class TextDecoder {
 public:
     static std::string decode(std::span<const std::uint8_t> bytes);
 
-    // Appends one code point as UTF-8; surrogates and values past U+10FFFF become U+FFFD.
-    static void appendCodePoint(std::string& text, char32_t codePoint);
     static void appendWindows1252(std::string& text, std::uint8_t byte);
 };
 

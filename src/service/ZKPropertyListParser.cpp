@@ -1,5 +1,7 @@
 #include "service/ZKPropertyListParser.h"
 
+#include "foundation/Text.h"
+
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -19,26 +21,12 @@ struct Tag {
     bool empty = false; // <name/>
 };
 
-void appendUtf8(std::string& out, unsigned long codePoint)
+void appendCharacterReference(std::string& out, unsigned long codePoint)
 {
     if (codePoint == 0 || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
         throw ParseError("invalid character reference");
     }
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (codePoint >> 18));
-        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
+    platform::text::appendUtf8(out, static_cast<char32_t>(codePoint));
 }
 
 void appendEntity(std::string& out, std::string_view entity)
@@ -61,7 +49,7 @@ void appendEntity(std::string& out, std::string_view entity)
         if (digits.empty() || status != std::errc() || end != digits.data() + digits.size()) {
             throw ParseError("invalid character reference");
         }
-        appendUtf8(out, codePoint);
+        appendCharacterReference(out, codePoint);
     } else {
         throw ParseError("unknown entity &" + std::string(entity) + ";");
     }
