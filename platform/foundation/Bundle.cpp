@@ -9,35 +9,12 @@
 
 namespace platform {
 
-namespace {
-
-struct MainBundle {
-    std::mutex mutex;
-    std::unique_ptr<Bundle> bundle;
-};
-
-MainBundle& mainBundle()
-{
-    static MainBundle* value = [] {
-        auto* created = new MainBundle();
-        SharedInstances::registerReset([created] {
-            std::lock_guard lock(created->mutex);
-            created->bundle.reset();
-        });
-        return created;
-    }();
-    return *value;
-}
-
-} // namespace
-
 Bundle& Bundle::main()
 {
-    auto& holder = mainBundle();
-    std::lock_guard lock(holder.mutex);
-    if (!holder.bundle || holder.bundle->directory() != Environment::resourceDirectory())
-        holder.bundle = std::make_unique<Bundle>(Environment::resourceDirectory());
-    return *holder.bundle;
+    static auto* slot = new ResettableSlot<Bundle>();
+    const auto directory = Environment::resourceDirectory();
+    return slot->get([&directory] { return std::make_unique<Bundle>(directory); },
+                     [&directory](const Bundle& bundle) { return bundle.directory() != directory; });
 }
 
 Bundle::Bundle(std::filesystem::path directory)

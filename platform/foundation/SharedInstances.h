@@ -58,4 +58,43 @@ private:
     }
 };
 
+// A shared object made by a factory on first use and dropped by SharedInstances::resetAll(),
+// for shared objects that are not default-constructible or depend on the environment.
+// References it hands out stay valid until the next reset.
+template <class T>
+class ResettableSlot {
+public:
+    ResettableSlot()
+    {
+        SharedInstances::registerReset([this] { clear(); });
+    }
+
+    // The held object, made anew with `make` when there is none or when `stale` says so.
+    template <class Make, class Stale>
+    T& get(Make&& make, Stale&& stale)
+    {
+        std::lock_guard lock(mutex_);
+        if (!value_ || stale(*value_))
+            value_ = make();
+        return *value_;
+    }
+
+    template <class Make>
+    T& get(Make&& make)
+    {
+        return get(std::forward<Make>(make), [](const T&) { return false; });
+    }
+
+    void clear()
+    {
+        std::unique_ptr<T> old;
+        std::lock_guard lock(mutex_);
+        old.swap(value_);
+    }
+
+private:
+    std::mutex mutex_;
+    std::unique_ptr<T> value_;
+};
+
 } // namespace platform

@@ -10,35 +10,10 @@
 
 namespace platform {
 
-namespace {
-
-struct StandardDefaults {
-    std::mutex mutex;
-    std::unique_ptr<UserDefaults> defaults;
-};
-
-StandardDefaults& standardDefaults()
-{
-    static StandardDefaults* value = [] {
-        auto* created = new StandardDefaults();
-        SharedInstances::registerReset([created] {
-            std::lock_guard lock(created->mutex);
-            created->defaults.reset();
-        });
-        return created;
-    }();
-    return *value;
-}
-
-} // namespace
-
 UserDefaults& UserDefaults::standard()
 {
-    auto& holder = standardDefaults();
-    std::lock_guard lock(holder.mutex);
-    if (!holder.defaults)
-        holder.defaults = std::make_unique<UserDefaults>(Environment::preferencesDirectory() / "UserDefaults.json");
-    return *holder.defaults;
+    static auto* slot = new ResettableSlot<UserDefaults>();
+    return slot->get([] { return std::make_unique<UserDefaults>(Environment::preferencesDirectory() / "UserDefaults.json"); });
 }
 
 UserDefaults::UserDefaults(std::filesystem::path file)
