@@ -46,6 +46,11 @@ bool hasSaneBitmapHeader(std::span<const std::uint8_t> bytes)
     const std::uint32_t compression = littleEndian32(bytes, 30);
     if (planes != 1 || std::find(bitCounts.begin(), bitCounts.end(), bitCount) == bitCounts.end() || compression > 3)
         return false;
+    // The palette lies between the header and the pixels; a colour count that cannot fit
+    // there would make the loader allocate gigabytes for it.
+    const std::uint64_t coloursUsed = bytes.size() >= 50 ? littleEndian32(bytes, 46) : 0;
+    if (14 + infoSize + 4 * coloursUsed > pixelOffset)
+        return false;
     const double width = std::abs(static_cast<double>(static_cast<std::int32_t>(littleEndian32(bytes, 18))));
     const double height = std::abs(static_cast<double>(static_cast<std::int32_t>(littleEndian32(bytes, 22))));
     const bool runLengthEncoded = compression == 1 || compression == 2;

@@ -74,6 +74,10 @@ TEST_F(ImageCodecTest, RefusesWhatIsNoImage)
     lyingBitmap[22] = 0x00;
     lyingBitmap[23] = 0x40;
     EXPECT_EQ(ImageCodec::decode(lyingBitmap), nullptr);
+    // A palette of millions of colours cannot fit between the header and the pixels.
+    auto paletteBitmap = encode(*makeSplitImage(8, 8), "bmp");
+    paletteBitmap[48] = 0xB0;
+    EXPECT_EQ(ImageCodec::decode(paletteBitmap), nullptr);
 }
 
 TEST_F(ImageCodecTest, JpegQualityTradesSizeAndFlattensTransparencyOnWhite)
