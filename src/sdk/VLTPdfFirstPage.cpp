@@ -1,0 +1,25 @@
+#include "sdk/VLTPdfFirstPage.h"
+
+#include "graphics/PdfDocument.h"
+
+#include <algorithm>
+
+namespace {
+
+// Tiny pages are not blown up past this many pixels per point.
+constexpr double maximumScale = 4;
+
+} // namespace
+
+platform::graphics::ImagePtr VLTPdfFirstPage::render(const std::string& path)
+{
+    if (path.empty()) {
+        return nullptr;
+    }
+    const auto document = platform::graphics::PdfDocument::openFile(path);
+    if (!document || document->pageCount() < 1) {
+        return nullptr;
+    }
+    const double pageWidth = std::max(1.0, document->pageSize(0)->width);
+    return document->renderPage(0, std::min(renderedWidth / pageWidth, maximumScale));
+}

@@ -1,0 +1,38 @@
+#include "sdk/VTBlockingMessageView.h"
+
+namespace {
+
+constexpr double boxWidth = 240;
+constexpr double padding = 20;
+
+} // namespace
+
+VTBlockingMessageView::VTBlockingMessageView(const platform::ui::Rect& frame)
+    : VTModalOverlayView(frame)
+    , messageLabel_(std::make_shared<platform::ui::Label>())
+{
+    messageLabel_->setNumberOfLines(0);
+    messageLabel_->setTextAlignment(platform::ui::TextAlignment::center);
+    box()->addSubview(messageLabel_);
+}
+
+void VTBlockingMessageView::setMessage(const std::string& text, double fontScale)
+{
+    messageLabel_->setText(text);
+    messageLabel_->setFont(platform::ui::Font::systemFont(messageFontSize * fontScale));
+    setNeedsLayout();
+    layoutIfNeeded();
+}
+
+platform::ui::Size VTBlockingMessageView::boxSize() const
+{
+    const double textHeight = messageLabel_->sizeThatFits({boxWidth - 2 * padding, 0}).height;
+    return {boxWidth, textHeight + 2 * padding};
+}
+
+void VTBlockingMessageView::layoutBox()
+{
+    const platform::ui::Rect inside = box()->bounds();
+    messageLabel_->setFrame(
+        platform::graphics::makeRect(padding, padding, inside.width() - 2 * padding, inside.height() - 2 * padding));
+}
