@@ -136,3 +136,67 @@ host::DemoRegistration registration(60, "Public interface", [](const host::DemoC
 } // namespace
 
 #endif
+
+// What the SDK's overlay and open-in preview look like on the host's screen, drawn to PNGs.
+#include "graphics/DrawingContext.h"
+#include "graphics/PdfWriter.h"
+#include "sdk/VLTOpenInPreviewController.h"
+#include "sdk/VTAlertView.h"
+#include "ui/TouchInjector.h"
+#include "ui/Window.h"
+
+#include <fstream>
+
+namespace {
+
+std::string writeLetterPdf(const std::filesystem::path& path)
+{
+    platform::graphics::PdfWriter writer;
+    writer.beginPage({612, 792});
+    platform::graphics::DrawingContext drawing(writer.context());
+    drawing.fill(platform::graphics::makeRect(0, 0, 612, 90), platform::graphics::Color::systemBlue());
+    platform::graphics::TextStyle heading;
+    heading.font = platform::graphics::Font::boldSystemFont(36);
+    drawing.drawText("Lease agreement", platform::graphics::makeRect(50, 120, 512, 60), heading);
+    for (int line = 0; line < 12; ++line) {
+        drawing.fill(platform::graphics::makeRect(50, 210 + 30.0 * line, line % 4 == 3 ? 300 : 512, 10),
+                     platform::graphics::Color::lightGray());
+    }
+    const auto bytes = writer.finish();
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes->data()), static_cast<std::streamsize>(bytes->size()));
+    return path.string();
+}
+
+void showOverlayAndPreview(const host::DemoContext& context)
+{
+    const auto folder = context.outputDirectory / "sdk";
+    std::filesystem::create_directories(folder);
+    auto root = std::make_shared<platform::ui::ViewController>();
+    root->view()->setBackgroundColor(platform::graphics::Color::white());
+    auto window = std::make_shared<platform::ui::Window>();
+    window->setRootViewController(root);
+    window->makeKeyAndVisible();
+
+    const auto alerts = VTAlertView::sharedInstance();
+    alerts->showErrorAlertWithTitleMessageCancelButtonTitleAndCancelBtnAction(
+        "Error", "2 contact(s) were not added.\nMissing information or existing contact", "OK",
+        [] { std::cout << "The error alert was closed with its button.\n"; });
+    window->writePng(folder / "error-alert.png");
+    std::cout << "Error alert: " << (folder / "error-alert.png").string() << "\n";
+    platform::ui::TouchInjector().tap(*alerts->errorAlertView()->button());
+
+    const auto preview = VLTOpenInPreviewController::openInVC();
+    preview->setPdfPath(writeLetterPdf(folder / "lease.pdf"));
+    preview->setContext("Add Document");
+    root->present(preview, false);
+    window->writePng(folder / "open-in-preview.png");
+    std::cout << "Open-in preview of " << VLTOpenInPreviewController::fileNameOf(preview->pdfPath()) << ": "
+              << (folder / "open-in-preview.png").string() << "\n";
+    root->dismiss(false);
+}
+
+host::DemoRegistration overlayRegistration(61, "Public interface: alert overlay and open-in preview",
+                                           showOverlayAndPreview);
+
+} // namespace
