@@ -2,6 +2,7 @@
 
 #include "DataManager/ZKIdentifierReplacement.h"
 #include "DataManager/ZKTransactionFolder.h"
+#include "DataManager/ZKTransactionRetrieval.h"
 #include "designer/ZKDesignerHelper.h"
 #include "foundation/Date.h"
 #include "foundation/NotificationCenter.h"
@@ -138,4 +139,19 @@ void ZKDataManager::createDraftFromCachedTemplateWithIDWithCallback(const std::s
     platform::NotificationCenter::defaultCenter().post(kTemplateDraftNotification, nullptr,
                                                        {{"guid", replacement.guid()}});
     callback({{"data", draft}});
+}
+
+void ZKDataManager::retrieveTransactionWithIdWithSuccessCallbackAndErrorCallback(const std::string& guid,
+                                                                                RetrievalSuccess success,
+                                                                                ErrorCallback failure)
+{
+    if (guid.empty()) {
+        failure(ZKError::make(ZKError::missingIdentifier, "No transaction GUID was given."));
+        return;
+    }
+    if (const auto stored = store_ ? store_->transactionWithGuid(guid) : nullptr) {
+        success(stored);
+        return;
+    }
+    ZKTransactionRetrieval::retrieveTransactionWithGuid(guid, store_, std::move(success), std::move(failure));
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 class ZKCoreDataManager;
+class ZKTransaction;
 struct ZKReply;
 
 // Keeps the local store open for the SDK and handles what a login sets up: the signed-in
@@ -19,6 +20,8 @@ public:
     using LoginSuccess = std::function<void(const Dictionary& loginReply)>;
     using LoginFailure = std::function<void(const ZKError& error)>;
     using ResultCallback = std::function<void(const Dictionary& result)>;
+    using RetrievalSuccess = std::function<void(const std::shared_ptr<ZKTransaction>& transaction)>;
+    using ErrorCallback = std::function<void(const ZKError& error)>;
 
     static constexpr const char* kTemplateDraftNotification =
         "com.corvex.Veltra.CreateTransaction.createTransactionPageShouldReloadForSelectedTemplate";
@@ -45,6 +48,12 @@ public:
     // and PDFs of its own: {"data": its transaction dictionary} or {"error": error}. On
     // success posts kTemplateDraftNotification with {"guid": the draft's GUID}.
     void createDraftFromCachedTemplateWithIDWithCallback(const std::string& templateId, const ResultCallback& callback);
+
+    // The stored transaction of that GUID (ignoring case); else the one the service holds,
+    // fetched with the PDFs of its documents and stored whole, or not at all when any step
+    // fails. Callbacks run on the main thread; a stored transaction is answered at once.
+    void retrieveTransactionWithIdWithSuccessCallbackAndErrorCallback(const std::string& guid,
+                                                                     RetrievalSuccess success, ErrorCallback failure);
 
 private:
     static void completeLogin(const ZKReply& reply, const LoginSuccess& success, const LoginFailure& failure);

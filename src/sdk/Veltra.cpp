@@ -133,7 +133,7 @@ void Veltra::loginWithEmailPasswordAndCallback(const std::string& email, const s
 
 void Veltra::logoutWithCallback(const Callback& callback)
 {
-    ZKVLTConnection::send(ZKRequest{"DELETE", ZKEndpoints::session(), std::nullopt, {}}, [callback](const ZKReply& reply) {
+    ZKVLTConnection::send(ZKRequest::remove(ZKEndpoints::session()), [callback](const ZKReply& reply) {
         ZKIdentity::sharedInstance()->clear();
         ZKSession::sharedInstance()->setSessionId(std::nullopt);
         if (!callback) {
@@ -145,34 +145,38 @@ void Veltra::logoutWithCallback(const Callback& callback)
 
 void Veltra::preFetchTransactionWithGUIDAndCallback(const std::string& guid, const Callback& callback)
 {
-    const auto result = VeltraTransactionFetcher::storedTransactionWithGUID(guid);
-    if (!callback) {
-        return;
-    }
-    if (const auto* error = std::get_if<ZKError>(&result)) {
-        callback({{"error", error->toDictionary()}});
-        return;
-    }
-    const auto& stored = *std::get<std::shared_ptr<ZKTransaction>>(result);
-    callback({{"data", {{"guid", stored.guid()}, {"title", stored.name()}, {"postingStatus", stored.status()}}}});
+    VeltraTransactionFetcher::transactionWithGUID(guid, [callback](const VeltraTransactionFetcher::Result& result) {
+        if (!callback) {
+            return;
+        }
+        if (const auto* error = std::get_if<ZKError>(&result)) {
+            callback({{"error", error->toDictionary()}});
+            return;
+        }
+        const auto& stored = *std::get<std::shared_ptr<ZKTransaction>>(result);
+        callback({{"data", {{"guid", stored.guid()}, {"title", stored.name()}, {"postingStatus", stored.status()}}}});
+    });
 }
 
 void Veltra::transactionWithGUIDCachedWithCallback(const std::string& guid, bool cached, const Callback& callback)
 {
     const auto dictionary = cached ? VeltraTransactionFetcher::cachedDictionary(guid) : std::nullopt;
-    if (!callback) {
-        return;
-    }
     if (dictionary) {
-        callback(*dictionary);
+        if (callback) {
+            callback(*dictionary);
+        }
         return;
     }
-    const auto result = VeltraTransactionFetcher::storedTransactionWithGUID(guid);
-    if (const auto* error = std::get_if<ZKError>(&result)) {
-        callback({{"error", error->toDictionary()}});
-        return;
-    }
-    callback({{"data", VeltraTransactionFetcher::dictionaryOf(*std::get<std::shared_ptr<ZKTransaction>>(result))}});
+    VeltraTransactionFetcher::transactionWithGUID(guid, [callback](const VeltraTransactionFetcher::Result& result) {
+        if (!callback) {
+            return;
+        }
+        if (const auto* error = std::get_if<ZKError>(&result)) {
+            callback({{"error", error->toDictionary()}});
+            return;
+        }
+        callback({{"data", VeltraTransactionFetcher::dictionaryOf(*std::get<std::shared_ptr<ZKTransaction>>(result))}});
+    });
 }
 
 void Veltra::exitSDK()

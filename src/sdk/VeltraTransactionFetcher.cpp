@@ -1,5 +1,6 @@
 #include "sdk/VeltraTransactionFetcher.h"
 
+#include "DataManager/ZKDataManager.h"
 #include "DataManager/ZKTransactionManager.h"
 #include "model/ZKDocument.h"
 #include "model/ZKTransaction.h"
@@ -24,19 +25,19 @@ std::shared_ptr<ZKDocument> firstDocumentWithoutPdf(const ZKTransaction& transac
 
 } // namespace
 
-VeltraTransactionFetcher::Result VeltraTransactionFetcher::storedTransactionWithGUID(const std::string& guid)
+void VeltraTransactionFetcher::transactionWithGUID(const std::string& guid, const Completion& completion)
 {
-    if (guid.empty()) {
-        return ZKError::make(ZKError::missingIdentifier, "No transaction GUID was given.");
-    }
-    const auto stored = ZKTransactionManager::sharedInstance()->transactionWithId(guid);
-    if (!stored) {
-        return ZKError::make(ZKError::notFound, "No stored transaction has the GUID " + guid + ".");
-    }
-    if (const auto missing = firstDocumentWithoutPdf(*stored)) {
-        return ZKError::make(ZKError::documentMissing, "The PDF of document " + missing->ident() + " is not on the device.");
-    }
-    return stored;
+    ZKTransactionManager::sharedInstance()->dataManager()->retrieveTransactionWithIdWithSuccessCallbackAndErrorCallback(
+        guid,
+        [completion](const std::shared_ptr<ZKTransaction>& transaction) {
+            if (const auto missing = firstDocumentWithoutPdf(*transaction)) {
+                completion(ZKError::make(ZKError::documentMissing,
+                                         "The PDF of document " + missing->ident() + " is not on the device."));
+                return;
+            }
+            completion(transaction);
+        },
+        [completion](const ZKError& error) { completion(error); });
 }
 
 std::optional<Dictionary> VeltraTransactionFetcher::cachedDictionary(const std::string& guid)

@@ -46,4 +46,9 @@ std::string package(std::string_view packageGuid)
     return "/api/packages/" + escapeSegment(packageGuid) + "?rawSignatureCapture=true";
 }
 
+std::string documentPdf(std::string_view packageGuid, std::string_view documentId)
+{
+    return "/api/packages/" + escapeSegment(packageGuid) + "/documents/" + escapeSegment(documentId) + "/pdf";
+}
+
 } // namespace ZKEndpoints

@@ -9,16 +9,19 @@
 //   POST /api/session             sign in: {"email", "password"} -> the login reply below;
 //                                 the reply sets the session cookie
 //   GET  /api/session             the login reply for the session cookie in place
+//   DELETE /api/session           sign out: ends the session of the cookie -> {} (or no body)
 //   GET  /api/packages/{guid}/designer
 //                                 {"fieldSettings": {...}}: the designer settings
 //   GET  /api/groups?offset=0&limit=999&sort=name
 //                                 {"count", "results": [{"id", "name", "email",
 //                                 "members": [{"email"}]}]}
 //   POST /api/packages            multipart/form-data: part "payload" (package JSON, see
-//                                 ZKPackageTranslator), one part "file" per document in
-//                                 order -> the created package JSON with the service's ids
+//                                 ZKPackageShape), one part "file" per document in order
+//                                 -> the created package JSON with the service's ids
 //   GET  /api/packages/{guid}?rawSignatureCapture=true
-//                                 the package JSON
+//                                 the package JSON (ZKPackageShape)
+//   GET  /api/packages/{guid}/documents/{documentId}/pdf
+//                                 the document's PDF ("application/pdf")
 //
 // Login reply: {"user": {"uid", "email", "firstName", "lastName", "title", "company"},
 //               "package": {"guid"}}; "package" is the package the session was opened
@@ -41,5 +44,6 @@ std::string designerSettings(std::string_view packageGuid);
 std::string groups();
 std::string packages();
 std::string package(std::string_view packageGuid);
+std::string documentPdf(std::string_view packageGuid, std::string_view documentId);
 
 } // namespace ZKEndpoints

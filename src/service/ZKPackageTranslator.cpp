@@ -1,47 +1,19 @@
 #include "service/ZKPackageTranslator.h"
 
-#include <initializer_list>
+#include "service/ZKPackageShape.h"
+
 #include <utility>
 
 namespace {
 
-using Renames = std::initializer_list<std::pair<const char*, const char*>>;
-
-// The entries of `from` named in `renames`, under their new names; missing ones are left out.
-Dictionary pick(const Dictionary& from, Renames renames)
-{
-    auto to = Dictionary::object();
-    if (!from.is_object()) {
-        return to;
-    }
-    for (const auto& [source, target] : renames) {
-        if (const auto value = from.find(source); value != from.end()) {
-            to[target] = *value;
-        }
-    }
-    return to;
-}
-
-Dictionary listOf(const Dictionary& from, const char* key)
-{
-    const auto list = from.is_object() ? from.find(key) : from.end();
-    return list != from.end() && list->is_array() ? *list : Dictionary::array();
-}
-
-Dictionary field(const Dictionary& element)
-{
-    return pick(element, {{"ident", "id"}, {"name", "name"}, {"type", "type"}, {"autofill", "autofill"},
-                          {"content", "value"}, {"readOnly", "readOnly"}, {"approval", "approval"}, {"page", "page"},
-                          {"x", "left"}, {"y", "top"}, {"width", "width"}, {"height", "height"}, {"roles", "roles"},
-                          {"validation", "validation"}});
-}
+using Shape = ZKPackageShape;
 
 Dictionary document(const Dictionary& source)
 {
-    auto result = pick(source, {{"ident", "id"}, {"name", "name"}, {"order", "index"}});
+    auto result = Shape::toPackage(source, Shape::document());
     auto fields = Dictionary::array();
-    for (const auto& element : listOf(source, "elements")) {
-        fields.push_back(field(element));
+    for (const auto& element : Shape::listOf(source, "elements")) {
+        fields.push_back(Shape::toPackage(element, Shape::field()));
     }
     result["fields"] = std::move(fields);
     return result;
@@ -49,11 +21,8 @@ Dictionary document(const Dictionary& source)
 
 Dictionary role(const Dictionary& participant)
 {
-    auto result = pick(participant, {{"uid", "id"}, {"order", "index"}, {"isOwner", "isOwner"}, {"isGroup", "isGroup"},
-                                     {"allowChangeSigners", "reassign"}, {"emailMessage", "emailMessage"},
-                                     {"authentication", "authentication"}});
-    result["signer"] = pick(participant, {{"email", "email"}, {"firstName", "firstName"}, {"lastName", "lastName"},
-                                          {"title", "title"}, {"company", "company"}});
+    auto result = Shape::toPackage(participant, Shape::role());
+    result["signer"] = Shape::toPackage(participant, Shape::signer());
     return result;
 }
 
@@ -85,17 +54,15 @@ bool pairIds(const Dictionary& sent, const Dictionary& created, std::map<std::st
 
 Dictionary ZKPackageTranslator::packageFromTransactionDictionary(const Dictionary& transaction)
 {
-    auto package = pick(transaction, {{"guid", "id"}, {"title", "name"}, {"description", "description"}});
+    auto package = Shape::toPackage(transaction, Shape::package());
     package["status"] = "DRAFT";
-    package.update(pick(transaction, {{"emailMessage", "emailMessage"}, {"due", "due"}, {"advancedOptions", "settings"},
-                                      {"trxAttributes", "attributes"}}));
     auto roles = Dictionary::array();
-    for (const auto& participant : listOf(transaction, "participants")) {
+    for (const auto& participant : Shape::listOf(transaction, "participants")) {
         roles.push_back(role(participant));
     }
     package["roles"] = std::move(roles);
     auto documents = Dictionary::array();
-    for (const auto& source : listOf(transaction, "documents")) {
+    for (const auto& source : Shape::listOf(transaction, "documents")) {
         documents.push_back(document(source));
     }
     package["documents"] = std::move(documents);
@@ -110,16 +77,16 @@ std::variant<ZKPackageIdentifiers, ZKError> ZKPackageTranslator::identifiersFrom
         return mismatch("no package id");
     }
     ZKPackageIdentifiers identifiers{created["id"].get<std::string>(), {}};
-    if (!pairIds(listOf(sent, "roles"), created.value("roles", Dictionary()), identifiers.ids)) {
+    if (!pairIds(Shape::listOf(sent, "roles"), created.value("roles", Dictionary()), identifiers.ids)) {
         return mismatch("roles");
     }
-    const auto sentDocuments = listOf(sent, "documents");
+    const auto sentDocuments = Shape::listOf(sent, "documents");
     const auto& createdDocuments = created.value("documents", Dictionary());
     if (!pairIds(sentDocuments, createdDocuments, identifiers.ids)) {
         return mismatch("documents");
     }
     for (std::size_t i = 0; i < sentDocuments.size(); ++i) {
-        if (!pairIds(listOf(sentDocuments[i], "fields"), createdDocuments[i].value("fields", Dictionary()),
+        if (!pairIds(Shape::listOf(sentDocuments[i], "fields"), createdDocuments[i].value("fields", Dictionary()),
                      identifiers.ids)) {
             return mismatch("fields");
         }

@@ -13,20 +13,9 @@ struct ZKPackageIdentifiers {
     std::map<std::string, std::string> ids;  // local participant uid / document / element ident -> service id
 };
 
-// Translation between the transaction dictionary (ZKTransactionMapper's form) and the
-// package JSON of the service.
-//
-// Package JSON sent to create a package:
-//   {"id": local guid, "name", "description", "status": "DRAFT", "emailMessage",
-//    "due": seconds since 1970 or null, "settings": advanced options, "attributes",
-//    "roles": [{"id": uid, "index", "isOwner", "isGroup", "reassign", "emailMessage",
-//               "authentication", "signer": {"email", "firstName", "lastName", "title",
-//               "company"}}],
-//    "documents": [{"id": ident, "name", "index",
-//                   "fields": [{"id": ident, "name", "type", "autofill", "value",
-//                               "readOnly", "approval", "page", "left", "top", "width",
-//                               "height", "roles", "validation"}]}]}
-// The created package comes back in the same shape and order with the service's ids.
+// Translation of the transaction dictionary (ZKTransactionMapper's form) into the package
+// JSON sent to create a package (ZKPackageShape), and of the created package's ids. The
+// created package comes back in the same shape and order with the service's ids.
 class ZKPackageTranslator {
 public:
     static Dictionary packageFromTransactionDictionary(const Dictionary& transaction);

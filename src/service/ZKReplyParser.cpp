@@ -72,6 +72,18 @@ ZKReply ZKReplyParser::parse(long status, std::string_view body)
     return reply;
 }
 
+ZKReply ZKReplyParser::parseDownload(long status, std::string_view body)
+{
+    if (!isSuccess(status)) {
+        return parse(status, body);
+    }
+    ZKReply reply;
+    reply.status = status;
+    reply.json = Dictionary::object();
+    reply.bytes = std::string(body);
+    return reply;
+}
+
 ZKReply ZKReplyParser::serviceError(long status, const Dictionary& body)
 {
     const auto fallback = "The service answered with status " + std::to_string(status) + ".";

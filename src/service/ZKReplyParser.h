@@ -14,6 +14,8 @@ public:
     static constexpr int kMaximumDepth = 256;
 
     static ZKReply parse(long status, std::string_view body);
+    // A download: the body of a success kept as it came; a failure read as parse() does.
+    static ZKReply parseDownload(long status, std::string_view body);
     static bool isNestedTooDeeply(std::string_view body);
 
 private:

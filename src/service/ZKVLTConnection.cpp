@@ -239,11 +239,13 @@ ZKReply ZKVLTConnection::perform()
     }
     long status = 0;
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
-    ZKLogger::logResponse(url, status, replyForLog(transfer.body));
+    const bool download = request_.replyKind == ZKRequest::ReplyKind::bytes;
+    ZKLogger::logResponse(url, status,
+                          download ? "<" + std::to_string(transfer.body.size()) + " bytes>" : replyForLog(transfer.body));
     for (const auto& line : transfer.headerLines) {
         recordSessionCookie(line);
     }
-    return ZKReplyParser::parse(status, transfer.body);
+    return download ? ZKReplyParser::parseDownload(status, transfer.body) : ZKReplyParser::parse(status, transfer.body);
 }
 
 void ZKVLTConnection::recordSessionCookie(const std::string& headerLine) const

@@ -59,6 +59,17 @@ void ZKWebFetcher::fieldSettingsWithTransactionIdCallback(const std::string& tra
                           });
 }
 
+void ZKWebFetcher::packageWithGuidCallback(const std::string& guid, ReplyCallback callback)
+{
+    ZKVLTConnection::send(ZKRequest::get(ZKEndpoints::package(guid)), std::move(callback));
+}
+
+void ZKWebFetcher::documentPdfWithPackageGuidDocumentIdCallback(const std::string& guid, const std::string& documentId,
+                                                                ReplyCallback callback)
+{
+    ZKVLTConnection::send(ZKRequest::download(ZKEndpoints::documentPdf(guid, documentId)), std::move(callback));
+}
+
 void ZKWebFetcher::sessionWithCallback(ReplyCallback callback)
 {
     ZKVLTConnection::send(ZKRequest::get(ZKEndpoints::session()), std::move(callback));

@@ -18,6 +18,12 @@ public:
     // the reply has none; nil at once for an empty id.
     static void fieldSettingsWithTransactionIdCallback(const std::string& transactionId, SettingsCallback callback);
 
+    // The package JSON of the package `guid` (ZKPackageShape).
+    static void packageWithGuidCallback(const std::string& guid, ReplyCallback callback);
+    // The PDF of one document of a package, in the reply's bytes.
+    static void documentPdfWithPackageGuidDocumentIdCallback(const std::string& guid, const std::string& documentId,
+                                                             ReplyCallback callback);
+
     // The login reply of the session in place.
     static void sessionWithCallback(ReplyCallback callback);
 

@@ -4,6 +4,8 @@
 
 #include <httplib.h>
 
+#include <utility>
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -169,6 +171,13 @@ std::vector<FakeSigningService::Upload> FakeSigningService::packageFiles(const s
     return found == packageFiles_.end() ? std::vector<Upload>{} : found->second;
 }
 
+void FakeSigningService::setDocumentPdf(const std::string& guid, const std::string& documentId,
+                                        const std::string& bytes)
+{
+    std::lock_guard lock(mutex_);
+    documentPdfs_[{guid, documentId}] = bytes;
+}
+
 void FakeSigningService::setRule(const std::string& method, const std::string& path, const Rule& rule)
 {
     std::lock_guard lock(mutex_);
@@ -225,10 +234,13 @@ void FakeSigningService::route()
     });
     server_->Post("/api/session", [this](const auto& request, auto& response) { login(request, response); });
     server_->Get("/api/session", [this](const auto& request, auto& response) { currentSession(request, response); });
+    server_->Delete("/api/session", [this](const auto& request, auto& response) { logout(request, response); });
     server_->Get(R"(/api/packages/([^/]+)/designer)",
                  [this](const auto& request, auto& response) { designer(request, response); });
     server_->Get("/api/groups", [this](const auto& request, auto& response) { groups(request, response); });
     server_->Post("/api/packages", [this](const auto& request, auto& response) { createPackage(request, response); });
+    server_->Get(R"(/api/packages/([^/]+)/documents/([^/]+)/pdf)",
+                 [this](const auto& request, auto& response) { documentPdf(request, response); });
     server_->Get(R"(/api/packages/([^/]+))",
                  [this](const auto& request, auto& response) { fetchPackage(request, response); });
 }
@@ -427,6 +439,54 @@ void FakeSigningService::fetchPackage(const httplib::Request& request, httplib::
         return;
     }
     reply(response, 200, *package);
+}
+
+void FakeSigningService::logout(const httplib::Request& request, httplib::Response& response)
+{
+    if (!authorised(request, response)) {
+        return;
+    }
+    {
+        std::lock_guard lock(mutex_);
+        sessions_.erase(sessionIdOf(request));
+    }
+    reply(response, 200, Dictionary::object());
+}
+
+void FakeSigningService::documentPdf(const httplib::Request& request, httplib::Response& response)
+{
+    if (!authorised(request, response)) {
+        return;
+    }
+    const auto pdf = pdfOf(request.matches[1], request.matches[2]);
+    if (!pdf) {
+        error(response, 404, "error.document.notFound", "No such document.");
+        return;
+    }
+    response.status = 200;
+    response.set_content(*pdf, "application/pdf");
+}
+
+std::optional<std::string> FakeSigningService::pdfOf(const std::string& guid, const std::string& documentId) const
+{
+    std::lock_guard lock(mutex_);
+    if (const auto set = documentPdfs_.find({guid, documentId}); set != documentPdfs_.end()) {
+        return set->second;
+    }
+    const auto package = packages_.find(guid);
+    const auto uploads = packageFiles_.find(guid);
+    if (package == packages_.end() || uploads == packageFiles_.end() || !package->second.contains("documents")) {
+        return std::nullopt;
+    }
+    const auto& documents = package->second["documents"];
+    for (std::size_t index = 0; documents.is_array() && index < documents.size() && index < uploads->second.size();
+         ++index) {
+        const auto& document = documents[index];
+        if (document.is_object() && document.contains("id") && document["id"] == documentId) {
+            return uploads->second[index].content;
+        }
+    }
+    return std::nullopt;
 }
 
 Dictionary FakeSigningService::loginReply(const Account& account) const

@@ -4,6 +4,7 @@
 
 #include <condition_variable>
 #include <map>
+#include <utility>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -75,6 +76,10 @@ public:
     // A package the service already holds (GET /api/packages/<guid>).
     void addPackage(const std::string& guid, const Dictionary& package);
     std::optional<Dictionary> package(const std::string& guid) const;
+    // The PDF served for one document of a package (GET
+    // /api/packages/<guid>/documents/<id>/pdf). Documents of packages created through the
+    // service are served from their uploads.
+    void setDocumentPdf(const std::string& guid, const std::string& documentId, const std::string& bytes);
     // Uploaded files of a created package, in document order.
     std::vector<Upload> packageFiles(const std::string& guid) const;
 
@@ -107,7 +112,10 @@ private:
     void designer(const httplib::Request& request, httplib::Response& response);
     void groups(const httplib::Request& request, httplib::Response& response);
     void createPackage(const httplib::Request& request, httplib::Response& response);
+    void logout(const httplib::Request& request, httplib::Response& response);
     void fetchPackage(const httplib::Request& request, httplib::Response& response);
+    void documentPdf(const httplib::Request& request, httplib::Response& response);
+    std::optional<std::string> pdfOf(const std::string& guid, const std::string& documentId) const;
 
     Dictionary loginReply(const Account& account) const;
     static void reply(httplib::Response& response, int status, const Dictionary& body);
@@ -126,6 +134,7 @@ private:
     Dictionary groups_ = Dictionary::array();
     std::map<std::string, Dictionary> packages_;
     std::map<std::string, std::vector<Upload>> packageFiles_;
+    std::map<std::pair<std::string, std::string>, std::string> documentPdfs_; // (guid, document id) -> bytes
     std::map<std::string, Rule> rules_;
     std::vector<RecordedRequest> requests_;
 };
