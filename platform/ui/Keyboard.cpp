@@ -52,12 +52,10 @@ graphics::Rect Keyboard::hiddenFrame() const
 
 void Keyboard::show()
 {
-    if (visible_) {
-        return;
-    }
+    const graphics::Rect begin = frame();
     visible_ = true;
-    post(KeyboardNotifications::willShow, hiddenFrame(), frame());
-    post(KeyboardNotifications::didShow, hiddenFrame(), frame());
+    post(KeyboardNotifications::willShow, begin, frame());
+    post(KeyboardNotifications::didShow, begin, frame());
 }
 
 void Keyboard::hide()

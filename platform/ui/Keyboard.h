@@ -23,7 +23,8 @@ struct KeyboardNotifications {
 };
 
 // The on-screen keyboard (shared instance): shown when a text input becomes first
-// responder, hidden when the last one resigns.
+// responder, hidden when the last one resigns. A new responder while the keyboard is up
+// announces it again (screens re-read its frame and which input it now serves).
 class Keyboard {
 public:
     static constexpr double animationDuration = 0.25;
