@@ -331,6 +331,25 @@ void TableView::slideOut(const TableViewCellPtr& cell, TableRowAnimation animati
         });
 }
 
+namespace {
+
+// Where a row stands once the row at `from` has moved to `to`.
+IndexPath placeAfterMove(IndexPath indexPath, const IndexPath& from, const IndexPath& to)
+{
+    if (indexPath == from) {
+        return to;
+    }
+    if (indexPath.section == from.section && indexPath.row > from.row) {
+        --indexPath.row;
+    }
+    if (indexPath.section == to.section && indexPath.row >= to.row) {
+        ++indexPath.row;
+    }
+    return indexPath;
+}
+
+} // namespace
+
 void TableView::moveRow(const IndexPath& from, const IndexPath& to)
 {
     if (!geometry_.contains(from) || from == to) {
@@ -338,20 +357,12 @@ void TableView::moveRow(const IndexPath& from, const IndexPath& to)
     }
     std::map<IndexPath, TableViewCellPtr> moved;
     for (const auto& [indexPath, cell] : visible_) {
-        IndexPath target = indexPath;
-        if (indexPath == from) {
-            target = to;
-        } else {
-            if (target.section == from.section && target.row > from.row) {
-                --target.row;
-            }
-            if (target.section == to.section && target.row >= to.row) {
-                ++target.row;
-            }
-        }
-        moved[target] = cell;
+        moved[placeAfterMove(indexPath, from, to)] = cell;
     }
     visible_ = std::move(moved);
+    if (selected_) {
+        selected_ = placeAfterMove(*selected_, from, to);
+    }
     if (updateDepth_ > 0) {
         return;
     }

@@ -157,6 +157,15 @@ TEST_F(TableViewTest, MovingARowCarriesItsCellAndShiftsTheOthers)
     EXPECT_EQ(table->cellForRow({0, 2}), last);
     EXPECT_EQ(textOf({0, 0}), "row 1");
     EXPECT_EQ(first->frame().minY(), 135);
+
+    // The selection travels with its row, and a row passed over shifts under it.
+    table->selectRow(IndexPath{0, 3}, false, TableScrollPosition::none);
+    std::rotate(rows->sections[0].begin(), rows->sections[0].begin() + 3, rows->sections[0].end());
+    table->moveRow({0, 3}, {0, 0});
+    EXPECT_EQ(table->indexPathForSelectedRow(), (IndexPath{0, 0}));
+    EXPECT_TRUE(table->cellForRow({0, 0})->isSelected());
+    table->moveRow({0, 1}, {0, 3});
+    EXPECT_EQ(table->indexPathForSelectedRow(), (IndexPath{0, 0}));
 }
 
 TEST_F(TableViewTest, UpdatesAskHeightsAgainAndAnimateTheChange)
