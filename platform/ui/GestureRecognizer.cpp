@@ -11,6 +11,15 @@ GestureRecognizer::GestureRecognizer(Action action)
     addAction(std::move(action));
 }
 
+void GestureRecognizer::setView(View* view)
+{
+    if (view_ && view != view_) {
+        touches_.clear();
+        state_ = isActive() ? GestureState::cancelled : GestureState::failed;
+    }
+    view_ = view;
+}
+
 void GestureRecognizer::addTarget(const std::shared_ptr<void>& target, Action action)
 {
     targets_.push_back({true, target, std::move(action)});

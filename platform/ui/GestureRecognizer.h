@@ -87,7 +87,9 @@ protected:
 
 private:
     friend class View;
-    void setView(View* view) { view_ = view; }
+    // Leaving a view drops the touches in flight without telling anyone: the view may be
+    // half destroyed, and actions bound to it must not run again.
+    void setView(View* view);
     bool mayBegin();
     void forgetTouch(const std::shared_ptr<Touch>& touch);
     void setState(GestureState state);

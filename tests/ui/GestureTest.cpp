@@ -264,3 +264,22 @@ TEST_F(GestureTest, TapsOfOneViewCompleteTogetherButADeeperViewsTapWins)
     EXPECT_EQ(innerTaps, 1);
     EXPECT_EQ(first.size(), 1u);
 }
+
+TEST_F(GestureTest, AViewReleasedDuringItsPanHearsNothingMore)
+{
+    auto scroll = std::make_shared<ScrollView>(makeRect(0, 0, 300, 300));
+    scroll->setContentSize({300, 3000});
+    window->addSubview(scroll);
+    const std::weak_ptr<View> gone = scroll;
+    std::vector<GestureState> states;
+    scroll->panGestureRecognizer()->addAction([&](GestureRecognizer& recognizer) {
+        states.push_back(recognizer.state());
+        if (scroll) {
+            scroll->removeFromSuperview();
+            scroll.reset();
+        }
+    });
+    TouchInjector(window).pan({{100, 250}, {100, 200}, {100, 150}, {100, 100}});
+    EXPECT_TRUE(gone.expired());
+    EXPECT_EQ(states, std::vector<GestureState>{GestureState::began});
+}
