@@ -472,13 +472,14 @@ void VLTNewTransactionViewModel::holdStoredTransaction(const std::string& guid)
     transaction_ = VTTransaction::transactionForGUID(guid);
 }
 
-void VLTNewTransactionViewModel::passOnLoadReply(const Dictionary& reply, const LoadCallback& callback)
+void VLTNewTransactionViewModel::passOnLoadReply(const std::string& guid, const Dictionary& reply,
+                                                 const LoadCallback& callback)
 {
     if (reply.is_object() && reply.contains("error")) {
         callback(reply["error"]);
         return;
     }
-    holdStoredTransaction(*guid_);
+    holdStoredTransaction(guid);
     if (transaction_) {
         callback(std::nullopt);
         return;
@@ -496,11 +497,12 @@ void VLTNewTransactionViewModel::loadDataForTransactionWithCallback(const LoadCa
         return;
     }
     std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
-    Veltra::dashboard()->preFetchTransactionWithGUIDAndCallback(*guid_, [weakSelf, callback](const Dictionary& reply) {
-        if (const auto self = weakSelf.lock()) {
-            self->passOnLoadReply(reply, callback);
-        }
-    });
+    Veltra::dashboard()->preFetchTransactionWithGUIDAndCallback(
+        *guid_, [weakSelf, guid = *guid_, callback](const Dictionary& reply) {
+            if (const auto self = weakSelf.lock()) {
+                self->passOnLoadReply(guid, reply, callback);
+            }
+        });
 }
 
 void VLTNewTransactionViewModel::reloadTransactionWithCallback(const LoadCallback& callback)
@@ -510,12 +512,12 @@ void VLTNewTransactionViewModel::reloadTransactionWithCallback(const LoadCallbac
         return;
     }
     std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
-    Veltra::dashboard()->transactionWithGUIDCachedWithCallback(*guid_, true,
-                                                                [weakSelf, callback](const Dictionary& reply) {
-        if (const auto self = weakSelf.lock()) {
-            self->passOnLoadReply(reply, callback);
-        }
-    });
+    Veltra::dashboard()->transactionWithGUIDCachedWithCallback(
+        *guid_, true, [weakSelf, guid = *guid_, callback](const Dictionary& reply) {
+            if (const auto self = weakSelf.lock()) {
+                self->passOnLoadReply(guid, reply, callback);
+            }
+        });
 }
 
 void VLTNewTransactionViewModel::reloadTransaction()

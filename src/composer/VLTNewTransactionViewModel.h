@@ -180,7 +180,8 @@ private:
                                   std::uint64_t index);
     std::shared_ptr<VTSigner> makeSigner(const Dictionary& input) const;
     void holdStoredTransaction(const std::string& guid);
-    void passOnLoadReply(const Dictionary& reply, const LoadCallback& callback);
+    // `guid`: the one the load asked for; the model may have been primed again meanwhile.
+    void passOnLoadReply(const std::string& guid, const Dictionary& reply, const LoadCallback& callback);
     void sendDraftDetails(const Dictionary& startResult) const;
     void finishCommit(const std::string& guid, const Dictionary& transaction, const DetailsCallback& callback) const;
     void notifyDelegate(void (VLTNewTransactionViewModelDelegate::*message)()) const;

@@ -58,3 +58,15 @@ TEST_F(FetchedTransactionLoadingTest, AFailedFetchReachesTheLoadCallbackAndHolds
     EXPECT_FALSE(model->transaction());
     EXPECT_FALSE(VTTransaction::transactionForGUID("PKG-5")) << "nothing half-stored to edit later";
 }
+
+TEST_F(FetchedTransactionLoadingTest, AnAnswerArrivingAfterTheModelWasPrimedAgainHoldsTheTransactionItFetched)
+{
+    model->setTransactionGUID("PKG-5");
+    std::optional<std::optional<Dictionary>> outcome;
+    model->loadDataForTransactionWithCallback([&](const std::optional<Dictionary>& error) { outcome = error; });
+    model->setTransactionGUID("PKG-9");
+    ASSERT_TRUE(waitFor([&] { return outcome.has_value(); }));
+    EXPECT_FALSE(*outcome);
+    ASSERT_TRUE(model->transaction());
+    EXPECT_EQ(model->transactionId(), "PKG-5");
+}
