@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <thread>
 
 namespace {
@@ -138,6 +139,20 @@ std::pair<std::string, std::string> splitExtension(const std::string& fileName)
     return {fileName.substr(0, dot), fileName.substr(dot + 1)};
 }
 
+// The first free "<base>(n).pdf" of the folder, claimed at once by an empty file: a
+// conversion still running holds its name, so a later file of the same base name (or a
+// PDF stored meanwhile) never gets it and is never overwritten by it.
+std::optional<std::string> reservePdfName(const std::string& folder, const std::string& base)
+{
+    const auto path = ZKFileManager::getGoodNameForFileWithPathNameExtentionAndNumber(folder, base, "pdf", 0);
+    std::FILE* file = std::fopen(path.c_str(), "wbx");
+    if (!file) {
+        return std::nullopt;
+    }
+    std::fclose(file);
+    return path;
+}
+
 } // namespace
 
 void ZKFileManager::convertToPDFDataAndSizeCompletion(const std::string& fileName, const Bytes& data,
@@ -149,15 +164,21 @@ void ZKFileManager::convertToPDFDataAndSizeCompletion(const std::string& fileNam
         return;
     }
     const auto folder = createEmptyTemporaryFolder();
-    if (!folder || !platform::graphics::DocumentConverter::canConvert(fileName)) {
+    const auto reserved = folder && platform::graphics::DocumentConverter::canConvert(fileName)
+                              ? reservePdfName(*folder, base)
+                              : std::nullopt;
+    if (!reserved) {
         platform::RunLoop::main().dispatchAsync([completion] { completion(std::nullopt); });
         return;
     }
-    const auto destination = getGoodNameForFileWithPathNameExtentionAndNumber(*folder, base, "pdf", 0);
     // Converting a long document takes a while: it runs on a thread of its own and the
     // answer comes back on the main thread.
-    std::thread([fileName, data, size, destination, completion = std::move(completion)] {
+    std::thread([fileName, data, size, destination = *reserved, completion = std::move(completion)] {
         const bool converted = platform::graphics::DocumentConverter::writePdf(fileName, data, size, destination);
+        if (!converted) {
+            std::error_code ignored;
+            std::filesystem::remove(destination, ignored);
+        }
         platform::RunLoop::main().dispatchAsync([converted, destination, completion] {
             completion(converted ? std::optional<Dictionary>(Dictionary{{"localPath", destination}}) : std::nullopt);
         });

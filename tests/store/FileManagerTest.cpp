@@ -123,3 +123,37 @@ TEST_F(FileManagerTest, UnconvertibleInputAnswersNothingAndPdfInputNoAnswerAtAll
     platform::RunLoop::main().runUntilIdle();
     EXPECT_FALSE(called);
 }
+
+TEST_F(FileManagerTest, ConversionsOfOneBaseNameNeverShareAFile)
+{
+    // Two files of one base name dropped together, and a PDF of that name stored while
+    // they convert: each must keep a PDF of its own.
+    std::vector<std::optional<Dictionary>> answers;
+    const auto manager = ZKFileManager::sharedInstance();
+    for (const char* name : {"Contract.txt", "Contract.html"}) {
+        manager->convertToPDFDataAndSizeCompletion(name, bytesOf("Terms"), {0, 0},
+                                                   [&](const std::optional<Dictionary>& result) { answers.push_back(result); });
+    }
+    const auto stored = ZKFileManager::getGoodNameForFileWithPathNameExtentionAndNumber(
+        manager->temporaryFolderPath(), "Contract", "pdf", 0);
+    ASSERT_TRUE(ZKFileManager::storeAtPathFileWithNameAndData(stored, std::nullopt, bytesOf("%PDF-mine")));
+    platform::RunLoop::main().runUntil([&] { return answers.size() == 2; }, 20);
+
+    ASSERT_EQ(answers.size(), 2u);
+    ASSERT_TRUE(answers[0] && answers[1]);
+    const auto first = (*answers[0])["localPath"].get<std::string>();
+    const auto second = (*answers[1])["localPath"].get<std::string>();
+    EXPECT_NE(first, second);
+    EXPECT_NE(first, stored);
+    EXPECT_NE(second, stored);
+    std::ifstream in(stored, std::ios::binary);
+    EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(in), {}) == "%PDF-mine") << "the stored PDF was overwritten";
+}
+
+TEST_F(FileManagerTest, AFailedConversionLeavesNoFileBehind)
+{
+    const auto answer = convert("photo.png", "not a png");
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_FALSE(answer->has_value());
+    EXPECT_TRUE(std::filesystem::is_empty(preferences() / "CorvexTMPFolder"));
+}
