@@ -17,9 +17,11 @@ platform::graphics::ImagePtr VLTPdfFirstPage::render(const std::string& path)
         return nullptr;
     }
     const auto document = platform::graphics::PdfDocument::openFile(path);
-    if (!document || document->pageCount() < 1) {
+    // A damaged page tree may count a page that cannot be loaded.
+    const auto pageSize = document ? document->pageSize(0) : std::nullopt;
+    if (!pageSize) {
         return nullptr;
     }
-    const double pageWidth = std::max(1.0, document->pageSize(0)->width);
+    const double pageWidth = std::max(1.0, pageSize->width);
     return document->renderPage(0, std::min(renderedWidth / pageWidth, maximumScale));
 }

@@ -150,10 +150,32 @@ TEST_F(VLTOpenInPreviewTest, SaveTellsTheDelegateAndAPresentedPreviewCanBeChosen
     EXPECT_EQ(delegate->choices.back().kind, "start");
 }
 
+// A PDF whose page tree counts one page but lists none.
+std::vector<std::uint8_t> pdfWithUnloadablePage()
+{
+    const std::vector<std::string> objects = {"<< /Type /Catalog /Pages 2 0 R >>",
+                                              "<< /Type /Pages /Count 1 /Kids [] >>"};
+    std::string pdf = "%PDF-1.4\n";
+    std::vector<std::size_t> offsets;
+    for (std::size_t index = 0; index < objects.size(); ++index) {
+        offsets.push_back(pdf.size());
+        pdf += std::to_string(index + 1) + " 0 obj\n" + objects[index] + "\nendobj\n";
+    }
+    const std::size_t xref = pdf.size();
+    pdf += "xref\n0 3\n0000000000 65535 f \n";
+    for (const auto offset : offsets) {
+        const std::string digits = std::to_string(offset);
+        pdf += std::string(10 - digits.size(), '0') + digits + " 00000 n \n";
+    }
+    pdf += "trailer\n<< /Size 3 /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+    return {pdf.begin(), pdf.end()};
+}
+
 TEST_F(VLTOpenInPreviewTest, MissingOrUnreadableFileShowsAnEmptyPageArea)
 {
     const std::vector<std::string> paths = {(home() / "gone.pdf").string(),
                                             writeFile("broken.pdf", {'%', 'P', 'D', 'F', '-', '1', '.', '4', '\n'}),
+                                            writeFile("no-pages.pdf", pdfWithUnloadablePage()),
                                             ""};
     for (const auto& path : paths) {
         SCOPED_TRACE(path);
