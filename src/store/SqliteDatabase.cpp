@@ -49,3 +49,9 @@ bool SqliteDatabase::lastErrorIsCorruption() const
     const int code = sqlite3_errcode(handle_);
     return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
 }
+
+bool SqliteDatabase::lastErrorIsBusy() const
+{
+    const int code = sqlite3_errcode(handle_);
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}

@@ -27,6 +27,8 @@ public:
     std::string lastErrorMessage() const;
     // Whether the last failure was SQLite's "not a database" or "corrupt".
     bool lastErrorIsCorruption() const;
+    // Whether the last failure was another connection's lock ("busy" or "locked").
+    bool lastErrorIsBusy() const;
 
 private:
     explicit SqliteDatabase(struct sqlite3* handle) : handle_(handle) {}

@@ -65,7 +65,16 @@ bool readVersion(SqliteDatabase& database, int& version)
     return true;
 }
 
-bool runStep(SqliteDatabase& database, int from, std::string& message, bool& corrupt)
+// What the last failure of the database says about the file.
+StoreSchema::Outcome outcomeOfFailure(const SqliteDatabase& database)
+{
+    if (database.lastErrorIsCorruption()) {
+        return StoreSchema::Outcome::corrupt;
+    }
+    return database.lastErrorIsBusy() ? StoreSchema::Outcome::busy : StoreSchema::Outcome::failed;
+}
+
+bool runStep(SqliteDatabase& database, int from, std::string& message, StoreSchema::Outcome& failure)
 {
     const std::string sql = std::string("BEGIN IMMEDIATE;") + kSteps[static_cast<std::size_t>(from)] +
                             "PRAGMA user_version = " + std::to_string(from + 1) + ";COMMIT;";
@@ -73,7 +82,7 @@ bool runStep(SqliteDatabase& database, int from, std::string& message, bool& cor
         return true;
     }
     message = database.lastErrorMessage();
-    corrupt = database.lastErrorIsCorruption();
+    failure = outcomeOfFailure(database);
     database.execute("ROLLBACK");
     return false;
 }
@@ -102,19 +111,19 @@ StoreSchema::Outcome StoreSchema::prepare(SqliteDatabase& database, std::string&
     int version = 0;
     if (!database.execute("SELECT count(*) FROM sqlite_master") || !readVersion(database, version)) {
         message = database.lastErrorMessage();
-        return database.lastErrorIsCorruption() ? Outcome::corrupt : Outcome::failed;
+        return outcomeOfFailure(database);
     }
     if (!passesQuickCheck(database, message)) {
-        return Outcome::corrupt;
+        return database.lastErrorIsBusy() ? Outcome::busy : Outcome::corrupt;
     }
     if (version > currentVersion()) {
         message = "store version " + std::to_string(version) + " is newer than " + std::to_string(currentVersion());
         return Outcome::tooNew;
     }
     for (int step = version; step < currentVersion(); ++step) {
-        bool corrupt = false;
-        if (!runStep(database, step, message, corrupt)) {
-            return corrupt ? Outcome::corrupt : Outcome::failed;
+        auto failure = Outcome::failed;
+        if (!runStep(database, step, message, failure)) {
+            return failure;
         }
     }
     const bool configured = database.execute("PRAGMA foreign_keys = ON") &&
@@ -122,7 +131,7 @@ StoreSchema::Outcome StoreSchema::prepare(SqliteDatabase& database, std::string&
                             database.execute("PRAGMA synchronous = NORMAL");
     if (!configured) {
         message = database.lastErrorMessage();
-        return database.lastErrorIsCorruption() ? Outcome::corrupt : Outcome::failed;
+        return outcomeOfFailure(database);
     }
     return Outcome::ready;
 }

@@ -9,7 +9,8 @@ class SqliteDatabase;
 // transaction, so an interrupted upgrade leaves the file at the previous version.
 class StoreSchema {
 public:
-    enum class Outcome { ready, corrupt, tooNew, failed };
+    // busy: another connection holds the file locked; the file may be sound.
+    enum class Outcome { ready, corrupt, tooNew, busy, failed };
 
     static int currentVersion();
     static Outcome prepare(SqliteDatabase& database, std::string& message);

@@ -102,7 +102,9 @@ ZKCoreDataManager::OpenResult ZKCoreDataManager::open(const std::filesystem::pat
 {
     OpenResult result;
     auto opened = openAndPrepare(file);
-    if (opened.outcome == StoreSchema::Outcome::tooNew) {
+    // A newer schema's file, or one another connection holds locked, is sound as far as we
+    // know: it is left where it is for a later launch.
+    if (opened.outcome == StoreSchema::Outcome::tooNew || opened.outcome == StoreSchema::Outcome::busy) {
         result.error = storeError("The store " + file.string() + " cannot be opened: " + opened.message);
         return result;
     }

@@ -34,7 +34,8 @@ public:
     // Opens the store file, creating it or bringing its schema up to date. A file that is
     // not a readable store is renamed aside ("<name>.corrupt-<time>") and a fresh store is
     // begun: the result then holds both the manager and an error naming the moved file.
-    // A file written by a newer schema is left untouched and not opened.
+    // A file written by a newer schema, or locked by another connection, is left untouched
+    // and not opened.
     static OpenResult open(const std::filesystem::path& file);
     static OpenResult openDefault() { return open(defaultStorePath()); }
 

@@ -277,3 +277,25 @@ TEST_F(StoreTest, ResetForgetsUnsavedChangesAndDetachesWhatItKnew)
     EXPECT_FALSE(manager->hasChanges());
     EXPECT_FALSE(element->saveUpdates());
 }
+
+TEST_F(StoreTest, AStoreLockedByAnotherConnectionIsReportedAndKept)
+{
+    mapInto(*manager, sampleTransaction("trx"));
+    ASSERT_FALSE(manager->save().has_value());
+    manager.reset();
+    VeltManagedObject::setStoreManager(nullptr);
+    const auto file = ZKCoreDataManager::defaultStorePath();
+
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    const auto result = ZKCoreDataManager::open(file);
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+
+    EXPECT_EQ(result.manager, nullptr);
+    EXPECT_TRUE(result.error.has_value());
+    EXPECT_FALSE(result.setAsidePath.has_value());
+    EXPECT_EQ(runSql(file, "SELECT guid FROM transactions"), "trx");
+}
