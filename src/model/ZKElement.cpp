@@ -1,14 +1,11 @@
 #include "model/ZKElement.h"
 
 #include "designer/ZKDesignerHelper.h"
-#include "foundation/Environment.h"
 #include "foundation/Text.h"
 #include "foundation/Uuid.h"
 #include "model/ZKDocument.h"
 #include "model/ZKTransaction.h"
 #include "model/ZKValidation.h"
-
-#include <unicode/coll.h>
 
 #include <algorithm>
 #include <memory>
@@ -41,26 +38,6 @@ void applyDesignerSettings(ZKElement& element)
     if (pattern && !pattern->empty()) {
         validationOf(element).setPattern(*pattern);
     }
-}
-
-// Sorts as a localised case-insensitive comparison would, with one collator for the whole
-// sort instead of one per comparison.
-void sortLocalizedCaseInsensitive(std::vector<std::string>& names)
-{
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::Collator> collator(
-        icu::Collator::createInstance(icu::Locale(platform::Environment::locale().c_str()), status));
-    if (U_FAILURE(status) || !collator) {
-        std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-            return platform::text::localizedCaseInsensitiveCompare(a, b) < 0;
-        });
-        return;
-    }
-    collator->setStrength(icu::Collator::SECONDARY);
-    std::stable_sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
-        UErrorCode compareStatus = U_ZERO_ERROR;
-        return collator->compareUTF8(a, b, compareStatus) == UCOL_LESS;
-    });
 }
 
 } // namespace
@@ -104,7 +81,9 @@ std::vector<std::string> ZKElement::radioButtonGroupNamesForSignatureWithIdentFo
         return {};
     }
     auto names = manager->radioGroupNames(approvalIdent, documentIdent);
-    sortLocalizedCaseInsensitive(names);
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return platform::text::localizedCaseInsensitiveCompare(a, b) < 0;
+    });
     return names;
 }
 

@@ -1,11 +1,11 @@
 #include "model/ZKTransaction.h"
 
+#include "foundation/Date.h"
 #include "model/ZKDocument.h"
 #include "model/ZKParticipant.h"
 #include "model/ZKPredefinedActions.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace {
 
@@ -27,12 +27,6 @@ template <class T>
 void eraseItem(std::vector<std::shared_ptr<T>>& items, const T* item)
 {
     std::erase_if(items, [item](const auto& candidate) { return candidate.get() == item; });
-}
-
-double secondsSince1970()
-{
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    return std::chrono::duration<double>(now).count();
 }
 
 } // namespace
@@ -128,7 +122,7 @@ std::vector<std::shared_ptr<ZKParticipant>> ZKTransaction::editTransactionPartic
 
 bool ZKTransaction::setLocal()
 {
-    setLastUpdate(secondsSince1970());
+    setLastUpdate(platform::Date::now().timeIntervalSince1970());
     if (!local_ && !draft_) {
         setLocalFlag(true);
     }
