@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -81,6 +82,14 @@ std::string replyForLog(const std::string& body)
         return "<" + std::to_string(body.size()) + " bytes, nested too deeply to show>";
     }
     return body;
+}
+
+// libcurl takes whole milliseconds and reads 0 as "no time-out": a positive time-out
+// shorter than a millisecond still ends the request, and a huge one stays in range.
+long timeoutMilliseconds(double seconds)
+{
+    constexpr double kLongest = 1e15;
+    return static_cast<long>(std::clamp(std::ceil(seconds * 1000), 1.0, kLongest));
 }
 
 ZKReply curlFailure(CURLcode code)
@@ -203,7 +212,7 @@ ZKReply ZKVLTConnection::perform()
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
-    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(timeout_ * 1000));
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, timeoutMilliseconds(timeout_));
     curl_easy_setopt(handle, CURLOPT_HTTPHEADER, transfer.headers);
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, appendBody);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer.body);

@@ -200,3 +200,12 @@ TEST_F(ZKVLTConnectionTest, AnUnreadableServerPlistKeepsTheDefaults)
 }
 
 } // namespace
+
+TEST_F(ZKVLTConnectionTest, ATimeOutBelowOneMillisecondStillEndsTheRequest)
+{
+    useServerPlist("<plist><dict><key>requestTimeout</key><real>0.0004</real></dict></plist>");
+    service.delay("GET", "/api/session", 3);
+    const auto reply = sendAndWait(ZKRequest::get(ZKEndpoints::session()));
+    ASSERT_TRUE(reply.error);
+    EXPECT_EQ(reply.error->code(), ZKError::timedOut);
+}
