@@ -10,6 +10,9 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_L
   list(APPEND VELTRA_WARNINGS -Wno-restrict)
 endif()
 if(VELTRA_SANITIZE)
+  # The library's own checks catch reads of empty optionals and out-of-range indices
+  # that the sanitizers cannot see.
+  add_compile_definitions(_GLIBCXX_ASSERTIONS)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
