@@ -35,6 +35,7 @@ public:
     // Used by the store only.
     void attachToStore(const std::shared_ptr<VeltObjectStore>& store, std::int64_t objectID);
     void markDeleted() { deleted_ = true; }
+    void markUndeleted() { deleted_ = false; }
     bool isPendingSave() const { return pendingSave_; }
     void setPendingSave(bool pending) { pendingSave_ = pending; }
 

@@ -30,6 +30,10 @@ public:
     // retry). Empty on success.
     virtual std::optional<ZKError> save() = 0;
     virtual bool hasChanges() const = 0;
+    // Drops every unsaved change: objects inserted since the last save are forgotten and
+    // detached, changed and deleted ones return to their stored state. For a caller whose
+    // save failed and who reports that failure, so that no later save writes it after all.
+    virtual void rollback() = 0;
 
     // The transaction whose guid equals `guid` ignoring ASCII case, unsaved changes
     // included; nullptr when there is none.

@@ -6,6 +6,7 @@
 #include "model/ZKPredefinedActions.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -127,4 +128,35 @@ bool ZKTransaction::setLocal()
         setLocalFlag(true);
     }
     return saveUpdates();
+}
+
+void ZKTransaction::takeContentsOf(ZKTransaction& stored)
+{
+    guid_ = stored.guid_;
+    name_ = stored.name_;
+    desc_ = stored.desc_;
+    status_ = stored.status_;
+    draft_ = stored.draft_;
+    local_ = stored.local_;
+    lastUpdate_ = stored.lastUpdate_;
+    expiry_ = stored.expiry_;
+    emailMessage_ = stored.emailMessage_;
+    inPerson_ = stored.inPerson_;
+    autocomplete_ = stored.autocomplete_;
+    orderSigning_ = stored.orderSigning_;
+    advancedOptions_ = stored.advancedOptions_;
+    trxAttributes_ = stored.trxAttributes_;
+    documents_ = std::exchange(stored.documents_, {});
+    participants_ = std::exchange(stored.participants_, {});
+    predefinedActions_ = std::exchange(stored.predefinedActions_, nullptr);
+    const auto self = std::static_pointer_cast<ZKTransaction>(shared_from_this());
+    for (const auto& document : documents_) {
+        document->setTransaction(self);
+    }
+    for (const auto& participant : participants_) {
+        participant->setTransaction(self);
+    }
+    if (predefinedActions_) {
+        predefinedActions_->setTransaction(self);
+    }
 }

@@ -83,6 +83,11 @@ public:
     // saves; answers the save's result.
     bool setLocal();
 
+    // Used by the store to return this object to its stored state: takes the values,
+    // documents, participants and pending work of `stored`, which is left empty. Reports
+    // no change of its own.
+    void takeContentsOf(ZKTransaction& stored);
+
 private:
     std::string guid_;
     std::string name_;

@@ -68,6 +68,14 @@ void removeFiles(const std::vector<std::filesystem::path>& files)
     }
 }
 
+// A removal reported as failed must not be written by a later save.
+void rollBack(const ZKTransaction& transaction)
+{
+    if (const auto store = transaction.store()) {
+        store->rollback();
+    }
+}
+
 } // namespace
 
 VTTransactionStoreWriter::VTTransactionStoreWriter(VTTransaction& builder)
@@ -110,14 +118,14 @@ VTTransactionStoreWriter::Result VTTransactionStoreWriter::write(bool asDraft)
     }
     auto mapped = ZKTransactionMapper::transactionFromDictionary(dictionary, *store);
     if (const auto* error = std::get_if<ZKError>(&mapped)) {
+        store->rollback();
         discardCopies();
         return *error;
     }
     if (auto error = store->save()) {
-        // The store file is untouched; a new transaction must not linger in memory.
-        if (!stored) {
-            store->deleteObject(std::get<std::shared_ptr<ZKTransaction>>(mapped));
-        }
+        // The store file is untouched; the edits must not stay in memory either, or a later
+        // save would write them, naming copies that are discarded here.
+        store->rollback();
         discardCopies();
         return *error;
     }
@@ -286,6 +294,7 @@ void VTTransactionStoreWriter::removeStoredParticipant(const std::string& guid, 
     stored->removeParticipant(*found);
     if (!stored->setLocal()) {
         ZKLogger::logLevel("The removal of participant " + uid + " could not be saved.", kErrorLevel);
+        rollBack(*stored);
     }
 }
 
@@ -300,6 +309,7 @@ void VTTransactionStoreWriter::removeStoredDocument(const std::string& guid, con
     stored->removeDocument(document);
     if (!stored->setLocal()) {
         ZKLogger::logLevel("The removal of document " + ident + " could not be saved.", kErrorLevel);
+        rollBack(*stored);
         return;
     }
     removeFiles({file});

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <chrono>
 #include <unordered_set>
+#include <utility>
 
 namespace {
 
@@ -79,6 +80,28 @@ Opened openAndPrepare(const std::filesystem::path& file)
         opened.database.reset();
     }
     return opened;
+}
+
+// The transaction an object belongs to, when it still knows it.
+std::shared_ptr<ZKTransaction> owningTransaction(const std::shared_ptr<VeltManagedObject>& object)
+{
+    switch (object->entity()) {
+    case Entity::Transaction:
+        return std::static_pointer_cast<ZKTransaction>(object);
+    case Entity::Document:
+        return static_cast<ZKDocument&>(*object).transaction();
+    case Entity::Element:
+        return static_cast<ZKElement&>(*object).transaction();
+    case Entity::Participant:
+        return static_cast<ZKParticipant&>(*object).transaction();
+    case Entity::PredefinedActions:
+        return static_cast<ZKPredefinedActions&>(*object).transaction();
+    case Entity::Validation: {
+        const auto element = static_cast<ZKValidation&>(*object).element();
+        return element ? element->transaction() : nullptr;
+    }
+    }
+    return nullptr;
 }
 
 bool sameGuid(const std::string& a, const std::string& b)
@@ -280,6 +303,58 @@ void ZKCoreDataManager::finishSave()
     }
     pending_.clear();
     deleted_.clear();
+}
+
+void ZKCoreDataManager::rollback()
+{
+    std::vector<std::shared_ptr<VeltManagedObject>> touched(pending_.begin(), pending_.end());
+    touched.insert(touched.end(), deleted_.begin(), deleted_.end());
+    // Row ids are taken before detaching, which clears them.
+    std::vector<std::pair<std::shared_ptr<ZKTransaction>, std::int64_t>> owners;
+    for (const auto& object : touched) {
+        const auto owner = owningTransaction(object);
+        const bool known = std::any_of(owners.begin(), owners.end(),
+                                       [&owner](const auto& entry) { return entry.first == owner; });
+        if (owner && !known && owner->store().get() == this) {
+            owners.emplace_back(owner, owner->objectID());
+        }
+    }
+    for (const auto& object : touched) {
+        detach(object);
+    }
+    pending_.clear();
+    deleted_.clear();
+    for (const auto& [transaction, rowID] : owners) {
+        restoreStoredState(transaction, rowID);
+    }
+    // Relinking the stored objects to their transaction reported them as changed; they
+    // hold exactly what is stored.
+    finishSave();
+}
+
+void ZKCoreDataManager::restoreStoredState(const std::shared_ptr<ZKTransaction>& transaction, std::int64_t rowID)
+{
+    std::vector<std::shared_ptr<VeltManagedObject>> owned;
+    collectOwned(transaction, owned);
+    for (const auto& object : owned) {
+        detach(object);
+    }
+    transactions_.erase(rowID);
+    const auto stored = reader_->loadTransaction(rowID, shared_from_this());
+    if (!stored) {
+        return; // inserted since the last save: it stays detached
+    }
+    transaction->takeContentsOf(*stored);
+    detach(stored);
+    transaction->markUndeleted();
+    transaction->attachToStore(shared_from_this(), rowID);
+    transactions_[rowID] = transaction;
+}
+
+void ZKCoreDataManager::detach(const std::shared_ptr<VeltManagedObject>& object)
+{
+    object->setPendingSave(false);
+    object->attachToStore(nullptr, 0);
 }
 
 std::shared_ptr<ZKTransaction> ZKCoreDataManager::loadTransaction(std::int64_t rowID)

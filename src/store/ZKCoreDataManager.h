@@ -48,6 +48,10 @@ public:
     void objectDidChange(const std::shared_ptr<VeltManagedObject>& object) override;
     std::optional<ZKError> save() override;
     bool hasChanges() const override;
+    // Transactions with unsaved changes are read again from their rows into the same
+    // objects (objects they owned in memory are detached and replaced by stored ones);
+    // transactions never saved are dropped.
+    void rollback() override;
     std::shared_ptr<ZKTransaction> transactionWithGuid(const std::string& guid) override;
     std::vector<std::shared_ptr<ZKTransaction>> allTransactions() override;
     std::vector<std::string> radioGroupNames(const std::string& approvalIdent,
@@ -71,6 +75,8 @@ private:
     std::int64_t nextObjectID(VeltManagedObject::Entity entity);
     std::optional<ZKError> writePending();
     void finishSave();
+    void restoreStoredState(const std::shared_ptr<ZKTransaction>& transaction, std::int64_t rowID);
+    static void detach(const std::shared_ptr<VeltManagedObject>& object);
 
     std::filesystem::path file_;
     std::unique_ptr<SqliteDatabase> database_;

@@ -13,7 +13,11 @@
 #include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
 #include "sdk/Veltra.h"
+#include "store/SqliteDatabase.h"
 #include "store/ZKCoreDataManager.h"
+#include "store/ZKFileManager.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -65,6 +69,15 @@ protected:
         std::optional<Dictionary> reply;
         transaction.commitUpdatesWithCallback([&](const Dictionary& result) { reply = result; });
         return reply;
+    }
+
+    static void runSql(const std::string& sql)
+    {
+        auto status = SqliteDatabase::OpenStatus::cannotOpen;
+        std::string message;
+        const auto database = SqliteDatabase::open(ZKCoreDataManager::defaultStorePath(), status, message);
+        ASSERT_TRUE(database) << message;
+        ASSERT_TRUE(database->execute(sql)) << database->lastErrorMessage();
     }
 
     static std::size_t storedCount()
@@ -169,6 +182,42 @@ TEST_F(VTTransactionStoreTest, CommitStoresANewTransactionThenWritesEdits)
     ASSERT_EQ(stored->participants().size(), 3u);
     EXPECT_EQ(stored->participants()[2]->uid(), "signer2") << "a taken role gets a free one";
     EXPECT_EQ(transaction->signers()[2]->role(), "signer2");
+}
+
+TEST_F(VTTransactionStoreTest, FailedEditsAreNotWrittenByALaterSave)
+{
+    auto transaction = composed();
+    const auto first = commit(*transaction);
+    ASSERT_TRUE(first);
+    const auto guid = (*first)["guid"].get<std::string>();
+    const auto stored = ZKTransaction::transactionWithGIUD(guid);
+    ASSERT_TRUE(stored);
+
+    // Another writer makes the store refuse one recipient's row.
+    runSql("CREATE TRIGGER refuse BEFORE INSERT ON participants WHEN NEW.email = 'refused@example.com' "
+           "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    transaction->setName("Lease 2");
+    transaction->addDocument(VTDocument::initWithNameAndPath("Extra", writePdf("extra.pdf")));
+    transaction->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
+        "Ref", "Used", "refused@example.com", "", "", "signer2"));
+    const auto failed = commit(*transaction);
+    ASSERT_TRUE(failed);
+    EXPECT_NE((*failed)["status"], "success") << failed->dump();
+    runSql("DROP TRIGGER refuse");
+
+    // An unrelated change is saved.
+    ASSERT_TRUE(stored->setLocal());
+
+    const auto later = ZKCoreDataManager::openDefault().manager->transactionWithGuid(guid);
+    ASSERT_TRUE(later);
+    EXPECT_EQ(later->name(), "Lease");
+    EXPECT_EQ(later->participants().size(), 2u);
+    ASSERT_EQ(later->documents().size(), 2u);
+    for (const auto& document : later->documents()) {
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(ZKFileManager::folderPathForTransactionWithGUID(guid)) / document->fileName()))
+            << document->name();
+    }
+    EXPECT_EQ(stored->name(), "Lease") << "memory agrees with the store";
 }
 
 TEST_F(VTTransactionStoreTest, CommitWithABlankNameStoresNothingAndDoesNotCallBack)

@@ -178,6 +178,63 @@ TEST_F(StoreTest, AFailedSaveWritesNothingAndCanBeRetried)
     EXPECT_EQ(retried->documents().front()->elements().front()->content(), "changed");
 }
 
+TEST_F(StoreTest, ARollbackReturnsEveryUnsavedChangeToTheStoredStateForGood)
+{
+    const auto transaction = mapInto(*manager, sampleTransaction("trx", 2, 2, 2));
+    const auto untouched = mapInto(*manager, sampleTransaction("other", 1, 1, 1));
+    ASSERT_FALSE(manager->save().has_value());
+    const auto keptDocument = transaction->documents().back();
+
+    transaction->setName("Renamed");
+    transaction->documents().back()->elements().front()->setContent("changed");
+    const auto removed = transaction->documents().front();
+    transaction->removeDocument(removed);
+    transaction->removeParticipant(transaction->participants().back());
+    const auto added = std::make_shared<ZKParticipant>();
+    manager->insertObject(added);
+    added->setUid("added");
+    transaction->addParticipant(added);
+    const auto unsaved = mapInto(*manager, sampleTransaction("new", 1, 1, 1));
+    manager->deleteObject(untouched);
+
+    manager->rollback();
+
+    EXPECT_FALSE(manager->hasChanges());
+    EXPECT_EQ(manager->transactionWithGuid("trx"), transaction) << "the same object, back to its rows";
+    EXPECT_EQ(transaction->name(), "Lease trx");
+    ASSERT_EQ(transaction->documents().size(), 2u);
+    EXPECT_EQ(transaction->documents().front()->ident(), "trx-doc0");
+    EXPECT_EQ(transaction->documents().back()->elements().front()->content(), "");
+    EXPECT_EQ(transaction->documents().front()->transaction(), transaction);
+    ASSERT_EQ(transaction->participants().size(), 2u);
+    EXPECT_EQ(transaction->participants().back()->uid(), "role-1");
+    EXPECT_FALSE(added->store()) << "an insert since the last save is dropped";
+    EXPECT_FALSE(keptDocument->store()) << "objects read before the rollback are replaced";
+    EXPECT_EQ(manager->transactionWithGuid("new"), nullptr);
+    EXPECT_FALSE(unsaved->store());
+    EXPECT_EQ(manager->transactionWithGuid("other"), untouched) << "a deletion is undone";
+    EXPECT_FALSE(untouched->isDeleted());
+
+    // A later, unrelated save writes only its own change.
+    untouched->setName("Other renamed");
+    unsaved->setName("ignored");
+    ASSERT_FALSE(manager->save().has_value());
+    const auto later = openStore();
+    const auto stored = later->transactionWithGuid("trx");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->name(), "Lease trx");
+    EXPECT_EQ(stored->documents().size(), 2u);
+    EXPECT_EQ(stored->participants().size(), 2u);
+    EXPECT_EQ(stored->documents().back()->elements().front()->content(), "");
+    EXPECT_EQ(later->transactionWithGuid("other")->name(), "Other renamed");
+    EXPECT_EQ(later->transactionWithGuid("new"), nullptr);
+
+    // The restored objects are tracked again.
+    transaction->documents().front()->setName("Renamed document");
+    ASSERT_FALSE(manager->save().has_value());
+    EXPECT_EQ(openStore()->transactionWithGuid("trx")->documents().front()->name(), "Renamed document");
+}
+
 TEST_F(StoreTest, ACorruptFileIsSetAsideAndReported)
 {
     manager.reset();
