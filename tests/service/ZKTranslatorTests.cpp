@@ -104,7 +104,7 @@ TEST_F(ZKWebFetcherDownloadTest, APdfComesAsItsBytesAndAMissingOneAsTheServiceEr
     std::optional<ZKReply> login;
     ZKWebPoster::loginWithEmailPasswordCallback("ann@example.com", "pw", [&](const ZKReply& got) { login = got; });
     ASSERT_TRUE(waitFor([&] { return login.has_value(); }));
-    const std::string pdf("%PDF-1.4\n\0\xff binary", 20);
+    const std::string pdf = std::string("%PDF-1.4\n") + '\0' + "\xff binary";
     service.setDocumentPdf("P.1", "D 1", pdf);
 
     const auto reply = download("P.1", "D 1");
