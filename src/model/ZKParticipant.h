@@ -14,8 +14,6 @@ public:
     ZKParticipant() = default;
     Entity entity() const override { return Entity::Participant; }
 
-    static std::shared_ptr<ZKParticipant> insertNew();
-
     const std::string& uid() const { return uid_; }
     void setUid(std::string value) { assign(uid_, std::move(value)); }
     // Place in the signing order, from 0.
