@@ -22,6 +22,7 @@ void VTTransactionSyncQueue::clearData()
     const auto fresh = sharedInstance();
     fresh->synchronizationDelegate_ = old->synchronizationDelegate_;
     fresh->resultDelegate_ = old->resultDelegate_;
+    fresh->predecessor_ = old->isSynchronizing() ? std::weak_ptr(old) : old->predecessor_;
 }
 
 bool VTTransactionSyncQueue::addTransaction(const std::optional<std::string>& guid)
@@ -41,7 +42,8 @@ bool VTTransactionSyncQueue::addTransaction(const std::optional<std::string>& gu
 
 void VTTransactionSyncQueue::startSynchronizing()
 {
-    if (cleared_ || current_ || queue_.empty() || !isAllowed()) {
+    const auto predecessor = predecessor_.lock();
+    if (cleared_ || current_ || queue_.empty() || !isAllowed() || (predecessor && predecessor->isSynchronizing())) {
         return;
     }
     current_ = queue_.front();
@@ -72,6 +74,19 @@ bool VTTransactionSyncQueue::isAllowed() const
     return automatic && reachability->isConnected() && !wifiMissing;
 }
 
+void VTTransactionSyncQueue::handOverTo(VTTransactionSyncQueue& successor, const Dictionary& details,
+                                        const std::optional<ZKError>& error) const
+{
+    // A draft this queue has just created is no longer waiting for anything.
+    if (!error && details.contains("localGuid") && details["localGuid"].is_string()) {
+        const auto guid = details["localGuid"].get<std::string>();
+        std::erase_if(successor.queue_, [&guid](const std::string& queued) {
+            return platform::text::caseInsensitiveEquals(queued, guid);
+        });
+    }
+    successor.startSynchronizing();
+}
+
 bool VTTransactionSyncQueue::contains(const std::string& guid) const
 {
     const auto same = [&guid](const std::string& queued) { return platform::text::caseInsensitiveEquals(queued, guid); };
@@ -87,6 +102,10 @@ void VTTransactionSyncQueue::didFinish(const Dictionary& details, const std::opt
         } else {
             delegate->didSynchronizeTransaction(details);
         }
+    }
+    if (cleared_) {
+        handOverTo(*sharedInstance(), details, error);
+        return;
     }
     startSynchronizing();
 }

@@ -19,7 +19,8 @@ public:
 
     static std::shared_ptr<VTTransactionSyncQueue> sharedInstance();
     // Replaces the shared queue by an empty one (keeping its delegates); a transaction
-    // being synchronised still finishes and is reported.
+    // being synchronised still finishes and is reported, and the new queue starts only
+    // after it, so the same draft is never created twice on the service.
     static void clearData();
 
     // Queues the transaction unless it is queued or being synchronised already, tells the
@@ -40,10 +41,13 @@ private:
     bool isAllowed() const;
     bool contains(const std::string& guid) const;
     void didFinish(const Dictionary& details, const std::optional<ZKError>& error);
+    void handOverTo(VTTransactionSyncQueue& successor, const Dictionary& details, const std::optional<ZKError>& error) const;
 
     std::deque<std::string> queue_;
     std::optional<std::string> current_;
     bool cleared_ = false;
+    // The replaced queue whose transaction is still being synchronised.
+    std::weak_ptr<VTTransactionSyncQueue> predecessor_;
     std::weak_ptr<VeltraSynchronizationQueueDelegate> synchronizationDelegate_;
     std::weak_ptr<VTSynchronizationResultDelegate> resultDelegate_;
 };

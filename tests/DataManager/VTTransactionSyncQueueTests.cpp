@@ -209,4 +209,26 @@ TEST_F(VTTransactionSyncQueueTest, ClearDataReplacesTheQueueAndKeepsItsDelegates
     EXPECT_EQ(delegate->synchronized.size(), 1u);
 }
 
+TEST_F(VTTransactionSyncQueueTest, AQueueMadeByClearDataWaitsForTheDraftStillBeingCreated)
+{
+    storeTransaction(localDraft("LOCAL"));
+    service.delay("POST", "/api/packages", 0.3);
+    queue()->addTransaction(std::string("LOCAL"));
+    ASSERT_TRUE(queue()->isSynchronizing());
+
+    VTTransactionSyncQueue::clearData();
+    VTTransactionSyncQueue::clearData();
+    queue()->addTransaction(std::string("LOCAL"));
+    EXPECT_FALSE(queue()->isSynchronizing()) << "the replaced queue is still creating the draft";
+
+    ASSERT_TRUE(waitForFinished(1));
+    platform::RunLoop::main().runUntil([] { return false; }, 0.1);
+    EXPECT_EQ(service.requestsTo("POST", "/api/packages").size(), 1u);
+    ASSERT_EQ(delegate->synchronized.size(), 1u);
+    EXPECT_EQ(delegate->synchronized[0]["localGuid"], "LOCAL");
+    EXPECT_TRUE(delegate->failed.empty()) << "the created draft is not tried again";
+    EXPECT_FALSE(queue()->isSynchronizing());
+    EXPECT_TRUE(queue()->queuedTransactions().empty());
+}
+
 } // namespace
