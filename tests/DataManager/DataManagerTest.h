@@ -17,14 +17,6 @@ class DataManagerTest : public fakes::FakeServiceTest {
 protected:
     static constexpr const char* kPdf = "%PDF-1.4 the lease";
 
-    void signIn()
-    {
-        service.addAccount("ann@example.com", "secret", {{"email", "ann@example.com"}});
-        bool done = false;
-        ZKWebPoster::loginWithEmailPasswordCallback("ann@example.com", "secret", [&](const ZKReply&) { done = true; });
-        ASSERT_TRUE(waitFor([&] { return done; }));
-    }
-
     static ZKCoreDataManager& store() { return *ZKTransactionManager::sharedInstance()->dataManager()->store(); }
 
     static Dictionary localDraft(const std::string& guid)

@@ -45,10 +45,7 @@ protected:
     void SetUp() override
     {
         FakeServiceTest::SetUp();
-        service.addAccount("ann@example.com", "secret", {{"email", "ann@example.com"}});
-        bool done = false;
-        ZKWebPoster::loginWithEmailPasswordCallback("ann@example.com", "secret", [&](const ZKReply&) { done = true; });
-        ASSERT_TRUE(waitFor([&] { return done; }));
+        signIn();
         ZKIdentity::sharedInstance()->recordUser({{"email", "ann@example.com"}});
         token = platform::NotificationCenter::defaultCenter().addObserver(
             Model::kListOfGroupsDidChangeNotification, [this](const platform::Notification&) {

@@ -3,6 +3,7 @@
 #include "fakes/FakeSigningService.h"
 #include "foundation/RunLoop.h"
 #include "service/ZKServerSettings.h"
+#include "service/ZKWebPoster.h"
 #include "support/VeltraTest.h"
 
 #include <functional>
@@ -30,6 +31,15 @@ protected:
     static bool waitFor(const std::function<bool()>& condition)
     {
         return platform::RunLoop::main().runUntil(condition, 10);
+    }
+
+    // Signs "ann@example.com" in on the stand-in service, so requests carry a session.
+    void signIn()
+    {
+        service.addAccount("ann@example.com", "secret", {{"email", "ann@example.com"}});
+        bool done = false;
+        ZKWebPoster::loginWithEmailPasswordCallback("ann@example.com", "secret", [&](const ZKReply&) { done = true; });
+        ASSERT_TRUE(waitFor([&] { return done; }));
     }
 
     FakeSigningService service;

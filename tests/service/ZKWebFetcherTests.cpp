@@ -15,10 +15,7 @@ protected:
     void SetUp() override
     {
         FakeServiceTest::SetUp();
-        service.addAccount("ann@example.com", "secret", {{"email", "ann@example.com"}});
-        bool done = false;
-        ZKWebPoster::loginWithEmailPasswordCallback("ann@example.com", "secret", [&](const ZKReply&) { done = true; });
-        ASSERT_TRUE(waitFor([&] { return done; }));
+        signIn();
     }
 
     std::optional<Dictionary> fieldSettings(const std::string& id)
