@@ -31,11 +31,37 @@ function(veltra_add_subdirectories pattern)
   endforeach()
 endfunction()
 
-# veltra_add_library(<name> [DEPENDS libs...]): a static library of every .cpp below
-# the calling folder. Include paths are rooted at platform/ and src/.
+# veltra_library_sources(<out>): every .cpp below the calling folder, except those in a
+# subfolder that has a CMakeLists.txt of its own: such a subfolder is a library of its
+# own (a folder's screens above its core) and joins the build through
+# veltra_add_nested_libraries().
+function(veltra_library_sources out)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE nested_lists ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  foreach(list_file IN LISTS nested_lists)
+    get_filename_component(nested_dir ${list_file} DIRECTORY)
+    list(FILTER sources EXCLUDE REGEX "^${nested_dir}/")
+  endforeach()
+  set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
+# veltra_add_nested_libraries(): adds each direct subfolder of the calling folder that
+# holds a CMakeLists.txt.
+function(veltra_add_nested_libraries)
+  file(GLOB children LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child IN LISTS children)
+    if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
+
+# veltra_add_library(<name> [DEPENDS libs...]): a static library of the calling folder's
+# sources (see veltra_library_sources). Include paths are rooted at platform/ and src/.
 function(veltra_add_library name)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  veltra_library_sources(sources)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/platform ${PROJECT_SOURCE_DIR}/src)
   target_compile_options(${name} PRIVATE ${VELTRA_WARNINGS})
