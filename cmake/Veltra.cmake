@@ -67,6 +67,20 @@ function(veltra_add_library name)
   target_compile_options(${name} PRIVATE ${VELTRA_WARNINGS})
   target_compile_definitions(${name} PUBLIC VELTRA_RESOURCE_DIR="${VELTRA_RESOURCE_DIR}")
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+  list(JOIN ARG_DEPENDS "," dependencies)
+  set_property(GLOBAL APPEND PROPERTY VELTRA_LIBRARIES "library|${name}|${CMAKE_CURRENT_SOURCE_DIR}|${dependencies}")
+endfunction()
+
+# veltra_add_layer_check(): a test that fails when a library includes a header of a
+# library it does not declare, or when libraries depend on each other in a cycle. Call it
+# after every library is added; each library's folder and DEPENDS come from
+# veltra_add_library, so a new library is checked as it stands.
+function(veltra_add_layer_check)
+  get_property(libraries GLOBAL PROPERTY VELTRA_LIBRARIES)
+  set(manifest ${PROJECT_BINARY_DIR}/layers.txt)
+  list(JOIN libraries "\n" library_lines)
+  file(WRITE ${manifest} "root|${PROJECT_SOURCE_DIR}/src\nroot|${PROJECT_SOURCE_DIR}/platform\n${library_lines}\n")
+  add_test(NAME layer_check COMMAND ${CMAKE_COMMAND} -DMANIFEST=${manifest} -P ${PROJECT_SOURCE_DIR}/cmake/LayerCheck.cmake)
 endfunction()
 
 # veltra_add_test(<name> [DEPENDS libs...]): one GoogleTest binary of every .cpp in the

@@ -1,0 +1,3 @@
+#include "core/Core.h"
+#include "core/screens/Page.h"
+#include "missing/Elsewhere.h"

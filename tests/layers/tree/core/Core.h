@@ -1,0 +1,5 @@
+#pragma once
+
+#include "base/Base.h"
+
+struct Core : Base {};

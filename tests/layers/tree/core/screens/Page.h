@@ -1,0 +1,7 @@
+#pragma once
+
+#include "core/Core.h"
+
+struct Page {
+    Core core;
+};
