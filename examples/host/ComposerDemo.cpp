@@ -10,7 +10,7 @@
 #include "foundation/RunLoop.h"
 #include "graphics/Image.h"
 #include "graphics/PdfWriter.h"
-#include "sdk/Veltra.h"
+#include "sdk/facade/Veltra.h"
 #include "sdk/VeltraDelegate.h"
 #include "signers/SignerAuthenticationDictionary.h"
 

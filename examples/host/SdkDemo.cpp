@@ -15,7 +15,7 @@
 #include "sdk/VTDocument.h"
 #include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
-#include "sdk/Veltra.h"
+#include "sdk/facade/Veltra.h"
 #include "sdk/VeltraDelegate.h"
 #include "ui/NavigationController.h"
 #include "ui/Window.h"
@@ -140,8 +140,8 @@ host::DemoRegistration registration(60, "Public interface", [](const host::DemoC
 // What the SDK's overlay and open-in preview look like on the host's screen, drawn to PNGs.
 #include "graphics/DrawingContext.h"
 #include "graphics/PdfWriter.h"
-#include "sdk/VLTOpenInPreviewController.h"
-#include "sdk/VTAlertView.h"
+#include "sdk/screens/VLTOpenInPreviewController.h"
+#include "sdk/screens/VTAlertView.h"
 #include "ui/TouchInjector.h"
 #include "ui/Window.h"
 

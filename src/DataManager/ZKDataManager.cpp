@@ -3,11 +3,11 @@
 #include "DataManager/ZKIdentifierReplacement.h"
 #include "DataManager/ZKTransactionFolder.h"
 #include "DataManager/ZKTransactionRetrieval.h"
-#include "designer/ZKDesignerHelper.h"
 #include "foundation/Date.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/RunLoop.h"
 #include "model/VeltManagedObject.h"
+#include "model/ZKFieldSettings.h"
 #include "model/ZKTransaction.h"
 #include "service/ZKIdentity.h"
 #include "service/ZKReply.h"
@@ -101,7 +101,7 @@ void ZKDataManager::completeLogin(const ZKReply& reply, const LoginSuccess& succ
     ZKIdentity::sharedInstance()->recordUser(json["user"]);
     ZKWebFetcher::fieldSettingsWithTransactionIdCallback(
         packageGuidOf(json), [json, success](const std::optional<Dictionary>& settings) {
-            ZKDesignerHelper::sharedInstance()->saveDesignerSettings(settings);
+            ZKFieldSettings::installed().saveDesignerSettings(settings);
             success(json);
         });
 }

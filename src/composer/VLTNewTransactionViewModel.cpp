@@ -15,9 +15,10 @@
 #include "foundation/SharedInstances.h"
 #include "foundation/Text.h"
 #include "sdk/VTDocument.h"
+#include "sdk/VTEmailAddressFormat.h"
 #include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
-#include "sdk/Veltra.h"
+#include "sdk/VTFacadeServices.h"
 #include "sdk/VeltraDelegate.h"
 #include "support/ZKError.h"
 #include "service/ZKIdentity.h"
@@ -401,7 +402,7 @@ bool VLTNewTransactionViewModel::isMe(const std::optional<std::string>& email) c
 
 bool VLTNewTransactionViewModel::isValidEmail(const std::optional<std::string>& email)
 {
-    return Veltra::isEmailFormatValid(email);
+    return email && VTEmailAddressFormat::isValid(*email);
 }
 
 // Authentication checks
@@ -427,13 +428,13 @@ int VLTNewTransactionViewModel::validateCellPhoneNumberCountryCode(const std::op
 int VLTNewTransactionViewModel::validateCellPhoneNumberUpdatedPhoneNumberCountryCode(
     const std::string& number, std::string& updatedPhoneNumber, const std::string& countryCode) const
 {
-    return CellPhoneNumberRules(Veltra::dashboard()->embargoedCallingCodes())
+    return CellPhoneNumberRules(VTFacadeServices::installed().embargoedCallingCodes())
         .validate(number, updatedPhoneNumber, countryCode);
 }
 
 int VLTNewTransactionViewModel::validateForEmbargoedCountries(const std::string& number) const
 {
-    return CellPhoneNumberRules(Veltra::dashboard()->embargoedCallingCodes()).validateForEmbargoedCountries(number);
+    return CellPhoneNumberRules(VTFacadeServices::installed().embargoedCallingCodes()).validateForEmbargoedCountries(number);
 }
 
 std::optional<std::string> VLTNewTransactionViewModel::updatedCellPhoneNumberFromPhoneNumber(
@@ -497,7 +498,7 @@ void VLTNewTransactionViewModel::loadDataForTransactionWithCallback(const LoadCa
         return;
     }
     std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
-    Veltra::dashboard()->preFetchTransactionWithGUIDAndCallback(
+    VTFacadeServices::installed().preFetchTransactionWithGUIDAndCallback(
         *guid_, [weakSelf, guid = *guid_, callback](const Dictionary& reply) {
             if (const auto self = weakSelf.lock()) {
                 self->passOnLoadReply(guid, reply, callback);
@@ -512,7 +513,7 @@ void VLTNewTransactionViewModel::reloadTransactionWithCallback(const LoadCallbac
         return;
     }
     std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
-    Veltra::dashboard()->transactionWithGUIDCachedWithCallback(
+    VTFacadeServices::installed().transactionWithGUIDCachedWithCallback(
         *guid_, true, [weakSelf, guid = *guid_, callback](const Dictionary& reply) {
             if (const auto self = weakSelf.lock()) {
                 self->passOnLoadReply(guid, reply, callback);
@@ -531,7 +532,7 @@ void VLTNewTransactionViewModel::loadDataForTransactionWithGUIDWithCallback(cons
                                                                             const std::function<void()>& callback)
 {
     std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
-    Veltra::dashboard()->preFetchTransactionWithGUIDAndCallback(guid, [weakSelf, guid, callback](const Dictionary&) {
+    VTFacadeServices::installed().preFetchTransactionWithGUIDAndCallback(guid, [weakSelf, guid, callback](const Dictionary&) {
         if (const auto self = weakSelf.lock()) {
             self->holdStoredTransaction(guid);
         }
@@ -753,7 +754,7 @@ void VLTNewTransactionViewModel::sendDraftDetails(const Dictionary& startResult)
     if (transaction.empty()) {
         return;
     }
-    const auto hostDelegate = Veltra::dashboard()->delegate();
+    const auto hostDelegate = VTFacadeServices::installed().delegate();
     if (hostDelegate && hostDelegate->respondsToDidCreateLocalDraftWithDetails()) {
         hostDelegate->didCreateLocalDraftWithDetails(
             DraftDetails::make(transaction, signedInEmail(), platform::Date::now()));
@@ -771,7 +772,7 @@ void VLTNewTransactionViewModel::commitUpdatesWithCallback(const DetailsCallback
         if (!guid) {
             return;
         }
-        Veltra::dashboard()->transactionWithGUIDCachedWithCallback(
+        VTFacadeServices::installed().transactionWithGUIDCachedWithCallback(
             *guid, true, [weakSelf, guid = *guid, callback](const Dictionary& transaction) {
                 runOnMainQueueWithoutDeadlocking2([&] {
                     if (const auto self = weakSelf.lock()) {
@@ -787,7 +788,7 @@ void VLTNewTransactionViewModel::finishCommit(const std::string& guid, const Dic
 {
     Dictionary details = transaction.is_object() ? transaction : Dictionary::object();
     details["sender"] = DraftDetails::sender(signedInEmail());
-    const auto hostDelegate = Veltra::dashboard()->delegate();
+    const auto hostDelegate = VTFacadeServices::installed().delegate();
     if (hostDelegate && hostDelegate->respondsToDidCreateLocalDraftWithDetails()) {
         hostDelegate->didCreateLocalDraftWithDetails(details);
     }

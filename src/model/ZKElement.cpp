@@ -1,9 +1,9 @@
 #include "model/ZKElement.h"
 
-#include "designer/ZKDesignerHelper.h"
 #include "foundation/Text.h"
 #include "foundation/Uuid.h"
 #include "model/ZKDocument.h"
+#include "model/ZKFieldSettings.h"
 #include "model/ZKTransaction.h"
 #include "model/ZKValidation.h"
 
@@ -25,16 +25,15 @@ ZKValidation& validationOf(ZKElement& element)
     return *element.validation();
 }
 
-// The settings of the service for this kind of field: a kind with a designer type takes
-// its required flag; any kind takes a non-empty default pattern.
+// The settings of the service for this kind of field: its required flag where the
+// settings give one, and a non-empty default pattern.
 void applyDesignerSettings(ZKElement& element)
 {
-    const auto helper = ZKDesignerHelper::sharedInstance();
-    const auto designerType = ZKDesignerHelper::designerFieldTypeForTypeAndAutoFilledValue(element.type(), element.autofill());
-    if (!designerType.empty()) {
-        validationOf(element).setRequired(helper->isRequiredWithType(designerType));
+    auto& settings = ZKFieldSettings::installed();
+    if (const auto required = settings.isRequiredForNewElement(element.type(), element.autofill())) {
+        validationOf(element).setRequired(*required);
     }
-    const auto pattern = helper->defaultPatternForType(designerType);
+    const auto pattern = settings.defaultPatternForNewElement(element.type(), element.autofill());
     if (pattern && !pattern->empty()) {
         validationOf(element).setPattern(*pattern);
     }

@@ -3,11 +3,9 @@
 #include "DataManager/ZKDataManager.h"
 #include "DataManager/ZKTransactionManager.h"
 #include "model/VeltManagedObject.h"
-#include "ceremony/ZKCTouchManager.h"
 #include "store/ZKCoreDataManager.h"
 #include "model/ZKTransaction.h"
-#include "sdk/Veltra.h"
-#include "sdk/VeltraExitReporter.h"
+#include "sdk/VTFacadeServices.h"
 
 void VTTransactionStarter::openStore()
 {
@@ -37,7 +35,5 @@ Dictionary VTTransactionStarter::resultDictionary(const VTTransactionStoreWriter
 void VTTransactionStarter::openOnCeremonyScreens(const std::shared_ptr<ZKTransaction>& transaction)
 {
     ZKTransactionManager::sharedInstance()->setTransaction(transaction);
-    const auto manager = ZKCTouchManager::sharedInstance();
-    manager->setExitHandler(VeltraExitReporter::handler());
-    manager->showTransactionOnViewController(transaction, Veltra::dashboard()->rootViewController());
+    VTFacadeServices::installed().showTransactionOnCeremonyScreens(transaction);
 }

@@ -1,5 +1,6 @@
 #include "DataManagerTest.h"
 
+#include "designer/ZKDesignerFieldSettings.h"
 #include "designer/ZKDesignerHelper.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/UserDefaults.h"
@@ -16,6 +17,12 @@ namespace {
 
 class ZKDataManagerTest : public DataManagerTest {
 protected:
+    void SetUp() override
+    {
+        DataManagerTest::SetUp();
+        ZKFieldSettings::install(std::make_shared<ZKDesignerFieldSettings>());
+    }
+
     struct Outcome {
         std::optional<Dictionary> reply;
         std::optional<ZKError> error;

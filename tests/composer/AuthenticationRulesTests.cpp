@@ -2,7 +2,7 @@
 
 #include "composer/CellPhoneNumberRules.h"
 #include "composer/QuestionAndAnswerRules.h"
-#include "sdk/Veltra.h"
+#include "sdk/facade/Veltra.h"
 
 #include <algorithm>
 

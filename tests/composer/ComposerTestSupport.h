@@ -3,6 +3,7 @@
 #include "composer/VLTNewTransactionViewModel.h"
 #include "foundation/Dictionary.h"
 #include "sdk/VeltraDelegate.h"
+#include "sdk/facade/VeltraStartUp.h"
 #include "support/VeltraTest.h"
 
 #include <memory>
@@ -73,6 +74,7 @@ protected:
     void SetUp() override
     {
         VeltraTest::SetUp();
+        VeltraStartUp::run();
         model = VLTNewTransactionViewModel::sharedInstance();
         delegate = std::make_shared<RecordingModelDelegate>();
         model->setDelegate(delegate);

@@ -2,7 +2,7 @@
 #include "fakes/FakeServiceTest.h"
 #include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
-#include "sdk/Veltra.h"
+#include "sdk/facade/Veltra.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "foundation/RunLoop.h"
 #include "model/ZKTransaction.h"
 #include "sdk/VTTransaction.h"
-#include "sdk/Veltra.h"
+#include "sdk/facade/Veltra.h"
 #include "store/ZKCoreDataManager.h"
 
 #include <filesystem>

@@ -1,5 +1,6 @@
 #include "store/StoreTestSupport.h"
 
+#include "designer/ZKDesignerFieldSettings.h"
 #include "designer/ZKDesignerHelper.h"
 #include "foundation/Environment.h"
 #include "model/ZKDocument.h"
@@ -125,6 +126,7 @@ TEST_F(ModelTest, RadioGroupNamesAreDistinctSortedAndScoped)
 
 TEST_F(ModelTest, NewElementsTakeTheDesignerSettingsOfTheirKind)
 {
+    ZKFieldSettings::install(std::make_shared<ZKDesignerFieldSettings>());
     ZKDesignerHelper::sharedInstance()->saveDesignerSettings(Dictionary{
         {"signerName", {{"template", {{"validation", {{"required", true}}}}}}},
         {"datepicker", {{"template", {{"validation", {{"required", true}, {"pattern", "dd/MM/yyyy"}}}}}}},

@@ -1,6 +1,6 @@
 #include "support/VeltraTest.h"
 
-#include "sdk/Veltra.h"
+#include "sdk/facade/Veltra.h"
 
 namespace {
 

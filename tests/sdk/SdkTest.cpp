@@ -2,6 +2,7 @@
 
 #include "foundation/Environment.h"
 #include "graphics/PdfWriter.h"
+#include "sdk/facade/VeltraStartUp.h"
 #include "service/ZKIdentity.h"
 
 #include <fstream>
@@ -11,6 +12,7 @@ namespace sdk_test {
 void SdkTest::SetUp()
 {
     FakeServiceTest::SetUp();
+    VeltraStartUp::run();
     root = std::make_shared<platform::ui::ViewController>();
     navigation = std::make_shared<platform::ui::NavigationController>(root);
     window = std::make_shared<platform::ui::Window>();

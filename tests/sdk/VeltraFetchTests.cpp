@@ -1,6 +1,6 @@
 #include "SdkTest.h"
 
-#include "sdk/Veltra.h"
+#include "sdk/facade/Veltra.h"
 #include "service/ZKIdentity.h"
 
 #include <gtest/gtest.h>

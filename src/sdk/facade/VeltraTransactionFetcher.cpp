@@ -1,4 +1,4 @@
-#include "sdk/VeltraTransactionFetcher.h"
+#include "sdk/facade/VeltraTransactionFetcher.h"
 
 #include "DataManager/ZKDataManager.h"
 #include "DataManager/ZKTransactionManager.h"

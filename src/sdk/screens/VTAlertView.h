@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sdk/VTBlockingMessageView.h"
-#include "sdk/VTErrorAlertView.h"
+#include "sdk/screens/VTBlockingMessageView.h"
+#include "sdk/screens/VTErrorAlertView.h"
 
 #include <deque>
 #include <functional>

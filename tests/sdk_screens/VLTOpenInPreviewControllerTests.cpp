@@ -2,7 +2,7 @@
 
 #include "graphics/DrawingContext.h"
 #include "graphics/PdfWriter.h"
-#include "sdk/VLTOpenInPreviewController.h"
+#include "sdk/screens/VLTOpenInPreviewController.h"
 #include "ui/Storyboard.h"
 #include "ui/TouchInjector.h"
 #include "ui/Window.h"

@@ -1,15 +1,16 @@
-#include "sdk/Veltra.h"
+#include "sdk/facade/Veltra.h"
 
 #include "DataManager/VTTransactionSyncQueue.h"
 #include "DataManager/ZKDataManager.h"
 #include "DataManager/ZKTransactionManager.h"
-#include "ceremony/ZKCTouchManager.h"
+#include "ceremony/screens/ZKCTouchManager.h"
 #include "foundation/SharedInstances.h"
 #include "model/ZKTransaction.h"
 #include "sdk/VTEmailAddressFormat.h"
 #include "sdk/VeltraDelegate.h"
-#include "sdk/VeltraExitReporter.h"
-#include "sdk/VeltraTransactionFetcher.h"
+#include "sdk/facade/VeltraExitReporter.h"
+#include "sdk/facade/VeltraStartUp.h"
+#include "sdk/facade/VeltraTransactionFetcher.h"
 #include "service/ZKEndpoints.h"
 #include "service/ZKIdentity.h"
 #include "service/ZKSession.h"
@@ -23,6 +24,7 @@
 
 std::shared_ptr<Veltra> Veltra::dashboard()
 {
+    VeltraStartUp::run();
     auto facade = platform::SharedInstance<Veltra>::get();
     ZKLogger::setThreshold(facade->logLevel_);
     return facade;

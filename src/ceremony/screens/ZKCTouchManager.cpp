@@ -1,7 +1,7 @@
-#include "ceremony/ZKCTouchManager.h"
+#include "ceremony/screens/ZKCTouchManager.h"
 
 #include "DataManager/ZKTransactionManager.h"
-#include "ceremony/ZKMainViewController.h"
+#include "ceremony/screens/ZKMainViewController.h"
 #include "foundation/SharedInstances.h"
 
 std::shared_ptr<ZKCTouchManager> ZKCTouchManager::sharedInstance()

@@ -1,6 +1,6 @@
-#include "sdk/VeltraExitReporter.h"
+#include "sdk/facade/VeltraExitReporter.h"
 
-#include "sdk/Veltra.h"
+#include "sdk/facade/Veltra.h"
 #include "sdk/VeltraDelegate.h"
 
 ZKCTouchManager::ExitHandler VeltraExitReporter::handler()

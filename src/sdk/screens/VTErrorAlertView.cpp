@@ -1,4 +1,4 @@
-#include "sdk/VTErrorAlertView.h"
+#include "sdk/screens/VTErrorAlertView.h"
 
 using platform::graphics::makeRect;
 using platform::ui::Font;

@@ -1,6 +1,6 @@
-#include "sdk/VLTOpenInPreviewStoryboard.h"
+#include "sdk/screens/VLTOpenInPreviewStoryboard.h"
 
-#include "sdk/VLTOpenInPreviewController.h"
+#include "sdk/screens/VLTOpenInPreviewController.h"
 #include "ui/Storyboard.h"
 
 #include <mutex>

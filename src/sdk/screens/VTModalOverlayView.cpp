@@ -1,4 +1,4 @@
-#include "sdk/VTModalOverlayView.h"
+#include "sdk/screens/VTModalOverlayView.h"
 
 using platform::graphics::Color;
 

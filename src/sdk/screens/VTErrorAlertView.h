@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sdk/VTModalOverlayView.h"
+#include "sdk/screens/VTModalOverlayView.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
 

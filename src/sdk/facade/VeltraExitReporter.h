@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ceremony/ZKCTouchManager.h"
+#include "ceremony/screens/ZKCTouchManager.h"
 
 // Tells the facade's host delegate that the SDK's screens closed.
 class VeltraExitReporter {

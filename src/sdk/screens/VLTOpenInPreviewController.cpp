@@ -1,7 +1,7 @@
-#include "sdk/VLTOpenInPreviewController.h"
+#include "sdk/screens/VLTOpenInPreviewController.h"
 
-#include "sdk/VLTOpenInPreviewStoryboard.h"
-#include "sdk/VLTPdfFirstPage.h"
+#include "sdk/screens/VLTOpenInPreviewStoryboard.h"
+#include "sdk/screens/VLTPdfFirstPage.h"
 #include "support/LocalizedSDK.h"
 #include "ui/Screen.h"
 #include "ui/Storyboard.h"

@@ -1,4 +1,4 @@
-#include "ceremony/ZKMainViewController.h"
+#include "ceremony/screens/ZKMainViewController.h"
 
 #include "model/ZKTransaction.h"
 #include "ui/Label.h"

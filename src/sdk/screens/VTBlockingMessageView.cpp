@@ -1,4 +1,4 @@
-#include "sdk/VTBlockingMessageView.h"
+#include "sdk/screens/VTBlockingMessageView.h"
 
 namespace {
 

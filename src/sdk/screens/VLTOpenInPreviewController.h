@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sdk/VLTOpenInPreviewControllerDelegate.h"
+#include "sdk/screens/VLTOpenInPreviewControllerDelegate.h"
 #include "ui/Button.h"
 #include "ui/ImageView.h"
 #include "ui/Label.h"

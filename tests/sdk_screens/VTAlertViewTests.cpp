@@ -1,7 +1,7 @@
 #include "support/VeltraTest.h"
 
 #include "foundation/RunLoop.h"
-#include "sdk/VTAlertView.h"
+#include "sdk/screens/VTAlertView.h"
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/Screen.h"

@@ -1,4 +1,4 @@
-#include "sdk/VTAlertView.h"
+#include "sdk/screens/VTAlertView.h"
 
 #include "foundation/Log.h"
 #include "foundation/SharedInstances.h"

@@ -1,4 +1,4 @@
-#include "sdk/VLTPdfFirstPage.h"
+#include "sdk/screens/VLTPdfFirstPage.h"
 
 #include "graphics/PdfDocument.h"
 
