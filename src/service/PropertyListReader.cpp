@@ -29,6 +29,34 @@ struct TextDeleter {
     void operator()(char* text) const { std::free(text); }
 };
 
+struct XmlDeleter {
+    void operator()(char* xml) const { plist_to_xml_free(xml); }
+};
+
+// libplist's binary reader can leave a NUL byte inside a key, and its key getter then
+// fails an assertion that aborts the process. Its XML writer carries such a key through
+// and its XML reader ends every key at its first NUL, so a binary list is read through
+// its XML form.
+OwnedNode parsed(std::string_view bytes)
+{
+    const auto size = static_cast<std::uint32_t>(bytes.size());
+    plist_t rawRoot = nullptr;
+    plist_from_memory(bytes.data(), size, &rawRoot);
+    OwnedNode root(rawRoot);
+    if (!root || !plist_is_binary(bytes.data(), size)) {
+        return root;
+    }
+    char* rawXml = nullptr;
+    std::uint32_t length = 0;
+    plist_to_xml(root.get(), &rawXml, &length);
+    const std::unique_ptr<char, XmlDeleter> xml(rawXml);
+    plist_t reread = nullptr;
+    if (xml) {
+        plist_from_xml(xml.get(), length, &reread);
+    }
+    return OwnedNode(reread);
+}
+
 std::string utf8(std::string_view text, const char* what)
 {
     if (!platform::text::isValidUtf8(text)) {
@@ -114,9 +142,7 @@ std::optional<Dictionary> PropertyListReader::read(std::string_view bytes, std::
         if (bytes.size() > std::numeric_limits<std::uint32_t>::max()) {
             throw ReadError("too large");
         }
-        plist_t rawRoot = nullptr;
-        plist_from_memory(bytes.data(), static_cast<std::uint32_t>(bytes.size()), &rawRoot);
-        const OwnedNode root(rawRoot);
+        const OwnedNode root = parsed(bytes);
         if (!root) {
             throw ReadError("neither an XML nor a binary property list");
         }

@@ -46,6 +46,19 @@ TEST(PropertyListReader, ReadsTheBinaryForm)
                                   {"additionalHeaders", {{"X-Client", "host \xC3\xA9"}}}}));
 }
 
+TEST(PropertyListReader, EndsABinaryKeyAtANulCharacter)
+{
+    // The key "skew" becomes the UTF-16 string "s\0" of the same size.
+    std::string bytes = service_tests::kBinaryPropertyList;
+    const auto skew = bytes.find("Tskew");
+    ASSERT_NE(skew, std::string::npos);
+    bytes.replace(skew, 5, std::string("\x62\x00s\x00\x00", 5));
+    const auto plist = PropertyListReader::read(bytes);
+    ASSERT_TRUE(plist);
+    EXPECT_EQ(plist->value("s", 0), -7);
+    EXPECT_FALSE(plist->contains("skew"));
+}
+
 TEST(PropertyListReader, RefusesWhatItCannotReadWithAMessage)
 {
     const std::vector<std::string> refused{
