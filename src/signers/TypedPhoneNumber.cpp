@@ -31,7 +31,7 @@ void appendNormalized(std::string& out, UChar32 codePoint)
 std::optional<std::string> normalizedUpTo(std::string_view typed, std::size_t maxLength)
 {
     std::string normal;
-    normal.reserve(std::min(typed.size(), maxLength * 4));
+    normal.reserve(std::min(typed.size(), maxLength));
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(typed.data());
     const std::size_t length = typed.size();
     std::size_t characters = 0;
