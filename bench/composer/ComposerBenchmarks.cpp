@@ -58,6 +58,20 @@ void ValidateInternationalCellPhoneNumber(benchmark::State& state)
 }
 BENCHMARK(ValidateInternationalCellPhoneNumber)->Unit(benchmark::kMicrosecond);
 
+// The keystroke after a paste of this many digits on the SMS page: validation, then the
+// layout of the field.
+void CellPhoneNumberKeystrokeAfterPaste(benchmark::State& state)
+{
+    const auto model = VLTNewTransactionViewModel::sharedInstance();
+    const std::string pasted(static_cast<std::size_t>(state.range(0)), '7');
+    std::string formatted;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(model->validateCellPhoneNumberUpdatedPhoneNumberCountryCode(pasted, formatted, "US"));
+        benchmark::DoNotOptimize(model->updatedCellPhoneNumberFromPhoneNumber(pasted));
+    }
+}
+BENCHMARK(CellPhoneNumberKeystrokeAfterPaste)->Arg(15)->Arg(100)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -1,5 +1,6 @@
 // The reader of "PhoneFormats.dat" on arbitrary bytes: construction, formatting,
-// validity, lookups and the record descriptions must stay inside the data.
+// validity (on numbers of several scripts), lookups and the record descriptions must
+// stay inside the data.
 #include "signers/KWPhoneFormat.h"
 
 #include <cstddef>
@@ -11,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const KWPhoneFormat phone(std::vector<std::uint8_t>(data, data + size), std::string("us"));
     for (const char* number : {"6502530000", "+1 650 253 0000", "+44 20 7946", "011 44 20", "00 1 650", "+", "0", "1",
-                               "+999 123", "*#06#", "+12345678901234567890", ""}) {
+                               "+999 123", "*#06#", "+12345678901234567890", "", "+٣٣", "٦٥٠٢٥٣", "＋１ ６５٠",
+                               "۰۰ ۴۴ २०"}) {
         phone.format(number);
         phone.isPhoneNumberValid(number);
     }

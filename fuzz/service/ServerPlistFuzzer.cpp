@@ -1,11 +1,11 @@
-// The host's "Server.plist": the property-list reader and the settings taken from it.
+// The host's "Server.plist", XML or binary: the property-list reader and the settings
+// taken from it.
 #include "foundation/Log.h"
-#include "service/ZKPropertyListParser.h"
+#include "service/PropertyListReader.h"
 #include "service/ZKServerConfiguration.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return true;
     }();
     (void)quiet;
-    const std::string text(reinterpret_cast<const char*>(data), size);
-    ZKPropertyListParser::parse(text);
-    ZKServerConfiguration::fromText(text);
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    PropertyListReader::read(bytes);
+    ZKServerConfiguration::fromPropertyList(bytes);
     return 0;
 }

@@ -1,9 +1,10 @@
 #include "composer/CellPhoneNumberRules.h"
 
+#include "signers/TypedPhoneNumber.h"
+
 #include <phonenumbers/asyoutypeformatter.h>
 #include <phonenumbers/phonenumber.pb.h>
 #include <phonenumbers/phonenumberutil.h>
-#include <unicode/utf8.h>
 
 #include <algorithm>
 #include <memory>
@@ -12,6 +13,8 @@ namespace {
 
 using i18n::phonenumbers::PhoneNumberUtil;
 
+// The parser reads any UTF-8 text; characters of other scripts that are not digits are
+// left in, so they keep a number invalid as they would written out.
 bool isValidInRegion(const std::string& number, const std::string& region)
 {
     const auto& util = *PhoneNumberUtil::GetInstance();
@@ -20,6 +23,20 @@ bool isValidInRegion(const std::string& number, const std::string& region)
     // itself is not what the sender is told.
     util.Parse(number, region, &parsed);
     return util.IsValidNumber(parsed);
+}
+
+// The as-you-type formatter counts its input in bytes in one place and in characters in
+// another, and aborts the process when the two differ: it is fed ASCII only. Digits are
+// ASCII already in the normal form; what else is left out is no digit of the number.
+std::string formattedAsTyped(std::string number, const std::string& countryCode)
+{
+    std::erase_if(number, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    const std::unique_ptr<i18n::phonenumbers::AsYouTypeFormatter> formatter(
+        PhoneNumberUtil::GetInstance()->GetAsYouTypeFormatter(countryCode));
+    std::string result;
+    for (const char character : number)
+        formatter->InputDigit(static_cast<unsigned char>(character), &result);
+    return result;
 }
 
 } // namespace
@@ -32,35 +49,28 @@ CellPhoneNumberRules::CellPhoneNumberRules(std::vector<std::string> embargoedCal
 int CellPhoneNumberRules::validate(const std::string& number, std::string& updatedPhoneNumber,
                                    const std::string& countryCode) const
 {
-    const std::string region = countryCode.empty() ? "US" : countryCode;
-    updatedPhoneNumber = formattedAsTyped(number, countryCode);
-    if (!isValidInRegion(number, region)) {
+    const auto typed = TypedPhoneNumber::bounded(number);
+    if (!typed) {
+        updatedPhoneNumber = number;
         return kInvalidNumber;
     }
-    return validateForEmbargoedCountries(number);
+    const std::string region = countryCode.empty() ? "US" : countryCode;
+    updatedPhoneNumber = formattedAsTyped(*typed, countryCode);
+    if (!isValidInRegion(*typed, region)) {
+        return kInvalidNumber;
+    }
+    return embargoCodeOfNormalized(*typed);
 }
 
 int CellPhoneNumberRules::validateForEmbargoedCountries(const std::string& number) const
+{
+    return embargoCodeOfNormalized(TypedPhoneNumber::normalized(number));
+}
+
+int CellPhoneNumberRules::embargoCodeOfNormalized(const std::string& number) const
 {
     std::string callingCode = number.substr(0, number.find(' '));
     std::erase(callingCode, '+');
     const bool embargoed = std::ranges::find(embargoedCallingCodes_, callingCode) != embargoedCallingCodes_.end();
     return embargoed ? kEmbargoedCountry : kAccepted;
-}
-
-std::string CellPhoneNumberRules::formattedAsTyped(const std::string& number, const std::string& countryCode)
-{
-    const std::unique_ptr<i18n::phonenumbers::AsYouTypeFormatter> formatter(
-        PhoneNumberUtil::GetInstance()->GetAsYouTypeFormatter(countryCode));
-    std::string result;
-    const auto* bytes = reinterpret_cast<const uint8_t*>(number.data());
-    const int32_t length = static_cast<int32_t>(number.size());
-    for (int32_t offset = 0; offset < length;) {
-        UChar32 codePoint = 0;
-        U8_NEXT(bytes, offset, length, codePoint);
-        if (codePoint >= 0) {
-            formatter->InputDigit(codePoint, &result);
-        }
-    }
-    return result;
 }

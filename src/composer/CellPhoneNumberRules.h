@@ -1,12 +1,18 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
 // The checks of a recipient's mobile number for SMS authentication: a valid number in
 // the chosen country (libphonenumber) whose calling code is not embargoed. Answers the
 // model's phone codes: 0 accepted, 1 not a valid number, 7 embargoed calling code.
+//
+// Every number is read in the normal form of TypedPhoneNumber, so digits of any script
+// count as their ASCII digits and nothing a person types can reach libphonenumber in a
+// form it cannot take. Text longer than TypedPhoneNumber::kMaxLength is not a valid
+// number: it is answered at once, and laid out as it came.
+//
+// Keeps only its list of calling codes; its operations may run on any thread.
 class CellPhoneNumberRules {
 public:
     static constexpr int kAccepted = 0;
@@ -23,10 +29,8 @@ public:
     // ("+963 11 ..."); any other shape passes.
     int validateForEmbargoedCountries(const std::string& number) const;
 
-    // The number as typed into the as-you-type formatter of the country code, code point
-    // by code point.
-    static std::string formattedAsTyped(const std::string& number, const std::string& countryCode);
-
 private:
+    int embargoCodeOfNormalized(const std::string& number) const;
+
     std::vector<std::string> embargoedCallingCodes_;
 };

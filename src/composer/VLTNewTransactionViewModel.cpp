@@ -23,6 +23,7 @@
 #include "support/ZKError.h"
 #include "service/ZKIdentity.h"
 #include "signers/KWPhoneFormat.h"
+#include "signers/TypedPhoneNumber.h"
 #include "support/MainQueue.h"
 
 #include <algorithm>
@@ -440,7 +441,11 @@ int VLTNewTransactionViewModel::validateForEmbargoedCountries(const std::string&
 std::optional<std::string> VLTNewTransactionViewModel::updatedCellPhoneNumberFromPhoneNumber(
     const std::optional<std::string>& number) const
 {
-    return number ? std::optional(KWPhoneFormat::instance()->format(*number)) : std::nullopt;
+    if (!number) {
+        return std::nullopt;
+    }
+    const auto typed = TypedPhoneNumber::bounded(*number);
+    return typed ? KWPhoneFormat::instance()->format(*typed) : *number;
 }
 
 // Priming and loading

@@ -114,6 +114,8 @@ public:
     int validateCellPhoneNumberUpdatedPhoneNumberCountryCode(const std::string& number, std::string& updatedPhoneNumber,
                                                              const std::string& countryCode) const;
     int validateForEmbargoedCountries(const std::string& number) const;
+    // The number laid out by the bundled phone rules, its digits in ASCII whatever their
+    // script; text longer than TypedPhoneNumber::kMaxLength comes back as it is.
     std::optional<std::string> updatedCellPhoneNumberFromPhoneNumber(const std::optional<std::string>& number) const;
 
     // Priming and loading.

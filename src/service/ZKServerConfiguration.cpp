@@ -2,7 +2,7 @@
 
 #include "foundation/Bundle.h"
 #include "foundation/SharedInstances.h"
-#include "service/ZKPropertyListParser.h"
+#include "service/PropertyListReader.h"
 #include "support/ZKLogger.h"
 
 #include <algorithm>
@@ -40,26 +40,26 @@ ZKServerConfiguration::ZKServerConfiguration()
         return;
     }
     std::ifstream file(*path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
     if (!file) {
         ZKLogger::logLevel("Server.plist could not be read", kWarningLevel);
         return;
     }
-    apply(text.str());
+    apply(bytes.str());
 }
 
-ZKServerConfiguration ZKServerConfiguration::fromText(const std::string& text)
+ZKServerConfiguration ZKServerConfiguration::fromPropertyList(std::string_view bytes)
 {
     ZKServerConfiguration configuration{Defaults{}};
-    configuration.apply(text);
+    configuration.apply(bytes);
     return configuration;
 }
 
-void ZKServerConfiguration::apply(const std::string& text)
+void ZKServerConfiguration::apply(std::string_view bytes)
 {
     std::string error;
-    const auto plist = ZKPropertyListParser::parse(text, &error);
+    const auto plist = PropertyListReader::read(bytes, &error);
     if (!plist) {
         ZKLogger::logLevel("Server.plist is not a valid property list: " + error, kWarningLevel);
         return;

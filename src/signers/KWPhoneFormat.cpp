@@ -3,6 +3,7 @@
 #include "foundation/Bundle.h"
 #include "foundation/Environment.h"
 #include "foundation/SharedInstances.h"
+#include "signers/TypedPhoneNumber.h"
 
 #include <unicode/locid.h>
 
@@ -112,12 +113,8 @@ KWPhoneFormat::KWPhoneFormat(std::vector<std::uint8_t> data, const std::optional
 std::string KWPhoneFormat::strip(std::string_view text)
 {
     static constexpr auto kKept = phoneCharacters();
-    std::string stripped;
-    stripped.reserve(text.size());
-    for (const char c : text) {
-        if (kKept[static_cast<unsigned char>(c)])
-            stripped += c;
-    }
+    std::string stripped = TypedPhoneNumber::normalized(text);
+    std::erase_if(stripped, [](char c) { return !kKept[static_cast<unsigned char>(c)]; });
     return stripped;
 }
 

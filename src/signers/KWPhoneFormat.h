@@ -42,7 +42,8 @@ public:
     KWPhoneFormat(const KWPhoneFormat&) = delete;
     KWPhoneFormat& operator=(const KWPhoneFormat&) = delete;
 
-    // The text with every character removed that is not one of "0123456789+*#".
+    // The text with every character removed that is not one of "0123456789+*#", where a
+    // digit of any script counts as its ASCII digit (see TypedPhoneNumber).
     static std::string strip(std::string_view text);
 
     // The number laid out for display; text that no rule serves comes back unchanged.

@@ -1,5 +1,6 @@
 #include "service/ZKVLTConnection.h"
 
+#include "BinaryPropertyList.h"
 #include "fakes/FakeServiceTest.h"
 #include "foundation/Environment.h"
 #include "service/ZKEndpoints.h"
@@ -183,15 +184,23 @@ TEST_F(ZKVLTConnectionTest, ServerPlistGivesTheTimeOutAndExtraHeaders)
     EXPECT_EQ(reply.error->code(), ZKError::timedOut);
 }
 
+TEST_F(ZKVLTConnectionTest, ABinaryServerPlistIsRead)
+{
+    useServerPlist(service_tests::kBinaryPropertyList);
+    const auto configuration = ZKServerConfiguration::sharedInstance();
+    EXPECT_EQ(configuration->requestTimeout(), 12);
+    EXPECT_EQ(configuration->additionalHeaders(), (std::map<std::string, std::string>{{"X-Client", "host \xC3\xA9"}}));
+}
+
 TEST_F(ZKVLTConnectionTest, AnUnreadableServerPlistKeepsTheDefaults)
 {
-    useServerPlist("<plist><dict><key>requestTimeout</key><string>fast</string>");
+    useServerPlist("<plist><dict><key>requestTimeout</key><string>fast</strin></dict></plist>");
     const auto configuration = ZKServerConfiguration::sharedInstance();
     EXPECT_EQ(configuration->requestTimeout(), ZKServerConfiguration::kDefaultTimeout);
     EXPECT_TRUE(configuration->additionalHeaders().empty());
     EXPECT_TRUE(logContains("Server.plist is not a valid property list"));
 
-    const auto wrongKinds = ZKServerConfiguration::fromText(
+    const auto wrongKinds = ZKServerConfiguration::fromPropertyList(
         "<plist><dict><key>requestTimeout</key><integer>-3</integer>"
         "<key>additionalHeaders</key><dict><key>Bad Name</key><string>x</string>"
         "<key>X-Number</key><integer>4</integer><key>X-Good</key><string>yes</string></dict></dict></plist>");

@@ -125,9 +125,10 @@ TEST(PhoneFormatFile, EveryTruncationAnswersSafely)
     }
 }
 
-TEST(PhoneFormatFile, StripKeepsDigitsPlusStarAndHash)
+TEST(PhoneFormatFile, StripKeepsDigitsOfAnyScriptPlusStarAndHash)
 {
     EXPECT_EQ(KWPhoneFormat::strip("+1 (650) 253-0000 x12 *#ä."), "+1650253000012*#");
+    EXPECT_EQ(KWPhoneFormat::strip("＋٣٣ ۶ १२-３４"), "+3361234");
     EXPECT_EQ(KWPhoneFormat::strip(""), "");
 }
 

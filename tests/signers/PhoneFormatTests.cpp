@@ -85,6 +85,20 @@ TEST_F(PhoneFormatTest, ValidatesCompleteNumbersOnly)
     EXPECT_FALSE(gb.isPhoneNumberValid("020 7946 001"));
 }
 
+TEST_F(PhoneFormatTest, FormatsAndValidatesDigitsOfOtherScriptsAsAsciiDigits)
+{
+    EXPECT_EQ(us.format("٦٥٠٢٥٣٠٠٠٠"), "(650) 253-0000");
+    EXPECT_EQ(us.format("+١ ۶۵۰ २५३"), "+1 (650) 253");
+    EXPECT_EQ(us.format("＋１６５０"), "+1 (650)");
+    EXPECT_EQ(gb.format("٠٠ ١ ٦٥٠"), "00 1 (650)");
+    EXPECT_EQ(gb.format("०२०७९४६००१८"), "020 7946 0018");
+    EXPECT_TRUE(us.isPhoneNumberValid("+٤٤ ٢٠ ٧٩٤٦ ٠٠١٨"));
+    EXPECT_FALSE(us.isPhoneNumberValid("٦٥٠ ٢٥٣ ٠٠٠"));
+    // Unknown calling codes still come back as typed.
+    EXPECT_EQ(us.format("+٣٣"), "+٣٣");
+    EXPECT_EQ(us.format("+۹۹۹ ۱"), "+۹۹۹ ۱");
+}
+
 TEST_F(PhoneFormatTest, LooksUpCountriesAndCallingCodesInAnyCase)
 {
     EXPECT_EQ(us.callingCodeForCountryCode("GB"), "44");
