@@ -43,7 +43,7 @@ CreateTransactionTransactionNameCell::CreateTransactionTransactionNameCell(const
     frame->layer().setCornerRadius(6);
     auto field = std::make_shared<platform::ui::TextField>();
     field->setFont(CreateTransactionLook::bodyFont());
-    field->setPlaceholder(localizedSDK("Enter a name for the transaction"));
+    field->setPlaceholder(localizedSDK("Name the transaction"));
     auto bar = std::make_shared<View>();
     bar->setBackgroundColor(CreateTransactionLook::divider());
     auto icon = std::make_shared<Label>();
