@@ -47,6 +47,8 @@ void CreateTransactionEmailMessageCell::awakeFromNib()
     const auto textView = emailTextView.lock();
     textView->layer().setBorderWidth(0.75);
     textView->layer().setBorderColor(Color::fromRGBA(0.808, 0.808, 0.808));
+    // A tap on the text view itself must still reach it and start editing.
+    tapGesture->setCancelsTouchesInView(false);
     tapGesture->addTarget(self, [this](platform::ui::GestureRecognizer&) { dismissKeyboard(); });
     contentView()->addGestureRecognizer(tapGesture);
     textView->setDelegate(self);
