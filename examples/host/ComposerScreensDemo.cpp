@@ -14,6 +14,7 @@
 #include "fakes/FakeSigningService.h"
 #include "foundation/RunLoop.h"
 #include "graphics/DrawingContext.h"
+#include "graphics/ImageContext.h"
 #include "graphics/PdfWriter.h"
 #include "sdk/VTDocument.h"
 #include "sdk/VTSigner.h"
@@ -217,6 +218,29 @@ void walkOnTablet(const std::filesystem::path& folder)
     Screen::main().setOrientation(InterfaceOrientation::portrait);
 }
 
+// The icon font's pictures, each under the character that names it.
+void drawIconSheet(const std::filesystem::path& folder)
+{
+    const std::string glyphs = "xyYCvp5>4/67zRQ8t!U?";
+    platform::graphics::ImageContext sheet({10 * 60.0, 2 * 80.0}, 2, true);
+    platform::graphics::TextStyle icon;
+    icon.font = platform::graphics::Font("ios-vlt", 36);
+    icon.alignment = platform::graphics::TextAlignment::center;
+    platform::graphics::TextStyle caption;
+    caption.font = platform::graphics::Font::systemFont(14);
+    caption.alignment = platform::graphics::TextAlignment::center;
+    for (std::size_t index = 0; index < glyphs.size(); ++index) {
+        const double x = 60.0 * static_cast<double>(index % 10);
+        const double y = 80.0 * static_cast<double>(index / 10);
+        const std::string glyph(1, glyphs[index]);
+        sheet.context().drawText(glyph, platform::graphics::makeRect(x, y + 4, 60, 48), icon);
+        sheet.context().drawText("\"" + glyph + "\"", platform::graphics::makeRect(x, y + 54, 60, 20), caption);
+    }
+    const auto path = folder / "icon-font.png";
+    std::cout << "  " << (sheet.image()->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
+              << "\n";
+}
+
 void run(const host::DemoContext& context)
 {
     fakes::FakeSigningService service;
@@ -238,6 +262,7 @@ void run(const host::DemoContext& context)
                                               [&signedIn](const Dictionary&) { signedIn = true; });
     platform::RunLoop::main().runUntil([&signedIn] { return signedIn; }, 10);
 
+    drawIconSheet(folder);
     walkToNext(folder, *host);
     walkToClose(folder, *host);
     walkOnTablet(folder);

@@ -131,9 +131,8 @@ void recipient(const IconPen& pen)
 
 void myself(const IconPen& pen)
 {
-    person(pen, -0.08, 0.85, true);
-    pen.dot(0.62, 0.6, 0.34, 0.34);
-    pen.line({{0.69, 0.77}, {0.77, 0.85}, {0.9, 0.69}}, 0.06);
+    person(pen, -0.12, 0.85, true);
+    pen.line({{0.6, 0.66}, {0.72, 0.78}, {0.94, 0.52}}, 0.1);
 }
 
 void placeholder(const IconPen& pen)
