@@ -105,18 +105,86 @@ void DrawingContext::strokeLine(const Point& from, const Point& to, const Color&
     cairo_stroke(cairo_);
 }
 
+void DrawingContext::addEllipse(const Rect& rect)
+{
+    cairo_save(cairo_);
+    cairo_translate(cairo_, rect.midX(), rect.midY());
+    cairo_scale(cairo_, rect.width() / 2, rect.height() / 2);
+    cairo_new_sub_path(cairo_);
+    cairo_arc(cairo_, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cairo_);
+}
+
 void DrawingContext::fillEllipse(const Rect& rect, const Color& color)
 {
     if (rect.isEmpty()) {
         return;
     }
-    cairo_save(cairo_);
-    cairo_translate(cairo_, rect.midX(), rect.midY());
-    cairo_scale(cairo_, rect.width() / 2, rect.height() / 2);
-    cairo_arc(cairo_, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cairo_);
+    addEllipse(rect);
     setSource(cairo_, color);
     cairo_fill(cairo_);
+}
+
+void DrawingContext::strokeEllipse(const Rect& rect, const Color& color, double lineWidth)
+{
+    if (rect.isEmpty() || lineWidth <= 0) {
+        return;
+    }
+    addEllipse(rect);
+    strokeRound(color, lineWidth);
+}
+
+void DrawingContext::addPolyline(const std::vector<Point>& points, bool closed)
+{
+    cairo_new_path(cairo_);
+    for (const Point& point : points) {
+        cairo_line_to(cairo_, point.x, point.y);
+    }
+    if (closed) {
+        cairo_close_path(cairo_);
+    }
+}
+
+void DrawingContext::strokeRound(const Color& color, double lineWidth)
+{
+    cairo_save(cairo_);
+    setSource(cairo_, color);
+    cairo_set_line_width(cairo_, lineWidth);
+    cairo_set_line_cap(cairo_, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cairo_, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke(cairo_);
+    cairo_restore(cairo_);
+}
+
+void DrawingContext::strokePolyline(const std::vector<Point>& points, const Color& color, double lineWidth,
+                                    bool closed)
+{
+    if (points.size() < 2 || lineWidth <= 0) {
+        return;
+    }
+    addPolyline(points, closed);
+    strokeRound(color, lineWidth);
+}
+
+void DrawingContext::fillPolygon(const std::vector<Point>& points, const Color& color)
+{
+    if (points.size() < 3) {
+        return;
+    }
+    addPolyline(points, true);
+    setSource(cairo_, color);
+    cairo_fill(cairo_);
+}
+
+void DrawingContext::strokeArc(const Point& center, double radius, double startAngle, double endAngle,
+                               const Color& color, double lineWidth)
+{
+    if (radius <= 0 || lineWidth <= 0) {
+        return;
+    }
+    cairo_new_path(cairo_);
+    cairo_arc(cairo_, center.x, center.y, radius, startAngle, endAngle);
+    strokeRound(color, lineWidth);
 }
 
 void DrawingContext::drawImage(const Image& image, const Rect& rect)

@@ -7,6 +7,8 @@
 #include "graphics/Image.h"
 #include "graphics/TextStyle.h"
 
+#include <vector>
+
 typedef struct _cairo cairo_t;
 
 namespace platform::graphics {
@@ -34,6 +36,14 @@ public:
     void strokeInside(const Rect& rect, const Color& color, double lineWidth, double cornerRadius = 0);
     void strokeLine(const Point& from, const Point& to, const Color& color, double lineWidth);
     void fillEllipse(const Rect& rect, const Color& color);
+    void strokeEllipse(const Rect& rect, const Color& color, double lineWidth);
+    // Lines through the points with round ends and joins, closed back to the first point
+    // when asked.
+    void strokePolyline(const std::vector<Point>& points, const Color& color, double lineWidth, bool closed = false);
+    void fillPolygon(const std::vector<Point>& points, const Color& color);
+    // Angles in radians, clockwise from the positive x axis.
+    void strokeArc(const Point& center, double radius, double startAngle, double endAngle, const Color& color,
+                   double lineWidth);
 
     // Draws the image scaled into the rectangle.
     void drawImage(const Image& image, const Rect& rect);
@@ -48,6 +58,9 @@ public:
 
 private:
     void addRoundedRect(const Rect& rect, double radius);
+    void addEllipse(const Rect& rect);
+    void addPolyline(const std::vector<Point>& points, bool closed);
+    void strokeRound(const Color& color, double lineWidth);
 
     cairo_t* cairo_;
 };

@@ -1,5 +1,7 @@
 #include "graphics/Font.h"
 
+#include "graphics/PaintedFonts.h"
+
 #include <pango/pangocairo.h>
 
 #include <algorithm>
@@ -74,7 +76,7 @@ Font Font::boldSystemFont(double size)
 
 bool Font::isFontAvailable(const std::string& name)
 {
-    return resolve(name).has_value();
+    return resolve(name).has_value() || PaintedFonts::painterFor(name) != nullptr;
 }
 
 Font Font::withSize(double size) const

@@ -16,8 +16,9 @@ public:
 
     static Font systemFont(double size);
     static Font boldSystemFont(double size);
-    // Whether a font of this name is installed: a family name ("DejaVu Sans"), or a
-    // family and style joined by a hyphen ("Ubuntu-Light").
+    // Whether a font of this name is installed: a family name ("DejaVu Sans"), a family
+    // and style joined by a hyphen ("Ubuntu-Light"), or a family drawn by a glyph painter
+    // (PaintedFonts).
     static bool isFontAvailable(const std::string& name);
 
     const std::string& name() const { return name_; }

@@ -1,8 +1,12 @@
 #include "graphics/TextLayout.h"
 
+#include "graphics/DrawingContext.h"
+#include "graphics/PaintedFonts.h"
+
 #include <pango/pangocairo.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace platform::graphics {
 
@@ -58,11 +62,85 @@ cairo_t* measuringContext()
     return context;
 }
 
+// A painted character's box, in parts of the font size: a little wider than high, on the
+// baseline as a capital letter of a plain font would sit.
+constexpr double glyphAdvance = 1.1;
+constexpr double glyphAscent = 0.95;
+constexpr double glyphLineHeight = 1.2;
+constexpr double glyphInset = 0.05;
+constexpr double glyphTop = 0.85;
+
+// What a shape attribute carries to the renderer: who paints which character at what size.
+struct PaintedGlyph {
+    std::shared_ptr<const GlyphPainter> painter;
+    std::string glyph;
+    double size;
+};
+
+gpointer copyPaintedGlyph(gconstpointer data)
+{
+    return new PaintedGlyph(*static_cast<const PaintedGlyph*>(data));
+}
+
+void destroyPaintedGlyph(gpointer data)
+{
+    delete static_cast<PaintedGlyph*>(data);
+}
+
+// Called by pango with the current point on the glyph's baseline, the source already in
+// the run's colour.
+void renderPaintedGlyph(cairo_t* cairo, PangoAttrShape* attribute, gboolean doPath, gpointer)
+{
+    if (doPath) {
+        return;
+    }
+    const auto& painted = *static_cast<const PaintedGlyph*>(attribute->data);
+    double x = 0;
+    double y = 0;
+    cairo_get_current_point(cairo, &x, &y);
+    double red = 0, green = 0, blue = 0, alpha = 1;
+    cairo_pattern_get_rgba(cairo_get_source(cairo), &red, &green, &blue, &alpha);
+    const double size = painted.size;
+    cairo_new_path(cairo);
+    DrawingContext context(cairo);
+    painted.painter->paint(context, painted.glyph, makeRect(x + glyphInset * size, y - glyphTop * size, size, size),
+                           Color{red, green, blue, alpha});
+}
+
+std::size_t utf8CharacterLength(unsigned char lead)
+{
+    if (lead >= 0xf0) {
+        return 4;
+    }
+    if (lead >= 0xe0) {
+        return 3;
+    }
+    return lead >= 0xc0 ? 2 : 1;
+}
+
+// Each character of a painted run becomes one shape of the painted glyph's box.
+void insertPaintedGlyphs(PangoAttrList* list, const std::shared_ptr<const GlyphPainter>& painter,
+                         const std::string& text, std::size_t start, double size)
+{
+    const int unit = static_cast<int>(size * PANGO_SCALE);
+    const PangoRectangle box{0, static_cast<int>(-glyphAscent * unit), static_cast<int>(glyphAdvance * unit),
+                             static_cast<int>(glyphLineHeight * unit)};
+    for (std::size_t offset = 0; offset < text.size();) {
+        const std::size_t length = std::min(utf8CharacterLength(static_cast<unsigned char>(text[offset])),
+                                            text.size() - offset);
+        auto* glyph = new PaintedGlyph{painter, text.substr(offset, length), size};
+        insertAttribute(list, pango_attr_shape_new_with_data(&box, &box, glyph, copyPaintedGlyph, destroyPaintedGlyph),
+                        start + offset, start + offset + length);
+        offset += length;
+    }
+}
+
 } // namespace
 
 TextLayout::TextLayout(cairo_t* cairo, const AttributedString& text, const TextStyle& style, double maxWidth)
     : layout_(pango_cairo_create_layout(cairo))
 {
+    pango_cairo_context_set_shape_renderer(pango_layout_get_context(layout_), renderPaintedGlyph, nullptr, nullptr);
     PangoFontDescription* font = style.font.makeDescription();
     pango_layout_set_font_description(layout_, font);
     pango_font_description_free(font);
@@ -90,7 +168,12 @@ void TextLayout::applyRuns(const AttributedString& text, const TextStyle& style)
     PangoAttrList* attributes = pango_attr_list_new();
     for (const auto& run : text.runs()) {
         const std::size_t start = joined.size();
-        joined += validUtf8(run.text);
+        const std::string runText = validUtf8(run.text);
+        joined += runText;
+        const Font& font = run.font.value_or(style.font);
+        if (const auto painter = PaintedFonts::painterFor(font.name())) {
+            insertPaintedGlyphs(attributes, painter, runText, start, font.size());
+        }
         if (run.font) {
             PangoFontDescription* font = run.font->makeDescription();
             insertAttribute(attributes, pango_attr_font_desc_new(font), start, joined.size());

@@ -54,7 +54,10 @@ double Label::fittingScale(double available) const
     if (natural <= available || natural <= 0) {
         return 1;
     }
-    return std::max(available / natural, minimumScaleFactor_);
+    // Scaled fonts do not measure exactly in proportion (hinting, rounding); a little room
+    // keeps the shrunk text from being cut off after all.
+    constexpr double slack = 0.97;
+    return std::max(slack * available / natural, minimumScaleFactor_);
 }
 
 Size Label::sizeThatFits(const Size& size) const
@@ -70,7 +73,23 @@ void Label::draw(graphics::DrawingContext& context) const
 
 void Label::drawText(graphics::DrawingContext& context, const Rect& rect) const
 {
-    context.drawText(content(), rect, scaledStyle(fittingScale(rect.width())));
+    const double scale = fittingScale(rect.width());
+    context.drawText(scaledContent(scale), rect, scaledStyle(scale));
+}
+
+// Shrinking to fit scales every font of the text, the runs' own fonts included.
+AttributedString Label::scaledContent(double scale) const
+{
+    if (scale >= 1) {
+        return content();
+    }
+    const AttributedString text = content();
+    AttributedString scaled;
+    for (const auto& run : text.runs()) {
+        const auto font = run.font ? std::optional(run.font->withSize(run.font->size() * scale)) : std::nullopt;
+        scaled.append(run.text, font, run.color);
+    }
+    return scaled;
 }
 
 } // namespace platform::ui

@@ -51,6 +51,7 @@ public:
 
 private:
     AttributedString content() const;
+    AttributedString scaledContent(double scale) const;
     graphics::TextStyle scaledStyle(double scale) const;
 
     std::optional<std::string> text_;

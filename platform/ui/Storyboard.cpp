@@ -1,6 +1,9 @@
 #include "ui/Storyboard.h"
 
+#include "ui/NavigationController.h"
+
 #include <mutex>
+#include <vector>
 
 namespace platform::ui {
 
@@ -11,6 +14,7 @@ namespace {
 struct DefinitionRegistry {
     std::mutex mutex;
     std::map<std::string, Storyboard::Definition> definitions;
+    std::map<std::string, std::map<std::string, Storyboard::Definition>> parts;
 };
 
 DefinitionRegistry& registry()
@@ -23,17 +27,27 @@ DefinitionRegistry& registry()
 
 std::shared_ptr<Storyboard> Storyboard::named(const std::string& name)
 {
-    Definition definition;
+    std::vector<Definition> steps;
     {
         std::lock_guard lock(registry().mutex);
         const auto found = registry().definitions.find(name);
-        if (found == registry().definitions.end()) {
-            return nullptr;
+        if (found != registry().definitions.end()) {
+            steps.push_back(found->second);
         }
-        definition = found->second;
+        const auto parts = registry().parts.find(name);
+        if (parts != registry().parts.end()) {
+            for (const auto& [part, definition] : parts->second) {
+                steps.push_back(definition);
+            }
+        }
+    }
+    if (steps.empty()) {
+        return nullptr;
     }
     auto storyboard = std::make_shared<Storyboard>(name);
-    definition(*storyboard);
+    for (const auto& step : steps) {
+        step(*storyboard);
+    }
     return storyboard;
 }
 
@@ -43,9 +57,24 @@ void Storyboard::registerDefinition(const std::string& name, Definition definiti
     registry().definitions[name] = std::move(definition);
 }
 
+void Storyboard::registerDefinitionPart(const std::string& name, const std::string& part, Definition definition)
+{
+    std::lock_guard lock(registry().mutex);
+    registry().parts[name][part] = std::move(definition);
+}
+
 void Storyboard::addScene(const std::string& identifier, SceneFactory factory)
 {
     scenes_[identifier] = std::move(factory);
+}
+
+void Storyboard::addNavigationScene(const std::string& identifier, const std::string& rootScene)
+{
+    addScene(identifier, [storyboard = weak_from_this(), rootScene]() -> std::shared_ptr<ViewController> {
+        const auto self = storyboard.lock();
+        const auto root = self ? self->instantiateViewController(rootScene) : nullptr;
+        return root ? std::make_shared<NavigationController>(root) : std::make_shared<NavigationController>();
+    });
 }
 
 void Storyboard::addSegue(const std::string& sourceScene, const std::string& identifier, SegueKind kind,

@@ -33,9 +33,16 @@ public:
     static std::shared_ptr<Storyboard> named(const std::string& name);
     // Registers (or replaces) the definition of a storyboard.
     static void registerDefinition(const std::string& name, Definition definition);
+    // Registers (or replaces) one part of a storyboard's definition, so that libraries
+    // can each add their scenes to one storyboard. named() applies the definition, then
+    // the parts in the order of their names.
+    static void registerDefinitionPart(const std::string& name, const std::string& part, Definition definition);
 
     const std::string& name() const { return name_; }
     void addScene(const std::string& identifier, SceneFactory factory);
+    // A scene that is a navigation controller holding a new controller of `rootScene`.
+    // Only for storyboards made by named().
+    void addNavigationScene(const std::string& identifier, const std::string& rootScene);
     void setInitialScene(const std::string& identifier) { initialScene_ = identifier; }
     void addSegue(const std::string& sourceScene, const std::string& identifier, SegueKind kind,
                   const std::string& destinationScene);

@@ -141,7 +141,9 @@ void ViewController::present(const std::shared_ptr<ViewController>& controller, 
     presented_ = controller;
     controller->presenting_ = weak_from_this();
     ViewController& context = presentationContext();
-    const auto window = isInWindow() ? view_->window() : nullptr;
+    // A controller covered inside its container (a navigation stack) presents over the
+    // container, as the container's screen is what the user sees.
+    const auto window = context.isInWindow() ? context.view_->window() : nullptr;
     const bool covers = controller->presentationStyle_ == ModalPresentationStyle::fullScreen;
     if (window) {
         const auto& presentedView = controller->view();

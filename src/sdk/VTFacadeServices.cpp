@@ -1,5 +1,7 @@
 #include "sdk/VTFacadeServices.h"
 
+#include "ui/ViewController.h"
+
 namespace {
 
 std::shared_ptr<VTFacadeServices>& installedServices()
@@ -46,4 +48,18 @@ void VTFacadeServices::transactionWithGUIDCachedWithCallback(const std::string&,
 
 void VTFacadeServices::showTransactionOnCeremonyScreens(const std::shared_ptr<ZKTransaction>&)
 {
+}
+
+std::shared_ptr<platform::ui::ViewController> VTFacadeServices::rootViewController() const
+{
+    return nullptr;
+}
+
+void VTFacadeServices::exitSDK()
+{
+}
+
+std::optional<std::string> VTFacadeServices::previewLoadPath() const
+{
+    return std::nullopt;
 }

@@ -6,3 +6,13 @@ void runOnMainQueueWithoutDeadlocking2(const std::function<void()>& block)
 {
     platform::RunLoop::main().runSync(block);
 }
+
+void runOnMainQueue(const std::function<void()>& block)
+{
+    auto& loop = platform::RunLoop::main();
+    if (loop.isMainThread()) {
+        block();
+        return;
+    }
+    loop.dispatchAsync(block);
+}

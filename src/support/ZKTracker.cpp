@@ -10,6 +10,20 @@ std::shared_ptr<ZKTracker> ZKTracker::sharedInstance()
     return std::make_shared<ZKTracker>(std::weak_ptr<ZKTrackerTarget>());
 }
 
+void ZKTracker::reportScreen(const std::string& name)
+{
+    if (const auto tracker = sharedInstance()) {
+        tracker->logScreenWithName(name);
+    }
+}
+
+void ZKTracker::reportEvent(const std::string& action)
+{
+    if (const auto tracker = sharedInstance()) {
+        tracker->logEventWithAction(action);
+    }
+}
+
 void ZKTracker::logScreenWithName(const std::string& name) const
 {
     const auto target = target_.lock();

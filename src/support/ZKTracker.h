@@ -22,6 +22,10 @@ class ZKTracker {
 public:
     // nullptr while the environment is restricted, which is always.
     static std::shared_ptr<ZKTracker> sharedInstance();
+    // A screen's name and a tapped action, sent to the shared tracker when there is one:
+    // what every screen reports.
+    static void reportScreen(const std::string& name);
+    static void reportEvent(const std::string& action);
 
     explicit ZKTracker(std::weak_ptr<ZKTrackerTarget> target) : target_(std::move(target)) {}
 

@@ -2,6 +2,7 @@
 
 #include "DataManager/ZKTransactionManager.h"
 #include "ceremony/screens/ZKCTouchManager.h"
+#include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
 #include "designer/ZKDesignerHelper.h"
 #include "sdk/VTDocument.h"
 #include "sdk/VTSigner.h"
@@ -180,25 +181,29 @@ private:
 
 TEST_F(VeltraFacadeTest, PageDelegateMessagesReachTheHostOnlyWhenItImplementsThem)
 {
+    const auto page = std::make_shared<CreateTransactionAddDocsAndSignersPage>();
     for (const bool implements : {true, false}) {
         auto create = std::make_shared<HostCreateDelegate>(implements);
         facade->setCreateTransactionDelegate(create);
         std::vector<std::string> added;
         facade->createTransactionPageAddDocumentButtonTappedWithCreateTransactionVCWithCallBack(
-            root, [&added](const std::string& path, const std::optional<std::string>&) { added.push_back(path); });
-        facade->createTransactionPageCloseButtonTappedWithCreateTransactionVC(root);
+            page, [&added](const std::string& path, const std::optional<std::string>&) { added.push_back(path); });
+        facade->createTransactionPageCloseButtonTappedWithCreateTransactionVC(page);
         EXPECT_EQ(added.size(), implements ? 1u : 0u);
         EXPECT_EQ(create->closes, implements ? 1 : 0);
     }
 }
 
-TEST_F(VeltraFacadeTest, ComposerMethodsAreNotAvailableYet)
+TEST_F(VeltraFacadeTest, ComposerMethodsHideTheHostBarThenPushTheMainPage)
 {
     navigation->setNavigationBarHidden(false, false);
-    EXPECT_FALSE(facade->startEditingTransactionWithGuid(std::nullopt, true, true, true));
+    EXPECT_TRUE(facade->startEditingTransactionWithGuid(std::nullopt, true, true, true));
     EXPECT_TRUE(navigation->isNavigationBarHidden());
+    const auto page = std::dynamic_pointer_cast<CreateTransactionAddDocsAndSignersPage>(navigation->topViewController());
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->delegate(), facade);
     EXPECT_FALSE(facade->createAndStartEditTransactionWithDocuments(std::nullopt, true, true, true));
-    EXPECT_FALSE(facade->createAndStartEditWithTransaction(std::make_shared<VTTransaction>(), true, true, true));
+    EXPECT_EQ(navigation->topViewController(), page);
 }
 
 TEST_F(VeltraFacadeTest, PreviewLoadPath)

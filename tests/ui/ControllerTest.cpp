@@ -251,3 +251,53 @@ TEST_F(ControllerTest, SwipeBackPopsOnlyWhileEnabled)
     RunLoop::main().advance(1);
     EXPECT_EQ(navigation->topViewController(), main);
 }
+
+namespace {
+
+using namespace platform::ui;
+
+TEST(StoryboardPartsTest, LibrariesAddScenesToOneStoryboardAndANavigationSceneWrapsItsRoot)
+{
+    Storyboard::registerDefinitionPart("Parts", "first", [](Storyboard& storyboard) {
+        storyboard.addScene("main", [] { return std::make_shared<ViewController>(); });
+        storyboard.addSegue("main", "toForm", SegueKind::presentModally, "formNavigation");
+    });
+    Storyboard::registerDefinitionPart("Parts", "second", [](Storyboard& storyboard) {
+        storyboard.addScene("form", [] { return std::make_shared<ViewController>(); });
+        storyboard.addNavigationScene("formNavigation", "form");
+    });
+    const auto storyboard = Storyboard::named("Parts");
+    ASSERT_NE(storyboard, nullptr);
+    EXPECT_NE(storyboard->instantiateViewController("main"), nullptr);
+    const auto wrapped =
+        std::dynamic_pointer_cast<NavigationController>(storyboard->instantiateViewController("formNavigation"));
+    ASSERT_NE(wrapped, nullptr);
+    ASSERT_NE(wrapped->topViewController(), nullptr);
+    EXPECT_EQ(wrapped->topViewController()->sceneIdentifier(), "form");
+
+    Storyboard::registerDefinitionPart("Parts", "second", [](Storyboard&) {});
+    EXPECT_EQ(Storyboard::named("Parts")->instantiateViewController("form"), nullptr);
+    EXPECT_EQ(Storyboard::named("No such parts"), nullptr);
+}
+
+class PresentationTest : public testing_support::VeltraTest {};
+
+TEST_F(PresentationTest, AControllerCoveredInItsNavigationStackPresentsOverTheStack)
+{
+    const auto bottom = std::make_shared<ViewController>();
+    const auto navigation = std::make_shared<NavigationController>(bottom);
+    const auto window = std::make_shared<Window>();
+    window->setRootViewController(navigation);
+    window->makeKeyAndVisible();
+    navigation->pushViewController(std::make_shared<ViewController>(), false);
+    ASSERT_FALSE(bottom->isVisible());
+
+    const auto presented = std::make_shared<ViewController>();
+    bottom->present(presented, false);
+    EXPECT_TRUE(presented->isVisible());
+    EXPECT_EQ(presented->view()->window(), window);
+    bottom->dismiss(false);
+    EXPECT_EQ(presented->view()->window(), nullptr);
+}
+
+} // namespace

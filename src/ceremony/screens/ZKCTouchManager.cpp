@@ -2,7 +2,9 @@
 
 #include "DataManager/ZKTransactionManager.h"
 #include "ceremony/screens/ZKMainViewController.h"
+#include "composer/VLTNewTransactionViewModel.h"
 #include "foundation/SharedInstances.h"
+#include "model/ZKTransaction.h"
 
 std::shared_ptr<ZKCTouchManager> ZKCTouchManager::sharedInstance()
 {
@@ -27,6 +29,11 @@ void ZKCTouchManager::showTransactionOnViewController(const std::shared_ptr<ZKTr
 void ZKCTouchManager::unloadCocoaTouchAnimated(bool animated)
 {
     const auto hub = std::move(mainVController_);
+    // A draft's screens close back into the composer, which shows the draft as stored now.
+    const auto shown = hub ? hub->transaction() : nullptr;
+    if (shown && shown->draft()) {
+        VLTNewTransactionViewModel::sharedInstance()->reloadTransaction();
+    }
     const auto report = [handler = exitHandler_] {
         if (handler) {
             handler(ZKTransactionManager::sharedInstance()->interfaceDictionary());

@@ -30,7 +30,8 @@ public:
     void showTransactionOnViewController(const std::shared_ptr<ZKTransaction>& transaction,
                                          const std::shared_ptr<platform::ui::ViewController>& root);
 
-    // Dismisses what the SDK presented, then tells the exit handler.
+    // Dismisses what the SDK presented, then tells the exit handler. Closing a draft's hub
+    // also reloads the new-transaction model's transaction for the composer below it.
     void unloadCocoaTouchAnimated(bool animated);
 
 private:

@@ -4,6 +4,8 @@
 #include "DataManager/ZKDataManager.h"
 #include "DataManager/ZKTransactionManager.h"
 #include "ceremony/screens/ZKCTouchManager.h"
+#include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
+#include "composer/screens/CreateTransactionUtil.h"
 #include "foundation/SharedInstances.h"
 #include "model/ZKTransaction.h"
 #include "sdk/VTEmailAddressFormat.h"
@@ -188,28 +190,33 @@ void Veltra::exitSDK()
     manager->unloadCocoaTouchAnimated(true);
 }
 
-bool Veltra::startEditingTransactionWithGuid(const std::optional<std::string>&, bool, bool, bool)
+bool Veltra::startEditingTransactionWithGuid(const std::optional<std::string>& guid, bool canAddDocuments,
+                                             bool canDeleteDocuments, bool canReorderDocuments)
 {
     hideNavigationAndPopGesture();
-    return false;
+    return CreateTransactionUtil::startEditingTransaction(guid, canAddDocuments, canDeleteDocuments,
+                                                          canReorderDocuments, dashboard());
 }
 
-bool Veltra::createAndStartEditTransactionWithDocuments(const std::optional<std::vector<std::shared_ptr<VTDocument>>>&,
-                                                        bool, bool, bool)
+bool Veltra::createAndStartEditTransactionWithDocuments(
+    const std::optional<std::vector<std::shared_ptr<VTDocument>>>& documents, bool canAddDocuments,
+    bool canDeleteDocuments, bool canReorderDocuments)
 {
     hideNavigationAndPopGesture();
-    return false;
+    return CreateTransactionUtil::createAndStartEditTransaction(documents, canAddDocuments, canDeleteDocuments,
+                                                                canReorderDocuments, dashboard());
 }
 
-bool Veltra::createAndStartEditWithTransaction(const std::shared_ptr<VTTransaction>&, bool, bool, bool)
+bool Veltra::createAndStartEditWithTransaction(const std::shared_ptr<VTTransaction>& transaction, bool canAddDocuments,
+                                               bool canDeleteDocuments, bool canReorderDocuments)
 {
     hideNavigationAndPopGesture();
-    return false;
+    return CreateTransactionUtil::createAndStartEdit(transaction, canAddDocuments, canDeleteDocuments,
+                                                     canReorderDocuments, dashboard());
 }
 
 void Veltra::createTransactionPageAddDocumentButtonTappedWithCreateTransactionVCWithCallBack(
-    const std::shared_ptr<platform::ui::ViewController>& page,
-    const VeltraCreateTransactionDelegate::AddDocumentCallback& callback)
+    const std::shared_ptr<CreateTransactionAddDocsAndSignersPage>& page, const AddDocumentCallback& callback)
 {
     const auto host = createTransactionDelegate();
     if (host && host->respondsToOnAddDocumentAndCallback()) {
@@ -218,7 +225,7 @@ void Veltra::createTransactionPageAddDocumentButtonTappedWithCreateTransactionVC
 }
 
 void Veltra::createTransactionPageCloseButtonTappedWithCreateTransactionVC(
-    const std::shared_ptr<platform::ui::ViewController>& page)
+    const std::shared_ptr<CreateTransactionAddDocsAndSignersPage>& page)
 {
     const auto host = createTransactionDelegate();
     if (host && host->respondsToOnCloseButton()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "composer/screens/CreateTransactionAddDocsAndSignersPageDelegate.h"
 #include "foundation/Dictionary.h"
 #include "sdk/VeltraCreateTransactionDelegate.h"
 
@@ -21,8 +22,9 @@ class VTTransaction;
 
 // The facade through which a host application drives the SDK. One instance, made on
 // first use of `dashboard()`; reset between tests through platform::SharedInstances.
-// Used on the main thread; callbacks arrive on the main thread.
-class Veltra {
+// Used on the main thread; callbacks arrive on the main thread. It is the composer's main
+// page delegate and hands the page's requests to the host's create delegate.
+class Veltra : public CreateTransactionAddDocsAndSignersPageDelegate {
 public:
     // Receives {"data": payload} or {"error": error} (or the plain transaction dictionary
     // where a call says so).
@@ -99,10 +101,10 @@ public:
     // The create/edit page's delegate messages, forwarded to the host's create delegate
     // when it implements them.
     void createTransactionPageAddDocumentButtonTappedWithCreateTransactionVCWithCallBack(
-        const std::shared_ptr<platform::ui::ViewController>& page,
-        const VeltraCreateTransactionDelegate::AddDocumentCallback& callback);
+        const std::shared_ptr<CreateTransactionAddDocsAndSignersPage>& page,
+        const AddDocumentCallback& callback) override;
     void createTransactionPageCloseButtonTappedWithCreateTransactionVC(
-        const std::shared_ptr<platform::ui::ViewController>& page);
+        const std::shared_ptr<CreateTransactionAddDocsAndSignersPage>& page) override;
 
 private:
     void hideNavigationAndPopGesture();

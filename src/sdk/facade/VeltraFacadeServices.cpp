@@ -31,3 +31,18 @@ void VeltraFacadeServices::showTransactionOnCeremonyScreens(const std::shared_pt
     manager->setExitHandler(VeltraExitReporter::handler());
     manager->showTransactionOnViewController(transaction, Veltra::dashboard()->rootViewController());
 }
+
+std::shared_ptr<platform::ui::ViewController> VeltraFacadeServices::rootViewController() const
+{
+    return Veltra::dashboard()->rootViewController();
+}
+
+void VeltraFacadeServices::exitSDK()
+{
+    Veltra::dashboard()->exitSDK();
+}
+
+std::optional<std::string> VeltraFacadeServices::previewLoadPath() const
+{
+    return Veltra::previewLoadPath();
+}

@@ -12,4 +12,7 @@ public:
     void transactionWithGUIDCachedWithCallback(const std::string& guid, bool cached,
                                                const Callback& callback) override;
     void showTransactionOnCeremonyScreens(const std::shared_ptr<ZKTransaction>& transaction) override;
+    std::shared_ptr<platform::ui::ViewController> rootViewController() const override;
+    void exitSDK() override;
+    std::optional<std::string> previewLoadPath() const override;
 };

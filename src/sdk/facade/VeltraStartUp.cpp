@@ -1,7 +1,10 @@
 #include "sdk/facade/VeltraStartUp.h"
 
+#include "composer/screens/CreateTransactionStoryboard.h"
 #include "designer/ZKDesignerFieldSettings.h"
 #include "sdk/facade/VeltraFacadeServices.h"
+#include "sdk/screens/VTIconFontPainter.h"
+#include "signers/screens/SignerSetupScenes.h"
 
 #include <mutex>
 
@@ -11,5 +14,8 @@ void VeltraStartUp::run()
     std::call_once(started, [] {
         ZKFieldSettings::install(std::make_shared<ZKDesignerFieldSettings>());
         VTFacadeServices::install(std::make_shared<VeltraFacadeServices>());
+        VTIconFontPainter::registerFont();
+        CreateTransactionStoryboard::registerScenes();
+        SignerSetupScenes::registerScenes();
     });
 }

@@ -1,0 +1,284 @@
+// The composer's main page as a person walks it: opened through each of the facade's
+// three composer calls, named, its title toggled, a document added through the host,
+// rotated, then left by Next (the draft opens on the hub) and, on a second run, by Close.
+// Every step is drawn to a PNG for a phone (portrait and landscape) and a tablet.
+#include "DemoRegistry.h"
+
+#include <iostream>
+
+#if __has_include("fakes/FakeSigningService.h")
+
+#include "ceremony/screens/ZKCTouchManager.h"
+#include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
+#include "composer/screens/CreateTransactionTransactionNameCell.h"
+#include "fakes/FakeSigningService.h"
+#include "foundation/RunLoop.h"
+#include "graphics/DrawingContext.h"
+#include "graphics/ImageContext.h"
+#include "graphics/PdfWriter.h"
+#include "sdk/VTDocument.h"
+#include "sdk/VTSigner.h"
+#include "sdk/VTTransaction.h"
+#include "sdk/VeltraDelegate.h"
+#include "sdk/facade/Veltra.h"
+#include "ui/NavigationController.h"
+#include "ui/Screen.h"
+#include "ui/TouchInjector.h"
+#include "ui/Window.h"
+
+#include <fstream>
+
+namespace {
+
+using Page = CreateTransactionAddDocsAndSignersPage;
+using platform::ui::DeviceProfile;
+using platform::ui::InterfaceOrientation;
+using platform::ui::Screen;
+using platform::ui::TouchInjector;
+
+std::string writePdf(const std::filesystem::path& path, const std::string& heading)
+{
+    platform::graphics::PdfWriter writer;
+    writer.beginPage({612, 792});
+    platform::graphics::DrawingContext drawing(writer.context());
+    platform::graphics::TextStyle style;
+    style.font = platform::graphics::Font::boldSystemFont(32);
+    drawing.drawText(heading, platform::graphics::makeRect(50, 80, 512, 60), style);
+    const auto bytes = writer.finish();
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes->data()), static_cast<std::streamsize>(bytes->size()));
+    return path.string();
+}
+
+class PrintingHost : public VeltraDelegate, public VeltraCreateTransactionDelegate {
+public:
+    explicit PrintingHost(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+    void didExitSDK(const Dictionary& info) override
+    {
+        std::cout << "Host heard didExitSDK: " << info.value("name", "") << " (" << info.value("status", "") << ")\n";
+    }
+    void didSynchronizeTransaction(const Dictionary&) override {}
+    void synchronizingFailedForTransaction(const Dictionary&) override {}
+    bool respondsToDidCreateLocalDraftWithDetails() const override { return true; }
+    void didCreateLocalDraftWithDetails(const Dictionary& details) override
+    {
+        lastGuid = details.value("guid", "");
+        std::cout << "Host heard didCreateLocalDraftWithDetails: \"" << details.value("title", "") << "\" "
+                  << lastGuid << "\n";
+    }
+    bool respondsToOnAddDocumentAndCallback() const override { return true; }
+    void onAddDocumentAndCallback(const std::shared_ptr<platform::ui::ViewController>&,
+                                  const AddDocumentCallback& callback) override
+    {
+        std::cout << "Host was asked for a document and hands over \"Floor plan\"\n";
+        callback(writePdf(folder_ / "floor-plan.pdf", "Floor plan"), std::string("Floor plan"));
+    }
+    bool respondsToOnCloseButton() const override { return true; }
+    void onCloseButton(const std::shared_ptr<platform::ui::ViewController>&) override
+    {
+        std::cout << "Host heard onCloseButton\n";
+    }
+
+    std::string lastGuid;
+
+private:
+    std::filesystem::path folder_;
+};
+
+class Walk {
+public:
+    Walk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window,
+         std::shared_ptr<platform::ui::NavigationController> navigation)
+        : folder_(std::move(folder)), window_(std::move(window)), navigation_(std::move(navigation))
+    {
+    }
+
+    std::shared_ptr<Page> page() const { return std::dynamic_pointer_cast<Page>(navigation_->topViewController()); }
+
+    void draw(const std::string& name) const
+    {
+        TouchInjector::wait(0.6);
+        window_->layoutIfNeeded();
+        const auto path = folder_ / (name + ".png");
+        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
+                  << "\n";
+    }
+
+    void typeName(const std::string& name) const
+    {
+        const auto cell = std::dynamic_pointer_cast<CreateTransactionTransactionNameCell>(
+            page()->tableView.lock()->cellForRow({0, 0}));
+        TouchInjector fingers(window_);
+        fingers.tap(*cell->transactionNameTextField.lock());
+        fingers.typeText(name);
+        fingers.pressReturn();
+    }
+
+    void tap(const platform::ui::View& view) const { TouchInjector(window_).tap(view); }
+
+    void rotate(InterfaceOrientation orientation) const
+    {
+        Screen::main().setOrientation(orientation);
+        window_->layoutIfNeeded();
+    }
+
+private:
+    std::filesystem::path folder_;
+    std::shared_ptr<platform::ui::Window> window_;
+    std::shared_ptr<platform::ui::NavigationController> navigation_;
+};
+
+struct Stage {
+    std::shared_ptr<platform::ui::Window> window;
+    std::shared_ptr<platform::ui::ViewController> root;
+    std::shared_ptr<platform::ui::NavigationController> navigation;
+};
+
+Stage makeStage(DeviceProfile profile)
+{
+    Screen::main().setDeviceProfile(profile);
+    Screen::main().setOrientation(InterfaceOrientation::portrait);
+    Stage stage{std::make_shared<platform::ui::Window>(), std::make_shared<platform::ui::ViewController>(), nullptr};
+    stage.navigation = std::make_shared<platform::ui::NavigationController>(stage.root);
+    stage.window->setRootViewController(stage.navigation);
+    stage.window->makeKeyAndVisible();
+    Veltra::dashboard()->setRootViewController(stage.root);
+    return stage;
+}
+
+std::shared_ptr<VTTransaction> hostTransaction(const std::filesystem::path& folder)
+{
+    auto transaction = std::make_shared<VTTransaction>();
+    transaction->addDocument(VTDocument::initWithNameAndPath("Lease", writePdf(folder / "lease.pdf", "Lease")));
+    transaction->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
+        "Tia", "Tenant", "tia@example.com", "Flat 4B", "Tenant", std::nullopt));
+    transaction->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
+        "Ben", "Landlord", "ben@example.com", "Homes Ltd", "Owner", std::nullopt));
+    return transaction;
+}
+
+// Phone: a host-built transaction without a name, named, toggled, a document added,
+// rotated, and started by Next.
+void walkToNext(const std::filesystem::path& folder, PrintingHost& host)
+{
+    const auto stage = makeStage(DeviceProfile::phone);
+    const Walk walk(folder, stage.window, stage.navigation);
+    std::cout << "createAndStartEditWithTransaction: "
+              << Veltra::dashboard()->createAndStartEditWithTransaction(hostTransaction(folder), true, true, true)
+              << "\n";
+    walk.draw("composer-phone-1-unnamed");
+    walk.typeName("Lease renewal 2025");
+    walk.draw("composer-phone-2-named");
+    walk.tap(*walk.page()->transactionNameButton.lock());
+    walk.draw("composer-phone-3-title-reopened");
+    walk.tap(*walk.page()->transactionNameButton.lock());
+    walk.tap(*walk.page()->tableView.lock()->cellForRow({0, 1}));
+    walk.draw("composer-phone-4-document-added");
+    walk.rotate(InterfaceOrientation::landscapeLeft);
+    walk.draw("composer-phone-5-landscape");
+    walk.rotate(InterfaceOrientation::portrait);
+    walk.tap(*walk.page()->nextButton.lock());
+    walk.draw("composer-phone-6-after-next");
+    Veltra::dashboard()->exitSDK();
+    TouchInjector::wait(0.6);
+    (void)host;
+}
+
+// Phone: the stored draft edited by GUID, then left by Close.
+void walkToClose(const std::filesystem::path& folder, const PrintingHost& host)
+{
+    const auto stage = makeStage(DeviceProfile::phone);
+    const Walk walk(folder, stage.window, stage.navigation);
+    std::cout << "startEditingTransactionWithGuid " << host.lastGuid << ": "
+              << Veltra::dashboard()->startEditingTransactionWithGuid(host.lastGuid, false, false, false) << "\n";
+    walk.draw("composer-phone-7-stored-draft");
+    walk.tap(*walk.page()->closeButton.lock());
+    walk.draw("composer-phone-8-after-close");
+}
+
+// Tablet: two host documents, named, in both orientations, then closed.
+void walkOnTablet(const std::filesystem::path& folder)
+{
+    const auto stage = makeStage(DeviceProfile::tablet);
+    const Walk walk(folder, stage.window, stage.navigation);
+    const std::vector<std::shared_ptr<VTDocument>> documents{
+        VTDocument::initWithNameAndPath("Offer", writePdf(folder / "offer.pdf", "Offer")),
+        VTDocument::initWithNameAndPath("Offer", writePdf(folder / "offer-annex.pdf", "Annex"))};
+    std::cout << "createAndStartEditTransactionWithDocuments: "
+              << Veltra::dashboard()->createAndStartEditTransactionWithDocuments(documents, true, true, true) << "\n";
+    walk.draw("composer-tablet-1-unnamed");
+    walk.typeName("Job offer");
+    walk.draw("composer-tablet-2-named");
+    walk.rotate(InterfaceOrientation::landscapeRight);
+    walk.draw("composer-tablet-3-landscape");
+    walk.tap(*walk.page()->closeButton.lock());
+    TouchInjector::wait(0.6);
+    Screen::main().setDeviceProfile(DeviceProfile::phone);
+    Screen::main().setOrientation(InterfaceOrientation::portrait);
+}
+
+// The icon font's pictures, each under the character that names it.
+void drawIconSheet(const std::filesystem::path& folder)
+{
+    const std::string glyphs = "xyYCvp5>4/67zRQ8t!U?";
+    platform::graphics::ImageContext sheet({10 * 60.0, 2 * 80.0}, 2, true);
+    platform::graphics::TextStyle icon;
+    icon.font = platform::graphics::Font("ios-vlt", 36);
+    icon.alignment = platform::graphics::TextAlignment::center;
+    platform::graphics::TextStyle caption;
+    caption.font = platform::graphics::Font::systemFont(14);
+    caption.alignment = platform::graphics::TextAlignment::center;
+    for (std::size_t index = 0; index < glyphs.size(); ++index) {
+        const double x = 60.0 * static_cast<double>(index % 10);
+        const double y = 80.0 * static_cast<double>(index / 10);
+        const std::string glyph(1, glyphs[index]);
+        sheet.context().drawText(glyph, platform::graphics::makeRect(x, y + 4, 60, 48), icon);
+        sheet.context().drawText("\"" + glyph + "\"", platform::graphics::makeRect(x, y + 54, 60, 20), caption);
+    }
+    const auto path = folder / "icon-font.png";
+    std::cout << "  " << (sheet.image()->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
+              << "\n";
+}
+
+void run(const host::DemoContext& context)
+{
+    fakes::FakeSigningService service;
+    service.addAccount("ben@example.com", "demo-password",
+                       {{"uid", "U-BEN"}, {"email", "ben@example.com"}, {"firstName", "Ben"}, {"lastName", "Landlord"}});
+    if (!service.start()) {
+        std::cout << "The stand-in service could not start.\n";
+        return;
+    }
+    const auto folder = context.outputDirectory / "composer";
+    std::filesystem::create_directories(folder);
+    const auto host = std::make_shared<PrintingHost>(folder);
+    const auto facade = Veltra::dashboard();
+    facade->setServerAddress(service.address());
+    facade->setDelegate(host);
+    facade->setCreateTransactionDelegate(host);
+    bool signedIn = false;
+    facade->loginWithEmailPasswordAndCallback("ben@example.com", "demo-password",
+                                              [&signedIn](const Dictionary&) { signedIn = true; });
+    platform::RunLoop::main().runUntil([&signedIn] { return signedIn; }, 10);
+
+    drawIconSheet(folder);
+    walkToNext(folder, *host);
+    walkToClose(folder, *host);
+    walkOnTablet(folder);
+    service.stop();
+}
+
+host::DemoRegistration registration(80, "Composer: the create/edit transaction page", run);
+
+} // namespace
+
+#else
+
+namespace {
+host::DemoRegistration registration(80, "Composer: the create/edit transaction page", [](const host::DemoContext&) {
+    std::cout << "This host was built without the stand-in service; nothing to show.\n";
+});
+} // namespace
+
+#endif

@@ -1,0 +1,9 @@
+#pragma once
+
+// What the add-document row asks of its page.
+class CreateTransactionAddDocumentCellDelegate {
+public:
+    virtual ~CreateTransactionAddDocumentCellDelegate() = default;
+
+    virtual void addDocumentsButtonTapped() = 0;
+};

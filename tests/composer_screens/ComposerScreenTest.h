@@ -1,0 +1,97 @@
+#pragma once
+
+#include "composer/VLTNewTransactionViewModel.h"
+#include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
+#include "fakes/FakeSigningService.h"
+#include "foundation/Dictionary.h"
+#include "sdk/VeltraDelegate.h"
+#include "support/VeltraTest.h"
+#include "ui/NavigationController.h"
+#include "ui/Screen.h"
+#include "ui/TouchInjector.h"
+#include "ui/Window.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace composer_screens_testing {
+
+// The host's delegates, recording what they hear in one ordered list.
+class RecordingHost : public VeltraDelegate, public VeltraCreateTransactionDelegate {
+public:
+    void didExitSDK(const Dictionary& info) override
+    {
+        events.push_back("didExitSDK");
+        exitInfo = info;
+    }
+    void didSynchronizeTransaction(const Dictionary&) override {}
+    void synchronizingFailedForTransaction(const Dictionary&) override {}
+    bool respondsToDidCreateLocalDraftWithDetails() const override { return true; }
+    void didCreateLocalDraftWithDetails(const Dictionary& value) override
+    {
+        events.push_back("didCreateLocalDraftWithDetails");
+        details.push_back(value);
+    }
+    bool respondsToOnAddDocumentAndCallback() const override { return true; }
+    void onAddDocumentAndCallback(const std::shared_ptr<platform::ui::ViewController>&,
+                                  const AddDocumentCallback& callback) override
+    {
+        events.push_back("onAddDocument");
+        if (documentToAdd) {
+            callback(documentToAdd->first, documentToAdd->second);
+        }
+    }
+    bool respondsToOnCloseButton() const override { return true; }
+    void onCloseButton(const std::shared_ptr<platform::ui::ViewController>&) override
+    {
+        events.push_back("onCloseButton");
+    }
+
+    std::vector<std::string> events;
+    std::vector<Dictionary> details;
+    Dictionary exitInfo;
+    std::optional<std::pair<std::string, std::optional<std::string>>> documentToAdd;
+};
+
+// A host application with the SDK started: a window on a phone in portrait whose root
+// controller sits in a navigation controller, the facade's delegates, and a signed-in
+// sender. Pages are opened through the facade and driven with the fingers.
+class ComposerScreenTest : public testing_support::VeltraTest {
+protected:
+    using Page = CreateTransactionAddDocsAndSignersPage;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // The window on the profile, with the root controller inside a navigation
+    // controller (or alone).
+    void makeHost(platform::ui::DeviceProfile profile, bool withNavigation = true);
+    // The page on top of the host's navigation stack or presented on its root.
+    std::shared_ptr<Page> page() const;
+    // A fresh page opened on a new host transaction of the documents and recipients.
+    std::shared_ptr<Page> openWith(const std::optional<std::string>& name, int documents,
+                                   const std::vector<std::string>& recipientEmails);
+    std::string writePdf(const std::string& fileName) const;
+
+    // What a person does.
+    void tap(const platform::ui::View& view);
+    void typeName(const std::string& name);
+    void settle(double seconds = 1);
+    void rotate(platform::ui::InterfaceOrientation orientation);
+
+    platform::ui::TableViewCellPtr row(int row) const;
+    double heightOfRow(int row) const;
+    // Whether a person sees the view: it and its ancestors shown, in a window.
+    static bool isShown(const platform::ui::View& view);
+
+    std::shared_ptr<VLTNewTransactionViewModel> model;
+    std::shared_ptr<RecordingHost> host = std::make_shared<RecordingHost>();
+    std::shared_ptr<platform::ui::Window> window;
+    std::shared_ptr<platform::ui::ViewController> root;
+    std::shared_ptr<platform::ui::NavigationController> navigation;
+    std::unique_ptr<platform::ui::TouchInjector> fingers;
+};
+
+} // namespace composer_screens_testing

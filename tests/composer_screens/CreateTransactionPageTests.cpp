@@ -1,0 +1,381 @@
+#include "ComposerScreenTest.h"
+
+#include "composer/RecipientDomains.h"
+#include "composer/screens/CreateTransactionAddRecipientCell.h"
+#include "composer/screens/CreateTransactionEmailMessageCell.h"
+#include "composer/screens/CreateTransactionNotifications.h"
+#include "composer/screens/CreateTransactionSettingsVC.h"
+#include "composer/screens/CreateTransactionTransactionNameCell.h"
+#include "DataManager/ZKDataManager.h"
+#include "foundation/Environment.h"
+#include "foundation/RunLoop.h"
+#include "dragdrop/DocumentPreviewController.h"
+#include "sdk/VTDocument.h"
+#include "sdk/VTSigner.h"
+#include "sdk/VTTransaction.h"
+#include "sdk/facade/Veltra.h"
+#include "sdk/screens/VLTOpenInPreviewController.h"
+#include "sdk/screens/VTAlertView.h"
+#include "signers/screens/AddSignerViewController.h"
+#include "support/ZKColor.h"
+#include "ui/Application.h"
+
+#include <fstream>
+
+namespace {
+
+using composer_screens_testing::ComposerScreenTest;
+using platform::ui::InterfaceOrientation;
+using Row = CreateTransactionPageRowHeights::Row;
+
+class CreateTransactionPageTest : public ComposerScreenTest {
+protected:
+    std::shared_ptr<CreateTransactionTransactionNameCell> nameCell() const
+    {
+        return std::dynamic_pointer_cast<CreateTransactionTransactionNameCell>(row(Row::name));
+    }
+    std::shared_ptr<CreateTransactionAddRecipientCell> addRecipientCell() const
+    {
+        return std::dynamic_pointer_cast<CreateTransactionAddRecipientCell>(row(Row::addRecipient));
+    }
+    bool isBlurred() const
+    {
+        const auto blur = page()->blurView.lock();
+        return !blur->isHidden() && blur->effect().has_value();
+    }
+    std::string nextGlyph() const { return page()->nextButton.lock()->title().value_or(""); }
+    bool nextShown() const { return isShown(*page()->nextButton.lock()); }
+    std::string titleText() const
+    {
+        const auto title = page()->transactionNameButton.lock()->attributedTitle();
+        return title ? title->string() : "";
+    }
+};
+
+TEST_F(CreateTransactionPageTest, UnnamedTransactionOpensTheNameRowUntilANameIsTypedAndReturned)
+{
+    openWith(std::nullopt, 1, {"ann@example.com"});
+    EXPECT_EQ(heightOfRow(Row::name), 103);
+    EXPECT_TRUE(isBlurred());
+    EXPECT_FALSE(page()->tableView.lock()->isScrollEnabled());
+    EXPECT_TRUE(nextShown());
+    EXPECT_EQ(nextGlyph(), "C");
+    EXPECT_EQ(titleText(), "Transaction x");
+    EXPECT_FALSE(VTAlertView::sharedInstance()->isShowingBlockingMessage());
+
+    typeName(" \tLease\t ");
+    settle();
+    EXPECT_EQ(model->title(), "Lease");
+    EXPECT_EQ(heightOfRow(Row::name), 0);
+    EXPECT_FALSE(isBlurred());
+    EXPECT_TRUE(page()->tableView.lock()->isScrollEnabled());
+    EXPECT_TRUE(nextShown());
+    EXPECT_EQ(nextGlyph(), "Y");
+    EXPECT_EQ(titleText(), "Lease x");
+}
+
+TEST_F(CreateTransactionPageTest, NamedTransactionOpensClosedAndNextFollowsValidity)
+{
+    openWith("Offer", 0, {});
+    EXPECT_EQ(heightOfRow(Row::name), 0);
+    EXPECT_FALSE(isBlurred());
+    EXPECT_FALSE(nextShown());
+    const auto title = page()->transactionNameButton.lock()->attributedTitle();
+    ASSERT_TRUE(title);
+    ASSERT_EQ(title->runs().size(), 3u);
+    EXPECT_EQ(title->runs()[2].text, "x");
+    EXPECT_EQ(title->runs()[2].font->name(), "ios-vlt");
+    EXPECT_EQ(title->runs()[2].color, platform::graphics::Color::white());
+
+    host->documentToAdd = {{writePdf("plan.pdf"), std::string("Plan")}};
+    tap(*row(Row::documentsHeader));
+    EXPECT_EQ(host->events, std::vector<std::string>{"onAddDocument"});
+    EXPECT_EQ(model->documentsNumber(), 1);
+    EXPECT_NE(row(Row::documentList)->textLabel()->text()->find("Plan.pdf"), std::string::npos);
+    EXPECT_FALSE(nextShown());
+
+    model->addSignerAtIndex(Dictionary{{"firstName", "Ann"}, {"lastName", "Lee"}, {"email", "ann@example.com"}}, 0);
+    EXPECT_TRUE(nextShown());
+    model->addSignerAtIndex(Dictionary{{"firstName", "P"},
+                                       {"lastName", "H"},
+                                       {"email", std::string("placeholder1") + RecipientDomains::kPlaceholderDomain}},
+                            0);
+    EXPECT_FALSE(nextShown()) << "a placeholder recipient still needs its details";
+}
+
+TEST_F(CreateTransactionPageTest, ANameOfSpacesOffersNextWhichTheModelThenRefusesSilently)
+{
+    openWith("   ", 1, {"ann@example.com"});
+    ASSERT_TRUE(nextShown());
+    tap(*page()->nextButton.lock());
+    settle();
+    EXPECT_TRUE(host->details.empty());
+    EXPECT_EQ(root->presentedViewController(), nullptr);
+    EXPECT_EQ(page()->presentedViewController(), nullptr);
+    EXPECT_EQ(VTAlertView::sharedInstance()->errorAlertView(), nullptr);
+    EXPECT_EQ(model->title(), "");
+}
+
+TEST_F(CreateTransactionPageTest, DoneClosesTheNameRowThenNextStartsTheDraftOnTheHub)
+{
+    openWith(std::nullopt, 1, {"ann@example.com"});
+    tap(*page()->nextButton.lock());
+    settle();
+    EXPECT_EQ(heightOfRow(Row::name), 103) << "Done without a name keeps the row open";
+
+    const auto cell = nameCell();
+    tap(*cell->transactionNameTextField.lock());
+    fingers->typeText("Lease");
+    tap(*page()->nextButton.lock());
+    settle();
+    EXPECT_EQ(model->title(), "Lease");
+    EXPECT_EQ(heightOfRow(Row::name), 0);
+    EXPECT_EQ(nextGlyph(), "Y");
+
+    tap(*page()->nextButton.lock());
+    settle();
+    ASSERT_EQ(host->details.size(), 1u);
+    EXPECT_EQ(host->details[0]["title"], "Lease");
+    EXPECT_NE(root->presentedViewController(), nullptr) << "the draft opens on the hub over the composer";
+    EXPECT_TRUE(root->presentedViewController()->isVisible());
+}
+
+TEST_F(CreateTransactionPageTest, EmptyNameIsRefusedWithTheErrorBarAndTheRowStaysOpen)
+{
+    openWith(std::nullopt, 1, {});
+    typeName("   ");
+    settle();
+    EXPECT_EQ(model->title(), "");
+    EXPECT_EQ(heightOfRow(Row::name), 103);
+    EXPECT_TRUE(isBlurred());
+    EXPECT_EQ(nameCell()->transactionNameStatusBar.lock()->backgroundColor(), ZKColor::error());
+    EXPECT_EQ(nameCell()->transactionNameTextField.lock()->text(), "");
+    EXPECT_EQ(titleText(), "Transaction x");
+
+    typeName("Line\nbreak");
+    settle();
+    EXPECT_EQ(model->title(), "Line\nbreak") << "line breaks are not trimmed";
+}
+
+TEST_F(CreateTransactionPageTest, TitleButtonReopensAndClosesTheNameRow)
+{
+    openWith("Offer", 1, {"ann@example.com"});
+    tap(*page()->transactionNameButton.lock());
+    settle();
+    EXPECT_EQ(heightOfRow(Row::name), 103);
+    EXPECT_TRUE(isBlurred());
+    EXPECT_FALSE(nextShown());
+    tap(*page()->transactionNameButton.lock());
+    settle();
+    EXPECT_EQ(heightOfRow(Row::name), 0);
+    EXPECT_FALSE(isBlurred());
+    EXPECT_TRUE(nextShown());
+}
+
+TEST_F(CreateTransactionPageTest, CloseCommitsTellsThePageDelegateThenTheHostAndLeaves)
+{
+    openWith("Offer", 1, {"ann@example.com"});
+    tap(*page()->closeButton.lock());
+    settle();
+    EXPECT_EQ(host->events,
+              (std::vector<std::string>{"didCreateLocalDraftWithDetails", "onCloseButton", "didExitSDK"}));
+    EXPECT_EQ(host->details.at(0)["sender"]["email"], "sam@example.com");
+    EXPECT_EQ(navigation->topViewController(), root);
+}
+
+TEST_F(CreateTransactionPageTest, FailedLoadLeavesThroughExitWithoutWaitingForever)
+{
+    EXPECT_TRUE(Veltra::dashboard()->startEditingTransactionWithGuid("no-such-transaction", true, true, true));
+    EXPECT_TRUE(VTAlertView::sharedInstance()->isShowingBlockingMessage());
+    ASSERT_TRUE(platform::RunLoop::main().runUntil([this] { return !host->events.empty(); }, 10));
+    settle();
+    EXPECT_EQ(host->events, std::vector<std::string>{"didExitSDK"});
+    EXPECT_FALSE(VTAlertView::sharedInstance()->isShowingBlockingMessage());
+    EXPECT_EQ(navigation->topViewController(), root);
+}
+
+struct HeightCase {
+    platform::ui::DeviceProfile profile;
+    InterfaceOrientation orientation;
+    int documents;
+    double documentList;
+    double message;
+    double addRow;
+};
+
+TEST_F(CreateTransactionPageTest, RowHeightsFollowTheScreenAndTheLists)
+{
+    using platform::ui::DeviceProfile;
+    const std::vector<HeightCase> cases{
+        {DeviceProfile::phone, InterfaceOrientation::portrait, 10, 650, 0, 48},
+        {DeviceProfile::phone, InterfaceOrientation::portrait, 0, 130, 0, 48},
+        {DeviceProfile::phone, InterfaceOrientation::landscapeLeft, 0, 65, 0, 48},
+        {DeviceProfile::phone, InterfaceOrientation::landscapeRight, 10, 650, 0, 48},
+        {DeviceProfile::tablet, InterfaceOrientation::portrait, 0, 130, 610, 52},
+        {DeviceProfile::tablet, InterfaceOrientation::landscapeLeft, 0, 130, 610, 52},
+        {DeviceProfile::tablet, InterfaceOrientation::landscapeLeft, 3, 195, 610, 52},
+    };
+    for (const auto& expected : cases) {
+        makeHost(expected.profile);
+        openWith(std::nullopt, expected.documents, {"a@example.com", "b@example.com", "c@example.com"});
+        rotate(expected.orientation);
+        SCOPED_TRACE(std::to_string(expected.documents) + " documents");
+        EXPECT_EQ(heightOfRow(Row::documentList), expected.documentList);
+        EXPECT_EQ(heightOfRow(Row::messageToAll), expected.message);
+        EXPECT_EQ(heightOfRow(Row::documentsHeader), expected.addRow);
+        EXPECT_EQ(heightOfRow(Row::addRecipient), expected.addRow);
+        EXPECT_EQ(heightOfRow(Row::recipientList), 195);
+        EXPECT_EQ(heightOfRow(Row::name), expected.profile == DeviceProfile::tablet ? 124 : 103);
+    }
+}
+
+TEST_F(CreateTransactionPageTest, OrderedSigningControlShowsFromTwoRecipientsAndSwitchesOffBelow)
+{
+    std::vector<std::string> posted;
+    auto& center = platform::NotificationCenter::defaultCenter();
+    for (const char* name : {CreateTransactionNotifications::orderedSigningTurnedOn,
+                             CreateTransactionNotifications::orderedSigningTurnedOff}) {
+        center.addObserver(name, [&posted](const platform::Notification& note) { posted.push_back(note.name); });
+    }
+    openWith("Offer", 1, {"ann@example.com", "bob@example.com"});
+    auto cell = addRecipientCell();
+    ASSERT_TRUE(isShown(*cell->orderedSigningSwitch.lock()));
+    ASSERT_TRUE(isShown(*cell->setOrderLabel.lock()));
+    tap(*cell->orderedSigningSwitch.lock());
+    EXPECT_TRUE(model->orderedSigning());
+    EXPECT_EQ(posted, std::vector<std::string>{CreateTransactionNotifications::orderedSigningTurnedOn});
+
+    model->removeSignerWithIndex(0);
+    settle();
+    EXPECT_FALSE(model->orderedSigning());
+    cell = addRecipientCell();
+    EXPECT_FALSE(isShown(*cell->orderedSigningSwitch.lock()));
+    EXPECT_FALSE(isShown(*cell->setOrderLabel.lock()));
+    EXPECT_FALSE(cell->orderedSigningSwitch.lock()->isOn());
+}
+
+TEST_F(CreateTransactionPageTest, OpenInPreviewOfferedOnReturnAddsTheFileAndNamesAnUntitledTransaction)
+{
+    openWith(std::nullopt, 0, {});
+    Veltra::setPreviewLoadPath(writePdf("Contract.pdf"));
+    platform::ui::Application::shared().enterForeground();
+    settle(0.5);
+    EXPECT_EQ(page()->presentedViewController(), nullptr);
+    settle(1);
+    auto preview = std::dynamic_pointer_cast<VLTOpenInPreviewController>(page()->presentedViewController());
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->context(), "Add Document");
+    tap(*preview->saveButton());
+    settle();
+    EXPECT_EQ(model->documentsNumber(), 0);
+
+    platform::ui::Application::shared().enterForeground();
+    settle(1.5);
+    preview = std::dynamic_pointer_cast<VLTOpenInPreviewController>(page()->presentedViewController());
+    ASSERT_NE(preview, nullptr);
+    tap(*preview->startButton());
+    settle();
+    EXPECT_EQ(model->documentsNumber(), 1);
+    EXPECT_EQ(model->title(), "Contract");
+    EXPECT_EQ(titleText(), "Contract x");
+    EXPECT_EQ(page()->presentedViewController(), nullptr);
+    EXPECT_TRUE(page()->isVisible());
+}
+
+TEST_F(CreateTransactionPageTest, TemplateNotificationReloadsOnlyWithAGuid)
+{
+    auto draft = std::make_shared<VTTransaction>();
+    draft->setName("From template");
+    draft->addDocument(VTDocument::initWithNameAndPath("T", writePdf("t.pdf")));
+    draft->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole("A", "B", "a@example.com",
+                                                                                std::nullopt, std::nullopt,
+                                                                                std::nullopt));
+    std::string guid;
+    draft->startEditingWithCallback([&guid](const Dictionary& reply) { guid = reply.value("guid", ""); });
+    ASSERT_FALSE(guid.empty());
+    Veltra::dashboard()->exitSDK();
+    settle();
+
+    openWith(std::nullopt, 0, {});
+    auto& center = platform::NotificationCenter::defaultCenter();
+    center.post(ZKDataManager::kTemplateDraftNotification, nullptr, Dictionary{{"guid", 42}});
+    settle();
+    EXPECT_FALSE(model->guid());
+    center.post(ZKDataManager::kTemplateDraftNotification, nullptr, Dictionary{{"guid", guid}});
+    settle();
+    EXPECT_EQ(model->title(), "From template");
+    EXPECT_EQ(titleText(), "From template x");
+    EXPECT_EQ(heightOfRow(Row::name), 0);
+}
+
+TEST_F(CreateTransactionPageTest, DocumentPreviewWritesOnlyInsideTheTemporaryFolderAndRemovesItsFile)
+{
+    openWith("Offer", 0, {});
+    model->addDocument(Dictionary{{"displayName", "../../outside"}, {"path", writePdf("inside.pdf")}});
+    page()->createTransactionDocumentListCellContentOfFilePreviewRequested("", 0);
+    settle();
+    const auto temporary = platform::Environment::temporaryDirectory();
+    EXPECT_TRUE(std::filesystem::exists(temporary / "outside.pdf"));
+    EXPECT_FALSE(std::filesystem::exists(temporary.parent_path().parent_path() / "outside.pdf"));
+    auto preview = std::dynamic_pointer_cast<platform::dragdrop::DocumentPreviewController>(
+        page()->presentedViewController());
+    ASSERT_NE(preview, nullptr);
+    tap(*preview->doneButton());
+    settle();
+    EXPECT_EQ(page()->presentedViewController(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(temporary / "outside.pdf"));
+
+    std::filesystem::remove_all(temporary);
+    std::ofstream(temporary) << "a file where the folder should be";
+    page()->createTransactionDocumentListCellContentOfFilePreviewRequested("", 0);
+    settle();
+    EXPECT_EQ(page()->presentedViewController(), nullptr) << "no preview when the file cannot be written";
+}
+
+TEST_F(CreateTransactionPageTest, SeguesHandTheSettingsPageItsDelegateAndTheAddPageItsRow)
+{
+    openWith("Offer", 1, {"ann@example.com"});
+    tap(*page()->settingsButton.lock());
+    settle();
+    const auto settings = std::dynamic_pointer_cast<CreateTransactionSettingsVC>(page()->presentedViewController());
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(settings->delegate(), page());
+    tap(*settings->backButton);
+    settle();
+    EXPECT_EQ(page()->presentedViewController(), nullptr);
+
+    page()->selectedSignerIndex = 3;
+    tap(*addRecipientCell()->addRecipientsButton.lock());
+    settle();
+    const auto opened = std::dynamic_pointer_cast<platform::ui::NavigationController>(page()->presentedViewController());
+    ASSERT_NE(opened, nullptr);
+    const auto addSigner = std::dynamic_pointer_cast<AddSignerViewController>(opened->topViewController());
+    ASSERT_NE(addSigner, nullptr);
+    EXPECT_EQ(addSigner->signerIndex(), std::nullopt) << "the add row asks for a new recipient";
+    tap(*addSigner->closeButton);
+    settle();
+    EXPECT_EQ(page()->presentedViewController(), nullptr);
+}
+
+TEST_F(CreateTransactionPageTest, EachAppearanceRefetchesTheGroupsAndTabletsEditTheMessageOnThePage)
+{
+    int groupChanges = 0;
+    platform::NotificationCenter::defaultCenter().addObserver(
+        VLTNewTransactionViewModel::kListOfGroupsDidChangeNotification,
+        [&groupChanges](const platform::Notification&) { ++groupChanges; });
+    makeHost(platform::ui::DeviceProfile::tablet);
+    openWith("Offer", 1, {});
+    EXPECT_GE(groupChanges, 1);
+
+    const auto cell = std::dynamic_pointer_cast<CreateTransactionEmailMessageCell>(row(Row::messageToAll));
+    ASSERT_NE(cell, nullptr);
+    tap(*cell->emailTextView.lock());
+    ASSERT_TRUE(cell->emailTextView.lock()->isFirstResponder());
+    fingers->typeText("Please sign.\nThanks");
+    EXPECT_EQ(cell->emailTextView.lock()->text(), "Please sign.\nThanks");
+    tap(*row(Row::recipientList));
+    EXPECT_FALSE(cell->emailTextView.lock()->isFirstResponder());
+    EXPECT_EQ(model->emailMessage(), "Please sign.\nThanks");
+}
+
+} // namespace

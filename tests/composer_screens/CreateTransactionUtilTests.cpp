@@ -1,0 +1,144 @@
+#include "ComposerScreenTest.h"
+
+#include "composer/screens/CreateTransactionStoryboard.h"
+#include "composer/screens/CreateTransactionUtil.h"
+#include "sdk/VTDocument.h"
+#include "sdk/VTTransaction.h"
+#include "sdk/facade/Veltra.h"
+#include "ui/Animator.h"
+#include "ui/Keyboard.h"
+#include "ui/Storyboard.h"
+
+namespace {
+
+using composer_screens_testing::ComposerScreenTest;
+using Util = CreateTransactionUtil;
+
+class CreateTransactionUtilTest : public ComposerScreenTest {};
+
+TEST_F(CreateTransactionUtilTest, EntryPointsPushOnTheRootsNavigationOrPresentWithoutOne)
+{
+    EXPECT_TRUE(Veltra::dashboard()->startEditingTransactionWithGuid(std::nullopt, true, false, true));
+    settle();
+    const auto pushed = page();
+    ASSERT_NE(pushed, nullptr);
+    EXPECT_TRUE(pushed->isVisible());
+    EXPECT_TRUE(pushed->canAddDocuments);
+    EXPECT_FALSE(pushed->canDeleteDocuments);
+    EXPECT_TRUE(pushed->canReorderDocuments);
+    EXPECT_EQ(pushed->delegate(), Veltra::dashboard());
+
+    makeHost(platform::ui::DeviceProfile::phone, false);
+    EXPECT_TRUE(Veltra::dashboard()->startEditingTransactionWithGuid(std::nullopt, false, false, false));
+    settle();
+    ASSERT_NE(page(), nullptr);
+    EXPECT_EQ(root->presentedViewController(), page());
+    EXPECT_TRUE(page()->isVisible());
+}
+
+TEST_F(CreateTransactionUtilTest, DocumentsEntryMakesNamesUniqueAndRefusesNoArrayWithoutPriming)
+{
+    model->setTitle("Untouched");
+    const auto before = model->transaction();
+    EXPECT_FALSE(Veltra::dashboard()->createAndStartEditTransactionWithDocuments(std::nullopt, true, true, true));
+    EXPECT_EQ(model->transaction(), before);
+    EXPECT_EQ(navigation->topViewController(), root);
+
+    const std::vector<std::shared_ptr<VTDocument>> documents{
+        VTDocument::initWithNameAndPath("Offer", writePdf("a.pdf")),
+        VTDocument::initWithNameAndPath("Offer", writePdf("b.pdf"))};
+    EXPECT_TRUE(Veltra::dashboard()->createAndStartEditTransactionWithDocuments(documents, true, true, true));
+    ASSERT_EQ(model->documentsNumber(), 2);
+    EXPECT_EQ(model->nameOfDocumentWithIndex(0), "Offer");
+    EXPECT_NE(model->nameOfDocumentWithIndex(1), "Offer");
+    EXPECT_FALSE(model->title());
+
+    EXPECT_TRUE(Veltra::dashboard()->createAndStartEditTransactionWithDocuments(
+        std::vector<std::shared_ptr<VTDocument>>{}, true, true, true));
+    EXPECT_EQ(model->documentsNumber(), 0);
+}
+
+TEST_F(CreateTransactionUtilTest, NoRootControllerOrAForeignSceneShowsNothingAndLeavesTheModel)
+{
+    const auto facadeRoot = Veltra::dashboard()->rootViewController();
+    model->setTitle("Kept");
+    const auto held = model->transaction();
+
+    platform::ui::Storyboard::registerDefinitionPart(CreateTransactionStoryboard::name, "zz-foreign",
+                                                     [](platform::ui::Storyboard& storyboard) {
+                                                         storyboard.addScene(CreateTransactionStoryboard::mainPageScene,
+                                                                             [] {
+                                                                                 return std::make_shared<
+                                                                                     platform::ui::ViewController>();
+                                                                             });
+                                                     });
+    EXPECT_FALSE(Veltra::dashboard()->createAndStartEditWithTransaction(std::make_shared<VTTransaction>(), true, true,
+                                                                       true));
+    EXPECT_EQ(model->transaction(), held);
+    platform::ui::Storyboard::registerDefinitionPart(CreateTransactionStoryboard::name, "zz-foreign",
+                                                     [](platform::ui::Storyboard&) {});
+    EXPECT_NE(Util::getController().second, nullptr);
+    EXPECT_EQ(Util::getController().first, navigation);
+    EXPECT_EQ(facadeRoot, root);
+}
+
+TEST_F(CreateTransactionUtilTest, ShakeReturnsToItsPlaceAndReportsOnlyAnUninterruptedEnd)
+{
+    platform::ui::View view(platform::graphics::makeRect(100, 100, 50, 20));
+    const double startX = view.center().x;
+    std::vector<bool> ends;
+    Util::animateShakeWithDurationForView(view, 0.3, 12, [&ends](bool finished) { ends.push_back(finished); });
+    const auto shake = platform::ui::Animator::shared().history().back();
+    EXPECT_EQ(shake->keyframes.size(), 6u);
+    EXPECT_DOUBLE_EQ(shake->duration, 0.3);
+    EXPECT_DOUBLE_EQ(view.center().x, startX);
+    settle(0.5);
+    EXPECT_EQ(ends, std::vector<bool>{true});
+
+    Util::animateShakeWithDurationForView(view, 0.3, 12, [&ends](bool finished) { ends.push_back(finished); });
+    platform::ui::Animator::shared().removeAnimations(view);
+    settle(0.5);
+    EXPECT_EQ(ends.size(), 1u);
+}
+
+TEST_F(CreateTransactionUtilTest, PopGrowsFromNothingShowsTheViewAndAlwaysReportsItsEnd)
+{
+    platform::ui::View view(platform::graphics::makeRect(0, 0, 40, 40));
+    view.setHidden(true);
+    std::vector<bool> ends;
+    Util::animatePopWithDurationForView(view, 0.2, true, [&ends](bool finished) { ends.push_back(finished); });
+    EXPECT_FALSE(view.isHidden());
+    EXPECT_TRUE(view.transform().isIdentity());
+    EXPECT_EQ(platform::ui::Animator::shared().history().back()->keyframes.size(), 4u);
+    platform::ui::Animator::shared().removeAnimations(view);
+    settle(0.5);
+    EXPECT_EQ(ends, std::vector<bool>{false});
+}
+
+TEST_F(CreateTransactionUtilTest, BlankTextIsSpacesAndTabsButNotLineBreaks)
+{
+    EXPECT_TRUE(Util::stringIsEmpty(""));
+    EXPECT_TRUE(Util::stringIsEmpty(" \t \u00A0\u2003"));
+    EXPECT_FALSE(Util::stringIsEmpty("  a  "));
+    EXPECT_FALSE(Util::stringIsEmpty("\n\n"));
+}
+
+TEST_F(CreateTransactionUtilTest, DelayedBlockRunsOnTheMainLoopAndKeyboardHeightNeedsAFrame)
+{
+    bool ran = false;
+    Util::runBlockafterDelay(0.4, [&ran] { ran = true; });
+    settle(0.3);
+    EXPECT_FALSE(ran);
+    settle(0.2);
+    EXPECT_TRUE(ran);
+
+    platform::Notification notification{platform::ui::KeyboardNotifications::willShow, nullptr, Dictionary::object()};
+    EXPECT_EQ(Util::keyboardHeightFromNotification(notification), 0);
+    notification.userInfo[platform::ui::KeyboardNotifications::frameEndKey] = "not a rectangle";
+    EXPECT_EQ(Util::keyboardHeightFromNotification(notification), 0);
+    notification.userInfo[platform::ui::KeyboardNotifications::frameEndKey] =
+        Dictionary{{"x", 0}, {"y", 451}, {"width", 375}, {"height", 216}};
+    EXPECT_EQ(Util::keyboardHeightFromNotification(notification), 216);
+}
+
+} // namespace
