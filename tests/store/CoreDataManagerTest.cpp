@@ -90,6 +90,22 @@ TEST_F(StoreTest, KeepsOneObjectPerRow)
     EXPECT_EQ(first->documents().front()->elements().front()->document(), first->documents().front());
 }
 
+TEST_F(StoreTest, TransactionsAreListedNewestFirst)
+{
+    auto older = sampleTransaction("older", 0, 0, 0);
+    older["lastUpdate"] = 1000.0;
+    auto newer = sampleTransaction("newer", 0, 0, 0);
+    newer["lastUpdate"] = 3000.0;
+    mapInto(*manager, older);
+    mapInto(*manager, newer);
+    ASSERT_FALSE(manager->save().has_value());
+
+    const auto listed = openStore()->allTransactions();
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[0]->guid(), "newer");
+    EXPECT_EQ(listed[1]->guid(), "older");
+}
+
 TEST_F(StoreTest, LookupsSeeUnsavedInsertionsRenamesAndDeletions)
 {
     auto fresh = ZKTransaction::insertNew();
