@@ -42,6 +42,74 @@ std::string runSql(const std::filesystem::path& file, const std::string& sql)
     return firstValue;
 }
 
+template <class T>
+Dictionary valueOrNull(const std::optional<T>& value)
+{
+    return value ? Dictionary(*value) : Dictionary();
+}
+
+Dictionary validationFields(const ZKValidation& v)
+{
+    return {{"required", v.required()}, {"maxLength", valueOrNull(v.maxLength())},
+            {"enumeration", v.enumeration()}, {"pattern", valueOrNull(v.pattern())}};
+}
+
+Dictionary elementFields(const ZKElement& e)
+{
+    return {{"ident", e.ident()},       {"name", e.name()},         {"type", e.type()},
+            {"autofill", valueOrNull(e.autofill())},                {"content", e.content()},
+            {"readOnly", e.readOnly()}, {"approval", valueOrNull(e.approval())},
+            {"page", e.page()},         {"x", e.frame().origin.x},  {"y", e.frame().origin.y},
+            {"width", e.frame().size.width},                        {"height", e.frame().size.height},
+            {"roles", e.roles()},       {"validation", e.validation() ? validationFields(*e.validation()) : Dictionary()}};
+}
+
+Dictionary documentFields(const ZKDocument& d)
+{
+    Dictionary elements = Dictionary::array();
+    for (const auto& element : d.elements()) {
+        elements.push_back(elementFields(*element));
+    }
+    return {{"ident", d.ident()}, {"name", d.name()}, {"order", d.order()}, {"fileName", d.fileName()},
+            {"elements", std::move(elements)}};
+}
+
+Dictionary participantFields(const ZKParticipant& p)
+{
+    return {{"uid", p.uid()},           {"order", p.order()},         {"email", p.email()},
+            {"firstName", p.firstName()}, {"lastName", p.lastName()}, {"title", p.title()},
+            {"company", p.company()},   {"isOwner", p.isOwner()},     {"isGroup", p.isGroup()},
+            {"authentication", p.authentication()},                   {"emailMessage", p.emailMessage()},
+            {"allowChangeSigners", p.allowChangeSigners()}};
+}
+
+Dictionary actionsFields(const ZKPredefinedActions& a)
+{
+    return {{"deleteOnServer", a.deleteOnServer()}, {"createOnServer", a.createOnServer()}, {"send", a.send()},
+            {"sign", a.sign()}, {"optOut", a.optOut()}, {"complete", a.complete()}};
+}
+
+// Every stored field of the transaction and of what it owns, read through the getters.
+Dictionary storedFields(const ZKTransaction& t)
+{
+    Dictionary fields{{"guid", t.guid()},         {"name", t.name()},
+                      {"desc", t.desc()},         {"status", t.status()},
+                      {"draft", t.draft()},       {"local", t.local()},
+                      {"lastUpdate", t.lastUpdate()}, {"expiry", valueOrNull(t.expiry())},
+                      {"emailMessage", t.emailMessage()}, {"inPerson", t.inPerson()},
+                      {"autocomplete", t.autocomplete()}, {"orderSigning", t.orderSigning()},
+                      {"advancedOptions", t.advancedOptions()}, {"trxAttributes", t.trxAttributes()},
+                      {"participants", Dictionary::array()}, {"documents", Dictionary::array()}};
+    fields["actions"] = t.predefinedActionsIfAny() ? actionsFields(*t.predefinedActionsIfAny()) : Dictionary();
+    for (const auto& participant : t.participants()) {
+        fields["participants"].push_back(participantFields(*participant));
+    }
+    for (const auto& document : t.documents()) {
+        fields["documents"].push_back(documentFields(*document));
+    }
+    return fields;
+}
+
 std::string fileContents(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -74,6 +142,128 @@ TEST_F(StoreTest, SavedTransactionComesBackWholeInALaterLaunchByGuidOfAnyCase)
     EXPECT_EQ(stored["participants"][0]["authentication"], dictionary["participants"][0]["authentication"]);
     EXPECT_EQ(found->documents().at(1)->elements().at(2)->validation()->maxLength(), 40);
     EXPECT_FALSE(later->hasChanges());
+}
+
+namespace {
+
+// Gives every stored field of the transaction, and of the one participant, document,
+// element, validation and pending work it has (made when missing), a value of `row`
+// that differs from the default. Flags follow the bits of their place plus one, so
+// across rows 0, 1 and 2 every flag is set somewhere and no two flags are alike in all
+// rows: a column dropped, or read into the wrong field, changes what comes back.
+void fillEveryField(ZKTransaction& t, int row)
+{
+    int place = 0;
+    const auto flag = [row, &place] { return (((++place) >> row) & 1) != 0; };
+    const auto text = [row](const std::string& field) { return field + "-" + std::to_string(row); };
+    const auto store = VeltManagedObject::storeManager();
+
+    t.setGuid(text("guid"));
+    t.setName(text("name"));
+    t.setDesc(text("desc"));
+    t.setStatus(text("status"));
+    t.setDraft(flag());
+    t.setLocalFlag(flag());
+    t.setInPerson(flag());
+    t.setAutocomplete(flag());
+    t.setOrderSigning(flag());
+    t.setLastUpdate(1000.5 + row);
+    t.setExpiry(2000.25 + row);
+    t.setEmailMessage(text("message"));
+    t.setAdvancedOptions({{"theme", text("theme")}});
+    t.setTrxAttributes({{"origin", text("origin")}});
+
+    place = 0;
+    const auto actions = t.predefinedActions();
+    actions->setDeleteOnServer(flag());
+    actions->setCreateOnServer(flag());
+    actions->setSend(flag());
+    actions->setSign(flag());
+    actions->setOptOut(flag());
+    actions->setComplete(flag());
+
+    if (t.participants().empty()) {
+        const auto made = std::make_shared<ZKParticipant>();
+        store->insertObject(made);
+        t.addParticipant(made);
+    }
+    place = 0;
+    auto& participant = *t.participants().front();
+    participant.setUid(text("uid"));
+    participant.setOrder(3 + row);
+    participant.setEmail(text("email"));
+    participant.setFirstName(text("first"));
+    participant.setLastName(text("last"));
+    participant.setTitle(text("title"));
+    participant.setCompany(text("company"));
+    participant.setIsOwner(flag());
+    participant.setIsGroup(flag());
+    participant.setAllowChangeSigners(flag());
+    participant.setAuthentication({{"scheme", text("scheme")}});
+    participant.setEmailMessage(text("personal"));
+
+    if (t.documents().empty()) {
+        t.addDocument(ZKDocument::insertNew());
+    }
+    auto& document = *t.documents().front();
+    document.setIdent(text("document"));
+    document.setName(text("document name"));
+    document.setOrder(4 + row);
+    document.setFileName(text("file") + ".pdf");
+
+    if (document.elements().empty()) {
+        document.addElement(ZKElement::insertNew());
+    }
+    auto& element = *document.elements().front();
+    element.setIdent(text("element"));
+    element.setName(text("element name"));
+    element.setType(text("type"));
+    element.setAutofill(text("autofill"));
+    element.setContent(text("content"));
+    element.setReadOnly(row != 1);
+    element.setApproval(text("approval"));
+    element.setPage(7 + row);
+    element.setFrame(platform::graphics::makeRect(10.25 + row, 20.5, 30.75, 40.125));
+    element.setRoles({text("role"), text("other role")});
+
+    if (!element.validation()) {
+        element.setValidation(ZKValidation::insertNew());
+    }
+    auto& validation = *element.validation();
+    validation.setRequired(row != 2);
+    validation.setMaxLength(50 + row);
+    validation.setEnumeration({text("group"), text("item")});
+    validation.setPattern(text("pattern"));
+}
+
+} // namespace
+
+TEST_F(StoreTest, EveryStoredFieldComesBackThroughASecondManager)
+{
+    std::vector<std::shared_ptr<ZKTransaction>> transactions;
+    std::vector<Dictionary> written;
+    for (int row = 0; row < 3; ++row) {
+        transactions.push_back(ZKTransaction::insertNew());
+        fillEveryField(*transactions.back(), row);
+        written.push_back(storedFields(*transactions.back()));
+    }
+    const auto readBack = [&written](const std::string& moment) {
+        const auto later = openStore();
+        for (std::size_t row = 0; row < written.size(); ++row) {
+            const auto read = later->transactionWithGuid("guid-" + std::to_string(row));
+            ASSERT_TRUE(read) << moment << " " << row;
+            EXPECT_EQ(storedFields(*read), written[row]) << moment << " " << row;
+        }
+    };
+    ASSERT_FALSE(manager->save().has_value());
+    readBack("inserted");
+
+    // Updating stored rows writes every field too: each transaction takes the next one's values.
+    for (std::size_t index = 0; index < transactions.size(); ++index) {
+        fillEveryField(*transactions[index], static_cast<int>((index + 1) % transactions.size()));
+    }
+    ASSERT_FALSE(manager->save().has_value());
+    readBack("updated");
 }
 
 TEST_F(StoreTest, KeepsOneObjectPerRow)
