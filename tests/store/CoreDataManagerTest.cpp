@@ -110,6 +110,46 @@ Dictionary storedFields(const ZKTransaction& t)
     return fields;
 }
 
+// Every row of the query on the store file, its columns joined by "|".
+std::vector<std::string> rowsOf(const std::filesystem::path& file, const std::string& sql)
+{
+    sqlite3* database = nullptr;
+    sqlite3_open(file.c_str(), &database);
+    std::vector<std::string> rows;
+    sqlite3_exec(
+        database, sql.c_str(),
+        [](void* out, int count, char** values, char**) {
+            std::string row;
+            for (int column = 0; column < count; ++column) {
+                row += std::string(column ? "|" : "") + (values[column] ? values[column] : "NULL");
+            }
+            static_cast<std::vector<std::string>*>(out)->push_back(row);
+            return 0;
+        },
+        &rows, nullptr);
+    sqlite3_close(database);
+    return rows;
+}
+
+// The columns, references and indexes of the store's tables in the file.
+std::vector<std::string> layoutOf(const std::filesystem::path& file)
+{
+    auto layout = rowsOf(file, "SELECT name, sql FROM sqlite_master WHERE type = 'index' ORDER BY name");
+    for (const char* table : {"transactions", "predefined_actions", "participants", "documents", "elements",
+                              "validations"}) {
+        const std::string name = table;
+        for (const auto& row : rowsOf(file, "SELECT cid, name, type, \"notnull\", dflt_value, pk FROM "
+                                            "pragma_table_info('" + name + "')")) {
+            layout.push_back(name + " column " + row);
+        }
+        for (const auto& row : rowsOf(file, "SELECT \"table\", \"from\", \"to\", on_update, on_delete FROM "
+                                            "pragma_foreign_key_list('" + name + "')")) {
+            layout.push_back(name + " reference " + row);
+        }
+    }
+    return layout;
+}
+
 std::string fileContents(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -264,6 +304,63 @@ TEST_F(StoreTest, EveryStoredFieldComesBackThroughASecondManager)
     }
     ASSERT_FALSE(manager->save().has_value());
     readBack("updated");
+}
+
+TEST_F(StoreTest, AFileOfTheFirstVersionHasTheTablesOfANewFileAndKeepsItsRows)
+{
+    // The tables as the first version of the store made them, on devices since.
+    const auto legacy = home() / "first-version.sqlite";
+    runSql(legacy, R"SQL(
+CREATE TABLE transactions (
+    id INTEGER PRIMARY KEY, guid TEXT NOT NULL, name TEXT NOT NULL, description TEXT NOT NULL,
+    status TEXT NOT NULL, draft INTEGER NOT NULL, local INTEGER NOT NULL, last_update REAL NOT NULL,
+    expiry REAL, email_message TEXT NOT NULL, in_person INTEGER NOT NULL, autocomplete INTEGER NOT NULL,
+    order_signing INTEGER NOT NULL, advanced_options TEXT NOT NULL, trx_attributes TEXT NOT NULL);
+CREATE INDEX transactions_guid ON transactions (guid COLLATE NOCASE);
+CREATE TABLE predefined_actions (
+    id INTEGER PRIMARY KEY,
+    transaction_id INTEGER REFERENCES transactions (id) ON DELETE CASCADE DEFERRABLE INITIALLY DEFERRED,
+    delete_on_server INTEGER NOT NULL, create_on_server INTEGER NOT NULL, send INTEGER NOT NULL,
+    sign INTEGER NOT NULL, opt_out INTEGER NOT NULL, complete INTEGER NOT NULL);
+CREATE INDEX predefined_actions_transaction ON predefined_actions (transaction_id);
+CREATE TABLE participants (
+    id INTEGER PRIMARY KEY,
+    transaction_id INTEGER REFERENCES transactions (id) ON DELETE CASCADE DEFERRABLE INITIALLY DEFERRED,
+    uid TEXT NOT NULL, sort_order INTEGER NOT NULL, email TEXT NOT NULL, first_name TEXT NOT NULL,
+    last_name TEXT NOT NULL, title TEXT NOT NULL, company TEXT NOT NULL, is_owner INTEGER NOT NULL,
+    is_group INTEGER NOT NULL, authentication TEXT NOT NULL, email_message TEXT NOT NULL,
+    allow_change_signers INTEGER NOT NULL);
+CREATE INDEX participants_transaction ON participants (transaction_id);
+CREATE TABLE documents (
+    id INTEGER PRIMARY KEY,
+    transaction_id INTEGER REFERENCES transactions (id) ON DELETE CASCADE DEFERRABLE INITIALLY DEFERRED,
+    ident TEXT NOT NULL, name TEXT NOT NULL, sort_order INTEGER NOT NULL, file_name TEXT NOT NULL);
+CREATE INDEX documents_transaction ON documents (transaction_id);
+CREATE INDEX documents_ident ON documents (ident);
+CREATE TABLE elements (
+    id INTEGER PRIMARY KEY,
+    document_id INTEGER REFERENCES documents (id) ON DELETE CASCADE DEFERRABLE INITIALLY DEFERRED,
+    ident TEXT NOT NULL, name TEXT NOT NULL, type TEXT NOT NULL, autofill TEXT, content TEXT NOT NULL,
+    read_only INTEGER NOT NULL, approval TEXT, page INTEGER NOT NULL, x REAL NOT NULL, y REAL NOT NULL,
+    width REAL NOT NULL, height REAL NOT NULL, roles TEXT NOT NULL);
+CREATE INDEX elements_document ON elements (document_id);
+CREATE INDEX elements_radio ON elements (approval, document_id) WHERE type = 'Radio';
+CREATE TABLE validations (
+    id INTEGER PRIMARY KEY,
+    element_id INTEGER REFERENCES elements (id) ON DELETE CASCADE DEFERRABLE INITIALLY DEFERRED,
+    required INTEGER NOT NULL, max_length INTEGER, enumeration TEXT NOT NULL, group_name TEXT, pattern TEXT);
+CREATE INDEX validations_element ON validations (element_id);
+INSERT INTO transactions VALUES (1, 'kept', 'Kept', '', 'draft', 1, 0, 10.0, NULL, '', 0, 0, 0, '{}', '{}');
+PRAGMA user_version = 1;
+)SQL");
+    EXPECT_EQ(layoutOf(legacy), layoutOf(manager->file()));
+
+    const auto opened = ZKCoreDataManager::open(legacy);
+    ASSERT_TRUE(opened.manager);
+    EXPECT_FALSE(opened.error);
+    const auto kept = opened.manager->transactionWithGuid("kept");
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->name(), "Kept");
 }
 
 TEST_F(StoreTest, KeepsOneObjectPerRow)
