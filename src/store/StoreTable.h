@@ -15,7 +15,8 @@
 
 // One table of the store, described once: which field of the entity each column holds
 // and which object owns a row. The schema, the writer and the reader are all made from
-// this description (see StoreTableLayout for the order of a row's columns).
+// this description (see StoreTableLayout for the order of a row's columns). Immutable
+// once made; binding and reading touch only the statement and the entity given.
 template <class Entity>
 class StoreTable {
 public:

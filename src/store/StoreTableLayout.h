@@ -7,7 +7,8 @@
 
 // The SQL of one table, made from its columns. A row is the row id, then the id of its
 // owning row when the table's rows have an owner (deleting the owner deletes the row),
-// then the described columns, in that order in every statement made here.
+// then the described columns, in that order in every statement made here. Immutable
+// once made, so any thread may use it.
 class StoreTableLayout {
 public:
     struct Owner {
