@@ -11,9 +11,9 @@ bool AtomicFile::write(const std::filesystem::path& target, std::string_view byt
 {
     std::error_code error;
     std::filesystem::create_directories(target.parent_path(), error);
-    std::string temporaryName = target.filename().string();
-    temporaryName.append(".").append(makeUuidString()).append(".tmp");
-    const auto temporary = target.parent_path() / temporaryName;
+    // The temporary name does not grow with the target's, so a target whose name is as
+    // long as the file system allows can be written too.
+    const auto temporary = target.parent_path() / ("." + makeUuidString() + ".tmp");
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

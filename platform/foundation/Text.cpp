@@ -167,6 +167,23 @@ bool isValidUtf8(std::string_view s)
     return true;
 }
 
+std::string removingNulAndBidiControls(std::string_view s)
+{
+    const auto isRemoved = [](char32_t c) {
+        return c == 0 || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+    };
+    std::string out;
+    out.reserve(s.size());
+    int32_t i = 0;
+    while (i < static_cast<int32_t>(s.size())) {
+        const auto start = i;
+        if (!isRemoved(nextCodePoint(s, i))) {
+            out.append(s.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(i - start)));
+        }
+    }
+    return out;
+}
+
 void appendUtf8(std::string& out, char32_t c)
 {
     if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)

@@ -26,6 +26,10 @@ std::string toUpper(std::string_view s);
 int localizedCaseInsensitiveCompare(std::string_view a, std::string_view b);
 bool caseInsensitiveEquals(std::string_view a, std::string_view b);
 bool isValidUtf8(std::string_view s);
+// The text without NUL and without the bidirectional embeddings, overrides and isolates
+// (U+202A-U+202E, U+2066-U+2069), which make a name show as another:
+// "report\u202Etxt.exe.pdf" reads "reportfdp.exe.txt". Other bytes are kept as they are.
+std::string removingNulAndBidiControls(std::string_view s);
 // Appends one code point as UTF-8; surrogates and values past U+10FFFF become U+FFFD.
 void appendUtf8(std::string& out, char32_t codePoint);
 

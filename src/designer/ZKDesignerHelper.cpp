@@ -30,8 +30,25 @@ constexpr std::array<std::pair<const char*, const char*>, 6> kSingleTypes{{
     {"dateEntryField", "datepicker"},
 }};
 
+// A text flag read as the platform reads a string's boolean value: past leading white
+// space, an optional sign and leading zeros, "Y", "y", "T", "t" or a digit 1-9 is YES
+// ("YES", "true", "+1", "01"); anything else is NO ("0", "no", "false", "").
+bool textReadsAsYes(const std::string& text)
+{
+    auto position = text.find_first_not_of(" \t\n");
+    if (position != std::string::npos && (text[position] == '+' || text[position] == '-')) {
+        ++position;
+    }
+    position = text.find_first_not_of('0', position);
+    if (position == std::string::npos) {
+        return false;
+    }
+    const char c = text[position];
+    return c == 'Y' || c == 'y' || c == 'T' || c == 't' || (c >= '1' && c <= '9');
+}
+
 // How the service's loosely typed flags read as booleans: true/false, numbers as
-// non-zero, and the text forms "YES", "true", "1"...; anything else counts as missing.
+// non-zero, and text as the platform reads it; anything else counts as missing.
 std::optional<bool> booleanValue(const Dictionary& value)
 {
     if (value.is_boolean()) {
@@ -43,13 +60,7 @@ std::optional<bool> booleanValue(const Dictionary& value)
     if (!value.is_string()) {
         return std::nullopt;
     }
-    const auto& text = value.get_ref<const std::string&>();
-    const auto first = text.find_first_not_of(" \t\n");
-    if (first == std::string::npos) {
-        return false;
-    }
-    const char c = text[first];
-    return c == 'Y' || c == 'y' || c == 'T' || c == 't' || (c >= '1' && c <= '9');
+    return textReadsAsYes(value.get_ref<const std::string&>());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "model/ZKDocument.h"
 
+#include "foundation/Text.h"
+
 #include "model/ZKElement.h"
 
 #include <algorithm>
@@ -9,6 +11,11 @@ std::shared_ptr<ZKDocument> ZKDocument::insertNew()
     auto document = std::make_shared<ZKDocument>();
     insertInStoreManager(document);
     return document;
+}
+
+void ZKDocument::setName(std::string_view value)
+{
+    assign(name_, platform::text::removingNulAndBidiControls(value));
 }
 
 void ZKDocument::addElement(const std::shared_ptr<ZKElement>& element)

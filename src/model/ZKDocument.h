@@ -3,6 +3,7 @@
 #include "model/VeltManagedObject.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ZKElement;
@@ -18,8 +19,10 @@ public:
 
     const std::string& ident() const { return ident_; }
     void setIdent(std::string value) { assign(ident_, std::move(value)); }
+    // The name drops NUL and the bidirectional controls, which would make it show (and
+    // upload) as another name.
     const std::string& name() const { return name_; }
-    void setName(std::string value) { assign(name_, std::move(value)); }
+    void setName(std::string_view value);
     int order() const { return order_; }
     void setOrder(int value) { assign(order_, value); }
     // The stored PDF's file name inside the transaction's folder (ZKFileManager); empty

@@ -1,5 +1,7 @@
 #include "sdk/VTDocument.h"
 
+#include "foundation/Text.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -18,9 +20,14 @@ bool looksLikePdf(const std::vector<std::uint8_t>& bytes)
 } // namespace
 
 VTDocument::VTDocument(const std::optional<std::string>& name, const std::optional<std::string>& path)
-    : name_(name.value_or(std::string()))
+    : name_(platform::text::removingNulAndBidiControls(name.value_or(std::string())))
     , pdfPath_(path.value_or(std::string()))
 {
+}
+
+void VTDocument::setName(std::string_view value)
+{
+    name_ = platform::text::removingNulAndBidiControls(value);
 }
 
 std::shared_ptr<VTDocument> VTDocument::initWithNameAndPath(const std::optional<std::string>& name,

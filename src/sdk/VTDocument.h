@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One PDF of a transaction that the host or the composer builds.
@@ -16,8 +17,10 @@ public:
     static std::shared_ptr<VTDocument> initWithNameAndPath(const std::optional<std::string>& name,
                                                            const std::optional<std::string>& path);
 
+    // Names drop NUL and the bidirectional controls, which would make them show as another
+    // name.
     const std::string& name() const { return name_; }
-    void setName(std::string value) { name_ = std::move(value); }
+    void setName(std::string_view value);
     const std::string& pdfPath() const { return pdfPath_; }
     void setPdfPath(std::string value) { pdfPath_ = std::move(value); }
 

@@ -6,11 +6,6 @@
 
 namespace {
 
-bool isSuccess(long status)
-{
-    return status >= 200 && status < 300;
-}
-
 std::optional<std::string> stringAt(const Dictionary& body, const char* key)
 {
     const auto value = body.find(key);
@@ -21,6 +16,11 @@ std::optional<std::string> stringAt(const Dictionary& body, const char* key)
 }
 
 } // namespace
+
+bool ZKReplyParser::isSuccess(long status)
+{
+    return status >= 200 && status < 300;
+}
 
 bool ZKReplyParser::isNestedTooDeeply(std::string_view body)
 {

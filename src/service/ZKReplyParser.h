@@ -17,6 +17,8 @@ public:
     // A download: the body of a success kept as it came; a failure read as parse() does.
     static ZKReply parseDownload(long status, std::string_view body);
     static bool isNestedTooDeeply(std::string_view body);
+    // A 2xx status; anything else, redirects included, is a failure.
+    static bool isSuccess(long status);
 
 private:
     static ZKReply serviceError(long status, const Dictionary& body);

@@ -251,8 +251,11 @@ ZKReply ZKVLTConnection::perform()
     const bool download = request_.replyKind == ZKRequest::ReplyKind::bytes;
     ZKLogger::logResponse(url, status,
                           download ? "<" + std::to_string(transfer.body.size()) + " bytes>" : replyForLog(transfer.body));
-    for (const auto& line : transfer.headerLines) {
-        recordSessionCookie(line);
+    // A refused request (a 401, a 500) must not replace the session that later requests use.
+    if (ZKReplyParser::isSuccess(status)) {
+        for (const auto& line : transfer.headerLines) {
+            recordSessionCookie(line);
+        }
     }
     return download ? ZKReplyParser::parseDownload(status, transfer.body) : ZKReplyParser::parse(status, transfer.body);
 }

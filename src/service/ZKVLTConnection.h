@@ -14,9 +14,9 @@ class ZKSession;
 // One request to the signing service. Each request gets a fresh connection that runs on
 // a worker thread of its own and lives until its completion has run. The request carries
 // the "Accept" version header, "app-id", the headers of "Server.plist" and the session
-// cookie; a session cookie in the reply is kept for the next requests. TLS peers are
-// verified. Request and reply are dumped to the log (password and session value
-// hidden).
+// cookie; a session cookie in a successful reply is kept for the next requests. TLS
+// peers are verified. Request and reply are dumped to the log (password and session
+// value hidden).
 class ZKVLTConnection : public std::enable_shared_from_this<ZKVLTConnection> {
 public:
     using Completion = std::function<void(const ZKReply&)>;

@@ -7,6 +7,7 @@
 #include "model/ZKTransaction.h"
 #include "model/ZKValidation.h"
 #include "store/SqliteDatabase.h"
+#include "store/StoreTables.h"
 
 #include <unordered_map>
 
@@ -14,100 +15,58 @@ namespace {
 
 using Attached = std::vector<std::pair<std::shared_ptr<VeltManagedObject>, std::int64_t>>;
 
-// A JSON column; a value that does not parse (or is not of the wanted kind) reads as empty.
-Dictionary jsonObjectAt(const SqliteStatement& statement, int column)
-{
-    auto value = Dictionary::parse(statement.textAt(column), nullptr, false);
-    return value.is_object() ? value : Dictionary::object();
-}
+// Every row of a SELECT of the table's selectList() answers its row id at column 0 and
+// its owner's row id at column 1.
+constexpr int kRowID = 0;
+constexpr int kOwnerID = 1;
 
-std::vector<std::string> stringsAt(const SqliteStatement& statement, int column)
+std::string selectFrom(const StoreTableLayout& layout, const char* alias, const std::string& rest)
 {
-    const auto value = Dictionary::parse(statement.textAt(column), nullptr, false);
-    std::vector<std::string> strings;
-    if (!value.is_array()) {
-        return strings;
-    }
-    for (const auto& item : value) {
-        if (item.is_string()) {
-            strings.push_back(item.get<std::string>());
-        }
-    }
-    return strings;
+    return "SELECT " + layout.selectList(alias) + " FROM " + layout.name() + " " + alias + " " + rest;
 }
 
 std::shared_ptr<ZKTransaction> readTransaction(SqliteDatabase& database, std::int64_t rowID)
 {
-    auto& s = database.statement(
-        "SELECT guid, name, description, status, draft, local, last_update, expiry, email_message, in_person, "
-        "autocomplete, order_signing, advanced_options, trx_attributes FROM transactions WHERE id = ?1");
+    const auto& table = StoreTables::transactions();
+    static const auto sql = selectFrom(table.layout(), "t", "WHERE t.id = ?1");
+    auto& s = database.statement(sql);
     s.bind(1, rowID);
     if (!s.step()) {
         return nullptr;
     }
     auto t = std::make_shared<ZKTransaction>();
-    t->setGuid(s.textAt(0));
-    t->setName(s.textAt(1));
-    t->setDesc(s.textAt(2));
-    t->setStatus(s.textAt(3));
-    t->setDraft(s.boolAt(4));
-    t->setLocalFlag(s.boolAt(5));
-    t->setLastUpdate(s.doubleAt(6));
-    t->setExpiry(s.optionalDoubleAt(7));
-    t->setEmailMessage(s.textAt(8));
-    t->setInPerson(s.boolAt(9));
-    t->setAutocomplete(s.boolAt(10));
-    t->setOrderSigning(s.boolAt(11));
-    t->setAdvancedOptions(jsonObjectAt(s, 12));
-    t->setTrxAttributes(jsonObjectAt(s, 13));
+    table.read(s, *t);
     s.reset();
     return t;
 }
 
 void readActions(SqliteDatabase& database, ZKTransaction& transaction, std::int64_t rowID, Attached& attached)
 {
-    auto& s = database.statement(
-        "SELECT id, delete_on_server, create_on_server, send, sign, opt_out, complete FROM predefined_actions "
-        "WHERE transaction_id = ?1 ORDER BY id LIMIT 1");
+    const auto& table = StoreTables::predefinedActions();
+    static const auto sql = selectFrom(table.layout(), "a", "WHERE a.transaction_id = ?1 ORDER BY a.id LIMIT 1");
+    auto& s = database.statement(sql);
     s.bind(1, rowID);
     if (!s.step()) {
         return;
     }
     auto a = std::make_shared<ZKPredefinedActions>();
-    a->setDeleteOnServer(s.boolAt(1));
-    a->setCreateOnServer(s.boolAt(2));
-    a->setSend(s.boolAt(3));
-    a->setSign(s.boolAt(4));
-    a->setOptOut(s.boolAt(5));
-    a->setComplete(s.boolAt(6));
+    table.read(s, *a);
     transaction.setPredefinedActions(a);
-    attached.emplace_back(a, s.int64At(0));
+    attached.emplace_back(a, s.int64At(kRowID));
     s.reset();
 }
 
 void readParticipants(SqliteDatabase& database, ZKTransaction& transaction, std::int64_t rowID, Attached& attached)
 {
-    auto& s = database.statement(
-        "SELECT id, uid, sort_order, email, first_name, last_name, title, company, is_owner, is_group, "
-        "authentication, email_message, allow_change_signers FROM participants WHERE transaction_id = ?1 "
-        "ORDER BY sort_order, id");
+    const auto& table = StoreTables::participants();
+    static const auto sql = selectFrom(table.layout(), "p", "WHERE p.transaction_id = ?1 ORDER BY p.sort_order, p.id");
+    auto& s = database.statement(sql);
     s.bind(1, rowID);
     while (s.step()) {
         auto p = std::make_shared<ZKParticipant>();
-        p->setUid(s.textAt(1));
-        p->setOrder(s.intAt(2));
-        p->setEmail(s.textAt(3));
-        p->setFirstName(s.textAt(4));
-        p->setLastName(s.textAt(5));
-        p->setTitle(s.textAt(6));
-        p->setCompany(s.textAt(7));
-        p->setIsOwner(s.boolAt(8));
-        p->setIsGroup(s.boolAt(9));
-        p->setAuthentication(jsonObjectAt(s, 10));
-        p->setEmailMessage(s.textAt(11));
-        p->setAllowChangeSigners(s.boolAt(12));
+        table.read(s, *p);
         transaction.addParticipant(p);
-        attached.emplace_back(p, s.int64At(0));
+        attached.emplace_back(p, s.int64At(kRowID));
     }
     s.reset();
 }
@@ -116,20 +75,17 @@ std::unordered_map<std::int64_t, std::shared_ptr<ZKDocument>> readDocuments(Sqli
                                                                            ZKTransaction& transaction,
                                                                            std::int64_t rowID, Attached& attached)
 {
+    const auto& table = StoreTables::documents();
+    static const auto sql = selectFrom(table.layout(), "d", "WHERE d.transaction_id = ?1 ORDER BY d.sort_order, d.id");
     std::unordered_map<std::int64_t, std::shared_ptr<ZKDocument>> documents;
-    auto& s = database.statement(
-        "SELECT id, ident, name, sort_order, file_name FROM documents WHERE transaction_id = ?1 "
-        "ORDER BY sort_order, id");
+    auto& s = database.statement(sql);
     s.bind(1, rowID);
     while (s.step()) {
         auto d = std::make_shared<ZKDocument>();
-        d->setIdent(s.textAt(1));
-        d->setName(s.textAt(2));
-        d->setOrder(s.intAt(3));
-        d->setFileName(s.textAt(4));
+        table.read(s, *d);
         transaction.addDocument(d);
-        attached.emplace_back(d, s.int64At(0));
-        documents.emplace(s.int64At(0), d);
+        attached.emplace_back(d, s.int64At(kRowID));
+        documents.emplace(s.int64At(kRowID), d);
     }
     s.reset();
     return documents;
@@ -139,27 +95,18 @@ std::unordered_map<std::int64_t, std::shared_ptr<ZKElement>> readElements(
     SqliteDatabase& database, const std::unordered_map<std::int64_t, std::shared_ptr<ZKDocument>>& documents,
     std::int64_t rowID, Attached& attached)
 {
+    const auto& table = StoreTables::elements();
+    static const auto sql = selectFrom(table.layout(), "e",
+                                   "JOIN documents d ON d.id = e.document_id WHERE d.transaction_id = ?1 ORDER BY e.id");
     std::unordered_map<std::int64_t, std::shared_ptr<ZKElement>> elements;
-    auto& s = database.statement(
-        "SELECT e.id, e.document_id, e.ident, e.name, e.type, e.autofill, e.content, e.read_only, e.approval, "
-        "e.page, e.x, e.y, e.width, e.height, e.roles FROM elements e JOIN documents d ON d.id = e.document_id "
-        "WHERE d.transaction_id = ?1 ORDER BY e.id");
+    auto& s = database.statement(sql);
     s.bind(1, rowID);
     while (s.step()) {
         auto e = std::make_shared<ZKElement>();
-        e->setIdent(s.textAt(2));
-        e->setName(s.textAt(3));
-        e->setType(s.textAt(4));
-        e->setAutofill(s.optionalTextAt(5));
-        e->setContent(s.textAt(6));
-        e->setReadOnly(s.boolAt(7));
-        e->setApproval(s.optionalTextAt(8));
-        e->setPage(s.intAt(9));
-        e->setFrame(platform::graphics::makeRect(s.doubleAt(10), s.doubleAt(11), s.doubleAt(12), s.doubleAt(13)));
-        e->setRoles(stringsAt(s, 14));
-        documents.at(s.int64At(1))->addElement(e);
-        attached.emplace_back(e, s.int64At(0));
-        elements.emplace(s.int64At(0), e);
+        table.read(s, *e);
+        documents.at(s.int64At(kOwnerID))->addElement(e);
+        attached.emplace_back(e, s.int64At(kRowID));
+        elements.emplace(s.int64At(kRowID), e);
     }
     s.reset();
     return elements;
@@ -169,19 +116,17 @@ void readValidations(SqliteDatabase& database,
                      const std::unordered_map<std::int64_t, std::shared_ptr<ZKElement>>& elements, std::int64_t rowID,
                      Attached& attached)
 {
-    auto& s = database.statement(
-        "SELECT v.id, v.element_id, v.required, v.max_length, v.enumeration, v.pattern FROM validations v "
-        "JOIN elements e ON e.id = v.element_id JOIN documents d ON d.id = e.document_id "
-        "WHERE d.transaction_id = ?1 ORDER BY v.id");
+    const auto& table = StoreTables::validations();
+    static const auto sql = selectFrom(table.layout(), "v",
+                                   "JOIN elements e ON e.id = v.element_id JOIN documents d ON d.id = e.document_id "
+                                   "WHERE d.transaction_id = ?1 ORDER BY v.id");
+    auto& s = database.statement(sql);
     s.bind(1, rowID);
     while (s.step()) {
         auto v = std::make_shared<ZKValidation>();
-        v->setRequired(s.boolAt(2));
-        v->setMaxLength(s.optionalIntAt(3));
-        v->setEnumeration(stringsAt(s, 4));
-        v->setPattern(s.optionalTextAt(5));
-        elements.at(s.int64At(1))->setValidation(v);
-        attached.emplace_back(v, s.int64At(0));
+        table.read(s, *v);
+        elements.at(s.int64At(kOwnerID))->setValidation(v);
+        attached.emplace_back(v, s.int64At(kRowID));
     }
     s.reset();
 }
@@ -250,10 +195,12 @@ std::vector<std::pair<std::int64_t, std::string>> StoreRowReader::radioGroups(co
 
 std::vector<std::int64_t> StoreRowReader::lastRowIDs()
 {
+    using Entity = VeltManagedObject::Entity;
     std::vector<std::int64_t> ids;
-    for (const char* table : {"transactions", "documents", "elements", "participants", "validations",
-                              "predefined_actions"}) {
-        auto& statement = database_.statement(std::string("SELECT coalesce(max(id), 0) FROM ") + table);
+    for (const auto entity : {Entity::Transaction, Entity::Document, Entity::Element, Entity::Participant,
+                              Entity::Validation, Entity::PredefinedActions}) {
+        auto& statement =
+            database_.statement("SELECT coalesce(max(id), 0) FROM " + StoreTables::layoutOf(entity).name());
         ids.push_back(statement.step() ? statement.int64At(0) : 0);
         statement.reset();
     }

@@ -4,9 +4,10 @@
 
 class SqliteDatabase;
 
-// The tables of the store and the steps that bring an older file up to the current
-// version. The version is kept in SQLite's user_version; each step runs in its own
-// transaction, so an interrupted upgrade leaves the file at the previous version.
+// Makes a new store file's tables from their descriptions (StoreTables) and their
+// indexes, and tells which files can be opened. The version is kept in SQLite's
+// user_version and set in the transaction that makes the tables, so an interrupted
+// creation leaves a file that is made again at the next opening.
 class StoreSchema {
 public:
     // busy: another connection holds the file locked; the file may be sound.

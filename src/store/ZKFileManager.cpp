@@ -4,6 +4,7 @@
 #include "foundation/Environment.h"
 #include "foundation/RunLoop.h"
 #include "foundation/SharedInstances.h"
+#include "foundation/Text.h"
 #include "graphics/DocumentConverter.h"
 
 #include <algorithm>
@@ -15,17 +16,27 @@ namespace {
 
 constexpr const char* kTemporaryFolderName = "CorvexTMPFolder";
 
-// One path component that stays inside its folder: separators become "_", and a name
-// that is empty, "." or ".." becomes "_".
-std::string safeComponent(std::string name)
+// One path component that stays inside its folder and shows as what it is: NUL and the
+// bidirectional controls are dropped, separators become "_", and a name that is then
+// empty, "." or ".." becomes "_".
+std::string safeComponent(const std::string& name)
 {
-    std::replace(name.begin(), name.end(), '/', '_');
-    std::replace(name.begin(), name.end(), '\\', '_');
-    std::replace(name.begin(), name.end(), '\0', '_');
-    if (name.empty() || name == "." || name == "..") {
+    auto safe = platform::text::removingNulAndBidiControls(name);
+    std::replace(safe.begin(), safe.end(), '/', '_');
+    std::replace(safe.begin(), safe.end(), '\\', '_');
+    if (safe.empty() || safe == "." || safe == "..") {
         return "_";
     }
-    return name;
+    return safe;
+}
+
+// An extension that is empty (or nothing once made safe) is no extension.
+std::optional<std::string> safeExtension(const std::optional<std::string>& extension)
+{
+    if (!extension || platform::text::removingNulAndBidiControls(*extension).empty()) {
+        return std::nullopt;
+    }
+    return safeComponent(*extension);
 }
 
 bool hasParentReference(const std::filesystem::path& path)
@@ -36,7 +47,7 @@ bool hasParentReference(const std::filesystem::path& path)
 std::string fileName(const std::string& base, const std::optional<std::string>& extension, int number)
 {
     auto name = number == 0 ? base : base + "(" + std::to_string(number) + ")";
-    if (extension && !extension->empty()) {
+    if (extension) {
         name += "." + *extension;
     }
     return name;
@@ -97,10 +108,10 @@ std::string ZKFileManager::getGoodNameForFileWithPathNameExtentionAndNumber(cons
                                                                             int number)
 {
     const auto base = safeComponent(name);
-    const auto safeExtension = extension ? std::optional(safeComponent(*extension)) : std::nullopt;
+    const auto suffix = safeExtension(extension);
     std::error_code error;
     for (int candidate = std::max(number, 0);; ++candidate) {
-        const auto path = std::filesystem::path(folder) / fileName(base, safeExtension, candidate);
+        const auto path = std::filesystem::path(folder) / fileName(base, suffix, candidate);
         if (!std::filesystem::exists(path, error)) {
             return path.string();
         }

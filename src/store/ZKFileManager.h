@@ -44,7 +44,7 @@ public:
     // The full path of the first file in `folder` that does not exist yet: name.ext, then
     // name(number).ext, name(number+1).ext ... (no suffix for number 0; no extension when
     // `extension` is empty). Folder separators and "." / ".." in the name are replaced, so
-    // the path always lies in `folder`.
+    // the path always lies in `folder`; NUL and bidirectional controls are dropped.
     static std::string getGoodNameForFileWithPathNameExtentionAndNumber(const std::string& folder,
                                                                        const std::string& name,
                                                                        const std::optional<std::string>& extension,

@@ -90,6 +90,22 @@ TEST_F(VTTransactionSyncQueueTest, ALocalDraftIsCreatedOnTheServiceAndTakesItsId
     EXPECT_FALSE(std::filesystem::exists(ZKFileManager::folderPathForTransactionWithGUID("LOCAL")));
 }
 
+TEST_F(VTTransactionSyncQueueTest, ADocumentUploadsUnderTheNameThePackageGivesIt)
+{
+    // A NUL would cut the upload's file name short while the package kept the whole name.
+    auto draft = localDraft("LOCAL");
+    draft["documents"][0]["name"] = std::string("Lease\0\u202Eexe.pdf", 16);
+    storeTransaction(draft);
+    ASSERT_TRUE(queue()->addTransaction(std::string("LOCAL")));
+    ASSERT_TRUE(waitForFinished(1));
+    ASSERT_EQ(delegate->synchronized.size(), 1u) << delegate->failed.at(0).dump();
+
+    const auto guid = delegate->synchronized[0]["guid"].get<std::string>();
+    EXPECT_EQ((*service.package(guid))["documents"][0]["name"], "Leaseexe.pdf");
+    ASSERT_EQ(service.packageFiles(guid).size(), 1u);
+    EXPECT_EQ(service.packageFiles(guid)[0].fileName, "Leaseexe.pdf");
+}
+
 TEST_F(VTTransactionSyncQueueTest, OneTransactionAtATimeWithoutDuplicates)
 {
     storeTransaction(localDraft("FIRST"));

@@ -85,6 +85,23 @@ TEST_F(ZKDesignerHelperTest, SettingsOfTheWrongShapeReadAsMissing)
     EXPECT_FALSE(helper->bindingForType("textarea"));
 }
 
+TEST_F(ZKDesignerHelperTest, TextFlagsReadAsThePlatformReadsAStringsBooleanValue)
+{
+    auto helper = ZKDesignerHelper::sharedInstance();
+    const auto flagsAs = [&](const std::string& text) {
+        helper->saveDesignerSettings(Dictionary{{"label", {{"visibility", text}}},
+                                                {"textfield", {{"template", {{"validation", {{"required", text}}}}}}}});
+        EXPECT_EQ(helper->isVisibleWithType("label"), helper->isRequiredWithType("textfield")) << text;
+        return helper->isRequiredWithType("textfield");
+    };
+    for (const std::string yes : {"YES", "true", "t", "1", "+1", "01", "-1", " \t7", "+007"}) {
+        EXPECT_TRUE(flagsAs(yes)) << yes;
+    }
+    for (const std::string no : {"0", "no", "false", "NO", "", " ", "00", "+0", "-", "x1", "0x1"}) {
+        EXPECT_FALSE(flagsAs(no)) << no;
+    }
+}
+
 TEST_F(ZKDesignerHelperTest, SettingsAreKeptAcrossLaunchesAndSavingNilRemovesThem)
 {
     const Dictionary settings{{"datepicker", {{"visibility", true}}}};

@@ -283,6 +283,9 @@ bool FakeSigningService::applyRule(const httplib::Request& request, httplib::Res
         return false;
     }
     response.status = *rule.status;
+    for (const auto& [name, value] : rule.headers) {
+        response.set_header(name, value);
+    }
     response.set_content(rule.body, rule.contentType.c_str());
     return true;
 }

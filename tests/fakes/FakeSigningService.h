@@ -49,6 +49,7 @@ public:
         std::optional<int> status;  // reply with this status and body instead of the normal one
         std::string body;
         std::string contentType = "application/json";
+        std::map<std::string, std::string> headers; // sent with the canned reply, names as written
         double delaySeconds = 0;    // wait this long before answering (stop() cuts it short)
         int remaining = -1;         // how many requests it applies to; -1 for all
     };

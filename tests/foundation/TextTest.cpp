@@ -33,6 +33,13 @@ TEST(TextTest, DigitsLengthsAndCase)
     EXPECT_FALSE(text::isValidUtf8("a\xff"));
 }
 
+TEST(TextTest, RemovingBidiControlsKeepsEveryOtherByte)
+{
+    EXPECT_EQ(text::removingNulAndBidiControls(std::string("a\xff\0\xE2\x80\xAE\xE2\x80", 8)), "a\xff\xE2\x80");
+    EXPECT_EQ(text::removingNulAndBidiControls("\xE2\x80\xA9\xE2\x81\xAA"), "\xE2\x80\xA9\xE2\x81\xAA")
+        << "U+2029 and U+206A lie just outside the controls";
+}
+
 class DateFormatterTest : public testing_support::VeltraTest {};
 
 TEST_F(DateFormatterTest, FormatsInTheDeviceZoneWithWeekBasedYears)

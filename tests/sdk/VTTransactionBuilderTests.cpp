@@ -125,6 +125,17 @@ TEST_F(VTTransactionBuilderTest, DocumentNamesAreMadeUnique)
                                                             "Contract(2).pdf"}));
 }
 
+TEST_F(VTTransactionBuilderTest, DocumentNamesShowAsWhatTheyAre)
+{
+    // An override would show "report<RLO>txt.exe.pdf" as "reportfdp.exe.txt".
+    VTTransaction transaction;
+    transaction.addDocument(VTDocument::initWithNameAndPath("report\u202Etxt.exe.pdf", "/a.pdf"));
+    transaction.addDocument(VTDocument::initWithNameAndPath(std::string("re\0port\u2066txt.exe.pdf\u2069", 24), "/b.pdf"));
+    EXPECT_EQ(names(transaction), (std::vector<std::string>{"reporttxt.exe.pdf", "reporttxt.exe(1).pdf"}));
+    transaction.documents().front()->setName("renamed\u202Efdp.exe");
+    EXPECT_EQ(transaction.documents().front()->name(), "renamedfdp.exe");
+}
+
 TEST_F(VTTransactionBuilderTest, SignersAreSharedWithTheBuilder)
 {
     VTTransaction transaction;

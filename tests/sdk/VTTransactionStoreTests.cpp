@@ -80,6 +80,15 @@ protected:
         ASSERT_TRUE(database->execute(sql)) << database->lastErrorMessage();
     }
 
+    // Another writer makes the store refuse deleting rows of `table`, until allowed again.
+    static void refuseDeletingFrom(const std::string& table)
+    {
+        runSql("CREATE TRIGGER refuse_" + table + " BEFORE DELETE ON " + table +
+               " BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    }
+
+    static void allowDeletingFrom(const std::string& table) { runSql("DROP TRIGGER refuse_" + table); }
+
     static std::size_t storedCount()
     {
         return ZKTransactionManager::sharedInstance()->dataManager()->store()->allTransactions().size();
@@ -253,6 +262,59 @@ TEST_F(VTTransactionStoreTest, RemovalsFromARebuiltBuilderDeleteTheStoredItems)
     auto fresh = composed();
     fresh->removeSignerWithIndex(0);
     EXPECT_EQ(ZKTransaction::transactionWithGIUD(guid)->participants().size(), 1u);
+}
+
+TEST_F(VTTransactionStoreTest, RemovalsTheStoreRefusesAreUndoneForGood)
+{
+    auto transaction = composed();
+    const auto guid = start(*transaction)["guid"].get<std::string>();
+    auto rebuilt = VTTransaction::transactionForGUID(guid);
+    ASSERT_TRUE(rebuilt);
+    const auto stored = ZKTransaction::transactionWithGIUD(guid);
+
+    // Each refusal is followed by an unrelated change that is saved.
+    refuseDeletingFrom("participants");
+    rebuilt->removeSignerWithIndex(0);
+    allowDeletingFrom("participants");
+    EXPECT_EQ(stored->participants().size(), 2u) << "memory agrees with the store";
+    ASSERT_TRUE(stored->setLocal());
+
+    refuseDeletingFrom("documents");
+    rebuilt->removeDocumentWithIndex(1);
+    allowDeletingFrom("documents");
+    EXPECT_EQ(stored->documents().size(), 2u) << "memory agrees with the store";
+    ASSERT_TRUE(stored->setLocal());
+
+    const auto later = ZKCoreDataManager::openDefault().manager->transactionWithGuid(guid);
+    ASSERT_TRUE(later);
+    ASSERT_EQ(later->participants().size(), 2u);
+    EXPECT_EQ(later->participants()[0]->uid(), "signer0");
+    EXPECT_EQ(later->documents().size(), 2u);
+    EXPECT_EQ(storedFiles().size(), 2u) << "a document kept keeps its PDF";
+}
+
+TEST_F(VTTransactionStoreTest, ACommitThatDropsAStoredDocumentDeletesItsPdf)
+{
+    auto transaction = composed();
+    const auto guid = start(*transaction)["guid"].get<std::string>();
+    auto rebuilt = VTTransaction::transactionForGUID(guid);
+    ASSERT_TRUE(rebuilt);
+    const auto stored = ZKTransaction::transactionWithGIUD(guid);
+    const auto annex = std::filesystem::path(ZKFileManager::folderPathForTransactionWithGUID(guid)) /
+                       stored->documents().at(1)->fileName();
+
+    // The removal is refused, so the document stays stored while the builder lists it no more.
+    refuseDeletingFrom("documents");
+    rebuilt->removeDocumentWithIndex(1);
+    allowDeletingFrom("documents");
+    ASSERT_TRUE(std::filesystem::exists(annex));
+
+    const auto reply = commit(*rebuilt);
+    ASSERT_TRUE(reply);
+    ASSERT_EQ((*reply)["status"], "success") << reply->dump();
+    ASSERT_EQ(stored->documents().size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(annex));
+    EXPECT_EQ(storedFiles().size(), 1u);
 }
 
 TEST_F(VTTransactionStoreTest, UnknownGuidsGiveNoBuilderAndFailedWrites)

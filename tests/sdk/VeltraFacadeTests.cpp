@@ -11,6 +11,7 @@
 #include "sdk/VeltraCreateTransactionDelegate.h"
 #include "support/ZKError.h"
 #include "service/ZKIdentity.h"
+#include "service/ZKWebFetcher.h"
 #include "support/ZKLogger.h"
 #include "ui/GestureRecognizer.h"
 #include "ui/PanGestureRecognizer.h"
@@ -41,6 +42,15 @@ protected:
         operation([&reply](const Dictionary& result) { reply = result; });
         EXPECT_TRUE(waitFor([&reply] { return reply.has_value(); }));
         return reply.value_or(Dictionary());
+    }
+
+    // The session cookie that the next request to the service carries ("" for none).
+    std::string cookieOfTheNextRequest()
+    {
+        bool answered = false;
+        ZKWebFetcher::sessionWithCallback([&answered](const ZKReply&) { answered = true; });
+        EXPECT_TRUE(waitFor([&answered] { return answered; }));
+        return service.requestsTo("GET", "/api/session").back().header("Cookie");
     }
 
     std::string startedDraft()
@@ -97,6 +107,7 @@ TEST_F(VeltraFacadeTest, LoginRecordsTheIdentityAndDesignerSettings)
     EXPECT_TRUE(out.contains("data")) << out.dump();
     EXPECT_EQ(service.requestsTo("DELETE", "/api/session").size(), 1u);
     EXPECT_FALSE(ZKIdentity::sharedInstance()->email());
+    EXPECT_EQ(cookieOfTheNextRequest(), "");
 }
 
 TEST_F(VeltraFacadeTest, FailedLoginAndLogoutReportErrors)
@@ -108,11 +119,13 @@ TEST_F(VeltraFacadeTest, FailedLoginAndLogoutReportErrors)
     EXPECT_FALSE(reply.contains("data"));
     EXPECT_FALSE(ZKIdentity::sharedInstance()->email());
 
-    signIn("sam@example.com");
+    call([&](const auto& callback) { facade->loginWithEmailPasswordAndCallback("sam@example.com", "secret", callback); });
+    ASSERT_NE(cookieOfTheNextRequest(), "");
     service.respondWith("DELETE", "/api/session", 500, "{}");
     const auto out = call([&](const auto& callback) { facade->logoutWithCallback(callback); });
     EXPECT_TRUE(out.contains("error"));
     EXPECT_FALSE(ZKIdentity::sharedInstance()->email()) << "signed out locally all the same";
+    EXPECT_EQ(cookieOfTheNextRequest(), "") << "and the session goes with it";
 }
 
 TEST_F(VeltraFacadeTest, PrefetchAndCachedReadOfStoredTransactions)

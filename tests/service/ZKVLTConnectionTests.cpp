@@ -75,6 +75,38 @@ TEST_F(ZKVLTConnectionTest, RequestsCarryTheVersionAppIdAndSessionCookieOfTheLog
     EXPECT_EQ(requests[1].header("Cookie"), "VELTRA_SESSION_ID=" + *ZKSession::sharedInstance()->sessionId());
 }
 
+TEST_F(ZKVLTConnectionTest, OnlySuccessfulRepliesSetTheSessionWhateverTheCaseOfTheirHeader)
+{
+    // HTTP/2 delivers header names in lower case.
+    fakes::FakeSigningService::Rule signedIn;
+    signedIn.status = 200;
+    signedIn.body = R"({"user": {}})";
+    signedIn.headers = {{"set-cookie", "VELTRA_SESSION_ID=lower-case-session; Path=/"}};
+    service.setRule("POST", "/api/session", signedIn);
+    ASSERT_TRUE(login("ann@example.com", "secret").succeeded());
+    EXPECT_EQ(ZKSession::sharedInstance()->sessionId(), "lower-case-session");
+
+    for (const int status : {401, 500, 302}) {
+        fakes::FakeSigningService::Rule refused;
+        refused.status = status;
+        refused.body = "{}";
+        refused.headers = {{"Set-Cookie", "VELTRA_SESSION_ID=from-a-failure; Path=/"}};
+        service.setRule("GET", "/api/session", refused);
+        EXPECT_FALSE(sendAndWait(ZKRequest::get(ZKEndpoints::session())).succeeded()) << status;
+        EXPECT_EQ(ZKSession::sharedInstance()->sessionId(), "lower-case-session") << status;
+    }
+    sendAndWait(ZKRequest::get(ZKEndpoints::session()));
+    EXPECT_EQ(service.requests().back().header("Cookie"), "VELTRA_SESSION_ID=lower-case-session");
+}
+
+TEST_F(ZKVLTConnectionTest, AServerAddressEndingInASlashReachesTheServicesPaths)
+{
+    ZKServerSettings::sharedInstance()->setServerAddress(service.address() + "/");
+    sendAndWait(ZKRequest::get(ZKEndpoints::session()));
+    ASSERT_EQ(service.requests().size(), 1u);
+    EXPECT_EQ(service.requests().front().path, "/api/session");
+}
+
 TEST_F(ZKVLTConnectionTest, DumpsShowRequestAndReplyButNeitherPasswordNorSessionValue)
 {
     service.addAccount("ann@example.com", "hunter22", {{"email", "ann@example.com"}});
@@ -120,6 +152,8 @@ TEST_F(ZKVLTConnectionTest, RepliesThatAreNotUsableEndInTheSdkErrors)
         {500, "Internal Server Error", ZKError::httpFailure},
         {502, "[1, 2]", ZKError::httpFailure},
         {404, "{\"unrelated\": true}", ZKError::httpFailure},
+        {300, "{}", ZKError::httpFailure},
+        {302, "{}", ZKError::httpFailure},
         {200, std::string(300, '[') + std::string(300, ']'), ZKError::unexpectedReply},
     };
     for (const auto& c : cases) {
@@ -134,6 +168,8 @@ TEST_F(ZKVLTConnectionTest, RepliesThatAreNotUsableEndInTheSdkErrors)
     const auto empty = sendAndWait(ZKRequest::get(ZKEndpoints::session()));
     EXPECT_TRUE(empty.succeeded());
     EXPECT_EQ(empty.json, Dictionary::object());
+    service.respondWith("GET", "/api/session", 299, "{}");
+    EXPECT_TRUE(sendAndWait(ZKRequest::get(ZKEndpoints::session())).succeeded());
 }
 
 TEST_F(ZKVLTConnectionTest, MissingServerAndUnreachableServerAreErrors)

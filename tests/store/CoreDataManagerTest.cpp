@@ -42,6 +42,114 @@ std::string runSql(const std::filesystem::path& file, const std::string& sql)
     return firstValue;
 }
 
+template <class T>
+Dictionary valueOrNull(const std::optional<T>& value)
+{
+    return value ? Dictionary(*value) : Dictionary();
+}
+
+Dictionary validationFields(const ZKValidation& v)
+{
+    return {{"required", v.required()}, {"maxLength", valueOrNull(v.maxLength())},
+            {"enumeration", v.enumeration()}, {"pattern", valueOrNull(v.pattern())}};
+}
+
+Dictionary elementFields(const ZKElement& e)
+{
+    return {{"ident", e.ident()},       {"name", e.name()},         {"type", e.type()},
+            {"autofill", valueOrNull(e.autofill())},                {"content", e.content()},
+            {"readOnly", e.readOnly()}, {"approval", valueOrNull(e.approval())},
+            {"page", e.page()},         {"x", e.frame().origin.x},  {"y", e.frame().origin.y},
+            {"width", e.frame().size.width},                        {"height", e.frame().size.height},
+            {"roles", e.roles()},       {"validation", e.validation() ? validationFields(*e.validation()) : Dictionary()}};
+}
+
+Dictionary documentFields(const ZKDocument& d)
+{
+    Dictionary elements = Dictionary::array();
+    for (const auto& element : d.elements()) {
+        elements.push_back(elementFields(*element));
+    }
+    return {{"ident", d.ident()}, {"name", d.name()}, {"order", d.order()}, {"fileName", d.fileName()},
+            {"elements", std::move(elements)}};
+}
+
+Dictionary participantFields(const ZKParticipant& p)
+{
+    return {{"uid", p.uid()},           {"order", p.order()},         {"email", p.email()},
+            {"firstName", p.firstName()}, {"lastName", p.lastName()}, {"title", p.title()},
+            {"company", p.company()},   {"isOwner", p.isOwner()},     {"isGroup", p.isGroup()},
+            {"authentication", p.authentication()},                   {"emailMessage", p.emailMessage()},
+            {"allowChangeSigners", p.allowChangeSigners()}};
+}
+
+Dictionary actionsFields(const ZKPredefinedActions& a)
+{
+    return {{"deleteOnServer", a.deleteOnServer()}, {"createOnServer", a.createOnServer()}, {"send", a.send()},
+            {"sign", a.sign()}, {"optOut", a.optOut()}, {"complete", a.complete()}};
+}
+
+// Every stored field of the transaction and of what it owns, read through the getters.
+Dictionary storedFields(const ZKTransaction& t)
+{
+    Dictionary fields{{"guid", t.guid()},         {"name", t.name()},
+                      {"desc", t.desc()},         {"status", t.status()},
+                      {"draft", t.draft()},       {"local", t.local()},
+                      {"lastUpdate", t.lastUpdate()}, {"expiry", valueOrNull(t.expiry())},
+                      {"emailMessage", t.emailMessage()}, {"inPerson", t.inPerson()},
+                      {"autocomplete", t.autocomplete()}, {"orderSigning", t.orderSigning()},
+                      {"advancedOptions", t.advancedOptions()}, {"trxAttributes", t.trxAttributes()},
+                      {"participants", Dictionary::array()}, {"documents", Dictionary::array()}};
+    fields["actions"] = t.predefinedActionsIfAny() ? actionsFields(*t.predefinedActionsIfAny()) : Dictionary();
+    for (const auto& participant : t.participants()) {
+        fields["participants"].push_back(participantFields(*participant));
+    }
+    for (const auto& document : t.documents()) {
+        fields["documents"].push_back(documentFields(*document));
+    }
+    return fields;
+}
+
+// Every row of the query on the store file, its columns joined by "|".
+std::vector<std::string> rowsOf(const std::filesystem::path& file, const std::string& sql)
+{
+    sqlite3* database = nullptr;
+    sqlite3_open(file.c_str(), &database);
+    std::vector<std::string> rows;
+    sqlite3_exec(
+        database, sql.c_str(),
+        [](void* out, int count, char** values, char**) {
+            std::string row;
+            for (int column = 0; column < count; ++column) {
+                row += std::string(column ? "|" : "") + (values[column] ? values[column] : "NULL");
+            }
+            static_cast<std::vector<std::string>*>(out)->push_back(row);
+            return 0;
+        },
+        &rows, nullptr);
+    sqlite3_close(database);
+    return rows;
+}
+
+// The columns, references and indexes of the store's tables in the file.
+std::vector<std::string> layoutOf(const std::filesystem::path& file)
+{
+    auto layout = rowsOf(file, "SELECT name, sql FROM sqlite_master WHERE type = 'index' ORDER BY name");
+    for (const char* table : {"transactions", "predefined_actions", "participants", "documents", "elements",
+                              "validations"}) {
+        const std::string name = table;
+        for (const auto& row : rowsOf(file, "SELECT cid, name, type, \"notnull\", dflt_value, pk FROM "
+                                            "pragma_table_info('" + name + "')")) {
+            layout.push_back(name + " column " + row);
+        }
+        for (const auto& row : rowsOf(file, "SELECT \"table\", \"from\", \"to\", on_update, on_delete FROM "
+                                            "pragma_foreign_key_list('" + name + "')")) {
+            layout.push_back(name + " reference " + row);
+        }
+    }
+    return layout;
+}
+
 std::string fileContents(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -76,6 +184,185 @@ TEST_F(StoreTest, SavedTransactionComesBackWholeInALaterLaunchByGuidOfAnyCase)
     EXPECT_FALSE(later->hasChanges());
 }
 
+namespace {
+
+// Gives every stored field of the transaction, and of the one participant, document,
+// element, validation and pending work it has (made when missing), a value of `row`
+// that differs from the default. Flags follow the bits of their place plus one, so
+// across rows 0, 1 and 2 every flag is set somewhere and no two flags are alike in all
+// rows: a column dropped, or read into the wrong field, changes what comes back.
+void fillEveryField(ZKTransaction& t, int row)
+{
+    int place = 0;
+    const auto flag = [row, &place] { return (((++place) >> row) & 1) != 0; };
+    const auto text = [row](const std::string& field) { return field + "-" + std::to_string(row); };
+    const auto store = VeltManagedObject::storeManager();
+
+    t.setGuid(text("guid"));
+    t.setName(text("name"));
+    t.setDesc(text("desc"));
+    t.setStatus(text("status"));
+    t.setDraft(flag());
+    t.setLocalFlag(flag());
+    t.setInPerson(flag());
+    t.setAutocomplete(flag());
+    t.setOrderSigning(flag());
+    t.setLastUpdate(1000.5 + row);
+    t.setExpiry(2000.25 + row);
+    t.setEmailMessage(text("message"));
+    t.setAdvancedOptions({{"theme", text("theme")}});
+    t.setTrxAttributes({{"origin", text("origin")}});
+
+    place = 0;
+    const auto actions = t.predefinedActions();
+    actions->setDeleteOnServer(flag());
+    actions->setCreateOnServer(flag());
+    actions->setSend(flag());
+    actions->setSign(flag());
+    actions->setOptOut(flag());
+    actions->setComplete(flag());
+
+    if (t.participants().empty()) {
+        const auto made = std::make_shared<ZKParticipant>();
+        store->insertObject(made);
+        t.addParticipant(made);
+    }
+    place = 0;
+    auto& participant = *t.participants().front();
+    participant.setUid(text("uid"));
+    participant.setOrder(3 + row);
+    participant.setEmail(text("email"));
+    participant.setFirstName(text("first"));
+    participant.setLastName(text("last"));
+    participant.setTitle(text("title"));
+    participant.setCompany(text("company"));
+    participant.setIsOwner(flag());
+    participant.setIsGroup(flag());
+    participant.setAllowChangeSigners(flag());
+    participant.setAuthentication({{"scheme", text("scheme")}});
+    participant.setEmailMessage(text("personal"));
+
+    if (t.documents().empty()) {
+        t.addDocument(ZKDocument::insertNew());
+    }
+    auto& document = *t.documents().front();
+    document.setIdent(text("document"));
+    document.setName(text("document name"));
+    document.setOrder(4 + row);
+    document.setFileName(text("file") + ".pdf");
+
+    if (document.elements().empty()) {
+        document.addElement(ZKElement::insertNew());
+    }
+    auto& element = *document.elements().front();
+    element.setIdent(text("element"));
+    element.setName(text("element name"));
+    element.setType(text("type"));
+    element.setAutofill(text("autofill"));
+    element.setContent(text("content"));
+    element.setReadOnly(row != 1);
+    element.setApproval(text("approval"));
+    element.setPage(7 + row);
+    element.setFrame(platform::graphics::makeRect(10.25 + row, 20.5, 30.75, 40.125));
+    element.setRoles({text("role"), text("other role")});
+
+    if (!element.validation()) {
+        element.setValidation(ZKValidation::insertNew());
+    }
+    auto& validation = *element.validation();
+    validation.setRequired(row != 2);
+    validation.setMaxLength(50 + row);
+    validation.setEnumeration({text("group"), text("item")});
+    validation.setPattern(text("pattern"));
+}
+
+} // namespace
+
+TEST_F(StoreTest, EveryStoredFieldComesBackThroughASecondManager)
+{
+    std::vector<std::shared_ptr<ZKTransaction>> transactions;
+    std::vector<Dictionary> written;
+    for (int row = 0; row < 3; ++row) {
+        transactions.push_back(ZKTransaction::insertNew());
+        fillEveryField(*transactions.back(), row);
+        written.push_back(storedFields(*transactions.back()));
+    }
+    const auto readBack = [&written](const std::string& moment) {
+        const auto later = openStore();
+        for (std::size_t row = 0; row < written.size(); ++row) {
+            const auto read = later->transactionWithGuid("guid-" + std::to_string(row));
+            ASSERT_TRUE(read) << moment << " " << row;
+            EXPECT_EQ(storedFields(*read), written[row]) << moment << " " << row;
+        }
+    };
+    ASSERT_FALSE(manager->save().has_value());
+    readBack("inserted");
+
+    // Updating stored rows writes every field too: each transaction takes the next one's values.
+    for (std::size_t index = 0; index < transactions.size(); ++index) {
+        fillEveryField(*transactions[index], static_cast<int>((index + 1) % transactions.size()));
+    }
+    ASSERT_FALSE(manager->save().has_value());
+    readBack("updated");
+}
+
+TEST_F(StoreTest, AFileOfTheFirstVersionHasTheTablesOfANewFileAndKeepsItsRows)
+{
+    // The tables as the first version of the store made them, on devices since.
+    const auto legacy = home() / "first-version.sqlite";
+    runSql(legacy, R"SQL(
+CREATE TABLE transactions (
+    id INTEGER PRIMARY KEY, guid TEXT NOT NULL, name TEXT NOT NULL, description TEXT NOT NULL,
+    status TEXT NOT NULL, draft INTEGER NOT NULL, local INTEGER NOT NULL, last_update REAL NOT NULL,
+    expiry REAL, email_message TEXT NOT NULL, in_person INTEGER NOT NULL, autocomplete INTEGER NOT NULL,
+    order_signing INTEGER NOT NULL, advanced_options TEXT NOT NULL, trx_attributes TEXT NOT NULL);
+CREATE INDEX transactions_guid ON transactions (guid COLLATE NOCASE);
+CREATE TABLE predefined_actions (
+    id INTEGER PRIMARY KEY,
+    transaction_id INTEGER REFERENCES transactions (id) ON DELETE CASCADE DEFERRABLE INITIALLY DEFERRED,
+    delete_on_server INTEGER NOT NULL, create_on_server INTEGER NOT NULL, send INTEGER NOT NULL,
+    sign INTEGER NOT NULL, opt_out INTEGER NOT NULL, complete INTEGER NOT NULL);
+CREATE INDEX predefined_actions_transaction ON predefined_actions (transaction_id);
+CREATE TABLE participants (
+    id INTEGER PRIMARY KEY,
+    transaction_id INTEGER REFERENCES transactions (id) ON DELETE CASCADE DEFERRABLE INITIALLY DEFERRED,
+    uid TEXT NOT NULL, sort_order INTEGER NOT NULL, email TEXT NOT NULL, first_name TEXT NOT NULL,
+    last_name TEXT NOT NULL, title TEXT NOT NULL, company TEXT NOT NULL, is_owner INTEGER NOT NULL,
+    is_group INTEGER NOT NULL, authentication TEXT NOT NULL, email_message TEXT NOT NULL,
+    allow_change_signers INTEGER NOT NULL);
+CREATE INDEX participants_transaction ON participants (transaction_id);
+CREATE TABLE documents (
+    id INTEGER PRIMARY KEY,
+    transaction_id INTEGER REFERENCES transactions (id) ON DELETE CASCADE DEFERRABLE INITIALLY DEFERRED,
+    ident TEXT NOT NULL, name TEXT NOT NULL, sort_order INTEGER NOT NULL, file_name TEXT NOT NULL);
+CREATE INDEX documents_transaction ON documents (transaction_id);
+CREATE INDEX documents_ident ON documents (ident);
+CREATE TABLE elements (
+    id INTEGER PRIMARY KEY,
+    document_id INTEGER REFERENCES documents (id) ON DELETE CASCADE DEFERRABLE INITIALLY DEFERRED,
+    ident TEXT NOT NULL, name TEXT NOT NULL, type TEXT NOT NULL, autofill TEXT, content TEXT NOT NULL,
+    read_only INTEGER NOT NULL, approval TEXT, page INTEGER NOT NULL, x REAL NOT NULL, y REAL NOT NULL,
+    width REAL NOT NULL, height REAL NOT NULL, roles TEXT NOT NULL);
+CREATE INDEX elements_document ON elements (document_id);
+CREATE INDEX elements_radio ON elements (approval, document_id) WHERE type = 'Radio';
+CREATE TABLE validations (
+    id INTEGER PRIMARY KEY,
+    element_id INTEGER REFERENCES elements (id) ON DELETE CASCADE DEFERRABLE INITIALLY DEFERRED,
+    required INTEGER NOT NULL, max_length INTEGER, enumeration TEXT NOT NULL, group_name TEXT, pattern TEXT);
+CREATE INDEX validations_element ON validations (element_id);
+INSERT INTO transactions VALUES (1, 'kept', 'Kept', '', 'draft', 1, 0, 10.0, NULL, '', 0, 0, 0, '{}', '{}');
+PRAGMA user_version = 1;
+)SQL");
+    EXPECT_EQ(layoutOf(legacy), layoutOf(manager->file()));
+
+    const auto opened = ZKCoreDataManager::open(legacy);
+    ASSERT_TRUE(opened.manager);
+    EXPECT_FALSE(opened.error);
+    const auto kept = opened.manager->transactionWithGuid("kept");
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->name(), "Kept");
+}
+
 TEST_F(StoreTest, KeepsOneObjectPerRow)
 {
     mapInto(*manager, sampleTransaction("guid-1"));
@@ -88,6 +375,22 @@ TEST_F(StoreTest, KeepsOneObjectPerRow)
     ASSERT_EQ(later->allTransactions().size(), 1u);
     EXPECT_EQ(later->allTransactions().front(), first);
     EXPECT_EQ(first->documents().front()->elements().front()->document(), first->documents().front());
+}
+
+TEST_F(StoreTest, TransactionsAreListedNewestFirst)
+{
+    auto older = sampleTransaction("older", 0, 0, 0);
+    older["lastUpdate"] = 1000.0;
+    auto newer = sampleTransaction("newer", 0, 0, 0);
+    newer["lastUpdate"] = 3000.0;
+    mapInto(*manager, older);
+    mapInto(*manager, newer);
+    ASSERT_FALSE(manager->save().has_value());
+
+    const auto listed = openStore()->allTransactions();
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[0]->guid(), "newer");
+    EXPECT_EQ(listed[1]->guid(), "older");
 }
 
 TEST_F(StoreTest, LookupsSeeUnsavedInsertionsRenamesAndDeletions)

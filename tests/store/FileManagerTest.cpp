@@ -17,6 +17,13 @@ protected:
         std::ofstream(path) << "x";
     }
 
+    // Whether `path`, once its "." and ".." parts are resolved, lies below `folder`.
+    static bool liesInside(const std::filesystem::path& path, const std::filesystem::path& folder)
+    {
+        const auto relative = path.lexically_normal().lexically_relative(folder.lexically_normal());
+        return !relative.empty() && relative != "." && *relative.begin() != "..";
+    }
+
     static ZKFileManager::Bytes bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
 
     std::optional<std::optional<Dictionary>> convert(const std::string& name, const std::string& contents)
@@ -39,8 +46,10 @@ TEST_F(FileManagerTest, FoldersFollowTheCurrentTransaction)
     std::optional<std::string> current = "TRX-1";
     manager->setCurrentTransactionIdProvider([&] { return current; });
     EXPECT_EQ(manager->temporaryFolderPath(), (preferences() / "CorvexTMPFolder" / "TRX-1").string());
-    current = "../../escape";
-    EXPECT_EQ(std::filesystem::path(manager->temporaryFolderPath()).parent_path(), preferences() / "CorvexTMPFolder");
+    for (const char* hostile : {"../../escape", "..", "."}) {
+        current = hostile;
+        EXPECT_TRUE(liesInside(manager->temporaryFolderPath(), preferences() / "CorvexTMPFolder")) << hostile;
+    }
 
     current = "TRX-1";
     const auto created = manager->createEmptyTemporaryFolder();
@@ -50,7 +59,9 @@ TEST_F(FileManagerTest, FoldersFollowTheCurrentTransaction)
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(*created) / "kept.pdf"));
 
     EXPECT_EQ(ZKFileManager::folderPathForTransactionWithGUID("G-1"), (preferences() / "G-1").string());
-    EXPECT_EQ(std::filesystem::path(ZKFileManager::folderPathForTransactionWithGUID("..")).parent_path(), preferences());
+    for (const char* hostile : {"..", ".", "../..", "", ".\u202E."}) {
+        EXPECT_TRUE(liesInside(ZKFileManager::folderPathForTransactionWithGUID(hostile), preferences())) << hostile;
+    }
 }
 
 TEST_F(FileManagerTest, AnUncreatableTemporaryFolderGivesNothing)
@@ -71,12 +82,28 @@ TEST_F(FileManagerTest, GoodNamesCountUpFromTheGivenNumber)
     EXPECT_EQ(good("lease", "pdf", 0), (folder / "lease(2).pdf").string());
     EXPECT_EQ(good("lease", "pdf", 5), (folder / "lease(5).pdf").string());
     EXPECT_EQ(good("notes", std::nullopt, 0), (folder / "notes").string());
+    EXPECT_EQ(good("notes", "", 0), (folder / "notes").string());
 
     for (const std::string hostile : {"../../outside", "/etc/passwd", "..", "a/../../b", ""}) {
         const auto path = std::filesystem::path(good(hostile, "pdf", 0));
         EXPECT_EQ(path.parent_path(), folder) << hostile;
     }
     EXPECT_EQ(std::filesystem::path(good("x", "/../../pdf", 0)).parent_path(), folder);
+}
+
+TEST_F(FileManagerTest, NamesShowAsWhatTheyAre)
+{
+    const auto folder = home() / "docs";
+    const auto good = [&](const std::string& name, std::optional<std::string> extension) {
+        return ZKFileManager::getGoodNameForFileWithPathNameExtentionAndNumber(folder.string(), name, extension, 0);
+    };
+    // An override turns "report<RLO>txt.exe" into what reads as "reportexe.txt".
+    EXPECT_EQ(good("report\u202Etxt.exe", "pdf"), (folder / "reporttxt.exe.pdf").string());
+    EXPECT_EQ(good("\u2066a\u202Ab\u202Bc\u202Cd\u202De\u2067f\u2068g\u2069", "pdf"), (folder / "abcdefg.pdf").string());
+    EXPECT_EQ(good("\u05D0\u200F1", "pdf"), (folder / "\u05D0\u200F1.pdf").string()) << "marks are kept";
+    EXPECT_EQ(good(std::string("con\0tract", 9), "pdf"), (folder / "contract.pdf").string());
+    EXPECT_EQ(good("\u202E", "pdf"), (folder / "_.pdf").string());
+    EXPECT_EQ(good("notes", "\u202E"), (folder / "notes").string());
 }
 
 TEST_F(FileManagerTest, StoresAtomicallyAndRefusesPathsThatClimbOut)
@@ -91,6 +118,15 @@ TEST_F(FileManagerTest, StoresAtomicallyAndRefusesPathsThatClimbOut)
     EXPECT_FALSE(ZKFileManager::storeAtPathFileWithNameAndData(climbing, std::nullopt, bytesOf("x")).has_value());
     EXPECT_FALSE(std::filesystem::exists(home().parent_path() / "escaped.pdf"));
     EXPECT_FALSE(ZKFileManager::storeAtPathFileWithNameAndData("", std::nullopt, bytesOf("x")).has_value());
+}
+
+TEST_F(FileManagerTest, StoresUnderTheLongestNameTheFileSystemTakes)
+{
+    for (const std::size_t length : {215u, 255u}) {
+        const auto target = (home() / "docs" / (std::string(length - 4, 'n') + ".pdf")).string();
+        EXPECT_EQ(ZKFileManager::storeAtPathFileWithNameAndData(target, std::nullopt, bytesOf("%PDF-")), target) << length;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home() / "docs"), {}), 2) << "no temporary file is left";
 }
 
 TEST_F(FileManagerTest, ConvertsTextToAPdfInTheTemporaryFolder)

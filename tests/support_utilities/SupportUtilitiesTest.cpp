@@ -5,6 +5,7 @@
 #include "foundation/UserDefaults.h"
 #include "support/MainQueue.h"
 #include "support/ZKColor.h"
+#include "support/ZKLogger.h"
 #include "support/ZKScreen.h"
 #include "ui/Application.h"
 #include "ui/Keyboard.h"
@@ -13,6 +14,7 @@
 #include "support/ZKTracker.h"
 #include "support/ZKUtil.h"
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 #include <thread>
@@ -95,6 +97,25 @@ TEST_F(SupportTest, AccountOwnerEmailIsAnExactMatchWithTheSignedInUser)
     EXPECT_TRUE(ZKUtil::isAccountOwnerEmail(std::string("Dana@example.com")));
     EXPECT_FALSE(ZKUtil::isAccountOwnerEmail(std::string("dana@example.com")));
     EXPECT_FALSE(ZKUtil::isAccountOwnerEmail(std::nullopt));
+}
+
+TEST_F(SupportTest, TheLoggerWritesUpToItsThresholdAndDumpsRepliesWhateverTheThreshold)
+{
+    const auto saved = ZKLogger::threshold();
+    ZKLogger::setThreshold(4);
+    ZKLogger::logLevel("at the threshold", 4);
+    ZKLogger::logLevel("past the threshold", 5);
+    ZKLogger::setThreshold(0);
+    ZKLogger::logResponse("https://sign.example.com/api/session", 500, "{}");
+    ZKLogger::setThreshold(saved);
+
+    const auto written = [this](const std::string& text) {
+        return std::any_of(logLines().begin(), logLines().end(),
+                           [&text](const std::string& line) { return line.find(text) != std::string::npos; });
+    };
+    EXPECT_TRUE(written("INFO: [Log level: 4]\nat the threshold\n"));
+    EXPECT_FALSE(written("past the threshold"));
+    EXPECT_TRUE(written("RESPONSE: 500 https://sign.example.com/api/session"));
 }
 
 TEST_F(SupportTest, TheTrackerIsNilAndAHostTrackerGetsOnlyWhatItHandles)

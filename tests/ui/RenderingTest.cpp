@@ -29,6 +29,21 @@ bool hasInk(const platform::graphics::ImagePtr& image, const Rect& area, std::ui
     return false;
 }
 
+bool samePixels(const platform::graphics::ImagePtr& a, const platform::graphics::ImagePtr& b)
+{
+    if (a->pixelWidth() != b->pixelWidth() || a->pixelHeight() != b->pixelHeight()) {
+        return false;
+    }
+    for (int x = 0; x < a->pixelWidth(); ++x) {
+        for (int y = 0; y < a->pixelHeight(); ++y) {
+            if (a->pixelAt(x, y) != b->pixelAt(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 TEST_F(RenderingTest, BackgroundsAlphaTransformsAndClippingShowInTheSnapshot)
@@ -95,6 +110,20 @@ TEST_F(RenderingTest, ControlsDrawTheirTextAndState)
     const std::uint32_t off = pixel(image, 40, 135);
     toggle->setOn(true);
     EXPECT_NE(pixel(root->snapshotImage(2), 40, 135), off);
+}
+
+TEST_F(RenderingTest, ASecureFieldDrawsABulletForEachCharacterNotTheText)
+{
+    const auto drawn = [](const std::string& text, bool secure) {
+        auto field = std::make_shared<TextField>(makeRect(0, 0, 200, 40));
+        field->setBackgroundColor(Color::white());
+        field->setText(text);
+        field->setSecureTextEntry(secure);
+        return field->snapshotImage(1);
+    };
+    const auto secure = drawn("s\u00E9cret", true);
+    EXPECT_TRUE(samePixels(secure, drawn("\u2022\u2022\u2022\u2022\u2022\u2022", false)));
+    EXPECT_FALSE(samePixels(secure, drawn("s\u00E9cret", false)));
 }
 
 TEST_F(RenderingTest, LabelsShrinkToFitDownToTheirMinimumScale)
