@@ -128,6 +128,16 @@ TEST_F(DragAndDropHelperTest, AMixedBatchAddsWhatItCanInOrderAndCompletesOnce)
     EXPECT_TRUE(importer->addFiles({item("com.adobe.pdf", kPdf)}, {"again.pdf"}, std::nullopt));
 }
 
+TEST_F(DragAndDropHelperTest, PositionsStayWithTheirItemsAcrossDrops)
+{
+    model->addDocument(Dictionary{{"displayName", "kept.pdf"}, {"path", "/tmp/kept.pdf"}});
+    ASSERT_TRUE(importer->addFiles({item("com.adobe.pdf", kPdf)}, {"top.pdf"}, std::nullopt));
+    ASSERT_TRUE(importer->addFiles({item("com.adobe.pdf", kPdf), item("com.adobe.pdf", kPdf)},
+                                   {"last.pdf", "second.pdf"}, std::vector<int>{9, 1}));
+    EXPECT_EQ(importDocuments(), 1);
+    EXPECT_EQ(documentNames(), (std::vector<std::string>{"top.pdf", "second.pdf", "kept.pdf", "last.pdf"}));
+}
+
 TEST_F(DragAndDropHelperTest, ARunningBatchRefusesNewDropsAndIsLeftAlone)
 {
     ASSERT_TRUE(importer->addFiles({item("public.plain-text", Bytes{'a'}), item("com.adobe.pdf", kPdf)},
