@@ -3,9 +3,9 @@
 #include "graphics/DocumentConverter.h"
 #include "graphics/ImageCodec.h"
 #include "graphics/ImageScaler.h"
+#include "samples/SamplePhoto.h"
 
 #include <benchmark/benchmark.h>
-#include <cairo.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -27,41 +27,12 @@ std::filesystem::path workDirectory()
     return directory;
 }
 
-// A 4000 x 3000 picture with gradients, shapes and grain, so that JPEG has a photo's
-// amount of detail to keep.
-const std::vector<std::uint8_t>& photoJpeg()
-{
-    static const auto bytes = [] {
-        graphics::Image image(4000, 3000);
-        cairo_t* cr = cairo_create(image.surface());
-        cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 4000, 3000);
-        cairo_pattern_add_color_stop_rgb(sky, 0, 0.2, 0.4, 0.8);
-        cairo_pattern_add_color_stop_rgb(sky, 1, 0.9, 0.7, 0.3);
-        cairo_set_source(cr, sky);
-        cairo_paint(cr);
-        cairo_pattern_destroy(sky);
-        std::mt19937 random(7);
-        for (int i = 0; i < 400; ++i) {
-            cairo_set_source_rgba(cr, random() % 256 / 255.0, random() % 256 / 255.0, random() % 256 / 255.0, 0.6);
-            cairo_arc(cr, random() % 4000, random() % 3000, 20 + random() % 200, 0, 6.3);
-            cairo_fill(cr);
-        }
-        cairo_destroy(cr);
-        cairo_surface_flush(image.surface());
-        auto* pixels = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(image.surface()));
-        for (int i = 0; i < 4000 * 3000; ++i)
-            pixels[i] ^= random() & 0x00070707;
-        cairo_surface_mark_dirty(image.surface());
-        return graphics::ImageCodec::encodeJpeg(image, 0.9);
-    }();
-    return bytes;
-}
-
 std::filesystem::path photoFile()
 {
     const auto path = workDirectory() / "photo-4000x3000.jpg";
     if (!std::filesystem::exists(path)) {
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(photoJpeg().data()), photoJpeg().size());
+        const auto& jpeg = bench_samples::samplePhotoJpeg();
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(jpeg.data()), jpeg.size());
     }
     return path;
 }
@@ -70,7 +41,7 @@ std::filesystem::path photoFile()
 // 1024 points, encode as JPEG at quality 0.75.
 void BM_ImportPhoto(benchmark::State& state)
 {
-    const auto& jpeg = photoJpeg();
+    const auto& jpeg = bench_samples::samplePhotoJpeg();
     for (auto _ : state) {
         const auto image = graphics::ImageCodec::decode(jpeg);
         const graphics::Size size = image->size();

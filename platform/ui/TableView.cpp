@@ -355,19 +355,35 @@ void TableView::moveRow(const IndexPath& from, const IndexPath& to)
     if (!geometry_.contains(from) || from == to) {
         return;
     }
+    const bool withinSection = from.section == to.section;
+    const IndexPath first = std::min(from, to);
+    const IndexPath last = std::max(from, to);
+    // Only the rows between the two places change; a drag over a long list moves one row
+    // at a time, so the rest of the visible cells are left where they are.
     std::map<IndexPath, TableViewCellPtr> moved;
-    for (const auto& [indexPath, cell] : visible_) {
-        moved[placeAfterMove(indexPath, from, to)] = cell;
+    const auto begin = withinSection ? visible_.lower_bound(first) : visible_.begin();
+    const auto end = withinSection ? visible_.upper_bound(last) : visible_.end();
+    for (auto entry = begin; entry != end; ++entry) {
+        moved[placeAfterMove(entry->first, from, to)] = entry->second;
     }
-    visible_ = std::move(moved);
+    visible_.erase(begin, end);
+    visible_.merge(moved);
     if (selected_) {
         selected_ = placeAfterMove(*selected_, from, to);
     }
     if (updateDepth_ > 0) {
         return;
     }
+    const int rowsBefore = geometry_.numberOfRows(from.section);
     rebuildGeometry();
-    layoutVisibleRows(true);
+    if (!withinSection || geometry_.numberOfRows(from.section) != rowsBefore) {
+        layoutVisibleRows(true);
+        return;
+    }
+    // The rows between keep their span as a whole, so no row comes on or goes off screen.
+    for (auto entry = visible_.lower_bound(first); entry != visible_.upper_bound(last); ++entry) {
+        placeCell(entry->first, entry->second, true);
+    }
 }
 
 void TableView::selectRow(const std::optional<IndexPath>& indexPath, bool animated, TableScrollPosition position)

@@ -148,16 +148,30 @@ void TouchInjector::longPress(const Point& point, double duration)
 
 void TouchInjector::longPressAndDrag(const Point& start, const std::vector<Point>& path, double stepDuration)
 {
-    const auto touch = makeTouch(start);
-    send(touch, TouchPhase::began, start);
+    const auto touch = touchDown(start);
     wait(0.6);
-    Point last = start;
     for (const Point& point : path) {
         wait(stepDuration);
-        send(touch, TouchPhase::moved, point);
-        last = point;
+        touchMove(touch, point);
     }
-    send(touch, TouchPhase::ended, last);
+    touchUp(touch);
+}
+
+std::shared_ptr<Touch> TouchInjector::touchDown(const Point& point)
+{
+    const auto touch = makeTouch(point);
+    send(touch, TouchPhase::began, point);
+    return touch;
+}
+
+void TouchInjector::touchMove(const std::shared_ptr<Touch>& touch, const Point& point)
+{
+    send(touch, TouchPhase::moved, point);
+}
+
+void TouchInjector::touchUp(const std::shared_ptr<Touch>& touch)
+{
+    send(touch, TouchPhase::ended, touch->locationInWindow);
     RunLoop::main().runUntilIdle();
 }
 

@@ -42,6 +42,11 @@ public:
     void longPress(const Point& point, double duration = 0.6);
     // Press, hold until a long press begins, then move through the path and lift.
     void longPressAndDrag(const Point& start, const std::vector<Point>& path, double stepDuration = 0.05);
+    // One finger held across calls, to look at the screen in the middle of a gesture:
+    // put it down, move it (time passes as the caller waits), lift it.
+    std::shared_ptr<Touch> touchDown(const Point& point);
+    void touchMove(const std::shared_ptr<Touch>& touch, const Point& point);
+    void touchUp(const std::shared_ptr<Touch>& touch);
 
     // Keyboard, into the first responder of the window.
     void typeText(const std::string& text);

@@ -1,0 +1,164 @@
+#include "composer/DragAndDropHelper.h"
+
+#include "composer/DroppedImageRedraw.h"
+#include "composer/VLTNewTransactionViewModel.h"
+#include "signers/SignerAuthenticationDictionary.h"
+
+namespace {
+
+constexpr int kNoPosition = -1;
+
+} // namespace
+
+bool DragAndDropHelper::addFiles(const Documents& files, const std::vector<std::string>& fileNames,
+                                 const std::optional<std::vector<int>>& indexes)
+{
+    if (files.empty() || fileNames.size() < files.size() || isRunning_ ||
+        (indexes && indexes->size() != fileNames.size())) {
+        return false;
+    }
+    for (std::size_t index = 0; index < files.size(); ++index) {
+        files_.push_back({files[index], fileNames[index], indexes ? (*indexes)[index] : kNoPosition});
+    }
+    return true;
+}
+
+void DragAndDropHelper::startImportingDocuments(DocumentsCompletion completion)
+{
+    if (isRunning_) {
+        return;
+    }
+    isRunning_ = true;
+    currentIndex_ = 0;
+    documentsCompletion_ = std::move(completion);
+    importDocumentsFromCurrentIndex();
+}
+
+void DragAndDropHelper::importDocumentsFromCurrentIndex()
+{
+    while (currentIndex_ < static_cast<int>(files_.size())) {
+        handingOver_ = true;
+        answeredWhileHandingOver_ = false;
+        importFile(files_[currentIndex_]);
+        handingOver_ = false;
+        if (!answeredWhileHandingOver_) {
+            return;
+        }
+        ++currentIndex_;
+    }
+    finishDocuments();
+}
+
+void DragAndDropHelper::importFile(const QueuedFile& file)
+{
+    if (!file.object || !file.object->data() || file.object->type() == DragAndDropDocumentType::unsupported) {
+        fileImported(currentIndex_);
+        return;
+    }
+    const auto& data = *file.object->data();
+    if (file.object->type() != DragAndDropDocumentType::image) {
+        addDocument(file, data, {0, 0});
+        return;
+    }
+    const auto redrawn = DroppedImageRedraw::redraw(data);
+    if (!redrawn) {
+        fileImported(currentIndex_);
+        return;
+    }
+    addDocument(file, redrawn->jpeg, redrawn->size);
+}
+
+void DragAndDropHelper::addDocument(const QueuedFile& file, const DragAndDropDocument::Bytes& data,
+                                    const platform::graphics::Size& size)
+{
+    // The model is held until it answers, so its answer always comes.
+    const auto model = VLTNewTransactionViewModel::sharedInstance();
+    model->addDocumentWithNameAtIndexDataAndSizeCompletion(
+        file.fileName, file.fileIndex, data, size,
+        [self = shared_from_this(), model, index = currentIndex_](const std::optional<Dictionary>&) {
+            self->fileImported(index);
+        });
+}
+
+void DragAndDropHelper::fileImported(int index)
+{
+    if (!isRunning_ || index != currentIndex_) {
+        return;
+    }
+    if (handingOver_) {
+        answeredWhileHandingOver_ = true;
+        return;
+    }
+    ++currentIndex_;
+    importDocumentsFromCurrentIndex();
+}
+
+void DragAndDropHelper::finishDocuments()
+{
+    const auto keepAlive = shared_from_this();
+    if (documentsCompletion_) {
+        documentsCompletion_();
+    }
+    reset();
+}
+
+bool DragAndDropHelper::addContacts(const Contacts& contacts, const std::vector<int>& atPositions)
+{
+    if (contacts.empty() || atPositions.size() < contacts.size() || isRunning_) {
+        return false;
+    }
+    for (std::size_t index = 0; index < contacts.size(); ++index) {
+        contacts_.push_back({contacts[index], atPositions[index]});
+    }
+    return true;
+}
+
+void DragAndDropHelper::startImportingContacts(ContactsCompletion completion)
+{
+    if (isRunning_) {
+        return;
+    }
+    isRunning_ = true;
+    const auto model = VLTNewTransactionViewModel::sharedInstance();
+    for (currentContactIndex_ = 0; currentContactIndex_ < static_cast<int>(contacts_.size()); ++currentContactIndex_) {
+        const QueuedContact& queued = contacts_[currentContactIndex_];
+        if (model->addSignerAtIndex(signerInputForContact(queued.contact), queued.position) ==
+            VLTNewTransactionViewModel::accepted) {
+            ++numberOfContactsAdded_;
+        }
+    }
+    finishContacts(completion);
+}
+
+void DragAndDropHelper::finishContacts(const ContactsCompletion& completion)
+{
+    const auto keepAlive = shared_from_this();
+    if (completion) {
+        completion(static_cast<int>(contacts_.size()), numberOfContactsAdded_);
+    }
+    reset();
+}
+
+Dictionary DragAndDropHelper::signerInputForContact(const platform::contacts::Contact& contact)
+{
+    Dictionary input{{"firstName", contact.givenName}, {"lastName", contact.familyName}};
+    if (!contact.emailAddresses.empty()) {
+        input["email"] = contact.emailAddresses.front().value;
+    }
+    input["company"] = contact.organizationName;
+    input["title"] = contact.jobTitle;
+    input["allowSignerChange"] = false;
+    input["authentication"] = *generateAuthenticationDictionary(SignerAuthenticationMethod::Email{});
+    return input;
+}
+
+void DragAndDropHelper::reset()
+{
+    files_.clear();
+    currentIndex_ = -1;
+    contacts_.clear();
+    currentContactIndex_ = -1;
+    numberOfContactsAdded_ = 0;
+    isRunning_ = false;
+    documentsCompletion_ = nullptr;
+}

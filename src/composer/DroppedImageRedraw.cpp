@@ -1,0 +1,35 @@
+#include "composer/DroppedImageRedraw.h"
+
+#include "graphics/ImageCodec.h"
+#include "graphics/ImageScaler.h"
+
+using platform::graphics::Size;
+
+Size DroppedImageRedraw::redrawnSize(const Size& size)
+{
+    if (size.isEmpty()) {
+        return {};
+    }
+    if (size.height < size.width) {
+        return {kLongerSide, size.height / size.width * kLongerSide};
+    }
+    return {size.width / size.height * kLongerSide, kLongerSide};
+}
+
+std::optional<DroppedImageRedraw::Result> DroppedImageRedraw::redraw(const Bytes& bytes)
+{
+    const auto image = platform::graphics::ImageCodec::decode(bytes);
+    if (!image) {
+        return std::nullopt;
+    }
+    const Size size = redrawnSize(image->size());
+    const auto redrawn = platform::graphics::ImageScaler::redraw(*image, size, 1.0);
+    if (!redrawn) {
+        return std::nullopt;
+    }
+    auto jpeg = platform::graphics::ImageCodec::encodeJpeg(*redrawn, kJpegQuality);
+    if (jpeg.empty()) {
+        return std::nullopt;
+    }
+    return Result{std::move(jpeg), size};
+}
