@@ -95,14 +95,15 @@ function(veltra_add_test name)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
 endfunction()
 
-# veltra_add_benchmark(<name> [DEPENDS libs...]): a Google Benchmark binary of every
+# veltra_add_benchmark(<name> [DEPENDS libs...]): a Google Benchmark binary (its main from the
+# library, so a folder may hold several benchmark files) of every
 # .cpp in the calling folder. Benchmarks are built with everything else and run by hand.
 function(veltra_add_benchmark name)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name} ${sources})
   target_compile_options(${name} PRIVATE ${VELTRA_WARNINGS})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} benchmark::benchmark)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} benchmark::benchmark_main)
 endfunction()
 
 # veltra_add_fuzzer(<name> <source> [DEPENDS libs...]): a libFuzzer target. Its seed

@@ -73,5 +73,3 @@ void CellPhoneNumberKeystrokeAfterPaste(benchmark::State& state)
 BENCHMARK(CellPhoneNumberKeystrokeAfterPaste)->Arg(15)->Arg(100)->Arg(5000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

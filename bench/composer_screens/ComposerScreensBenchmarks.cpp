@@ -68,5 +68,3 @@ void openMainPage(benchmark::State& state)
 BENCHMARK(openMainPage)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

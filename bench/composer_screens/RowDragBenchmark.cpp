@@ -101,5 +101,3 @@ void DragOverAPhoneScreenOfFiveHundredRows(benchmark::State& state)
 BENCHMARK(DragOverAPhoneScreenOfFiveHundredRows)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

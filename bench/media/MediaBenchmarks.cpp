@@ -111,5 +111,3 @@ void BM_PlainTextToPdf(benchmark::State& state)
 BENCHMARK(BM_PlainTextToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -125,5 +125,3 @@ BENCHMARK(BM_KWPhoneFormatEveryKeystroke)->Apply(eachSample);
 BENCHMARK(BM_AsYouTypeEveryKeystroke)->Apply(eachSample);
 BENCHMARK(BM_ConstructFromBytes)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ConstructFromFile)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
-
-BENCHMARK_MAIN();

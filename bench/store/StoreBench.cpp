@@ -133,5 +133,3 @@ void BM_TransactionWithGuidAmong1000(benchmark::State& state)
 BENCHMARK(BM_TransactionWithGuidAmong1000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -97,5 +97,3 @@ void drawScreen(benchmark::State& state)
 BENCHMARK(drawScreen)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();
