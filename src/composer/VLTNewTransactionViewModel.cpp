@@ -28,35 +28,9 @@
 
 namespace {
 
-std::optional<std::string> stringAt(const Dictionary& dictionary, const char* key)
-{
-    if (!dictionary.is_object()) {
-        return std::nullopt;
-    }
-    const auto found = dictionary.find(key);
-    return found != dictionary.end() && found->is_string() ? std::optional(found->get<std::string>()) : std::nullopt;
-}
-
-bool boolAt(const Dictionary& dictionary, const char* key)
-{
-    if (!dictionary.is_object()) {
-        return false;
-    }
-    const auto found = dictionary.find(key);
-    if (found == dictionary.end()) {
-        return false;
-    }
-    return found->is_boolean() ? found->get<bool>() : found->is_number() && found->get<double>() != 0;
-}
-
-Dictionary objectAt(const Dictionary& dictionary, const char* key)
-{
-    if (!dictionary.is_object()) {
-        return Dictionary::object();
-    }
-    const auto found = dictionary.find(key);
-    return found != dictionary.end() && found->is_object() ? *found : Dictionary::object();
-}
+using platform::dictionary::booleanOrNumberAt;
+using platform::dictionary::objectAt;
+using platform::dictionary::stringAt;
 
 bool isBlank(const std::optional<std::string>& text)
 {
@@ -119,7 +93,7 @@ Dictionary VLTNewTransactionViewModel::dataForSignerWithIndex(int index) const
 
 int VLTNewTransactionViewModel::validateSignerData(const Dictionary& input) const
 {
-    if (!boolAt(input, "group")) {
+    if (!booleanOrNumberAt(input, "group")) {
         if (isBlank(stringAt(input, "firstName"))) {
             return firstNameMissing;
         }
@@ -147,8 +121,8 @@ std::shared_ptr<VTSigner> VLTNewTransactionViewModel::makeSigner(const Dictionar
         trimmed(stringAt(input, "firstName")), trimmed(stringAt(input, "lastName")), stringAt(input, "email"),
         trimmed(stringAt(input, "company")), trimmed(stringAt(input, "title")), role);
     signer->setEmailMessage(stringAt(input, "emailMessage"));
-    signer->setAllowChangeSigners(boolAt(input, "allowSignerChange"));
-    if (boolAt(input, "isCurrentSignerMember")) {
+    signer->setAllowChangeSigners(booleanOrNumberAt(input, "allowSignerChange"));
+    if (booleanOrNumberAt(input, "isCurrentSignerMember")) {
         signer->setIsGroupContainingSender(true);
     }
     setAuthDataForSigner(input, signer);
@@ -183,13 +157,13 @@ int VLTNewTransactionViewModel::replaceSignerAtIndex(const Dictionary& input, st
     const auto email = stringAt(input, "email");
     const auto sameEmail = std::ranges::find_if(all, [&](const auto& signer) { return signer->email() == email; });
     if (sameEmail != all.end() && static_cast<std::size_t>(sameEmail - all.begin()) != index &&
-        SignerRowDictionary::isGroupRow(**sameEmail) == boolAt(input, "group")) {
+        SignerRowDictionary::isGroupRow(**sameEmail) == booleanOrNumberAt(input, "group")) {
         return signerAlreadyAdded;
     }
     const auto& signer = all[index];
     setAuthDataForSigner(input, signer);
     updateSignerWithDictionary(signer, input);
-    signer->setAllowChangeSigners(boolAt(input, "allowSignerChange"));
+    signer->setAllowChangeSigners(booleanOrNumberAt(input, "allowSignerChange"));
     notifyDelegate(&VLTNewTransactionViewModelDelegate::signersHaveBeenUpdated);
     return accepted;
 }
@@ -255,7 +229,7 @@ bool VLTNewTransactionViewModel::orderedSigning() const
 
 bool VLTNewTransactionViewModel::isSignerAdded(const Dictionary& input) const
 {
-    if (boolAt(input, "group")) {
+    if (booleanOrNumberAt(input, "group")) {
         return false;
     }
     const auto email = stringAt(input, "email");
@@ -354,8 +328,8 @@ void VLTNewTransactionViewModel::setAuthDataForSigner(const Dictionary& input,
     if (type == "QandA") {
         signer->setAuthenticationQandAQuestion1Answer1MaskAnswer1Question2Answer2MaskAnswer2(
             stringAt(authentication, "question1"), stringAt(authentication, "answer1"),
-            boolAt(authentication, "maskAnaswer1"), stringAt(authentication, "question2"),
-            stringAt(authentication, "answer2"), boolAt(authentication, "maskAnaswer2"));
+            booleanOrNumberAt(authentication, "maskAnaswer1"), stringAt(authentication, "question2"),
+            stringAt(authentication, "answer2"), booleanOrNumberAt(authentication, "maskAnaswer2"));
     } else if (type == "SMS") {
         signer->setAuthenticationSMStoCellphone(stringAt(authentication, "cellphone"));
     } else {

@@ -11,14 +11,7 @@ bool isSuccess(long status)
     return status >= 200 && status < 300;
 }
 
-std::optional<std::string> stringAt(const Dictionary& body, const char* key)
-{
-    const auto value = body.find(key);
-    if (value == body.end() || !value->is_string()) {
-        return std::nullopt;
-    }
-    return value->get<std::string>();
-}
+using platform::dictionary::stringAt;
 
 } // namespace
 
