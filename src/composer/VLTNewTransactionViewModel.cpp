@@ -52,6 +52,13 @@ std::optional<std::string> signedInEmail()
     return ZKIdentity::sharedInstance()->email();
 }
 
+void answer(const VLTNewTransactionViewModel::LoadCallback& callback, const std::optional<Dictionary>& error)
+{
+    if (callback) {
+        callback(error);
+    }
+}
+
 } // namespace
 
 std::shared_ptr<VLTNewTransactionViewModel> VLTNewTransactionViewModel::sharedInstance()
@@ -154,7 +161,8 @@ int VLTNewTransactionViewModel::replaceSignerAtIndex(const Dictionary& input, st
     // The recipient being edited always matches its own e-mail, so only another
     // recipient of the same kind with that e-mail refuses the edit.
     const auto all = signers();
-    const auto email = stringAt(input, "email");
+    // Compared as it will be stored: the update trims it.
+    const auto email = trimmed(stringAt(input, "email"));
     const auto sameEmail = std::ranges::find_if(all, [&](const auto& signer) { return signer->email() == email; });
     if (sameEmail != all.end() && static_cast<std::size_t>(sameEmail - all.begin()) != index &&
         SignerRowDictionary::isGroupRow(**sameEmail) == booleanOrNumberAt(input, "group")) {
@@ -217,8 +225,8 @@ void VLTNewTransactionViewModel::setOrderSigning(bool orderSigning)
     if (transaction_) {
         transaction_->setOrderSigning(orderSigning);
     }
-    if (delegate_) {
-        delegate_->signerOrderChanged(orderSigning);
+    if (const auto delegate = delegate_.lock()) {
+        delegate->signerOrderChanged(orderSigning);
     }
 }
 
@@ -420,11 +428,13 @@ std::optional<std::string> VLTNewTransactionViewModel::updatedCellPhoneNumberFro
 
 void VLTNewTransactionViewModel::clearNewTransactionData()
 {
+    ++priming_;
     transaction_ = std::make_shared<VTTransaction>();
 }
 
 void VLTNewTransactionViewModel::setTransaction(std::shared_ptr<VTTransaction> transaction)
 {
+    ++priming_;
     transaction_ = std::move(transaction);
     guid_.reset();
 }
@@ -436,13 +446,13 @@ void VLTNewTransactionViewModel::setTransactionGUID(const std::optional<std::str
         guid_.reset();
         return;
     }
+    ++priming_;
     transaction_.reset();
     guid_ = guid;
 }
 
 void VLTNewTransactionViewModel::holdStoredTransaction(const std::string& guid)
 {
-    clearNewTransactionData();
     transaction_ = VTTransaction::transactionForGUID(guid);
 }
 
@@ -450,48 +460,48 @@ void VLTNewTransactionViewModel::passOnLoadReply(const std::string& guid, const 
                                                  const LoadCallback& callback)
 {
     if (reply.is_object() && reply.contains("error")) {
-        callback(reply["error"]);
+        answer(callback, reply["error"]);
         return;
     }
     holdStoredTransaction(guid);
     if (transaction_) {
-        callback(std::nullopt);
+        answer(callback, std::nullopt);
         return;
     }
     // The page waits behind its blocking message for this answer: a transaction that
     // cannot be rebuilt must end the wait like a failed fetch.
-    callback(ZKError::make(ZKError::notFound, "The transaction could not be read from the local store.")
-                 .toDictionary());
+    answer(callback, ZKError::make(ZKError::notFound, "The transaction could not be read from the local store.")
+                         .toDictionary());
+}
+
+void VLTNewTransactionViewModel::loadPrimedTransaction(const LoadCallback& callback, const TransactionRead& read)
+{
+    if (!guid_) {
+        answer(callback, std::nullopt);
+        return;
+    }
+    std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
+    read(*guid_, [weakSelf, guid = *guid_, priming = priming_, callback](const Dictionary& reply) {
+        // A reply for a composition the model has since left (another GUID, a host's
+        // builder) must not replace the newer one nor reach the page that asked.
+        if (const auto self = weakSelf.lock(); self && self->priming_ == priming) {
+            self->passOnLoadReply(guid, reply, callback);
+        }
+    });
 }
 
 void VLTNewTransactionViewModel::loadDataForTransactionWithCallback(const LoadCallback& callback)
 {
-    if (!guid_) {
-        callback(std::nullopt);
-        return;
-    }
-    std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
-    Veltra::dashboard()->preFetchTransactionWithGUIDAndCallback(
-        *guid_, [weakSelf, guid = *guid_, callback](const Dictionary& reply) {
-            if (const auto self = weakSelf.lock()) {
-                self->passOnLoadReply(guid, reply, callback);
-            }
-        });
+    loadPrimedTransaction(callback, [](const std::string& guid, const std::function<void(const Dictionary&)>& reply) {
+        Veltra::dashboard()->preFetchTransactionWithGUIDAndCallback(guid, reply);
+    });
 }
 
 void VLTNewTransactionViewModel::reloadTransactionWithCallback(const LoadCallback& callback)
 {
-    if (!guid_) {
-        callback(std::nullopt);
-        return;
-    }
-    std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
-    Veltra::dashboard()->transactionWithGUIDCachedWithCallback(
-        *guid_, true, [weakSelf, guid = *guid_, callback](const Dictionary& reply) {
-            if (const auto self = weakSelf.lock()) {
-                self->passOnLoadReply(guid, reply, callback);
-            }
-        });
+    loadPrimedTransaction(callback, [](const std::string& guid, const std::function<void(const Dictionary&)>& reply) {
+        Veltra::dashboard()->transactionWithGUIDCachedWithCallback(guid, true, reply);
+    });
 }
 
 void VLTNewTransactionViewModel::reloadTransaction()
@@ -507,6 +517,7 @@ void VLTNewTransactionViewModel::loadDataForTransactionWithGUIDWithCallback(cons
     std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
     Veltra::dashboard()->preFetchTransactionWithGUIDAndCallback(guid, [weakSelf, guid, callback](const Dictionary&) {
         if (const auto self = weakSelf.lock()) {
+            self->clearNewTransactionData();
             self->holdStoredTransaction(guid);
         }
         if (callback) {
@@ -713,12 +724,16 @@ int VLTNewTransactionViewModel::startNewTransaction()
         return transactionNotStored;
     }
     std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
-    transaction_->startEditingWithCallback([weakSelf](const Dictionary& result) {
+    // The builder answers before it returns; an answer that comes later cannot change
+    // the code any more.
+    const auto failed = std::make_shared<bool>(false);
+    transaction_->startEditingWithCallback([weakSelf, failed](const Dictionary& result) {
+        *failed = !result.contains("transaction");
         if (const auto self = weakSelf.lock()) {
             self->sendDraftDetails(result);
         }
     });
-    return started;
+    return *failed ? startFailed : started;
 }
 
 void VLTNewTransactionViewModel::sendDraftDetails(const Dictionary& startResult) const
@@ -743,6 +758,7 @@ void VLTNewTransactionViewModel::commitUpdatesWithCallback(const DetailsCallback
     transaction_->commitUpdatesWithCallback([weakSelf, callback](const Dictionary& result) {
         const auto guid = stringAt(result, "guid");
         if (!guid) {
+            runOnMainQueueWithoutDeadlocking2([&] { reportFailedCommit(result, callback); });
             return;
         }
         Veltra::dashboard()->transactionWithGUIDCachedWithCallback(
@@ -769,6 +785,18 @@ void VLTNewTransactionViewModel::finishCommit(const std::string& guid, const Dic
         callback(details);
     }
     platform::RunLoop::main().dispatchAfter(0.1, [guid] { VTTransactionSyncQueue::sharedInstance()->addTransaction(guid); });
+}
+
+void VLTNewTransactionViewModel::reportFailedCommit(const Dictionary& result, const DetailsCallback& callback)
+{
+    const Dictionary failure{{"status", "failed"}, {"error", objectAt(result, "error")}};
+    const auto hostDelegate = Veltra::dashboard()->delegate();
+    if (hostDelegate && hostDelegate->respondsToDidFailToStoreLocalDraftWithDetails()) {
+        hostDelegate->didFailToStoreLocalDraftWithDetails(failure);
+    }
+    if (callback) {
+        callback(failure);
+    }
 }
 
 // Signing groups
@@ -807,7 +835,7 @@ bool VLTNewTransactionViewModel::isMemberForGroup(const std::optional<std::strin
 
 void VLTNewTransactionViewModel::notifyDelegate(void (VLTNewTransactionViewModelDelegate::*message)()) const
 {
-    if (delegate_) {
-        ((*delegate_).*message)();
+    if (const auto delegate = delegate_.lock()) {
+        ((*delegate).*message)();
     }
 }
