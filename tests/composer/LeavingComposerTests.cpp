@@ -170,21 +170,24 @@ TEST_F(LeavingComposerTest, ACommitWithoutANameIsSilent)
     EXPECT_TRUE(events->empty());
 }
 
-TEST_F(LeavingComposerTest, TheLastStepOfACommitRunsOnTheMainThread)
+TEST_F(LeavingComposerTest, ACommitMadeOffTheMainThreadIsRefusedAndReportedOnTheMainThread)
 {
     compose("Offer");
     std::atomic<bool> done = false;
     bool onMainThread = false;
     std::thread worker([&] {
-        model->commitUpdatesWithCallback([&](const Dictionary&) {
+        model->commitUpdatesWithCallback([&](const Dictionary& details) {
             onMainThread = platform::RunLoop::main().isMainThread();
+            committed = details;
             done = true;
         });
     });
     EXPECT_TRUE(platform::RunLoop::main().runUntil([&] { return done.load(); }, 10));
     worker.join();
     EXPECT_TRUE(onMainThread);
-    EXPECT_EQ(host->details.size(), 1u);
+    EXPECT_EQ(committed["error"]["code"], ZKError::wrongThread) << committed.dump();
+    EXPECT_EQ(host->failures.size(), 1u);
+    EXPECT_TRUE(ZKTransactionManager::sharedInstance()->dataManager()->store()->allTransactions().empty());
 }
 
 TEST_F(LeavingComposerTest, ATransactionGoneFromTheStoreCannotBeStarted)
