@@ -30,12 +30,8 @@ Dictionary errorResult(const ZKError& error)
 
 std::string packageGuidOf(const Dictionary& loginReply)
 {
-    const auto package = loginReply.find("package");
-    if (package == loginReply.end() || !package->is_object()) {
-        return "";
-    }
-    const auto guid = package->find("guid");
-    return guid != package->end() && guid->is_string() ? guid->get<std::string>() : "";
+    namespace dictionary = platform::dictionary;
+    return dictionary::stringAt(dictionary::objectAt(loginReply, "package"), "guid").value_or("");
 }
 
 // A copy of the template as a draft that exists only on this device until synchronised.

@@ -13,11 +13,7 @@ std::string pathExtension(const std::string& name)
 
 std::optional<std::string> localPath(const std::optional<Dictionary>& conversion)
 {
-    if (!conversion || !conversion->is_object()) {
-        return std::nullopt;
-    }
-    const auto path = conversion->find("localPath");
-    return path != conversion->end() && path->is_string() ? std::optional(path->get<std::string>()) : std::nullopt;
+    return conversion ? platform::dictionary::stringAt(*conversion, "localPath") : std::nullopt;
 }
 
 } // namespace

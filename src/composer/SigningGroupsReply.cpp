@@ -2,11 +2,7 @@
 
 namespace {
 
-std::string textAt(const Dictionary& dictionary, const char* key)
-{
-    const auto found = dictionary.find(key);
-    return found != dictionary.end() && found->is_string() ? found->get<std::string>() : std::string();
-}
+using platform::dictionary::stringAt;
 
 bool hasGroups(const Dictionary& reply)
 {
@@ -40,8 +36,9 @@ std::optional<SigningGroupsReply::Groups> SigningGroupsReply::groupsFrom(const D
     }
     for (const auto& group : *results) {
         if (group.is_object()) {
-            groups.push_back(std::make_shared<ZKGroup>(textAt(group, "id"), isMemberForGroup(userEmail, group),
-                                                       textAt(group, "name"), textAt(group, "email")));
+            groups.push_back(std::make_shared<ZKGroup>(
+                stringAt(group, "id").value_or(""), isMemberForGroup(userEmail, group),
+                stringAt(group, "name").value_or(""), stringAt(group, "email").value_or("")));
         }
     }
     return groups;
@@ -57,11 +54,7 @@ bool SigningGroupsReply::isMemberForGroup(const std::optional<std::string>& emai
         return false;
     }
     for (const auto& member : *members) {
-        if (!member.is_object()) {
-            continue;
-        }
-        const auto memberEmail = member.find("email");
-        if (memberEmail != member.end() && memberEmail->is_string() && memberEmail->get_ref<const std::string&>() == *email) {
+        if (stringAt(member, "email") == email) {
             return true;
         }
     }

@@ -30,35 +30,9 @@
 
 namespace {
 
-std::optional<std::string> stringAt(const Dictionary& dictionary, const char* key)
-{
-    if (!dictionary.is_object()) {
-        return std::nullopt;
-    }
-    const auto found = dictionary.find(key);
-    return found != dictionary.end() && found->is_string() ? std::optional(found->get<std::string>()) : std::nullopt;
-}
-
-bool boolAt(const Dictionary& dictionary, const char* key)
-{
-    if (!dictionary.is_object()) {
-        return false;
-    }
-    const auto found = dictionary.find(key);
-    if (found == dictionary.end()) {
-        return false;
-    }
-    return found->is_boolean() ? found->get<bool>() : found->is_number() && found->get<double>() != 0;
-}
-
-Dictionary objectAt(const Dictionary& dictionary, const char* key)
-{
-    if (!dictionary.is_object()) {
-        return Dictionary::object();
-    }
-    const auto found = dictionary.find(key);
-    return found != dictionary.end() && found->is_object() ? *found : Dictionary::object();
-}
+using platform::dictionary::booleanOrNumberAt;
+using platform::dictionary::objectAt;
+using platform::dictionary::stringAt;
 
 bool isBlank(const std::optional<std::string>& text)
 {
@@ -78,6 +52,13 @@ bool contains(const std::string& text, const char* fragment)
 std::optional<std::string> signedInEmail()
 {
     return ZKIdentity::sharedInstance()->email();
+}
+
+void answer(const VLTNewTransactionViewModel::LoadCallback& callback, const std::optional<Dictionary>& error)
+{
+    if (callback) {
+        callback(error);
+    }
 }
 
 } // namespace
@@ -121,7 +102,7 @@ Dictionary VLTNewTransactionViewModel::dataForSignerWithIndex(int index) const
 
 int VLTNewTransactionViewModel::validateSignerData(const Dictionary& input) const
 {
-    if (!boolAt(input, "group")) {
+    if (!booleanOrNumberAt(input, "group")) {
         if (isBlank(stringAt(input, "firstName"))) {
             return firstNameMissing;
         }
@@ -149,8 +130,8 @@ std::shared_ptr<VTSigner> VLTNewTransactionViewModel::makeSigner(const Dictionar
         trimmed(stringAt(input, "firstName")), trimmed(stringAt(input, "lastName")), stringAt(input, "email"),
         trimmed(stringAt(input, "company")), trimmed(stringAt(input, "title")), role);
     signer->setEmailMessage(stringAt(input, "emailMessage"));
-    signer->setAllowChangeSigners(boolAt(input, "allowSignerChange"));
-    if (boolAt(input, "isCurrentSignerMember")) {
+    signer->setAllowChangeSigners(booleanOrNumberAt(input, "allowSignerChange"));
+    if (booleanOrNumberAt(input, "isCurrentSignerMember")) {
         signer->setIsGroupContainingSender(true);
     }
     setAuthDataForSigner(input, signer);
@@ -182,16 +163,17 @@ int VLTNewTransactionViewModel::replaceSignerAtIndex(const Dictionary& input, st
     // The recipient being edited always matches its own e-mail, so only another
     // recipient of the same kind with that e-mail refuses the edit.
     const auto all = signers();
-    const auto email = stringAt(input, "email");
+    // Compared as it will be stored: the update trims it.
+    const auto email = trimmed(stringAt(input, "email"));
     const auto sameEmail = std::ranges::find_if(all, [&](const auto& signer) { return signer->email() == email; });
     if (sameEmail != all.end() && static_cast<std::size_t>(sameEmail - all.begin()) != index &&
-        SignerRowDictionary::isGroupRow(**sameEmail) == boolAt(input, "group")) {
+        SignerRowDictionary::isGroupRow(**sameEmail) == booleanOrNumberAt(input, "group")) {
         return signerAlreadyAdded;
     }
     const auto& signer = all[index];
     setAuthDataForSigner(input, signer);
     updateSignerWithDictionary(signer, input);
-    signer->setAllowChangeSigners(boolAt(input, "allowSignerChange"));
+    signer->setAllowChangeSigners(booleanOrNumberAt(input, "allowSignerChange"));
     notifyDelegate(&VLTNewTransactionViewModelDelegate::signersHaveBeenUpdated);
     return accepted;
 }
@@ -245,8 +227,8 @@ void VLTNewTransactionViewModel::setOrderSigning(bool orderSigning)
     if (transaction_) {
         transaction_->setOrderSigning(orderSigning);
     }
-    if (delegate_) {
-        delegate_->signerOrderChanged(orderSigning);
+    if (const auto delegate = delegate_.lock()) {
+        delegate->signerOrderChanged(orderSigning);
     }
 }
 
@@ -257,7 +239,7 @@ bool VLTNewTransactionViewModel::orderedSigning() const
 
 bool VLTNewTransactionViewModel::isSignerAdded(const Dictionary& input) const
 {
-    if (boolAt(input, "group")) {
+    if (booleanOrNumberAt(input, "group")) {
         return false;
     }
     const auto email = stringAt(input, "email");
@@ -356,8 +338,8 @@ void VLTNewTransactionViewModel::setAuthDataForSigner(const Dictionary& input,
     if (type == "QandA") {
         signer->setAuthenticationQandAQuestion1Answer1MaskAnswer1Question2Answer2MaskAnswer2(
             stringAt(authentication, "question1"), stringAt(authentication, "answer1"),
-            boolAt(authentication, "maskAnaswer1"), stringAt(authentication, "question2"),
-            stringAt(authentication, "answer2"), boolAt(authentication, "maskAnaswer2"));
+            booleanOrNumberAt(authentication, "maskAnaswer1"), stringAt(authentication, "question2"),
+            stringAt(authentication, "answer2"), booleanOrNumberAt(authentication, "maskAnaswer2"));
     } else if (type == "SMS") {
         signer->setAuthenticationSMStoCellphone(stringAt(authentication, "cellphone"));
     } else {
@@ -452,11 +434,13 @@ std::optional<std::string> VLTNewTransactionViewModel::updatedCellPhoneNumberFro
 
 void VLTNewTransactionViewModel::clearNewTransactionData()
 {
+    ++priming_;
     transaction_ = std::make_shared<VTTransaction>();
 }
 
 void VLTNewTransactionViewModel::setTransaction(std::shared_ptr<VTTransaction> transaction)
 {
+    ++priming_;
     transaction_ = std::move(transaction);
     guid_.reset();
 }
@@ -468,13 +452,13 @@ void VLTNewTransactionViewModel::setTransactionGUID(const std::optional<std::str
         guid_.reset();
         return;
     }
+    ++priming_;
     transaction_.reset();
     guid_ = guid;
 }
 
 void VLTNewTransactionViewModel::holdStoredTransaction(const std::string& guid)
 {
-    clearNewTransactionData();
     transaction_ = VTTransaction::transactionForGUID(guid);
 }
 
@@ -482,48 +466,48 @@ void VLTNewTransactionViewModel::passOnLoadReply(const std::string& guid, const 
                                                  const LoadCallback& callback)
 {
     if (reply.is_object() && reply.contains("error")) {
-        callback(reply["error"]);
+        answer(callback, reply["error"]);
         return;
     }
     holdStoredTransaction(guid);
     if (transaction_) {
-        callback(std::nullopt);
+        answer(callback, std::nullopt);
         return;
     }
     // The page waits behind its blocking message for this answer: a transaction that
     // cannot be rebuilt must end the wait like a failed fetch.
-    callback(ZKError::make(ZKError::notFound, "The transaction could not be read from the local store.")
-                 .toDictionary());
+    answer(callback, ZKError::make(ZKError::notFound, "The transaction could not be read from the local store.")
+                         .toDictionary());
+}
+
+void VLTNewTransactionViewModel::loadPrimedTransaction(const LoadCallback& callback, const TransactionRead& read)
+{
+    if (!guid_) {
+        answer(callback, std::nullopt);
+        return;
+    }
+    std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
+    read(*guid_, [weakSelf, guid = *guid_, priming = priming_, callback](const Dictionary& reply) {
+        // A reply for a composition the model has since left (another GUID, a host's
+        // builder) must not replace the newer one nor reach the page that asked.
+        if (const auto self = weakSelf.lock(); self && self->priming_ == priming) {
+            self->passOnLoadReply(guid, reply, callback);
+        }
+    });
 }
 
 void VLTNewTransactionViewModel::loadDataForTransactionWithCallback(const LoadCallback& callback)
 {
-    if (!guid_) {
-        callback(std::nullopt);
-        return;
-    }
-    std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
-    VTFacadeServices::installed().preFetchTransactionWithGUIDAndCallback(
-        *guid_, [weakSelf, guid = *guid_, callback](const Dictionary& reply) {
-            if (const auto self = weakSelf.lock()) {
-                self->passOnLoadReply(guid, reply, callback);
-            }
-        });
+    loadPrimedTransaction(callback, [](const std::string& guid, const std::function<void(const Dictionary&)>& reply) {
+        VTFacadeServices::installed().preFetchTransactionWithGUIDAndCallback(guid, reply);
+    });
 }
 
 void VLTNewTransactionViewModel::reloadTransactionWithCallback(const LoadCallback& callback)
 {
-    if (!guid_) {
-        callback(std::nullopt);
-        return;
-    }
-    std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
-    VTFacadeServices::installed().transactionWithGUIDCachedWithCallback(
-        *guid_, true, [weakSelf, guid = *guid_, callback](const Dictionary& reply) {
-            if (const auto self = weakSelf.lock()) {
-                self->passOnLoadReply(guid, reply, callback);
-            }
-        });
+    loadPrimedTransaction(callback, [](const std::string& guid, const std::function<void(const Dictionary&)>& reply) {
+        VTFacadeServices::installed().transactionWithGUIDCachedWithCallback(guid, true, reply);
+    });
 }
 
 void VLTNewTransactionViewModel::reloadTransaction()
@@ -539,6 +523,7 @@ void VLTNewTransactionViewModel::loadDataForTransactionWithGUIDWithCallback(cons
     std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
     VTFacadeServices::installed().preFetchTransactionWithGUIDAndCallback(guid, [weakSelf, guid, callback](const Dictionary&) {
         if (const auto self = weakSelf.lock()) {
+            self->clearNewTransactionData();
             self->holdStoredTransaction(guid);
         }
         if (callback) {
@@ -745,12 +730,16 @@ int VLTNewTransactionViewModel::startNewTransaction()
         return transactionNotStored;
     }
     std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
-    transaction_->startEditingWithCallback([weakSelf](const Dictionary& result) {
+    // The builder answers before it returns; an answer that comes later cannot change
+    // the code any more.
+    const auto failed = std::make_shared<bool>(false);
+    transaction_->startEditingWithCallback([weakSelf, failed](const Dictionary& result) {
+        *failed = !result.contains("transaction");
         if (const auto self = weakSelf.lock()) {
             self->sendDraftDetails(result);
         }
     });
-    return started;
+    return *failed ? startFailed : started;
 }
 
 void VLTNewTransactionViewModel::sendDraftDetails(const Dictionary& startResult) const
@@ -775,6 +764,7 @@ void VLTNewTransactionViewModel::commitUpdatesWithCallback(const DetailsCallback
     transaction_->commitUpdatesWithCallback([weakSelf, callback](const Dictionary& result) {
         const auto guid = stringAt(result, "guid");
         if (!guid) {
+            runOnMainQueueWithoutDeadlocking2([&] { reportFailedCommit(result, callback); });
             return;
         }
         VTFacadeServices::installed().transactionWithGUIDCachedWithCallback(
@@ -801,6 +791,18 @@ void VLTNewTransactionViewModel::finishCommit(const std::string& guid, const Dic
         callback(details);
     }
     platform::RunLoop::main().dispatchAfter(0.1, [guid] { VTTransactionSyncQueue::sharedInstance()->addTransaction(guid); });
+}
+
+void VLTNewTransactionViewModel::reportFailedCommit(const Dictionary& result, const DetailsCallback& callback)
+{
+    const Dictionary failure{{"status", "failed"}, {"error", objectAt(result, "error")}};
+    const auto hostDelegate = VTFacadeServices::installed().delegate();
+    if (hostDelegate && hostDelegate->respondsToDidFailToStoreLocalDraftWithDetails()) {
+        hostDelegate->didFailToStoreLocalDraftWithDetails(failure);
+    }
+    if (callback) {
+        callback(failure);
+    }
 }
 
 // Signing groups
@@ -839,7 +841,7 @@ bool VLTNewTransactionViewModel::isMemberForGroup(const std::optional<std::strin
 
 void VLTNewTransactionViewModel::notifyDelegate(void (VLTNewTransactionViewModelDelegate::*message)()) const
 {
-    if (delegate_) {
-        ((*delegate_).*message)();
+    if (const auto delegate = delegate_.lock()) {
+        ((*delegate).*message)();
     }
 }

@@ -48,6 +48,9 @@ public:
         noDocuments = 2,
         noName = 3,
         transactionNotStored = 4,
+        // The builder could not store the draft (a document's PDF unreadable, the store
+        // unavailable): nothing was stored and the builder is as it was, not a draft.
+        startFailed = 5,
     };
     // "Not found" of the index look-ups.
     static constexpr std::uint64_t kNotFound = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
@@ -58,6 +61,8 @@ public:
     // Receives the error dictionary of a failed load, or nothing.
     using LoadCallback = std::function<void(const std::optional<Dictionary>& error)>;
     using Completion = std::function<void(const std::optional<Dictionary>& result)>;
+    // Receives the committed transaction's details, or the failure {"status": "failed",
+    // "error": error}; only a failure holds "error".
     using DetailsCallback = std::function<void(const Dictionary& details)>;
 
     // The shared model (reset with platform::SharedInstances).
@@ -66,8 +71,9 @@ public:
 
     const std::shared_ptr<VTTransaction>& transaction() const { return transaction_; }
     const std::optional<std::string>& guid() const { return guid_; }
-    const std::shared_ptr<VLTNewTransactionViewModelDelegate>& delegate() const { return delegate_; }
-    void setDelegate(std::shared_ptr<VLTNewTransactionViewModelDelegate> delegate) { delegate_ = std::move(delegate); }
+    // Held weakly: a screen that goes away stops hearing the model.
+    std::shared_ptr<VLTNewTransactionViewModelDelegate> delegate() const { return delegate_.lock(); }
+    void setDelegate(const std::shared_ptr<VLTNewTransactionViewModelDelegate>& delegate) { delegate_ = delegate; }
 
     // Recipients.
     int signersNumber() const;
@@ -118,11 +124,12 @@ public:
     // script; text longer than TypedPhoneNumber::kMaxLength comes back as it is.
     std::optional<std::string> updatedCellPhoneNumberFromPhoneNumber(const std::optional<std::string>& number) const;
 
-    // Priming and loading.
+    // Priming and loading. Priming anew (any of the first three) makes the answer of a
+    // load still under way stale: it is dropped and its callback never called.
     void clearNewTransactionData();
     void setTransaction(std::shared_ptr<VTTransaction> transaction);
     void setTransactionGUID(const std::optional<std::string>& guid);
-    // The callbacks run on the thread the facade answers on.
+    // The callbacks run on the thread the facade answers on; an empty one is skipped.
     void loadDataForTransactionWithCallback(const LoadCallback& callback);
     void reloadTransactionWithCallback(const LoadCallback& callback);
     void reloadTransaction();
@@ -165,6 +172,9 @@ public:
 
     // Leaving the composer.
     int startNewTransaction();
+    // The host's delegate and then the callback hear the outcome on the main thread: the
+    // details of the stored transaction (queued for synchronisation 0.1 s later), or the
+    // failure. A name empty after trimming stores nothing and nobody hears anything.
     void commitUpdatesWithCallback(const DetailsCallback& callback);
 
     // Signing groups of the account.
@@ -182,14 +192,22 @@ private:
                                   std::uint64_t index);
     std::shared_ptr<VTSigner> makeSigner(const Dictionary& input) const;
     void holdStoredTransaction(const std::string& guid);
-    // `guid`: the one the load asked for; the model may have been primed again meanwhile.
+    // How a load asks the facade for a transaction: the GUID, then where the reply goes.
+    using TransactionRead =
+        std::function<void(const std::string& guid, const std::function<void(const Dictionary&)>& reply)>;
+    // Reads the primed GUID's transaction; the reply is passed on unless the model was
+    // primed anew meanwhile.
+    void loadPrimedTransaction(const LoadCallback& callback, const TransactionRead& read);
     void passOnLoadReply(const std::string& guid, const Dictionary& reply, const LoadCallback& callback);
     void sendDraftDetails(const Dictionary& startResult) const;
     void finishCommit(const std::string& guid, const Dictionary& transaction, const DetailsCallback& callback) const;
+    static void reportFailedCommit(const Dictionary& failure, const DetailsCallback& callback);
     void notifyDelegate(void (VLTNewTransactionViewModelDelegate::*message)()) const;
 
     std::shared_ptr<VTTransaction> transaction_;
     std::optional<std::string> guid_;
-    std::shared_ptr<VLTNewTransactionViewModelDelegate> delegate_;
+    // Counts the primings, so a load can tell whether its answer is still wanted.
+    std::uint64_t priming_ = 0;
+    std::weak_ptr<VLTNewTransactionViewModelDelegate> delegate_;
     Groups groups_;
 };

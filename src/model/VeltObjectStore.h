@@ -12,7 +12,7 @@ class ZKTransaction;
 
 // What the entities need of the store that holds them. The store stack (ZKCoreDataManager)
 // implements it; the entities know only this interface, so the model does not depend on
-// the store library. Every call is made on the main thread.
+// the store library. Every call is made on the main thread; the store refuses the others.
 class VeltObjectStore {
 public:
     virtual ~VeltObjectStore() = default;

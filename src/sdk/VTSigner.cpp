@@ -20,11 +20,8 @@ void putIfPresent(Dictionary& dictionary, const char* key, const std::optional<s
 // The trimmed text under the key, or nothing when the key is absent or not text.
 std::optional<std::string> trimmedText(const Dictionary& dictionary, const char* key)
 {
-    const auto found = dictionary.find(key);
-    if (found == dictionary.end() || !found->is_string()) {
-        return std::nullopt;
-    }
-    return platform::text::trimWhitespace(found->get<std::string>());
+    const auto text = platform::dictionary::stringAt(dictionary, key);
+    return text ? std::optional(platform::text::trimWhitespace(*text)) : std::nullopt;
 }
 
 void takeTrimmed(const Dictionary& dictionary, const char* key, std::string& target)

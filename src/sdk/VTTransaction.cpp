@@ -145,11 +145,12 @@ std::string VTTransaction::getGoodDocNameCurrentNameAndNumber(const std::string&
 
 void VTTransaction::startEditingWithCallback(const Callback& callback)
 {
-    draft_ = true;
     VTTransactionStarter::openStore();
     const auto result = VTTransactionStoreWriter(*this).writeDraft();
     const auto reply = VTTransactionStarter::resultDictionary(result);
+    // A start that stored nothing leaves the builder as it was.
     if (const auto* stored = std::get_if<std::shared_ptr<ZKTransaction>>(&result)) {
+        draft_ = true;
         VTTransactionStarter::openOnCeremonyScreens(*stored);
     }
     if (callback) {

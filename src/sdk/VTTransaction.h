@@ -45,7 +45,7 @@ public:
     // Switching ordered signing off first moves the signed-in user's own recipient to the
     // first place.
     void setOrderSigning(bool value);
-    // Set by `startEditingWithCallback`.
+    // Set by a successful `startEditingWithCallback`.
     bool draft() const { return draft_; }
     // Set when the signed-in user's own recipient is added.
     bool senderVisible() const { return senderVisible_; }
@@ -76,8 +76,9 @@ public:
     std::string getGoodDocNameCurrentNameAndNumber(const std::string& docName, const std::string& currentName,
                                                    int number) const;
 
-    // Marks the builder as a draft, stores it as a local draft (all or nothing), makes it
-    // the current transaction and opens it on the ceremony screens. Calls back
+    // Stores the builder as a local draft (all or nothing); once stored, marks the builder
+    // as a draft, makes it the current transaction and opens it on the ceremony screens.
+    // A failed start leaves the builder as it was. Calls back
     // {"status": "success", "guid", "transaction": {"guid", "desc", "name", "status",
     // "type", "due" when set}} or {"status": "failed", "error"}.
     void startEditingWithCallback(const Callback& callback);

@@ -10,6 +10,7 @@
 #include "sdk/VTEmailAddressFormat.h"
 #include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
+#include "store/StoreThread.h"
 #include "store/ZKFileManager.h"
 #include "store/ZKTransactionMapper.h"
 #include "support/ZKLogger.h"
@@ -95,6 +96,10 @@ VTTransactionStoreWriter::Result VTTransactionStoreWriter::writeEdits()
 
 VTTransactionStoreWriter::Result VTTransactionStoreWriter::write(bool asDraft)
 {
+    // Refused before any PDF is copied for it.
+    if (auto refused = StoreThread::refusal("writing a transaction")) {
+        return *refused;
+    }
     const auto store = VeltManagedObject::storeManager();
     if (!store) {
         return ZKError::make(ZKError::storeFailure, "No local store is open.");

@@ -15,4 +15,8 @@ public:
     // Optional: senders probe respondsToDidCreateLocalDraftWithDetails() first.
     virtual bool respondsToDidCreateLocalDraftWithDetails() const { return false; }
     virtual void didCreateLocalDraftWithDetails(const Dictionary& details) { (void)details; }
+    // Optional, probed the same way: the composer's edits could not be stored, so nothing
+    // will be synchronised; details: {"status": "failed", "error": error}.
+    virtual bool respondsToDidFailToStoreLocalDraftWithDetails() const { return false; }
+    virtual void didFailToStoreLocalDraftWithDetails(const Dictionary& details) { (void)details; }
 };

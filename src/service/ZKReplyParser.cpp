@@ -6,14 +6,7 @@
 
 namespace {
 
-std::optional<std::string> stringAt(const Dictionary& body, const char* key)
-{
-    const auto value = body.find(key);
-    if (value == body.end() || !value->is_string()) {
-        return std::nullopt;
-    }
-    return value->get<std::string>();
-}
+using platform::dictionary::stringAt;
 
 } // namespace
 

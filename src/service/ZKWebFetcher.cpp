@@ -7,17 +7,7 @@
 
 namespace {
 
-std::string textAt(const Dictionary& object, const char* key)
-{
-    const auto value = object.find(key);
-    if (value == object.end()) {
-        return "";
-    }
-    if (value->is_string()) {
-        return value->get<std::string>();
-    }
-    return value->is_number_integer() ? value->dump() : "";
-}
+using platform::dictionary::stringOrIntegerAt;
 
 Dictionary membersOf(const Dictionary& group)
 {
@@ -98,9 +88,9 @@ Dictionary ZKWebFetcher::groupsResultFromReply(const ZKReply& reply)
         if (!group.is_object()) {
             return errorResult(ZKError::make(ZKError::unexpectedReply, "The groups reply holds a group of the wrong kind."));
         }
-        groups.push_back({{"id", textAt(group, "id")},
-                          {"name", textAt(group, "name")},
-                          {"email", textAt(group, "email")},
+        groups.push_back({{"id", stringOrIntegerAt(group, "id").value_or("")},
+                          {"name", stringOrIntegerAt(group, "name").value_or("")},
+                          {"email", stringOrIntegerAt(group, "email").value_or("")},
                           {"members", membersOf(group)}});
     }
     const auto count = json.find("count");

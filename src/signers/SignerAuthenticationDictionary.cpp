@@ -13,20 +13,8 @@ void setWhenPresent(Dictionary& dictionary, const char* key, const std::optional
     }
 }
 
-std::optional<std::string> stringAt(const Dictionary& dict, const char* key)
-{
-    const auto found = dict.find(key);
-    if (found == dict.end() || !found->is_string()) {
-        return std::nullopt;
-    }
-    return found->get<std::string>();
-}
-
-bool booleanAt(const Dictionary& dict, const char* key)
-{
-    const auto found = dict.find(key);
-    return found != dict.end() && found->is_boolean() && found->get<bool>();
-}
+using platform::dictionary::booleanAt;
+using platform::dictionary::stringAt;
 
 struct DictionaryOf {
     std::optional<Dictionary> operator()(const Method::QuestionAndAnswer& qanda) const

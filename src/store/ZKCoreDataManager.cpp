@@ -12,6 +12,7 @@
 #include "store/StoreRowReader.h"
 #include "store/StoreRowWriter.h"
 #include "store/StoreSchema.h"
+#include "store/StoreThread.h"
 #include "support/ZKLogger.h"
 
 #include <algorithm>
@@ -171,7 +172,7 @@ std::int64_t ZKCoreDataManager::nextObjectID(Entity entity)
 
 void ZKCoreDataManager::insertObject(const std::shared_ptr<VeltManagedObject>& object)
 {
-    if (object->objectID() != 0) {
+    if (StoreThread::refusal("inserting an object") || object->objectID() != 0) {
         return;
     }
     object->attachToStore(shared_from_this(), nextObjectID(object->entity()));
@@ -183,7 +184,7 @@ void ZKCoreDataManager::insertObject(const std::shared_ptr<VeltManagedObject>& o
 
 void ZKCoreDataManager::objectDidChange(const std::shared_ptr<VeltManagedObject>& object)
 {
-    if (object->isPendingSave() || object->isDeleted() || object->store().get() != this) {
+    if (StoreThread::refusal("changing an object") || object->isPendingSave() || object->isDeleted() || object->store().get() != this) {
         return;
     }
     object->setPendingSave(true);
@@ -225,7 +226,7 @@ void ZKCoreDataManager::deleteObject(const std::shared_ptr<VeltManagedObject>& o
 {
     // A copy: the caller's reference may be the owner's list entry that is erased below.
     const auto object = objectToDelete;
-    if (object->isDeleted() || object->store().get() != this) {
+    if (StoreThread::refusal("deleting an object") || object->isDeleted() || object->store().get() != this) {
         return;
     }
     std::vector<std::shared_ptr<VeltManagedObject>> owned;
@@ -252,7 +253,7 @@ void ZKCoreDataManager::deleteObject(const std::shared_ptr<VeltManagedObject>& o
 
 bool ZKCoreDataManager::hasChanges() const
 {
-    return !pending_.empty() || !deleted_.empty();
+    return !StoreThread::refusal("asking for changes") && (!pending_.empty() || !deleted_.empty());
 }
 
 std::optional<ZKError> ZKCoreDataManager::writePending()
@@ -272,6 +273,9 @@ std::optional<ZKError> ZKCoreDataManager::writePending()
 
 std::optional<ZKError> ZKCoreDataManager::save()
 {
+    if (auto refused = StoreThread::refusal("saving")) {
+        return refused;
+    }
     if (!hasChanges()) {
         return std::nullopt;
     }
@@ -307,6 +311,9 @@ void ZKCoreDataManager::finishSave()
 
 void ZKCoreDataManager::rollback()
 {
+    if (StoreThread::refusal("rolling back")) {
+        return;
+    }
     std::vector<std::shared_ptr<VeltManagedObject>> touched(pending_.begin(), pending_.end());
     touched.insert(touched.end(), deleted_.begin(), deleted_.end());
     // Row ids are taken before detaching, which clears them.
@@ -371,7 +378,7 @@ std::shared_ptr<ZKTransaction> ZKCoreDataManager::loadTransaction(std::int64_t r
 
 std::shared_ptr<ZKTransaction> ZKCoreDataManager::transactionWithGuid(const std::string& guid)
 {
-    if (guid.empty()) {
+    if (StoreThread::refusal("looking up a transaction") || guid.empty()) {
         return nullptr;
     }
     for (const auto& object : pending_) {
@@ -393,6 +400,9 @@ std::shared_ptr<ZKTransaction> ZKCoreDataManager::transactionWithGuid(const std:
 std::vector<std::shared_ptr<ZKTransaction>> ZKCoreDataManager::allTransactions()
 {
     std::vector<std::shared_ptr<ZKTransaction>> transactions;
+    if (StoreThread::refusal("listing the transactions")) {
+        return transactions;
+    }
     std::unordered_set<std::int64_t> seen;
     for (const auto rowID : reader_->allTransactionRows()) {
         auto transaction = loadTransaction(rowID);
@@ -456,6 +466,9 @@ std::optional<std::string> radioGroupInMemory(const ZKElement& element, const st
 std::vector<std::string> ZKCoreDataManager::radioGroupNames(const std::string& approvalIdent,
                                                             const std::string& documentIdent)
 {
+    if (StoreThread::refusal("reading radio groups")) {
+        return {};
+    }
     std::unordered_map<std::int64_t, std::string> groups;
     for (auto& [elementID, group] : reader_->radioGroups(approvalIdent, documentIdent)) {
         groups.emplace(elementID, std::move(group));
@@ -481,6 +494,9 @@ std::vector<std::string> ZKCoreDataManager::radioGroupNames(const std::string& a
 
 void ZKCoreDataManager::reset()
 {
+    if (StoreThread::refusal("resetting")) {
+        return;
+    }
     std::vector<std::shared_ptr<VeltManagedObject>> known(pending_.begin(), pending_.end());
     known.insert(known.end(), deleted_.begin(), deleted_.end());
     for (const auto& [rowID, transaction] : transactions_) {

@@ -19,7 +19,9 @@ class StoreRowWriter;
 // The local store: one SQLite file holding transactions, documents, elements,
 // participants, validations and pending server work. It keeps one in-memory object per
 // stored row (an identity map), tracks which objects changed, and writes every change of
-// a save in one SQLite transaction. Used on the main thread only.
+// a save in one SQLite transaction. Used on the main thread only: a call from another
+// thread is refused (see StoreThread) and changes nothing; a save answers the refusal,
+// a lookup finds nothing.
 class ZKCoreDataManager : public VeltObjectStore, public std::enable_shared_from_this<ZKCoreDataManager> {
 public:
     struct OpenResult {

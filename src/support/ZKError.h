@@ -22,6 +22,7 @@ public:
         notFound = 1008,         // no stored transaction has the GUID
         storeFailure = 1009,     // the local store refused the change
         documentMissing = 1010,  // a document's stored PDF cannot be read
+        wrongThread = 1011,      // the local store was called from a thread other than the main one
     };
 
     ZKError(std::string domain, long code, std::string description, std::optional<std::string> messageKey = {});

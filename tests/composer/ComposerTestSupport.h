@@ -44,8 +44,8 @@ public:
     std::vector<std::string> messages;
 };
 
-// The host's delegate of the facade, recording the draft details it hears and the order
-// of events across the host and the caller.
+// The host's delegate of the facade, recording the draft details and failures it hears
+// and the order of events across the host and the caller.
 class RecordingHostDelegate : public VeltraDelegate {
 public:
     explicit RecordingHostDelegate(std::shared_ptr<std::vector<std::string>> events = nullptr)
@@ -64,8 +64,15 @@ public:
         details.push_back(value);
         events->push_back("didCreateLocalDraftWithDetails");
     }
+    bool respondsToDidFailToStoreLocalDraftWithDetails() const override { return true; }
+    void didFailToStoreLocalDraftWithDetails(const Dictionary& value) override
+    {
+        failures.push_back(value);
+        events->push_back("didFailToStoreLocalDraftWithDetails");
+    }
 
     std::vector<Dictionary> details;
+    std::vector<Dictionary> failures;
     std::shared_ptr<std::vector<std::string>> events;
 };
 

@@ -1,5 +1,6 @@
 #include "composer/VLTNewTransactionViewModel.h"
 #include "fakes/FakeServiceTest.h"
+#include "foundation/RunLoop.h"
 #include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
 #include "sdk/facade/Veltra.h"
@@ -59,14 +60,32 @@ TEST_F(FetchedTransactionLoadingTest, AFailedFetchReachesTheLoadCallbackAndHolds
     EXPECT_FALSE(VTTransaction::transactionForGUID("PKG-5")) << "nothing half-stored to edit later";
 }
 
-TEST_F(FetchedTransactionLoadingTest, AnAnswerArrivingAfterTheModelWasPrimedAgainHoldsTheTransactionItFetched)
+TEST_F(FetchedTransactionLoadingTest, AnAnswerArrivingAfterTheModelWasPrimedAnewIsDropped)
 {
+    service.addPackage("PKG-6", {{"id", "PKG-6"}, {"name", "Lease"}, {"status", "DRAFT"}, {"roles", Dictionary::array()},
+                                 {"documents", {{{"id", "D-2"}, {"name", "Lease"}}}}});
+    service.setDocumentPdf("PKG-6", "D-2", "%PDF-1.4 lease");
+    int abandonedCalls = 0;
+    const auto abandoned = [&](const std::optional<Dictionary>&) { ++abandonedCalls; };
+    // A fetch stores its transaction and answers in one turn of the main loop.
+    const auto fetched = [](const char* guid) {
+        return [guid] { return VTTransaction::transactionForGUID(guid) != nullptr; };
+    };
+
     model->setTransactionGUID("PKG-5");
-    std::optional<std::optional<Dictionary>> outcome;
-    model->loadDataForTransactionWithCallback([&](const std::optional<Dictionary>& error) { outcome = error; });
+    model->loadDataForTransactionWithCallback(abandoned);
     model->setTransactionGUID("PKG-9");
-    ASSERT_TRUE(waitFor([&] { return outcome.has_value(); }));
-    EXPECT_FALSE(*outcome);
-    ASSERT_TRUE(model->transaction());
-    EXPECT_EQ(model->transactionId(), "PKG-5");
+    ASSERT_TRUE(waitFor(fetched("PKG-5")));
+    EXPECT_FALSE(model->transaction());
+    EXPECT_EQ(model->guid(), "PKG-9");
+
+    model->setTransactionGUID("PKG-6");
+    model->loadDataForTransactionWithCallback(abandoned);
+    const auto hostBuilt = std::make_shared<VTTransaction>();
+    model->setTransaction(hostBuilt);
+    ASSERT_TRUE(waitFor(fetched("PKG-6")));
+    EXPECT_EQ(model->transaction(), hostBuilt);
+
+    platform::RunLoop::main().runUntilIdle();
+    EXPECT_EQ(abandonedCalls, 0) << "the page that asked has gone";
 }

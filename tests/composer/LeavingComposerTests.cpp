@@ -43,11 +43,14 @@ protected:
         VTTransactionSyncQueue::sharedInstance()->setSynchronizationDelegate(queueWatcher);
     }
 
-    // A composed transaction: a name, one PDF, one recipient.
-    void compose(const std::string& name)
+    // A composed transaction: a name, one PDF (a readable one unless asked otherwise),
+    // one recipient.
+    void compose(const std::string& name, bool readablePdf = true)
     {
         const auto pdf = home() / "offer.pdf";
-        std::ofstream(pdf) << "%PDF-1.4\n%%EOF\n";
+        if (readablePdf) {
+            std::ofstream(pdf) << "%PDF-1.4\n%%EOF\n";
+        }
         model->setTitle(name);
         model->addDocument(Dictionary{{"displayName", "offer.pdf"}, {"path", pdf.string()}});
         model->addSignerAtIndex(person("Ann", "Lee", "ann@example.com"), 0);
@@ -112,6 +115,20 @@ TEST_F(LeavingComposerTest, AStartedDraftIsReportedWithFixedListingValues)
     EXPECT_TRUE(model->transaction()->draft());
 }
 
+TEST_F(LeavingComposerTest, AStartTheBuilderCannotStoreFailsAndLeavesTheBuilderAsItWas)
+{
+    compose("Offer", false);
+    EXPECT_EQ(model->startNewTransaction(), Model::startFailed);
+    EXPECT_FALSE(model->transaction()->draft());
+    EXPECT_FALSE(model->transactionId());
+    EXPECT_TRUE(ZKTransactionManager::sharedInstance()->dataManager()->store()->allTransactions().empty());
+
+    std::ofstream(home() / "offer.pdf") << "%PDF-1.4\n%%EOF\n";
+    EXPECT_EQ(model->startNewTransaction(), Model::started);
+    EXPECT_TRUE(model->transaction()->draft());
+    EXPECT_EQ(host->details.size(), 1u);
+}
+
 TEST_F(LeavingComposerTest, CommitTellsTheHostThenTheCallerThenQueuesATenthOfASecondLater)
 {
     compose("Offer");
@@ -129,6 +146,22 @@ TEST_F(LeavingComposerTest, CommitTellsTheHostThenTheCallerThenQueuesATenthOfASe
     EXPECT_EQ((*events)[2], "queued " + guid);
 }
 
+TEST_F(LeavingComposerTest, ACommitTheBuilderCannotStoreIsReportedToTheHostAndTheCaller)
+{
+    compose("Offer", false);
+    model->commitUpdatesWithCallback([this](const Dictionary& details) {
+        events->push_back("callback");
+        committed = details;
+    });
+    EXPECT_EQ(*events, (std::vector<std::string>{"didFailToStoreLocalDraftWithDetails", "callback"}));
+    EXPECT_EQ(committed["status"], "failed");
+    EXPECT_TRUE(committed["error"].contains("code")) << committed.dump();
+    EXPECT_EQ(host->failures, std::vector<Dictionary>{committed});
+    EXPECT_TRUE(host->details.empty());
+    platform::RunLoop::main().advance(1);
+    EXPECT_EQ(events->size(), 2u) << "nothing to synchronise";
+}
+
 TEST_F(LeavingComposerTest, ACommitWithoutANameIsSilent)
 {
     compose("  ");
@@ -137,21 +170,24 @@ TEST_F(LeavingComposerTest, ACommitWithoutANameIsSilent)
     EXPECT_TRUE(events->empty());
 }
 
-TEST_F(LeavingComposerTest, TheLastStepOfACommitRunsOnTheMainThread)
+TEST_F(LeavingComposerTest, ACommitMadeOffTheMainThreadIsRefusedAndReportedOnTheMainThread)
 {
     compose("Offer");
     std::atomic<bool> done = false;
     bool onMainThread = false;
     std::thread worker([&] {
-        model->commitUpdatesWithCallback([&](const Dictionary&) {
+        model->commitUpdatesWithCallback([&](const Dictionary& details) {
             onMainThread = platform::RunLoop::main().isMainThread();
+            committed = details;
             done = true;
         });
     });
     EXPECT_TRUE(platform::RunLoop::main().runUntil([&] { return done.load(); }, 10));
     worker.join();
     EXPECT_TRUE(onMainThread);
-    EXPECT_EQ(host->details.size(), 1u);
+    EXPECT_EQ(committed["error"]["code"], ZKError::wrongThread) << committed.dump();
+    EXPECT_EQ(host->failures.size(), 1u);
+    EXPECT_TRUE(ZKTransactionManager::sharedInstance()->dataManager()->store()->allTransactions().empty());
 }
 
 TEST_F(LeavingComposerTest, ATransactionGoneFromTheStoreCannotBeStarted)
@@ -199,6 +235,33 @@ TEST_F(LeavingComposerTest, AStoredTransactionIsLoadedAndReloadedForEditing)
     ASSERT_TRUE(platform::RunLoop::main().runUntil([&] { return reloaded.has_value(); }, 10));
     EXPECT_FALSE(*reloaded);
     EXPECT_EQ(model->documentsNumber(), 1);
+}
+
+TEST_F(LeavingComposerTest, AbsentCallbacksAreSkipped)
+{
+    compose("Offer");
+    model->commitUpdatesWithCallback(nullptr);
+    ASSERT_EQ(host->details.size(), 1u);
+    const std::string guid = host->details[0]["guid"];
+
+    model->setTransactionGUID(std::nullopt);
+    model->loadDataForTransactionWithCallback(nullptr);
+    model->reloadTransactionWithCallback(nullptr);
+    model->setTransactionGUID(guid);
+    model->loadDataForTransactionWithCallback(nullptr);
+    EXPECT_TRUE(platform::RunLoop::main().runUntil([&] { return model->transactionId() == guid; }, 10));
+    model->setTransactionGUID(guid);
+    model->reloadTransactionWithCallback(nullptr);
+    EXPECT_TRUE(platform::RunLoop::main().runUntil([&] { return model->transactionId() == guid; }, 10));
+    model->setTransactionGUID("no-such-guid");
+    model->loadDataForTransactionWithCallback(nullptr);
+    platform::RunLoop::main().runUntilIdle();
+
+    model->clearNewTransactionData();
+    compose("Offer", false);
+    std::filesystem::remove(home() / "offer.pdf");
+    model->commitUpdatesWithCallback(nullptr);
+    EXPECT_EQ(host->failures.size(), 1u);
 }
 
 TEST_F(LeavingComposerTest, AFailedLoadReportsTheErrorAndKeepsWaitingForTheTransaction)

@@ -39,10 +39,17 @@ TEST_F(RecipientEditTest, EditingAPersonChecksOnlyOtherPeoplesAddresses)
     EXPECT_EQ(model->addSignerReplaceExisitngSignerEmail(edit, "ann@example.com"), Model::signerAlreadyAdded);
     EXPECT_EQ(model->dataForSignerWithIndex(0)["email"], "ann@example.com");
 
+    edit["email"] = " bo@example.com\t";
+    EXPECT_EQ(model->addSignerReplaceExisitngSignerEmail(edit, "ann@example.com"), Model::signerAlreadyAdded)
+        << "the address is stored trimmed, so it is compared trimmed";
+    edit["email"] = " ann@example.com ";
+    EXPECT_EQ(model->addSignerReplaceExisitngSignerEmail(edit, "ann@example.com"), Model::accepted);
+    EXPECT_EQ(model->dataForSignerWithIndex(0)["email"], "ann@example.com");
+
     edit["email"] = groupEmail("legal");
     EXPECT_EQ(model->addSignerReplaceExisitngSignerEmail(edit, "ann@example.com"), Model::accepted);
     EXPECT_EQ(model->dataForSignerWithIndex(0)["email"], groupEmail("legal"));
-    EXPECT_EQ(delegate->messages, std::vector<std::string>(2, "signersHaveBeenUpdated"));
+    EXPECT_EQ(delegate->messages, std::vector<std::string>(3, "signersHaveBeenUpdated"));
 }
 
 TEST_F(RecipientEditTest, ReplacingSkipsTheFieldRulesAndUpdatesInPlace)

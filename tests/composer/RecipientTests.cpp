@@ -198,6 +198,18 @@ TEST_F(RecipientTest, RemovingReportsBothMessagesInOrder)
     EXPECT_EQ(delegate->messages, expected);
 }
 
+TEST_F(RecipientTest, AScreenThatGoesAwayStopsHearingTheModel)
+{
+    auto screen = std::make_shared<composer_testing::RecordingModelDelegate>();
+    model->setDelegate(screen);
+    const std::weak_ptr<composer_testing::RecordingModelDelegate> watched = screen;
+    screen.reset();
+    EXPECT_TRUE(watched.expired()) << "the model must not keep its delegate alive";
+    EXPECT_FALSE(model->delegate());
+    EXPECT_EQ(model->addSignerAtIndex(person("Ann", "Lee", "ann@example.com"), 0), Model::accepted);
+    model->setOrderSigning(true);
+}
+
 TEST_F(RecipientTest, AModelWaitingForItsTransactionAnswersEmpty)
 {
     model->setTransactionGUID("stored-guid");

@@ -18,6 +18,7 @@
 #include "store/ZKFileManager.h"
 
 #include <filesystem>
+#include <thread>
 
 namespace {
 
@@ -336,6 +337,45 @@ TEST_F(VTTransactionStoreTest, UnknownGuidsGiveNoBuilderAndFailedWrites)
     ASSERT_TRUE(reply);
     EXPECT_EQ((*reply)["status"], "failed");
     EXPECT_EQ((*reply)["error"]["code"], ZKError::notFound);
+}
+
+TEST_F(VTTransactionStoreTest, BuildersCommittedFromOtherThreadsAreRefusedAndTheStoreStaysWhole)
+{
+    auto stored = composed();
+    ASSERT_EQ(commit(*stored).value_or(Dictionary())["status"], "success");
+    constexpr int kThreads = 2;
+    constexpr int kCommitsEach = 20;
+    std::vector<std::vector<std::shared_ptr<VTTransaction>>> builders(kThreads);
+    for (auto& list : builders) {
+        for (int index = 0; index < kCommitsEach; ++index) {
+            list.push_back(composed());
+        }
+    }
+    std::vector<std::vector<std::optional<Dictionary>>> replies(kThreads);
+    std::vector<std::thread> threads;
+    for (int thread = 0; thread < kThreads; ++thread) {
+        threads.emplace_back([&, thread] {
+            for (const auto& builder : builders[thread]) {
+                replies[thread].push_back(commit(*builder));
+            }
+        });
+    }
+    for (auto& thread : threads) {
+        thread.join();
+    }
+
+    for (const auto& list : replies) {
+        for (const auto& reply : list) {
+            ASSERT_TRUE(reply);
+            EXPECT_EQ((*reply)["status"], "failed");
+            EXPECT_EQ((*reply)["error"]["code"], ZKError::wrongThread) << reply->dump();
+        }
+    }
+    EXPECT_FALSE(builders[0][0]->guid());
+    EXPECT_EQ(storedCount(), 1u);
+    EXPECT_EQ(storedFiles().size(), 2u) << "no PDF copied for a refused commit";
+    stored->setName("Lease 2");
+    EXPECT_EQ(commit(*stored).value_or(Dictionary())["status"], "success");
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <sqlite3.h>
 
 #include <fstream>
+#include <thread>
 #include <variant>
 
 using store_testing::sampleTransaction;
@@ -636,6 +637,46 @@ TEST_F(StoreTest, ResetForgetsUnsavedChangesAndDetachesWhatItKnew)
     element->setContent("from a forgotten object");
     EXPECT_FALSE(manager->hasChanges());
     EXPECT_FALSE(element->saveUpdates());
+}
+
+TEST_F(StoreTest, CallsFromAnotherThreadAreRefusedAndTouchNothing)
+{
+    const auto stored = mapInto(*manager, sampleTransaction("trx", 1, 1, 1));
+    ASSERT_FALSE(manager->save().has_value());
+    stored->setName("Renamed on the main thread");
+    const auto element = stored->documents().front()->elements().front();
+
+    std::optional<ZKError> saveError;
+    std::shared_ptr<ZKTransaction> found;
+    std::size_t listed = 1;
+    bool sawChanges = true;
+    std::thread([&] {
+        found = manager->transactionWithGuid("trx");
+        listed = manager->allTransactions().size();
+        sawChanges = manager->hasChanges();
+        element->setContent("typed on a worker");
+        manager->deleteObject(stored->documents().front());
+        manager->insertObject(std::make_shared<ZKTransaction>());
+        manager->rollback();
+        manager->reset();
+        saveError = manager->save();
+    }).join();
+
+    ASSERT_TRUE(saveError);
+    EXPECT_EQ(saveError->code(), ZKError::wrongThread);
+    EXPECT_FALSE(found);
+    EXPECT_EQ(listed, 0u);
+    EXPECT_FALSE(sawChanges);
+    EXPECT_FALSE(stored->documents().front()->isDeleted());
+    EXPECT_FALSE(element->isPendingSave()) << "a change made off the main thread is not recorded";
+
+    // The main thread's own pending change is still there and saves as usual.
+    ASSERT_FALSE(manager->save().has_value());
+    const auto reopened = openStore()->transactionWithGuid("trx");
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(reopened->name(), "Renamed on the main thread");
+    EXPECT_EQ(reopened->documents().size(), 1u);
+    EXPECT_EQ(reopened->documents().front()->elements().front()->content(), "");
 }
 
 TEST_F(StoreTest, AStoreLockedByAnotherConnectionIsReportedAndKept)
