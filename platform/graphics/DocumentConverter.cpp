@@ -2,6 +2,7 @@
 
 #include "foundation/AtomicFile.h"
 #include "foundation/Environment.h"
+#include "foundation/Log.h"
 #include "foundation/Text.h"
 #include "graphics/HtmlReader.h"
 #include "graphics/ImageCodec.h"
@@ -22,7 +23,8 @@ namespace {
 
 enum class SourceKind { none, image, html, rtf, text };
 
-constexpr std::array<std::string_view, 8> imageExtensions = {"png", "jpg", "jpeg", "gif", "tif", "tiff", "bmp", "webp"};
+constexpr std::array<std::string_view, 10> imageExtensions = {
+    "png", "jpg", "jpeg", "gif", "tif", "tiff", "bmp", "webp", "heic", "heif"};
 constexpr std::array<std::string_view, 8> letterRegions = {"US", "CA", "MX", "PH", "CL", "CO", "VE", "PR"};
 constexpr Size a4 = {595.28, 841.89};
 constexpr Size usLetter = {612, 792};
@@ -54,11 +56,14 @@ void attachJpeg(const Image& image, std::span<const std::uint8_t> bytes)
     cairo_surface_set_mime_data(image.surface(), CAIRO_MIME_TYPE_JPEG, copy, bytes.size(), std::free, copy);
 }
 
-std::optional<std::vector<std::uint8_t>> imageToPdf(std::span<const std::uint8_t> bytes, Size size)
+std::optional<std::vector<std::uint8_t>> imageToPdf(std::string_view fileName, std::span<const std::uint8_t> bytes, Size size)
 {
-    const ImagePtr image = ImageCodec::decode(bytes);
-    if (!image)
+    std::string error;
+    const ImagePtr image = ImageCodec::decode(bytes, error);
+    if (!image) {
+        Log::write("ERROR", std::string(fileName) + " is not converted: " + error);
         return std::nullopt;
+    }
     if (bytes.size() > 3 && bytes[0] == 0xFF && bytes[1] == 0xD8)
         attachJpeg(*image, bytes);
     const Size pageSize = size.isEmpty() ? image->size() : size;
@@ -91,7 +96,7 @@ std::optional<std::vector<std::uint8_t>> DocumentConverter::convertToPdf(
     if (kind == SourceKind::none || bytes.empty())
         return std::nullopt;
     if (kind == SourceKind::image)
-        return imageToPdf(bytes, size);
+        return imageToPdf(fileName, bytes, size);
     if (kind == SourceKind::html && std::find(bytes.begin(), bytes.end(), std::uint8_t(0)) != bytes.end())
         return std::nullopt;
     const auto blocks = readText(kind, bytes);
