@@ -68,7 +68,7 @@ ImageHeader webpHeader(const ByteView& bytes)
     const auto header = WebpHeader::read(bytes);
     if (!header)
         return {"webp", false};
-    return {"webp", true, header->width * header->height, header->orientation};
+    return {"webp", true, header->width * header->height * header->frames, header->orientation};
 }
 
 ImageHeader heifHeader(const ByteView& bytes)

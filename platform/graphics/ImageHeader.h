@@ -19,7 +19,8 @@ public:
     const char* loaderType = nullptr;
     // False when the header is cut short or contradicts itself or the data.
     bool intact = false;
-    // 0 when the header does not tell it readily.
+    // The pixels the loader will decode (every frame of a WebP animation); 0 when the
+    // header does not tell it readily.
     double declaredPixels = 0;
     // EXIF orientation 1 to 8 for the loader's picture, 0 when the loader knows it.
     int orientation = 0;

@@ -2,6 +2,7 @@
 
 #include "graphics/ExifOrientation.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -87,14 +88,16 @@ std::optional<WebpHeader> extendedHeader(const std::vector<Chunk>& chunks)
         return std::nullopt;
     constexpr std::uint64_t animationFlag = 0x02;
     const Dimensions canvas{static_cast<double>(flags.littleEndian(4, 3) + 1), static_cast<double>(flags.littleEndian(7, 3) + 1)};
-    if ((flags.bigEndian(0, 1) & animationFlag) == 0) {
-        std::optional<Dimensions> still;
-        for (auto chunk = chunks.begin() + 1; chunk != chunks.end() && !still; ++chunk)
-            still = bitstreamSize(*chunk);
-        if (still != canvas)
-            return std::nullopt;
+    const int orientation = orientationIn(chunks);
+    if (flags.bigEndian(0, 1) & animationFlag) {
+        const auto frames = std::count_if(chunks.begin(), chunks.end(), [](const Chunk& chunk) { return chunk.type == "ANMF"; });
+        return frames > 0 ? std::optional(WebpHeader{canvas.width, canvas.height, static_cast<double>(frames), orientation})
+                          : std::nullopt;
     }
-    return WebpHeader{canvas.width, canvas.height, orientationIn(chunks)};
+    std::optional<Dimensions> still;
+    for (auto chunk = chunks.begin() + 1; chunk != chunks.end() && !still; ++chunk)
+        still = bitstreamSize(*chunk);
+    return still == canvas ? std::optional(WebpHeader{canvas.width, canvas.height, 1, orientation}) : std::nullopt;
 }
 
 } // namespace
@@ -115,7 +118,7 @@ std::optional<WebpHeader> WebpHeader::read(ByteView bytes)
     if (chunks->front().type == "VP8X")
         return extendedHeader(*chunks);
     const auto size = bitstreamSize(chunks->front());
-    return size ? std::optional(WebpHeader{size->width, size->height, 0}) : std::nullopt;
+    return size ? std::optional(WebpHeader{size->width, size->height, 1, 0}) : std::nullopt;
 }
 
 } // namespace platform::graphics
