@@ -1,5 +1,7 @@
 #include "graphics/HeifHeader.h"
 
+#include "graphics/IsoBox.h"
+
 #include <algorithm>
 #include <array>
 #include <iterator>
@@ -9,54 +11,16 @@
 namespace platform::graphics {
 namespace {
 
-struct Box {
-    std::string_view type;
-    ByteView body;
-};
-using Boxes = std::vector<Box>;
+using Boxes = IsoBox::List;
 
-// The boxes laid one after another in `area`; nothing when one runs past its end.
-std::optional<Boxes> boxesIn(ByteView area)
+constexpr std::uint64_t fullBoxHeader = 4;
+
+std::optional<Boxes> childrenOf(const IsoBox* box, std::uint64_t skip = 0)
 {
-    Boxes boxes;
-    std::uint64_t offset = 0;
-    while (offset < area.size()) {
-        std::uint64_t size = area.bigEndian(offset, 4);
-        std::uint64_t header = 8;
-        if (size == 1) {
-            size = area.bigEndian(offset + 8, 8);
-            header = 16;
-        } else if (size == 0) {
-            size = area.size() - offset;
-        }
-        if (size < header || !area.has(offset, size))
-            return std::nullopt;
-        boxes.push_back({area.text(offset + 4, 4), area.window(offset + header, size - header)});
-        offset += size;
-    }
-    return boxes;
+    return box ? box->children(skip) : std::nullopt;
 }
 
-const Box* find(const Boxes& boxes, std::string_view type)
-{
-    const auto found = std::find_if(boxes.begin(), boxes.end(), [type](const Box& box) { return box.type == type; });
-    return found == boxes.end() ? nullptr : &*found;
-}
-
-// The children of a box that starts with a version and flags.
-std::optional<Boxes> childrenOfFullBox(const Box* box)
-{
-    if (!box || !box->body.has(0, 4))
-        return std::nullopt;
-    return boxesIn(box->body.window(4));
-}
-
-std::optional<Boxes> childrenOf(const Box* box)
-{
-    return box ? boxesIn(box->body) : std::nullopt;
-}
-
-std::optional<std::uint64_t> primaryItem(const Box* pitm)
+std::optional<std::uint64_t> primaryItem(const IsoBox* pitm)
 {
     if (!pitm)
         return std::nullopt;
@@ -66,7 +30,7 @@ std::optional<std::uint64_t> primaryItem(const Box* pitm)
     return pitm->body.bigEndian(4, idSize);
 }
 
-double pixelsOf(const Box& ispe)
+double pixelsOf(const IsoBox& ispe)
 {
     if (ispe.type != "ispe" || !ispe.body.has(4, 8))
         return 0;
@@ -75,7 +39,7 @@ double pixelsOf(const Box& ispe)
 
 // The 1-based indices into the property container that an "ipma" box gives `item`;
 // nothing when the box runs out before its entries do.
-std::optional<std::vector<std::uint64_t>> propertiesOf(const Box& ipma, std::uint64_t item)
+std::optional<std::vector<std::uint64_t>> propertiesOf(const IsoBox& ipma, std::uint64_t item)
 {
     const ByteView body = ipma.body;
     const std::uint64_t idSize = body.bigEndian(0, 1) == 0 ? 2 : 4;
@@ -102,7 +66,7 @@ std::optional<std::vector<std::uint64_t>> propertiesOf(const Box& ipma, std::uin
 // The size the primary item's "ispe" property declares, 0 when it has none.
 double primaryPixels(const Boxes& properties, const Boxes& ipmas, std::uint64_t item)
 {
-    for (const Box& ipma : ipmas) {
+    for (const IsoBox& ipma : ipmas) {
         const auto indices = propertiesOf(ipma, item);
         if (!indices)
             return 0;
@@ -112,6 +76,69 @@ double primaryPixels(const Boxes& properties, const Boxes& ipmas, std::uint64_t 
         }
     }
     return 0;
+}
+
+// The type "iinf" names for `item`; empty when it lists no image item of that number.
+std::string_view itemType(const IsoBox* iinf, std::uint64_t item)
+{
+    if (!iinf)
+        return {};
+    const std::uint64_t countSize = iinf->body.bigEndian(0, 1) == 0 ? 2 : 4;
+    const auto entries = iinf->children(fullBoxHeader + countSize);
+    if (!entries)
+        return {};
+    for (const IsoBox& infe : *entries) {
+        // Entries before version 2 describe no image items.
+        const std::uint64_t version = infe.body.bigEndian(0, 1);
+        const std::uint64_t idSize = version == 2 ? 2 : 4;
+        if (infe.type == "infe" && version >= 2 && infe.body.bigEndian(fullBoxHeader, idSize) == item)
+            return infe.body.text(fullBoxHeader + idSize + 2, 4);
+    }
+    return {};
+}
+
+// The data of `item` where "iloc" places its first extent: in the file or in "idat".
+// Empty when it has none or they lie outside.
+ByteView itemData(const IsoBox* iloc, const IsoBox* idat, ByteView file, std::uint64_t item)
+{
+    const ByteView body = iloc ? iloc->body : ByteView();
+    const std::uint64_t version = body.bigEndian(0, 1);
+    const std::uint64_t offsetSize = body.bigEndian(4, 1) >> 4;
+    const std::uint64_t lengthSize = body.bigEndian(4, 1) & 0xF;
+    const std::uint64_t baseSize = body.bigEndian(5, 1) >> 4;
+    const std::uint64_t indexSize = version >= 1 ? body.bigEndian(5, 1) & 0xF : 0;
+    const std::uint64_t idSize = version < 2 ? 2 : 4;
+    const std::uint64_t methodSize = version == 1 || version == 2 ? 2 : 0;
+    const std::uint64_t items = body.bigEndian(6, idSize);
+    std::uint64_t offset = 6 + idSize;
+    for (std::uint64_t i = 0; i < items && body.has(offset, idSize + methodSize + 2 + baseSize + 2); ++i) {
+        const std::uint64_t id = body.bigEndian(offset, idSize);
+        const std::uint64_t method = body.bigEndian(offset + idSize, methodSize) & 0xF;
+        offset += idSize + methodSize + 2;
+        const std::uint64_t base = body.bigEndian(offset, baseSize);
+        const std::uint64_t extents = body.bigEndian(offset + baseSize, 2);
+        offset += baseSize + 2;
+        if (id == item && extents > 0) {
+            const std::uint64_t start = base + body.bigEndian(offset + indexSize, offsetSize);
+            const std::uint64_t length = body.bigEndian(offset + indexSize + offsetSize, lengthSize);
+            const ByteView source = method == 0 ? file : method == 1 && idat ? idat->body : ByteView();
+            // A length of 0 runs to the end of the source.
+            return source.window(start, length == 0 ? UINT64_MAX : length);
+        }
+        offset += extents * (indexSize + offsetSize + lengthSize);
+    }
+    return {};
+}
+
+// The size a derived image (a "grid" of tiles, an "iovl" overlay) names in its data for
+// the picture it makes; the decoder allocates that picture whatever "ispe" says.
+std::optional<double> derivedPixels(std::string_view type, ByteView data)
+{
+    const std::uint64_t fieldSize = (data.bigEndian(1, 1) & 1) ? 4 : 2;
+    const std::uint64_t sizeOffset = type == "grid" ? 4 : 10;
+    if (!data.has(sizeOffset, 2 * fieldSize))
+        return std::nullopt;
+    return static_cast<double>(data.bigEndian(sizeOffset, fieldSize)) * static_cast<double>(data.bigEndian(sizeOffset + fieldSize, fieldSize));
 }
 
 } // namespace
@@ -125,22 +152,29 @@ bool HeifHeader::hasSignature(ByteView bytes)
 
 std::optional<HeifHeader> HeifHeader::read(ByteView bytes)
 {
-    const auto file = boxesIn(bytes);
+    const auto file = IsoBox::read(bytes);
     if (!hasSignature(bytes) || !file)
         return std::nullopt;
-    const auto meta = childrenOfFullBox(find(*file, "meta"));
-    const auto item = meta ? primaryItem(find(*meta, "pitm")) : std::nullopt;
-    const auto iprp = meta ? childrenOf(find(*meta, "iprp")) : std::nullopt;
-    const auto properties = iprp ? childrenOf(find(*iprp, "ipco")) : std::nullopt;
+    const auto meta = childrenOf(IsoBox::find(*file, "meta"), fullBoxHeader);
+    const auto item = meta ? primaryItem(IsoBox::find(*meta, "pitm")) : std::nullopt;
+    const auto iprp = meta ? childrenOf(IsoBox::find(*meta, "iprp")) : std::nullopt;
+    const auto properties = iprp ? childrenOf(IsoBox::find(*iprp, "ipco")) : std::nullopt;
     if (!item || !properties)
         return std::nullopt;
     Boxes ipmas;
-    std::copy_if(iprp->begin(), iprp->end(), std::back_inserter(ipmas), [](const Box& box) { return box.type == "ipma"; });
+    std::copy_if(iprp->begin(), iprp->end(), std::back_inserter(ipmas), [](const IsoBox& box) { return box.type == "ipma"; });
     if (primaryPixels(*properties, ipmas, *item) <= 0)
         return std::nullopt;
     HeifHeader header;
-    for (const Box& property : *properties)
+    for (const IsoBox& property : *properties)
         header.largestPixels = std::max(header.largestPixels, pixelsOf(property));
+    const std::string_view type = itemType(IsoBox::find(*meta, "iinf"), *item);
+    if (type != "grid" && type != "iovl")
+        return header;
+    const auto output = derivedPixels(type, itemData(IsoBox::find(*meta, "iloc"), IsoBox::find(*meta, "idat"), bytes, *item));
+    if (!output)
+        return std::nullopt;
+    header.largestPixels = std::max(header.largestPixels, *output);
     return header;
 }
 

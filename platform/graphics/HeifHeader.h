@@ -14,11 +14,13 @@ public:
     // An "ftyp" box naming a HEIF brand (AVIF and video files are not HEIF photos).
     static bool hasSignature(ByteView bytes);
     // Nothing when a box runs past the end of the data or of the box holding it (a cut
-    // file), or when the primary image declares no size.
+    // file), when the primary image declares no size, or when it is made of other images
+    // (a grid of tiles, an overlay) whose description is missing.
     static std::optional<HeifHeader> read(ByteView bytes);
 
     // The largest picture any image of the file declares (tiles, thumbnails and alpha
-    // planes are decoded alongside the primary image or may be).
+    // planes are decoded alongside the primary image or may be), a grid's or overlay's
+    // own output size included.
     double largestPixels = 0;
 };
 

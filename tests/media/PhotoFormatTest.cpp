@@ -3,6 +3,7 @@
 #include "support/VeltraTest.h"
 #include "graphics/ImageCodec.h"
 
+#include <algorithm>
 #include <cstring>
 
 using namespace media_samples;
@@ -128,6 +129,12 @@ TEST_F(PhotoFormatTest, RefusesCutHeicAndHeicThatDeclaresAHugePicture)
     put32(huge, primarySize, 20000, true);
     put32(huge, primarySize + 4, 20000, true);
     EXPECT_EQ(refusal(huge), "The image has more than 100000000 pixels");
+    // The primary image is a grid of tiles; the grid's own description of the picture
+    // it makes is what the decoder allocates, whatever the size property says.
+    Bytes hugeGrid = heic;
+    const std::size_t gridOutput = offsetOf(heic, "idat") + 8 + 4;
+    std::fill(hugeGrid.begin() + gridOutput, hugeGrid.begin() + gridOutput + 4, 0xFF);
+    EXPECT_EQ(refusal(hugeGrid), "The image has more than 100000000 pixels");
 
     // Formats of the same container that are no HEIF photo go to no loader.
     Bytes avif = heic;
