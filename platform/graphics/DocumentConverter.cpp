@@ -4,6 +4,7 @@
 #include "foundation/Environment.h"
 #include "foundation/Log.h"
 #include "foundation/Text.h"
+#include "graphics/ExifOrientation.h"
 #include "graphics/HtmlReader.h"
 #include "graphics/ImageCodec.h"
 #include "graphics/PaginatedTextRenderer.h"
@@ -64,7 +65,10 @@ std::optional<std::vector<std::uint8_t>> imageToPdf(std::string_view fileName, s
         Log::write("ERROR", std::string(fileName) + " is not converted: " + error);
         return std::nullopt;
     }
-    if (bytes.size() > 3 && bytes[0] == 0xFF && bytes[1] == 0xD8)
+    // The JPEG stream holds the picture as stored; one the decoder turned upright would
+    // be drawn sideways or mirrored.
+    const bool jpeg = bytes.size() > 3 && bytes[0] == 0xFF && bytes[1] == 0xD8;
+    if (jpeg && ExifOrientation::ofJpeg(ByteView(bytes)) <= 1)
         attachJpeg(*image, bytes);
     const Size pageSize = size.isEmpty() ? image->size() : size;
     PdfWriter writer;

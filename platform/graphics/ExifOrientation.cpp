@@ -27,4 +27,25 @@ int ExifOrientation::read(ByteView exif)
     return 0;
 }
 
+int ExifOrientation::ofJpeg(ByteView jpeg)
+{
+    constexpr std::uint64_t exifSegment = 0xFFE1;
+    constexpr std::uint64_t startOfScan = 0xFFDA;
+    const std::string_view exifHeader("Exif\0\0", 6);
+    // Segments follow the start-of-image marker, each a marker and a length that counts
+    // itself; the picture data begins at the start of scan.
+    std::uint64_t offset = 2;
+    while (jpeg.has(offset, 4) && jpeg.bigEndian(offset, 1) == 0xFF) {
+        const std::uint64_t marker = jpeg.bigEndian(offset, 2);
+        const std::uint64_t length = jpeg.bigEndian(offset + 2, 2);
+        if (marker == startOfScan || length < 2)
+            return 0;
+        const ByteView body = jpeg.window(offset + 4, length - 2);
+        if (marker == exifSegment && body.matches(0, exifHeader))
+            return read(body.window(exifHeader.size()));
+        offset += 2 + length;
+    }
+    return 0;
+}
+
 } // namespace platform::graphics

@@ -10,6 +10,8 @@ class ExifOrientation {
 public:
     // 0 when the block is no TIFF structure or names no valid orientation.
     static int read(ByteView exif);
+    // The orientation in a JPEG file's EXIF segment; 0 when it has none.
+    static int ofJpeg(ByteView jpeg);
 };
 
 } // namespace platform::graphics
