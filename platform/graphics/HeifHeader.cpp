@@ -25,16 +25,16 @@ std::optional<std::uint64_t> primaryItem(const IsoBox* pitm)
     if (!pitm)
         return std::nullopt;
     const std::uint64_t idSize = pitm->body.bigEndian(0, 1) == 0 ? 2 : 4;
-    if (!pitm->body.has(4, idSize))
+    if (!pitm->body.has(fullBoxHeader, idSize))
         return std::nullopt;
-    return pitm->body.bigEndian(4, idSize);
+    return pitm->body.bigEndian(fullBoxHeader, idSize);
 }
 
 double pixelsOf(const IsoBox& ispe)
 {
-    if (ispe.type != "ispe" || !ispe.body.has(4, 8))
+    if (ispe.type != "ispe" || !ispe.body.has(fullBoxHeader, 8))
         return 0;
-    return static_cast<double>(ispe.body.bigEndian(4, 4)) * static_cast<double>(ispe.body.bigEndian(8, 4));
+    return static_cast<double>(ispe.body.bigEndian(fullBoxHeader, 4)) * static_cast<double>(ispe.body.bigEndian(fullBoxHeader + 4, 4));
 }
 
 // The 1-based indices into the property container that an "ipma" box gives `item`;
