@@ -1,3 +1,5 @@
+#include "TiledHeicWriter.h"
+
 #include "contacts/VCardReader.h"
 #include "contacts/VCardWriter.h"
 #include "graphics/DocumentConverter.h"
@@ -10,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -27,52 +30,93 @@ std::filesystem::path workDirectory()
     return directory;
 }
 
-// A 4000 x 3000 picture with gradients, shapes and grain, so that JPEG has a photo's
-// amount of detail to keep.
+// A picture with gradients, shapes and grain, so that a photo format has a photo's amount
+// of detail to keep.
+graphics::ImagePtr makePhoto(int width, int height)
+{
+    auto image = std::make_shared<graphics::Image>(width, height);
+    cairo_t* cr = cairo_create(image->surface());
+    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, width, height);
+    cairo_pattern_add_color_stop_rgb(sky, 0, 0.2, 0.4, 0.8);
+    cairo_pattern_add_color_stop_rgb(sky, 1, 0.9, 0.7, 0.3);
+    cairo_set_source(cr, sky);
+    cairo_paint(cr);
+    cairo_pattern_destroy(sky);
+    std::mt19937 random(7);
+    for (int i = 0; i < 400; ++i) {
+        cairo_set_source_rgba(cr, random() % 256 / 255.0, random() % 256 / 255.0, random() % 256 / 255.0, 0.6);
+        cairo_arc(cr, random() % width, random() % height, 20 + random() % 200, 0, 6.3);
+        cairo_fill(cr);
+    }
+    cairo_destroy(cr);
+    cairo_surface_flush(image->surface());
+    auto* pixels = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(image->surface()));
+    for (int i = 0; i < width * height; ++i)
+        pixels[i] ^= random() & 0x00070707;
+    cairo_surface_mark_dirty(image->surface());
+    return image;
+}
+
+void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::uint8_t> readFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
 const std::vector<std::uint8_t>& photoJpeg()
 {
-    static const auto bytes = [] {
-        graphics::Image image(4000, 3000);
-        cairo_t* cr = cairo_create(image.surface());
-        cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 4000, 3000);
-        cairo_pattern_add_color_stop_rgb(sky, 0, 0.2, 0.4, 0.8);
-        cairo_pattern_add_color_stop_rgb(sky, 1, 0.9, 0.7, 0.3);
-        cairo_set_source(cr, sky);
-        cairo_paint(cr);
-        cairo_pattern_destroy(sky);
-        std::mt19937 random(7);
-        for (int i = 0; i < 400; ++i) {
-            cairo_set_source_rgba(cr, random() % 256 / 255.0, random() % 256 / 255.0, random() % 256 / 255.0, 0.6);
-            cairo_arc(cr, random() % 4000, random() % 3000, 20 + random() % 200, 0, 6.3);
-            cairo_fill(cr);
-        }
-        cairo_destroy(cr);
-        cairo_surface_flush(image.surface());
-        auto* pixels = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(image.surface()));
-        for (int i = 0; i < 4000 * 3000; ++i)
-            pixels[i] ^= random() & 0x00070707;
-        cairo_surface_mark_dirty(image.surface());
-        return graphics::ImageCodec::encodeJpeg(image, 0.9);
-    }();
+    static const auto bytes = graphics::ImageCodec::encodeJpeg(*makePhoto(4000, 3000), 0.9);
     return bytes;
 }
 
 std::filesystem::path photoFile()
 {
     const auto path = workDirectory() / "photo-4000x3000.jpg";
-    if (!std::filesystem::exists(path)) {
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(photoJpeg().data()), photoJpeg().size());
-    }
+    if (!std::filesystem::exists(path))
+        writeFile(path, photoJpeg());
+    return path;
+}
+
+// A 4032 x 3024 HEIC photo as phone cameras take them: 8 x 6 tiles of 512 x 512. The
+// SDK writes no HEIC, so ImageMagick encodes the tiles once (that takes a while) and the
+// photo is kept for later runs.
+std::filesystem::path heicFile()
+{
+    constexpr int columns = 8;
+    constexpr int rows = 6;
+    constexpr int tile = 512;
+    const auto path = workDirectory() / "photo-4032x3024.heic";
+    if (std::filesystem::exists(path))
+        return path;
+    const auto source = workDirectory() / "photo-4096x3072.jpg";
+    writeFile(source, graphics::ImageCodec::encodeJpeg(*makePhoto(columns * tile, rows * tile), 0.95));
+    const std::string command = "convert '" + source.string() + "' -crop 512x512 +repage -quality 80 '"
+        + (workDirectory() / "tile-%02d.heic").string() + "'";
+    if (std::system(command.c_str()) != 0)
+        return path;
+    std::vector<std::vector<std::uint8_t>> tiles;
+    for (int i = 0; i < columns * rows; ++i)
+        tiles.push_back(readFile(workDirectory() / ("tile-" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".heic")));
+    if (const auto photo = TiledHeicWriter::write(tiles, columns, tile, tile, 4032, 3024))
+        writeFile(path, *photo);
     return path;
 }
 
 // What the importer does with a dropped photo: decode, redraw with the longer side at
 // 1024 points, encode as JPEG at quality 0.75.
-void BM_ImportPhoto(benchmark::State& state)
+void importPhoto(benchmark::State& state, const std::vector<std::uint8_t>& photo)
 {
-    const auto& jpeg = photoJpeg();
     for (auto _ : state) {
-        const auto image = graphics::ImageCodec::decode(jpeg);
+        const auto image = graphics::ImageCodec::decode(photo);
+        if (!image) {
+            state.SkipWithError("the photo could not be decoded");
+            break;
+        }
         const graphics::Size size = image->size();
         const graphics::Size target = size.height < size.width
             ? graphics::Size{1024, size.height / size.width * 1024}
@@ -80,14 +124,13 @@ void BM_ImportPhoto(benchmark::State& state)
         const auto redrawn = graphics::ImageScaler::redraw(*image, target);
         benchmark::DoNotOptimize(graphics::ImageCodec::encodeJpeg(*redrawn, 0.75));
     }
-    state.SetLabel(std::to_string(jpeg.size() / 1024) + " KB photo");
+    state.SetLabel(std::to_string(photo.size() / 1024) + " KB photo");
 }
-BENCHMARK(BM_ImportPhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The same work by ImageMagick on the same file, for comparison (process start included).
-void BM_ImageMagickConvert(benchmark::State& state)
+void convertWithImageMagick(benchmark::State& state, const std::filesystem::path& photo)
 {
-    const std::string command = "convert '" + photoFile().string() + "' -resize 1024x1024 -quality 75 '"
+    const std::string command = "convert '" + photo.string() + "' -resize 1024x1024 -quality 75 '"
         + (workDirectory() / "convert-out.jpg").string() + "'";
     for (auto _ : state) {
         if (std::system(command.c_str()) != 0) {
@@ -96,7 +139,31 @@ void BM_ImageMagickConvert(benchmark::State& state)
         }
     }
 }
+
+void BM_ImportPhoto(benchmark::State& state)
+{
+    importPhoto(state, photoJpeg());
+}
+BENCHMARK(BM_ImportPhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ImageMagickConvert(benchmark::State& state)
+{
+    convertWithImageMagick(state, photoFile());
+}
 BENCHMARK(BM_ImageMagickConvert)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ImportHeicPhoto(benchmark::State& state)
+{
+    static const auto heic = readFile(heicFile());
+    importPhoto(state, heic);
+}
+BENCHMARK(BM_ImportHeicPhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ImageMagickConvertHeic(benchmark::State& state)
+{
+    convertWithImageMagick(state, heicFile());
+}
+BENCHMARK(BM_ImageMagickConvertHeic)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ReadTenThousandVCards(benchmark::State& state)
 {
