@@ -14,8 +14,9 @@ public:
     // An "ftyp" box naming a HEIF brand (AVIF and video files are not HEIF photos).
     static bool hasSignature(ByteView bytes);
     // Nothing when a box runs past the end of the data or of the box holding it (a cut
-    // file), when the primary image declares no size, or when it is made of other images
-    // (a grid of tiles, an overlay) whose description is missing.
+    // file), when a table of items is missing or doubled, when the primary image
+    // declares no size, or when it is no HEVC picture nor made of HEVC pictures (a grid
+    // of tiles, an overlay) with their description.
     static std::optional<HeifHeader> read(ByteView bytes);
 
     // The largest picture any image of the file declares (tiles, thumbnails and alpha

@@ -142,6 +142,25 @@ TEST_F(PhotoFormatTest, RefusesCutHeicAndHeicThatDeclaresAHugePicture)
     EXPECT_EQ(refusal(avif), "The data is no image in a format this system reads");
 }
 
+TEST_F(PhotoFormatTest, RefusesHeicMadeOfWhatIsNoPictureOrWithDoubledTables)
+{
+    // The primary image made an identity of the tile, and the tile's type made unknown:
+    // the decoder would take the tile for a picture without checking and stop the whole
+    // program on a failed assertion.
+    const Bytes heic = sampleFile("photo.heic");
+    const std::string inconsistent = "The image file is cut short or its header does not match its data";
+    Bytes unknownSource = heic;
+    std::memcpy(unknownSource.data() + offsetOf(heic, "hvc1") + 4, "hvc2", 4);
+    std::memcpy(unknownSource.data() + offsetOf(heic, "grid") + 4, "iden", 4);
+    EXPECT_EQ(refusal(unknownSource), inconsistent);
+
+    // A second grid description (the handler box renamed): decoders differ on which
+    // one counts.
+    Bytes twoDescriptions = heic;
+    std::memcpy(twoDescriptions.data() + offsetOf(heic, "hdlr") + 4, "idat", 4);
+    EXPECT_EQ(refusal(twoDescriptions), inconsistent);
+}
+
 TEST_F(PhotoFormatTest, ADecoderFailureIsAnErrorNotAPicture)
 {
     // The picture's data box is shortened along with its size, so the container holds
