@@ -1,3 +1,5 @@
+#include "TiledHeicWriter.h"
+
 #include "contacts/VCardReader.h"
 #include "contacts/VCardWriter.h"
 #include "graphics/DocumentConverter.h"
@@ -10,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -27,23 +30,60 @@ std::filesystem::path workDirectory()
     return directory;
 }
 
+void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::uint8_t> readFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
 std::filesystem::path photoFile()
 {
     const auto path = workDirectory() / "photo-4000x3000.jpg";
-    if (!std::filesystem::exists(path)) {
-        const auto& jpeg = bench_samples::samplePhotoJpeg();
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(jpeg.data()), jpeg.size());
-    }
+    if (!std::filesystem::exists(path))
+        writeFile(path, bench_samples::samplePhotoJpeg());
+    return path;
+}
+
+// A 4032 x 3024 HEIC photo as phone cameras take them: 8 x 6 tiles of 512 x 512. The
+// SDK writes no HEIC, so ImageMagick encodes the tiles once (that takes a while) and the
+// photo is kept for later runs.
+std::filesystem::path heicFile()
+{
+    constexpr int columns = 8;
+    constexpr int rows = 6;
+    constexpr int tile = 512;
+    const auto path = workDirectory() / "photo-4032x3024.heic";
+    if (std::filesystem::exists(path))
+        return path;
+    const auto source = workDirectory() / "photo-4096x3072.jpg";
+    writeFile(source, graphics::ImageCodec::encodeJpeg(*bench_samples::samplePhoto(columns * tile, rows * tile), 0.95));
+    const std::string command = "convert '" + source.string() + "' -crop 512x512 +repage -quality 80 '"
+        + (workDirectory() / "tile-%02d.heic").string() + "'";
+    if (std::system(command.c_str()) != 0)
+        return path;
+    std::vector<std::vector<std::uint8_t>> tiles;
+    for (int i = 0; i < columns * rows; ++i)
+        tiles.push_back(readFile(workDirectory() / ("tile-" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".heic")));
+    if (const auto photo = TiledHeicWriter::write(tiles, columns, tile, tile, 4032, 3024))
+        writeFile(path, *photo);
     return path;
 }
 
 // What the importer does with a dropped photo: decode, redraw with the longer side at
 // 1024 points, encode as JPEG at quality 0.75.
-void BM_ImportPhoto(benchmark::State& state)
+void importPhoto(benchmark::State& state, const std::vector<std::uint8_t>& photo)
 {
-    const auto& jpeg = bench_samples::samplePhotoJpeg();
     for (auto _ : state) {
-        const auto image = graphics::ImageCodec::decode(jpeg);
+        const auto image = graphics::ImageCodec::decode(photo);
+        if (!image) {
+            state.SkipWithError("the photo could not be decoded");
+            break;
+        }
         const graphics::Size size = image->size();
         const graphics::Size target = size.height < size.width
             ? graphics::Size{1024, size.height / size.width * 1024}
@@ -51,14 +91,13 @@ void BM_ImportPhoto(benchmark::State& state)
         const auto redrawn = graphics::ImageScaler::redraw(*image, target);
         benchmark::DoNotOptimize(graphics::ImageCodec::encodeJpeg(*redrawn, 0.75));
     }
-    state.SetLabel(std::to_string(jpeg.size() / 1024) + " KB photo");
+    state.SetLabel(std::to_string(photo.size() / 1024) + " KB photo");
 }
-BENCHMARK(BM_ImportPhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The same work by ImageMagick on the same file, for comparison (process start included).
-void BM_ImageMagickConvert(benchmark::State& state)
+void convertWithImageMagick(benchmark::State& state, const std::filesystem::path& photo)
 {
-    const std::string command = "convert '" + photoFile().string() + "' -resize 1024x1024 -quality 75 '"
+    const std::string command = "convert '" + photo.string() + "' -resize 1024x1024 -quality 75 '"
         + (workDirectory() / "convert-out.jpg").string() + "'";
     for (auto _ : state) {
         if (std::system(command.c_str()) != 0) {
@@ -67,7 +106,31 @@ void BM_ImageMagickConvert(benchmark::State& state)
         }
     }
 }
+
+void BM_ImportPhoto(benchmark::State& state)
+{
+    importPhoto(state, bench_samples::samplePhotoJpeg());
+}
+BENCHMARK(BM_ImportPhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ImageMagickConvert(benchmark::State& state)
+{
+    convertWithImageMagick(state, photoFile());
+}
 BENCHMARK(BM_ImageMagickConvert)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ImportHeicPhoto(benchmark::State& state)
+{
+    static const auto heic = readFile(heicFile());
+    importPhoto(state, heic);
+}
+BENCHMARK(BM_ImportHeicPhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ImageMagickConvertHeic(benchmark::State& state)
+{
+    convertWithImageMagick(state, heicFile());
+}
+BENCHMARK(BM_ImageMagickConvertHeic)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ReadTenThousandVCards(benchmark::State& state)
 {

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "graphics/Image.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace bench_samples {
 
-// A 4000 x 3000 JPEG (quality 0.9) with gradients, shapes and grain, so that JPEG has a
-// photo's amount of detail to keep. Made once per process.
+// A picture of the given size with gradients, shapes and grain, so that a photo format has
+// a photo's amount of detail to keep.
+platform::graphics::ImagePtr samplePhoto(int width, int height);
+
+// samplePhoto(4000, 3000) as JPEG of quality 0.9. Made once per process.
 const std::vector<std::uint8_t>& samplePhotoJpeg();
 
 } // namespace bench_samples

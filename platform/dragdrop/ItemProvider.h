@@ -73,10 +73,9 @@ public:
                 std::optional<std::string> readError;
                 auto object = T::objectWithItemProviderDataTypeIdentifierError(*data, *readable, readError);
                 if (object)
-                    readError.reset();
-                else if (!readError)
-                    readError = "The data could not be read";
-                completion(std::move(object), std::move(readError));
+                    completion(std::move(object), std::nullopt);
+                else
+                    completion(nullptr, readError.value_or("The data could not be read"));
             });
     }
 

@@ -9,7 +9,7 @@ namespace {
 using T = TypeIdentifier;
 
 // Each type with the types it conforms to directly.
-constexpr std::array<std::pair<std::string_view, std::array<std::string_view, 2>>, 18> parents = {{
+constexpr std::array<std::pair<std::string_view, std::array<std::string_view, 2>>, 20> parents = {{
     {T::content, {T::item, {}}},
     {T::data, {T::item, {}}},
     {T::compositeContent, {T::content, {}}},
@@ -20,6 +20,8 @@ constexpr std::array<std::pair<std::string_view, std::array<std::string_view, 2>
     {T::tiff, {T::image, {}}},
     {T::bmp, {T::image, {}}},
     {T::heic, {T::image, {}}},
+    {T::heif, {T::image, {}}},
+    {T::webp, {T::image, {}}},
     {T::pdf, {T::data, T::compositeContent}},
     {T::text, {T::data, T::content}},
     {T::plainText, {T::text, {}}},

@@ -21,6 +21,8 @@ public:
     static constexpr std::string_view tiff = "public.tiff";
     static constexpr std::string_view bmp = "com.microsoft.bmp";
     static constexpr std::string_view heic = "public.heic";
+    static constexpr std::string_view heif = "public.heif";
+    static constexpr std::string_view webp = "org.webmproject.webp";
     static constexpr std::string_view pdf = "com.adobe.pdf";
     static constexpr std::string_view text = "public.text";
     static constexpr std::string_view plainText = "public.plain-text";

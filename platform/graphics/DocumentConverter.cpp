@@ -2,7 +2,9 @@
 
 #include "foundation/AtomicFile.h"
 #include "foundation/Environment.h"
+#include "foundation/Log.h"
 #include "foundation/Text.h"
+#include "graphics/ExifOrientation.h"
 #include "graphics/HtmlReader.h"
 #include "graphics/ImageCodec.h"
 #include "graphics/PaginatedTextRenderer.h"
@@ -22,7 +24,8 @@ namespace {
 
 enum class SourceKind { none, image, html, rtf, text };
 
-constexpr std::array<std::string_view, 8> imageExtensions = {"png", "jpg", "jpeg", "gif", "tif", "tiff", "bmp", "webp"};
+constexpr std::array<std::string_view, 10> imageExtensions = {
+    "png", "jpg", "jpeg", "gif", "tif", "tiff", "bmp", "webp", "heic", "heif"};
 constexpr std::array<std::string_view, 8> letterRegions = {"US", "CA", "MX", "PH", "CL", "CO", "VE", "PR"};
 constexpr Size a4 = {595.28, 841.89};
 constexpr Size usLetter = {612, 792};
@@ -54,12 +57,18 @@ void attachJpeg(const Image& image, std::span<const std::uint8_t> bytes)
     cairo_surface_set_mime_data(image.surface(), CAIRO_MIME_TYPE_JPEG, copy, bytes.size(), std::free, copy);
 }
 
-std::optional<std::vector<std::uint8_t>> imageToPdf(std::span<const std::uint8_t> bytes, Size size)
+std::optional<std::vector<std::uint8_t>> imageToPdf(std::string_view fileName, std::span<const std::uint8_t> bytes, Size size)
 {
-    const ImagePtr image = ImageCodec::decode(bytes);
-    if (!image)
+    std::string error;
+    const ImagePtr image = ImageCodec::decode(bytes, error);
+    if (!image) {
+        Log::write("ERROR", std::string(fileName) + " is not converted: " + error);
         return std::nullopt;
-    if (bytes.size() > 3 && bytes[0] == 0xFF && bytes[1] == 0xD8)
+    }
+    // The JPEG stream holds the picture as stored; one the decoder turned upright would
+    // be drawn sideways or mirrored.
+    const bool jpeg = bytes.size() > 3 && bytes[0] == 0xFF && bytes[1] == 0xD8;
+    if (jpeg && ExifOrientation::ofJpeg(ByteView(bytes)) <= 1)
         attachJpeg(*image, bytes);
     const Size pageSize = size.isEmpty() ? image->size() : size;
     PdfWriter writer;
@@ -91,7 +100,7 @@ std::optional<std::vector<std::uint8_t>> DocumentConverter::convertToPdf(
     if (kind == SourceKind::none || bytes.empty())
         return std::nullopt;
     if (kind == SourceKind::image)
-        return imageToPdf(bytes, size);
+        return imageToPdf(fileName, bytes, size);
     if (kind == SourceKind::html && std::find(bytes.begin(), bytes.end(), std::uint8_t(0)) != bytes.end())
         return std::nullopt;
     const auto blocks = readText(kind, bytes);

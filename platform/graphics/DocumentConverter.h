@@ -14,7 +14,7 @@ namespace platform::graphics {
 
 // Converts a document to PDF, choosing the reader by the file name's extension (case
 // does not matter):
-// - png, jpg, jpeg, gif, tif, tiff, bmp, webp: a one-page PDF of `size` (the image's
+// - png, jpg, jpeg, gif, tif, tiff, bmp, webp, heic, heif: a one-page PDF of `size` (the image's
 //   own size in points when `size` is 0 x 0) with the image drawn to fill the page;
 // - html, htm, xhtml: headings, paragraphs, lists and line breaks flowed over pages;
 // - rtf: its paragraphs flowed over pages;
@@ -22,7 +22,8 @@ namespace platform::graphics {
 // Text documents use `size` as their page size, or the locale's paper (US Letter in
 // the Americas that use it, A4 elsewhere) when it is 0 x 0.
 // Any other extension, pdf included, and bytes that the reader refuses (empty data,
-// data that is no image, not RTF, binary data) convert to nothing.
+// data that is no image, not RTF, binary data) convert to nothing; why an image was
+// refused is logged.
 class DocumentConverter {
 public:
     static std::optional<std::vector<std::uint8_t>> convertToPdf(

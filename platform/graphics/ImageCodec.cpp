@@ -1,13 +1,12 @@
 #include "graphics/ImageCodec.h"
 
+#include "graphics/ImageHeader.h"
+
 #include <cairo.h>
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,91 +14,9 @@
 namespace platform::graphics {
 namespace {
 
-bool startsWith(std::span<const std::uint8_t> bytes, std::string_view prefix, std::size_t offset = 0)
+std::string tooLarge()
 {
-    return bytes.size() >= offset + prefix.size()
-        && std::memcmp(bytes.data() + offset, prefix.data(), prefix.size()) == 0;
-}
-
-std::uint32_t littleEndian32(std::span<const std::uint8_t> bytes, std::size_t offset)
-{
-    return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 | static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
-}
-
-// The system's BMP loader sizes its buffers from the header before checking it; a
-// header that points past the data or names no known layout is refused here first.
-bool hasSaneBitmapHeader(std::span<const std::uint8_t> bytes)
-{
-    constexpr std::array<std::uint32_t, 7> infoHeaderSizes = {12, 40, 52, 56, 64, 108, 124};
-    if (bytes.size() < 34)
-        return false;
-    const std::uint32_t pixelOffset = littleEndian32(bytes, 10);
-    const std::uint32_t infoSize = littleEndian32(bytes, 14);
-    if (pixelOffset > bytes.size() || pixelOffset < 14 + infoSize
-        || std::find(infoHeaderSizes.begin(), infoHeaderSizes.end(), infoSize) == infoHeaderSizes.end())
-        return false;
-    if (infoSize == 12)
-        return true;
-    constexpr std::array<int, 6> bitCounts = {1, 4, 8, 16, 24, 32};
-    const int planes = bytes[26] | bytes[27] << 8;
-    const int bitCount = bytes[28] | bytes[29] << 8;
-    const std::uint32_t compression = littleEndian32(bytes, 30);
-    if (planes != 1 || std::find(bitCounts.begin(), bitCounts.end(), bitCount) == bitCounts.end() || compression > 3)
-        return false;
-    // The palette lies between the header and the pixels; a colour count that cannot fit
-    // there would make the loader allocate gigabytes for it.
-    const std::uint64_t coloursUsed = bytes.size() >= 50 ? littleEndian32(bytes, 46) : 0;
-    if (14 + infoSize + 4 * coloursUsed > pixelOffset)
-        return false;
-    const double width = std::abs(static_cast<double>(static_cast<std::int32_t>(littleEndian32(bytes, 18))));
-    const double height = std::abs(static_cast<double>(static_cast<std::int32_t>(littleEndian32(bytes, 22))));
-    const bool runLengthEncoded = compression == 1 || compression == 2;
-    if (runLengthEncoded)
-        return width <= 32767 && height <= 32767;
-    const double rowBytes = std::ceil(width * bitCount / 32) * 4;
-    return rowBytes * height <= static_cast<double>(bytes.size() - pixelOffset);
-}
-
-double bigEndian32(std::span<const std::uint8_t> bytes, std::size_t offset)
-{
-    return static_cast<double>(static_cast<std::uint32_t>(bytes[offset]) << 24 | bytes[offset + 1] << 16 | bytes[offset + 2] << 8 | bytes[offset + 3]);
-}
-
-// Some system loaders allocate the picture as the header declares it before they ask
-// whether that size is wanted; headers that are easy to read are checked first.
-double declaredPixels(std::span<const std::uint8_t> bytes, std::string_view type)
-{
-    if (type == "gif" && bytes.size() >= 10)
-        return static_cast<double>(bytes[6] | bytes[7] << 8) * (bytes[8] | bytes[9] << 8);
-    if (type == "png" && bytes.size() >= 24)
-        return bigEndian32(bytes, 16) * bigEndian32(bytes, 20);
-    if (type == "bmp" && littleEndian32(bytes, 14) == 12)
-        return static_cast<double>(bytes[18] | bytes[19] << 8) * (bytes[20] | bytes[21] << 8);
-    if (type == "bmp" && bytes.size() >= 26) {
-        const auto width = static_cast<std::int32_t>(littleEndian32(bytes, 18));
-        const auto height = static_cast<std::int32_t>(littleEndian32(bytes, 22));
-        return std::abs(static_cast<double>(width)) * std::abs(static_cast<double>(height));
-    }
-    return 0;
-}
-
-// The loader to use, chosen by signature so that no other loader of the system (vector
-// formats, icons) ever sees outside data.
-const char* loaderTypeFor(std::span<const std::uint8_t> bytes)
-{
-    if (startsWith(bytes, "\x89PNG\r\n\x1a\n"))
-        return "png";
-    if (startsWith(bytes, "\xff\xd8\xff"))
-        return "jpeg";
-    if (startsWith(bytes, "GIF87a") || startsWith(bytes, "GIF89a"))
-        return "gif";
-    if (startsWith(bytes, std::string_view("II*\0", 4)) || startsWith(bytes, std::string_view("MM\0*", 4)))
-        return "tiff";
-    if (startsWith(bytes, "BM"))
-        return hasSaneBitmapHeader(bytes) ? "bmp" : nullptr;
-    if (startsWith(bytes, "RIFF") && startsWith(bytes, "WEBP", 8))
-        return "webp";
-    return nullptr;
+    return "The image has more than " + std::to_string(ImageCodec::maxDecodedPixels) + " pixels";
 }
 
 struct ObjectUnref {
@@ -113,6 +30,7 @@ using PixbufHolder = std::unique_ptr<GdkPixbuf, ObjectUnref>;
 struct LoadProgress {
     bool tooLarge = false;
     int decodedBottom = 0;
+    int rowsBeforeClose = 0;
 };
 
 void refuseHugeImages(GdkPixbufLoader* loader, int width, int height, gpointer data)
@@ -129,23 +47,57 @@ void noteDecodedRows(GdkPixbufLoader*, int, int y, int, int height, gpointer dat
     progress->decodedBottom = std::max(progress->decodedBottom, y + height);
 }
 
-PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const char* type)
+// The WebP loader reports its whole picture when it closes, decoded or not (a cut or
+// damaged bitstream leaves black rows), so for it only the rows reported while reading
+// count. An animation, which it decodes whole when it closes, reports no rows at all
+// and fails there instead when data is missing.
+bool wholePictureDecoded(std::string_view type, const LoadProgress& progress, GdkPixbuf* pixbuf, GdkPixbufAnimation* animation)
+{
+    const bool webp = type == "webp";
+    if (webp && animation && !gdk_pixbuf_animation_is_static_image(animation))
+        return true;
+    return (webp ? progress.rowsBeforeClose : progress.decodedBottom) >= gdk_pixbuf_get_height(pixbuf);
+}
+
+std::string loaderError(GError* error)
+{
+    const std::string text = error ? error->message : "the decoder gave up";
+    g_clear_error(&error);
+    return "The image could not be decoded: " + text;
+}
+
+PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const char* type, std::string& error)
 {
     LoaderHolder loader(gdk_pixbuf_loader_new_with_type(type, nullptr));
-    if (!loader)
+    if (!loader) {
+        error = std::string("No loader for ") + type + " images is installed";
         return nullptr;
+    }
     LoadProgress progress;
     g_signal_connect(loader.get(), "size-prepared", G_CALLBACK(refuseHugeImages), &progress);
     g_signal_connect(loader.get(), "area-updated", G_CALLBACK(noteDecodedRows), &progress);
-    GError* error = nullptr;
-    const bool written = gdk_pixbuf_loader_write(loader.get(), bytes.data(), bytes.size(), &error);
-    const bool closed = gdk_pixbuf_loader_close(loader.get(), written ? &error : nullptr);
-    g_clear_error(&error);
-    if (!written || !closed || progress.tooLarge)
+    GError* loadError = nullptr;
+    const bool written = gdk_pixbuf_loader_write(loader.get(), bytes.data(), bytes.size(), &loadError);
+    progress.rowsBeforeClose = progress.decodedBottom;
+    // Closing after a failed write only reports the same failure again.
+    const bool closed = gdk_pixbuf_loader_close(loader.get(), written ? &loadError : nullptr);
+    if (!written || !closed) {
+        error = loaderError(loadError);
         return nullptr;
+    }
+    if (progress.tooLarge) {
+        error = tooLarge();
+        return nullptr;
+    }
     GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader.get());
-    if (!pixbuf || gdk_pixbuf_get_bits_per_sample(pixbuf) != 8 || progress.decodedBottom < gdk_pixbuf_get_height(pixbuf))
+    if (!pixbuf || !wholePictureDecoded(type, progress, pixbuf, gdk_pixbuf_loader_get_animation(loader.get()))) {
+        error = "The image data ends before the picture does";
         return nullptr;
+    }
+    if (gdk_pixbuf_get_bits_per_sample(pixbuf) != 8) {
+        error = "The image's pixel format is not supported";
+        return nullptr;
+    }
     return PixbufHolder(GDK_PIXBUF(g_object_ref(pixbuf)));
 }
 
@@ -216,15 +168,36 @@ PixbufHolder opaquePixbufFrom(const Image& image)
 
 ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes)
 {
-    const char* type = loaderTypeFor(bytes);
-    if (!type || declaredPixels(bytes, type) > static_cast<double>(maxDecodedPixels))
+    std::string ignored;
+    return decode(bytes, ignored);
+}
+
+ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes, std::string& error)
+{
+    const ImageHeader header = ImageHeader::read(bytes);
+    if (!header.loaderType) {
+        error = "The data is no image in a format this system reads";
         return nullptr;
-    PixbufHolder pixbuf = loadPixbuf(bytes, type);
+    }
+    if (!header.intact) {
+        error = "The image file is cut short or its header does not match its data";
+        return nullptr;
+    }
+    if (header.declaredPixels > static_cast<double>(maxDecodedPixels)) {
+        error = tooLarge();
+        return nullptr;
+    }
+    PixbufHolder pixbuf = loadPixbuf(bytes, header.loaderType, error);
     if (!pixbuf)
         return nullptr;
+    if (header.orientation > 0)
+        gdk_pixbuf_set_option(pixbuf.get(), "orientation", std::to_string(header.orientation).c_str());
     // Cameras store photos as the sensor saw them and record how to turn them upright.
     PixbufHolder upright(gdk_pixbuf_apply_embedded_orientation(pixbuf.get()));
-    return upright ? imageFromPixbuf(upright.get()) : nullptr;
+    ImagePtr image = upright ? imageFromPixbuf(upright.get()) : nullptr;
+    if (!image)
+        error = "The decoded picture could not be made into a bitmap";
+    return image;
 }
 
 std::vector<std::uint8_t> ImageCodec::encodeJpeg(const Image& image, double quality)

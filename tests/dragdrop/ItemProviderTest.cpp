@@ -29,6 +29,10 @@ TEST_F(ItemProviderTest, TypesConformUpTheirHierarchyOnly)
 {
     EXPECT_TRUE(TypeIdentifier::conformsTo("public.jpeg", "public.image"));
     EXPECT_TRUE(TypeIdentifier::conformsTo("public.jpeg", "public.data"));
+    for (const char* photo : {"org.webmproject.webp", "public.heic", "public.heif"}) {
+        EXPECT_TRUE(TypeIdentifier::conformsTo(photo, "public.image")) << photo;
+        EXPECT_TRUE(TypeIdentifier::conformsTo(photo, "public.data")) << photo;
+    }
     EXPECT_TRUE(TypeIdentifier::conformsTo("com.adobe.pdf", "public.data"));
     EXPECT_TRUE(TypeIdentifier::conformsTo("public.utf8-plain-text", "public.text"));
     EXPECT_TRUE(TypeIdentifier::conformsTo("public.vcard", "public.contact"));

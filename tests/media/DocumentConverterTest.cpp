@@ -42,6 +42,19 @@ TEST_F(DocumentConverterTest, ImageBecomesOnePageFilledWithIt)
     EXPECT_EQ(PdfDocument::open(*png)->pageSize(0), (Size{10, 10}));
 }
 
+TEST_F(DocumentConverterTest, APhotoTakenOnItsSideIsUprightOnItsPage)
+{
+    const auto pdf = DocumentConverter::convertToPdf("photo.jpg", sidewaysJpeg(*makeSplitImage(40, 20)), {});
+    ASSERT_TRUE(pdf);
+    const auto document = PdfDocument::open(*pdf);
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->pageSize(0), (Size{20, 40}));
+    const auto page = document->renderPage(0, 1);
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(isReddish(page->pixelAt(10, 5)));
+    EXPECT_TRUE(isBluish(page->pixelAt(10, 35)));
+}
+
 TEST_F(DocumentConverterTest, HtmlIsPaginatedOntoThePaperOfTheLocale)
 {
     std::string html = "<h1>Agreement</h1><ul><li>first point</li></ul>";

@@ -1,5 +1,6 @@
 #include "MediaSamples.h"
 
+#include "graphics/ImageCodec.h"
 #include "graphics/PdfDocument.h"
 
 #include <cairo.h>
@@ -80,6 +81,16 @@ Bytes tinyGif()
     // data (minimum code size 2) holds the indices 0, 1.
     return {'G', 'I', 'F', '8', '9', 'a', 2, 0, 1, 0, 0x80, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, ',', 0, 0, 0, 0, 2, 0,
         1, 0, 0, 2, 2, 0x44, 0x0A, 0, ';'};
+}
+
+Bytes sidewaysJpeg(const Image& image)
+{
+    auto jpeg = platform::graphics::ImageCodec::encodeJpeg(image, 0.9);
+    // An EXIF segment saying "rotate 90 degrees clockwise to view" (orientation 6).
+    const Bytes exif = {0xFF, 0xE1, 0x00, 0x22, 'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 0x2A, 0, 8, 0, 0, 0, 1, 0,
+        0x12, 0x01, 3, 0, 1, 0, 0, 0, 6, 0, 0, 0, 0, 0, 0, 0};
+    jpeg.insert(jpeg.begin() + 2, exif.begin(), exif.end());
+    return jpeg;
 }
 
 Bytes bytesOf(std::string_view text)

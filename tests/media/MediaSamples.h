@@ -23,6 +23,9 @@ platform::graphics::ImagePtr makeSplitImage(int width, int height);
 Bytes encode(const platform::graphics::Image& image, const char* format);
 // A 2 x 1 GIF: one red and one green pixel.
 Bytes tinyGif();
+// A JPEG of the image as a camera stores a photo taken on its side: its EXIF says to
+// turn it 90 degrees clockwise to view.
+Bytes sidewaysJpeg(const platform::graphics::Image& image);
 
 Bytes bytesOf(std::string_view text);
 std::string pdfText(std::span<const std::uint8_t> pdf);

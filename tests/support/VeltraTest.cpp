@@ -5,6 +5,8 @@
 #include "foundation/RunLoop.h"
 #include "foundation/SharedInstances.h"
 
+#include <fstream>
+#include <iterator>
 #include <mutex>
 #include <random>
 
@@ -18,6 +20,12 @@ std::filesystem::path makeTemporaryDirectory(const std::string& prefix)
         if (std::filesystem::create_directories(path))
             return path;
     }
+}
+
+std::vector<std::uint8_t> sampleFile(const std::string& name)
+{
+    std::ifstream in(std::filesystem::path(VELTRA_TEST_SAMPLES_DIR) / name, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
 void VeltraTest::SetUp()

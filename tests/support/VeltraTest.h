@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -27,5 +28,8 @@ private:
 
 // A fresh empty directory under the system's temporary folder.
 std::filesystem::path makeTemporaryDirectory(const std::string& prefix);
+
+// The bytes of a file in tests/samples; empty when it is missing.
+std::vector<std::uint8_t> sampleFile(const std::string& name);
 
 } // namespace testing_support

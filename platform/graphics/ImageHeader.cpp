@@ -1,0 +1,103 @@
+#include "graphics/ImageHeader.h"
+
+#include "graphics/ByteView.h"
+#include "graphics/HeifHeader.h"
+#include "graphics/WebpHeader.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <string_view>
+
+namespace platform::graphics {
+namespace {
+
+double signed32(const ByteView& bytes, std::uint64_t offset)
+{
+    return std::abs(static_cast<double>(static_cast<std::int32_t>(bytes.littleEndian(offset, 4))));
+}
+
+// The system's BMP loader sizes its buffers from the header before checking it; a
+// header that points past the data or names no known layout is refused here first.
+bool hasSaneBitmapHeader(const ByteView& bytes)
+{
+    constexpr std::array<std::uint64_t, 7> infoHeaderSizes = {12, 40, 52, 56, 64, 108, 124};
+    if (bytes.size() < 34)
+        return false;
+    const std::uint64_t pixelOffset = bytes.littleEndian(10, 4);
+    const std::uint64_t infoSize = bytes.littleEndian(14, 4);
+    if (pixelOffset > bytes.size() || pixelOffset < 14 + infoSize
+        || std::find(infoHeaderSizes.begin(), infoHeaderSizes.end(), infoSize) == infoHeaderSizes.end())
+        return false;
+    if (infoSize == 12)
+        return true;
+    constexpr std::array<std::uint64_t, 6> bitCounts = {1, 4, 8, 16, 24, 32};
+    const std::uint64_t planes = bytes.littleEndian(26, 2);
+    const std::uint64_t bitCount = bytes.littleEndian(28, 2);
+    const std::uint64_t compression = bytes.littleEndian(30, 4);
+    if (planes != 1 || std::find(bitCounts.begin(), bitCounts.end(), bitCount) == bitCounts.end() || compression > 3)
+        return false;
+    // The palette lies between the header and the pixels; a colour count that cannot fit
+    // there would make the loader allocate gigabytes for it.
+    const std::uint64_t coloursUsed = bytes.littleEndian(46, 4);
+    if (14 + infoSize + 4 * coloursUsed > pixelOffset)
+        return false;
+    const double width = signed32(bytes, 18);
+    const double height = signed32(bytes, 22);
+    const bool runLengthEncoded = compression == 1 || compression == 2;
+    if (runLengthEncoded)
+        return width <= 32767 && height <= 32767;
+    const double rowBytes = std::ceil(width * static_cast<double>(bitCount) / 32) * 4;
+    return rowBytes * height <= static_cast<double>(bytes.size() - pixelOffset);
+}
+
+ImageHeader bitmapHeader(const ByteView& bytes)
+{
+    if (!hasSaneBitmapHeader(bytes))
+        return {"bmp", false};
+    const bool coreHeader = bytes.littleEndian(14, 4) == 12;
+    const double pixels = coreHeader
+        ? static_cast<double>(bytes.littleEndian(18, 2)) * static_cast<double>(bytes.littleEndian(20, 2))
+        : signed32(bytes, 18) * signed32(bytes, 22);
+    return {"bmp", true, pixels};
+}
+
+ImageHeader webpHeader(const ByteView& bytes)
+{
+    const auto header = WebpHeader::read(bytes);
+    if (!header)
+        return {"webp", false};
+    return {"webp", true, header->width * header->height * header->frames, header->orientation};
+}
+
+ImageHeader heifHeader(const ByteView& bytes)
+{
+    const auto header = HeifHeader::read(bytes);
+    // The loader turns the picture as the file's own rotation and mirroring say.
+    return header ? ImageHeader{"heif/avif", true, header->largestPixels} : ImageHeader{"heif/avif", false};
+}
+
+} // namespace
+
+ImageHeader ImageHeader::read(std::span<const std::uint8_t> data)
+{
+    const ByteView bytes(data);
+    if (bytes.matches(0, "\x89PNG\r\n\x1a\n"))
+        return {"png", true, static_cast<double>(bytes.bigEndian(16, 4)) * static_cast<double>(bytes.bigEndian(20, 4))};
+    if (bytes.matches(0, "\xff\xd8\xff"))
+        return {"jpeg", true};
+    if (bytes.matches(0, "GIF87a") || bytes.matches(0, "GIF89a"))
+        return {"gif", true, static_cast<double>(bytes.littleEndian(6, 2)) * static_cast<double>(bytes.littleEndian(8, 2))};
+    if (bytes.matches(0, std::string_view("II*\0", 4)) || bytes.matches(0, std::string_view("MM\0*", 4)))
+        return {"tiff", true};
+    if (bytes.matches(0, "BM"))
+        return bitmapHeader(bytes);
+    if (WebpHeader::hasSignature(bytes))
+        return webpHeader(bytes);
+    if (HeifHeader::hasSignature(bytes))
+        return heifHeader(bytes);
+    return {};
+}
+
+} // namespace platform::graphics
