@@ -1,12 +1,12 @@
 #include "DataManager/ZKDataManager.h"
 
 #include "DataManager/ZKIdentifierReplacement.h"
+#include "DataManager/ZKLeftoverFiles.h"
 #include "DataManager/ZKTransactionFolder.h"
 #include "DataManager/ZKTransactionRetrieval.h"
-#include "designer/ZKDesignerHelper.h"
 #include "foundation/Date.h"
 #include "foundation/NotificationCenter.h"
-#include "foundation/RunLoop.h"
+#include "foundation/SharedInstances.h"
 #include "model/VeltManagedObject.h"
 #include "model/ZKTransaction.h"
 #include "service/ZKIdentity.h"
@@ -22,6 +22,10 @@
 namespace {
 
 constexpr int kErrorLevel = 1;
+
+struct DesignerSettingsReceiverSlot {
+    ZKDataManager::DesignerSettingsReceiver receiver;
+};
 
 Dictionary errorResult(const ZKError& error)
 {
@@ -60,6 +64,14 @@ ZKDataManager::ZKDataManager()
         ZKLogger::logLevel("The local store: " + storeError_->description(), kErrorLevel);
     }
     VeltManagedObject::setStoreManager(store_);
+    if (store_ && !storeError_) {
+        ZKLeftoverFiles::removeUnreferencedBy(*store_);
+    }
+}
+
+void ZKDataManager::setDesignerSettingsReceiver(DesignerSettingsReceiver receiver)
+{
+    platform::SharedInstance<DesignerSettingsReceiverSlot>::get()->receiver = std::move(receiver);
 }
 
 ZKDataManager::~ZKDataManager()
@@ -69,10 +81,9 @@ ZKDataManager::~ZKDataManager()
     }
 }
 
-void ZKDataManager::handleLoginForEmailAndPasswordWithSuccessCallbackAndFailureCallback(const std::string& email,
-                                                                                       const std::string& password,
-                                                                                       LoginSuccess success,
-                                                                                       LoginFailure failure)
+void ZKDataManager::handleLoginForEmailAndPasswordDownloadConsentWithDictWithSuccessCallbackAndFailureCallback(
+    const std::string& email, const std::string& password, bool, const Dictionary&, LoginSuccess success,
+    LoginFailure failure)
 {
     ZKWebPoster::loginWithEmailPasswordCallback(
         email, password, [success = std::move(success), failure = std::move(failure)](const ZKReply& reply) {
@@ -80,10 +91,12 @@ void ZKDataManager::handleLoginForEmailAndPasswordWithSuccessCallbackAndFailureC
         });
 }
 
-void ZKDataManager::handleLoginPropertiesWithSuccessCallback(LoginSuccess success, LoginFailure failure)
+void ZKDataManager::handleLoginPropertiesWithSuccessCallback(LoginSuccess success)
 {
-    ZKWebFetcher::sessionWithCallback([success = std::move(success), failure = std::move(failure)](const ZKReply& reply) {
-        completeLogin(reply, success, failure);
+    ZKWebFetcher::sessionWithCallback([success = std::move(success)](const ZKReply& reply) {
+        completeLogin(reply, success, [](const ZKError& error) {
+            ZKLogger::logLevel("The session's login properties: " + error.description(), kErrorLevel);
+        });
     });
 }
 
@@ -101,7 +114,9 @@ void ZKDataManager::completeLogin(const ZKReply& reply, const LoginSuccess& succ
     ZKIdentity::sharedInstance()->recordUser(json["user"]);
     ZKWebFetcher::fieldSettingsWithTransactionIdCallback(
         packageGuidOf(json), [json, success](const std::optional<Dictionary>& settings) {
-            ZKDesignerHelper::sharedInstance()->saveDesignerSettings(settings);
+            if (const auto& receiver = platform::SharedInstance<DesignerSettingsReceiverSlot>::get()->receiver) {
+                receiver(settings);
+            }
             success(json);
         });
 }

@@ -4,6 +4,7 @@
 #include "DataManager/ZKDataManager.h"
 #include "DataManager/ZKTransactionManager.h"
 #include "ceremony/ZKCTouchManager.h"
+#include "designer/ZKDesignerHelper.h"
 #include "foundation/SharedInstances.h"
 #include "model/ZKTransaction.h"
 #include "sdk/VTEmailAddressFormat.h"
@@ -26,6 +27,13 @@ std::shared_ptr<Veltra> Veltra::dashboard()
     auto facade = platform::SharedInstance<Veltra>::get();
     ZKLogger::setThreshold(facade->logLevel_);
     return facade;
+}
+
+Veltra::Veltra()
+{
+    ZKDataManager::setDesignerSettingsReceiver([](const std::optional<Dictionary>& settings) {
+        ZKDesignerHelper::sharedInstance()->saveDesignerSettings(settings);
+    });
 }
 
 void Veltra::setLogLevel(int level)
@@ -117,8 +125,8 @@ void Veltra::setPreviewLoadPath(std::optional<std::string> path)
 void Veltra::loginWithEmailPasswordAndCallback(const std::string& email, const std::string& password,
                                                const Callback& callback)
 {
-    ZKTransactionManager::sharedInstance()->dataManager()->handleLoginForEmailAndPasswordWithSuccessCallbackAndFailureCallback(
-        email, password,
+    ZKTransactionManager::sharedInstance()->dataManager()->handleLoginForEmailAndPasswordDownloadConsentWithDictWithSuccessCallbackAndFailureCallback(
+        email, password, false, Dictionary::object(),
         [callback](const Dictionary& reply) {
             if (callback) {
                 callback({{"data", reply}});

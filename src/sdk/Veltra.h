@@ -31,6 +31,9 @@ public:
     // The facade. Every call pushes the facade's log level into ZKLogger's threshold.
     static std::shared_ptr<Veltra> dashboard();
 
+    // Starts the SDK: hands the designer the settings of each login.
+    Veltra();
+
     int logLevel() const { return logLevel_; }
     void setLogLevel(int level);
 

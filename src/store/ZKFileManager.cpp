@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr const char* kTemporaryFolderName = "CorvexTMPFolder";
-
 // One path component that stays inside its folder: separators become "_", and a name
 // that is empty, "." or ".." becomes "_".
 std::string safeComponent(std::string name)

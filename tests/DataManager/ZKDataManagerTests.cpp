@@ -16,6 +16,14 @@ namespace {
 
 class ZKDataManagerTest : public DataManagerTest {
 protected:
+    void SetUp() override
+    {
+        DataManagerTest::SetUp();
+        ZKDataManager::setDesignerSettingsReceiver([](const std::optional<Dictionary>& settings) {
+            ZKDesignerHelper::sharedInstance()->saveDesignerSettings(settings);
+        });
+    }
+
     struct Outcome {
         std::optional<Dictionary> reply;
         std::optional<ZKError> error;
@@ -26,8 +34,8 @@ protected:
     {
         Outcome outcome;
         bool done = false;
-        ZKTransactionManager::sharedInstance()->dataManager()->handleLoginForEmailAndPasswordWithSuccessCallbackAndFailureCallback(
-            email, password,
+        ZKTransactionManager::sharedInstance()->dataManager()->handleLoginForEmailAndPasswordDownloadConsentWithDictWithSuccessCallbackAndFailureCallback(
+            email, password, false, Dictionary::object(),
             [&](const Dictionary& reply) {
                 outcome.reply = reply;
                 outcome.settingsAtSuccess = ZKDesignerHelper::sharedInstance()->settings();
@@ -114,17 +122,22 @@ TEST_F(ZKDataManagerTest, LoginPropertiesOfASessionInPlace)
 
     bool done = false;
     ZKTransactionManager::sharedInstance()->dataManager()->handleLoginPropertiesWithSuccessCallback(
-        [&](const Dictionary&) { done = true; }, [&](const ZKError&) { done = true; });
+        [&](const Dictionary&) { done = true; });
     ASSERT_TRUE(waitFor([&] { return done; }));
     EXPECT_EQ(ZKIdentity::sharedInstance()->uid(), "U1");
     EXPECT_TRUE(ZKDesignerHelper::sharedInstance()->isVisibleWithType("datepicker"));
 
+    // An expired session: nothing is recorded and the success callback never runs.
     ZKSession::sharedInstance()->setSessionId("expired");
-    std::optional<ZKError> error;
+    ZKIdentity::sharedInstance()->clear();
+    done = false;
+    const auto requests = service.requests().size();
     ZKTransactionManager::sharedInstance()->dataManager()->handleLoginPropertiesWithSuccessCallback(
-        [&](const Dictionary&) {}, [&](const ZKError& e) { error = e; });
-    ASSERT_TRUE(waitFor([&] { return error.has_value(); }));
-    EXPECT_EQ(error->code(), 401);
+        [&](const Dictionary&) { done = true; });
+    ASSERT_TRUE(waitFor([&] { return service.requests().size() > requests; }));
+    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    EXPECT_FALSE(done);
+    EXPECT_FALSE(ZKIdentity::sharedInstance()->uid());
 }
 
 TEST_F(ZKDataManagerTest, ADraftFromATemplateGetsIdentifiersAndFilesOfItsOwn)
