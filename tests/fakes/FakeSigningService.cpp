@@ -174,6 +174,12 @@ std::optional<Dictionary> FakeSigningService::package(const std::string& guid) c
     return found == packages_.end() ? std::nullopt : std::optional<Dictionary>(found->second);
 }
 
+std::size_t FakeSigningService::packageCount() const
+{
+    std::lock_guard lock(mutex_);
+    return packages_.size();
+}
+
 std::vector<FakeSigningService::Upload> FakeSigningService::packageFiles(const std::string& guid) const
 {
     std::lock_guard lock(mutex_);

@@ -78,6 +78,7 @@ public:
     // A package the service already holds (GET /api/packages/<guid>).
     void addPackage(const std::string& guid, const Dictionary& package);
     std::optional<Dictionary> package(const std::string& guid) const;
+    std::size_t packageCount() const;
     // The PDF served for one document of a package (GET
     // /api/packages/<guid>/documents/<id>/pdf). Documents of packages created through the
     // service are served from their uploads.
