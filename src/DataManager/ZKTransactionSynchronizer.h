@@ -22,7 +22,8 @@ struct ZKUploadFile;
 // folder of the new GUID, then the identifiers are saved in one save, and only then is
 // the old folder removed. A process ended between any two steps leaves the stored draft
 // with a complete folder, and what it leaves besides is a folder no stored transaction
-// names, which the next start removes. A transaction with nothing to send completes at once.
+// names, which the next start removes. A transaction with nothing to send completes at
+// once. Main thread only.
 class ZKTransactionSynchronizer : public std::enable_shared_from_this<ZKTransactionSynchronizer> {
 public:
     // Details {"guid": GUID after synchronising, "localGuid": GUID before}; error when

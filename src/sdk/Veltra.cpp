@@ -34,6 +34,7 @@ Veltra::Veltra()
     ZKDataManager::setDesignerSettingsReceiver([](const std::optional<Dictionary>& settings) {
         ZKDesignerHelper::sharedInstance()->saveDesignerSettings(settings);
     });
+    VTTransactionSyncQueue::sharedInstance()->startSynchronizing();
 }
 
 void Veltra::setLogLevel(int level)
