@@ -26,8 +26,8 @@ void removeTemporaryFiles(const fs::path& preferences)
 {
     std::error_code code;
     std::vector<fs::path> leftovers;
-    for (auto entry = fs::recursive_directory_iterator(preferences, code); !code && entry != fs::recursive_directory_iterator();
-         entry.increment(code)) {
+    const fs::recursive_directory_iterator end;
+    for (auto entry = fs::recursive_directory_iterator(preferences, code); !code && entry != end; entry.increment(code)) {
         if (platform::AtomicFile::isTemporaryPath(entry->path())) {
             leftovers.push_back(entry->path());
             entry.disable_recursion_pending();

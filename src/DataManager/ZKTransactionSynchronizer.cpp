@@ -70,18 +70,20 @@ void ZKTransactionSynchronizer::synchronizeTransactionWithGuid(const std::string
 void ZKTransactionSynchronizer::createDraftFromTemplateWithGUIDWithCallback(const std::string& templateGuid,
                                                                              ResultCallback callback)
 {
-    ZKWebPoster::createDraftFromTemplateWithGuidCallback(templateGuid, [callback = std::move(callback)](const ZKReply& reply) {
+    auto made = [callback = std::move(callback)](const ZKReply& reply) {
         if (!reply.succeeded()) {
             callback(errorResult(*reply.error));
             return;
         }
         const auto guid = packageIdOf(reply);
         if (!guid) {
-            callback(errorResult(ZKError::make(ZKError::unexpectedReply, "The service named no draft made from the template.")));
+            callback(errorResult(
+                ZKError::make(ZKError::unexpectedReply, "The service named no draft made from the template.")));
             return;
         }
         storeTemplateDraft(*guid, callback);
-    });
+    };
+    ZKWebPoster::createDraftFromTemplateWithGuidCallback(templateGuid, std::move(made));
 }
 
 void ZKTransactionSynchronizer::setCheckpointObserver(CheckpointObserver observer)

@@ -126,7 +126,8 @@ void Veltra::setPreviewLoadPath(std::optional<std::string> path)
 void Veltra::loginWithEmailPasswordAndCallback(const std::string& email, const std::string& password,
                                                const Callback& callback)
 {
-    ZKTransactionManager::sharedInstance()->dataManager()->handleLoginForEmailAndPasswordDownloadConsentWithDictWithSuccessCallbackAndFailureCallback(
+    const auto dataManager = ZKTransactionManager::sharedInstance()->dataManager();
+    dataManager->handleLoginForEmailAndPasswordDownloadConsentWithDictWithSuccessCallbackAndFailureCallback(
         email, password, false, Dictionary::object(),
         [callback](const Dictionary& reply) {
             if (callback) {
