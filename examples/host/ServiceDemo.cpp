@@ -8,6 +8,7 @@
 #include "designer/ZKDesignerHelper.h"
 #include "fakes/FakeSigningService.h"
 #include "foundation/RunLoop.h"
+#include "sdk/Veltra.h"
 #include "service/ZKIdentity.h"
 #include "service/ZKServerSettings.h"
 #include "store/ZKCoreDataManager.h"
@@ -46,13 +47,13 @@ bool signIn()
 {
     bool done = false;
     bool succeeded = false;
-    ZKTransactionManager::sharedInstance()->dataManager()->handleLoginForEmailAndPasswordWithSuccessCallbackAndFailureCallback(
-        "ann@example.com", "demo-password",
-        [&](const Dictionary&) { succeeded = done = true; },
-        [&](const ZKError& error) {
-            std::cout << "Sign-in failed: " << error.description() << "\n";
-            done = true;
-        });
+    Veltra::dashboard()->loginWithEmailPasswordAndCallback("ann@example.com", "demo-password", [&](const Dictionary& result) {
+        succeeded = result.contains("data");
+        if (!succeeded) {
+            std::cout << "Sign-in failed: " << result["error"].value("description", "") << "\n";
+        }
+        done = true;
+    });
     runUntil([&] { return done; });
     if (succeeded) {
         const auto identity = ZKIdentity::sharedInstance();

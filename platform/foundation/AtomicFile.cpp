@@ -2,18 +2,51 @@
 
 #include "foundation/Uuid.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
 namespace platform {
 
+namespace {
+
+constexpr std::string_view kSuffix = ".tmp";
+constexpr std::size_t kUuidLength = 36;
+
+bool isUuidText(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
+        const char c = text[i];
+        if (dash ? c != '-' : !((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')))
+            return false;
+    }
+    return text.size() == kUuidLength;
+}
+
+} // namespace
+
+// The temporary name does not grow with the target's, so a target whose name is as long
+// as the file system allows can be written too.
+std::filesystem::path AtomicFile::temporaryPathFor(const std::filesystem::path& target)
+{
+    std::string name = ".";
+    name.append(makeUuidString()).append(kSuffix);
+    return target.parent_path() / name;
+}
+
+bool AtomicFile::isTemporaryPath(const std::filesystem::path& path)
+{
+    const auto name = path.filename().string();
+    return name.size() == 1 + kUuidLength + kSuffix.size() && name.front() == '.' && name.ends_with(kSuffix) &&
+           isUuidText(std::string_view(name).substr(1, kUuidLength));
+}
+
 bool AtomicFile::write(const std::filesystem::path& target, std::string_view bytes)
 {
     std::error_code error;
     std::filesystem::create_directories(target.parent_path(), error);
-    // The temporary name does not grow with the target's, so a target whose name is as
-    // long as the file system allows can be written too.
-    const auto temporary = target.parent_path() / ("." + makeUuidString() + ".tmp");
+    const auto temporary = temporaryPathFor(target);
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

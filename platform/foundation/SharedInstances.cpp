@@ -6,7 +6,8 @@ namespace platform {
 
 namespace {
 
-// The one documented registry of resettable shared instances.
+// The one documented registry of resettable shared instances; like the instances, it is
+// never destroyed.
 struct Registry {
     std::mutex mutex;
     std::vector<std::function<void()>> resets;
@@ -14,8 +15,8 @@ struct Registry {
 
 Registry& registry()
 {
-    static Registry value;
-    return value;
+    static auto* value = new Registry();
+    return *value;
 }
 
 } // namespace

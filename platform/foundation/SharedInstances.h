@@ -16,7 +16,9 @@ public:
 };
 
 // A lazily created, resettable shared instance of T. Creation is safe when several
-// threads ask at the same moment.
+// threads ask at the same moment. The instance lives until the process ends: its slot is
+// never destroyed, so a destructor that runs while statics are torn down at exit never
+// reaches a shared instance that has already gone.
 template <class T>
 class SharedInstance {
 public:
@@ -43,13 +45,13 @@ public:
 private:
     static std::mutex& mutex()
     {
-        static std::mutex m;
-        return m;
+        static auto* m = new std::mutex();
+        return *m;
     }
     static std::shared_ptr<T>& instance()
     {
-        static std::shared_ptr<T> value;
-        return value;
+        static auto* value = new std::shared_ptr<T>();
+        return *value;
     }
     static void registerOnce()
     {

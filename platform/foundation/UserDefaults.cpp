@@ -3,6 +3,7 @@
 #include "foundation/AtomicFile.h"
 #include "foundation/Environment.h"
 #include "foundation/Log.h"
+#include "foundation/NotificationCenter.h"
 #include "foundation/SharedInstances.h"
 
 #include <fstream>
@@ -90,10 +91,7 @@ double UserDefaults::doubleForKey(const std::string& key) const
 
 void UserDefaults::setObject(const std::string& key, const Dictionary& value)
 {
-    std::lock_guard lock(mutex_);
-    values_[key] = value;
-    dirty_ = true;
-    write();
+    setObjectsForKeys({{key, value}});
 }
 
 void UserDefaults::setString(const std::string& key, const std::string& value)
@@ -118,11 +116,34 @@ void UserDefaults::setDouble(const std::string& key, double value)
 
 void UserDefaults::removeObjectForKey(const std::string& key)
 {
-    std::lock_guard lock(mutex_);
-    if (values_.erase(key) == 0)
-        return;
-    dirty_ = true;
-    write();
+    setObjectsForKeys({{key, std::nullopt}});
+}
+
+void UserDefaults::setObjectsForKeys(const std::vector<std::pair<std::string, std::optional<Dictionary>>>& changes)
+{
+    std::vector<std::string> changed;
+    {
+        std::lock_guard lock(mutex_);
+        for (const auto& [key, value] : changes) {
+            if (value)
+                values_[key] = *value;
+            else if (values_.erase(key) == 0)
+                continue;
+            changed.push_back(key);
+        }
+        if (changed.empty())
+            return;
+        dirty_ = true;
+        write();
+    }
+    // Observers may read the defaults again, so they hear of the change outside the lock.
+    for (const auto& key : changed)
+        postChange(key);
+}
+
+void UserDefaults::postChange(const std::string& key)
+{
+    NotificationCenter::defaultCenter().post(kDidChangeNotification, nullptr, {{"key", key}});
 }
 
 bool UserDefaults::synchronize()

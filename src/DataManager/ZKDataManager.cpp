@@ -1,11 +1,11 @@
 #include "DataManager/ZKDataManager.h"
 
 #include "DataManager/ZKIdentifierReplacement.h"
+#include "DataManager/ZKLeftoverFiles.h"
 #include "DataManager/ZKTransactionFolder.h"
 #include "DataManager/ZKTransactionRetrieval.h"
 #include "foundation/Date.h"
 #include "foundation/NotificationCenter.h"
-#include "foundation/RunLoop.h"
 #include "model/VeltManagedObject.h"
 #include "model/ZKFieldSettings.h"
 #include "model/ZKTransaction.h"
@@ -56,6 +56,9 @@ ZKDataManager::ZKDataManager()
         ZKLogger::logLevel("The local store: " + storeError_->description(), kErrorLevel);
     }
     VeltManagedObject::setStoreManager(store_);
+    if (store_ && !storeError_) {
+        ZKLeftoverFiles::removeUnreferencedBy(*store_);
+    }
 }
 
 ZKDataManager::~ZKDataManager()
@@ -65,10 +68,9 @@ ZKDataManager::~ZKDataManager()
     }
 }
 
-void ZKDataManager::handleLoginForEmailAndPasswordWithSuccessCallbackAndFailureCallback(const std::string& email,
-                                                                                       const std::string& password,
-                                                                                       LoginSuccess success,
-                                                                                       LoginFailure failure)
+void ZKDataManager::handleLoginForEmailAndPasswordDownloadConsentWithDictWithSuccessCallbackAndFailureCallback(
+    const std::string& email, const std::string& password, bool, const Dictionary&, LoginSuccess success,
+    LoginFailure failure)
 {
     ZKWebPoster::loginWithEmailPasswordCallback(
         email, password, [success = std::move(success), failure = std::move(failure)](const ZKReply& reply) {
@@ -76,10 +78,12 @@ void ZKDataManager::handleLoginForEmailAndPasswordWithSuccessCallbackAndFailureC
         });
 }
 
-void ZKDataManager::handleLoginPropertiesWithSuccessCallback(LoginSuccess success, LoginFailure failure)
+void ZKDataManager::handleLoginPropertiesWithSuccessCallback(LoginSuccess success)
 {
-    ZKWebFetcher::sessionWithCallback([success = std::move(success), failure = std::move(failure)](const ZKReply& reply) {
-        completeLogin(reply, success, failure);
+    ZKWebFetcher::sessionWithCallback([success = std::move(success)](const ZKReply& reply) {
+        completeLogin(reply, success, [](const ZKError& error) {
+            ZKLogger::logLevel("The session's login properties: " + error.description(), kErrorLevel);
+        });
     });
 }
 

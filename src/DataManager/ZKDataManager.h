@@ -26,8 +26,9 @@ public:
     static constexpr const char* kTemplateDraftNotification =
         "com.corvex.Veltra.CreateTransaction.createTransactionPageShouldReloadForSelectedTemplate";
 
-    // Opens "VeltCoreDB.sqlite" and makes it the store of every entity class. A store that
-    // cannot be opened leaves the SDK without one; storeError() tells why.
+    // Opens "VeltCoreDB.sqlite" and makes it the store of every entity class, then removes
+    // what an earlier process left unfinished in the SDK's folders (ZKLeftoverFiles). A
+    // store that cannot be opened leaves the SDK without one; storeError() tells why.
     ZKDataManager();
     ~ZKDataManager();
 
@@ -35,14 +36,16 @@ public:
     const std::optional<ZKError>& storeError() const { return storeError_; }
 
     // Signs in; on success records the identity, fetches the designer settings of the
-    // login's package and saves them (nil when there is none or the fetch fails) before
-    // the success callback runs.
-    void handleLoginForEmailAndPasswordWithSuccessCallbackAndFailureCallback(const std::string& email,
-                                                                            const std::string& password,
-                                                                            LoginSuccess success,
-                                                                            LoginFailure failure);
-    // The same for a session already in place (a session token the host handed over).
-    void handleLoginPropertiesWithSuccessCallback(LoginSuccess success, LoginFailure failure);
+    // login's package and hands them to the receiver (nil when there is none or the fetch
+    // fails) before the success callback runs. `downloadConsent` and `dict` are accepted
+    // and ignored: the sender's side downloads no consent document and reads no further
+    // login properties.
+    void handleLoginForEmailAndPasswordDownloadConsentWithDictWithSuccessCallbackAndFailureCallback(
+        const std::string& email, const std::string& password, bool downloadConsent, const Dictionary& dict,
+        LoginSuccess success, LoginFailure failure);
+    // The same for a session already in place (a session token the host handed over). A
+    // failure reaches no callback; it is logged.
+    void handleLoginPropertiesWithSuccessCallback(LoginSuccess success);
 
     // A new local draft copied from the stored transaction `templateId`, with identifiers
     // and PDFs of its own: {"data": its transaction dictionary} or {"error": error}. On

@@ -1,7 +1,11 @@
 #include "DataManager/ZKTransactionSynchronizer.h"
 
+#include "DataManager/ZKDataManager.h"
 #include "DataManager/ZKIdentifierReplacement.h"
 #include "DataManager/ZKTransactionFolder.h"
+#include "DataManager/ZKTransactionManager.h"
+#include "foundation/NotificationCenter.h"
+#include "foundation/SharedInstances.h"
 #include "model/ZKDocument.h"
 #include "model/ZKPredefinedActions.h"
 #include "model/ZKTransaction.h"
@@ -26,11 +30,72 @@ bool isPlainFileName(const std::string& name)
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
+struct CheckpointObserverSlot {
+    ZKTransactionSynchronizer::CheckpointObserver observer;
+};
+
+Dictionary errorResult(const ZKError& error)
+{
+    return {{"error", error.toDictionary()}};
+}
+
+std::optional<std::string> packageIdOf(const ZKReply& reply)
+{
+    const auto& json = reply.json;
+    if (!json.is_object() || !json.contains("id") || !json["id"].is_string() || json["id"].get<std::string>().empty()) {
+        return std::nullopt;
+    }
+    return json["id"].get<std::string>();
+}
+
+void storeTemplateDraft(const std::string& guid, const ZKTransactionSynchronizer::ResultCallback& callback)
+{
+    ZKTransactionManager::sharedInstance()->dataManager()->retrieveTransactionWithIdWithSuccessCallbackAndErrorCallback(
+        guid,
+        [callback](const std::shared_ptr<ZKTransaction>& draft) {
+            platform::NotificationCenter::defaultCenter().post(ZKDataManager::kTemplateDraftNotification, nullptr,
+                                                               {{"guid", draft->guid()}});
+            callback({{"data", ZKTransactionMapper::dictionaryFromTransaction(*draft)}});
+        },
+        [callback](const ZKError& error) { callback(errorResult(error)); });
+}
+
 } // namespace
 
 void ZKTransactionSynchronizer::synchronizeTransactionWithGuid(const std::string& guid, Completion completion)
 {
     std::make_shared<ZKTransactionSynchronizer>(guid, std::move(completion))->start();
+}
+
+void ZKTransactionSynchronizer::createDraftFromTemplateWithGUIDWithCallback(const std::string& templateGuid,
+                                                                             ResultCallback callback)
+{
+    auto made = [callback = std::move(callback)](const ZKReply& reply) {
+        if (!reply.succeeded()) {
+            callback(errorResult(*reply.error));
+            return;
+        }
+        const auto guid = packageIdOf(reply);
+        if (!guid) {
+            callback(errorResult(
+                ZKError::make(ZKError::unexpectedReply, "The service named no draft made from the template.")));
+            return;
+        }
+        storeTemplateDraft(*guid, callback);
+    };
+    ZKWebPoster::createDraftFromTemplateWithGuidCallback(templateGuid, std::move(made));
+}
+
+void ZKTransactionSynchronizer::setCheckpointObserver(CheckpointObserver observer)
+{
+    platform::SharedInstance<CheckpointObserverSlot>::get()->observer = std::move(observer);
+}
+
+void ZKTransactionSynchronizer::pass(Checkpoint checkpoint)
+{
+    if (const auto& observer = platform::SharedInstance<CheckpointObserverSlot>::get()->observer) {
+        observer(checkpoint);
+    }
 }
 
 ZKTransactionSynchronizer::ZKTransactionSynchronizer(std::string guid, Completion completion)
@@ -89,8 +154,8 @@ void ZKTransactionSynchronizer::create(ZKTransaction& transaction)
     }
     auto package =
         ZKPackageTranslator::packageFromTransactionDictionary(ZKTransactionMapper::dictionaryFromTransaction(transaction));
-    ZKWebPoster::createPackageWithDocumentsCallback(
-        package, std::move(files),
+    ZKWebPoster::createPackageWithDocumentsIdempotencyKeyCallback(
+        package, std::move(files), guid_,
         [self = shared_from_this(), package](const ZKReply& reply) { self->didCreate(package, reply); });
 }
 
@@ -100,6 +165,7 @@ void ZKTransactionSynchronizer::didCreate(const Dictionary& sent, const ZKReply&
         finish(guid_, reply.error);
         return;
     }
+    pass(Checkpoint::created);
     const auto identifiers = ZKPackageTranslator::identifiersFromCreatedPackage(sent, reply.json);
     if (const auto* error = std::get_if<ZKError>(&identifiers)) {
         finish(guid_, *error);
@@ -119,11 +185,35 @@ void ZKTransactionSynchronizer::didCreate(const Dictionary& sent, const ZKReply&
 std::optional<ZKError> ZKTransactionSynchronizer::adopt(ZKTransaction& transaction,
                                                         const ZKPackageIdentifiers& identifiers)
 {
-    const auto localGuid = transaction.guid();
-    const ZKTransactionFolder folder(identifiers.guid);
-    if (auto error = folder.moveFrom(localGuid)) {
+    const auto holder = ZKTransaction::transactionWithGIUD(identifiers.guid);
+    if (holder && holder.get() != &transaction) {
+        return ZKError::make(ZKError::storeFailure,
+                             "Another stored transaction already has the GUID " + identifiers.guid + ".");
+    }
+    const ZKTransactionFolder local(transaction.guid());
+    const ZKTransactionFolder created(identifiers.guid);
+    const bool sameFolder = local.path() == created.path();
+    if (auto error = created.linkFrom(transaction.guid())) {
         return error;
     }
+    pass(Checkpoint::linked);
+    if (auto error = saveIdentifiers(transaction, identifiers)) {
+        if (!sameFolder) {
+            created.remove();
+        }
+        return error;
+    }
+    pass(Checkpoint::saved);
+    if (!sameFolder) {
+        local.remove();
+    }
+    return std::nullopt;
+}
+
+std::optional<ZKError> ZKTransactionSynchronizer::saveIdentifiers(ZKTransaction& transaction,
+                                                                  const ZKPackageIdentifiers& identifiers)
+{
+    const auto localGuid = transaction.guid();
     const ZKIdentifierReplacement replacement(identifiers);
     const auto actions = transaction.predefinedActions();
     const bool wasLocal = transaction.local();
@@ -131,16 +221,13 @@ std::optional<ZKError> ZKTransactionSynchronizer::adopt(ZKTransaction& transacti
     replacement.applyToTransaction(transaction);
     actions->setCreateOnServer(false);
     transaction.setLocalFlag(false);
-    auto saveError = transaction.saveUpdates() ? std::nullopt
-                                               : std::optional<ZKError>(ZKError::make(
-                                                     ZKError::storeFailure, "The created transaction could not be saved."));
-    if (saveError) {
-        replacement.inverse(localGuid).applyToTransaction(transaction);
-        actions->setCreateOnServer(wasMarked);
-        transaction.setLocalFlag(wasLocal);
-        ZKTransactionFolder(localGuid).moveFrom(identifiers.guid);
+    if (transaction.saveUpdates()) {
+        return std::nullopt;
     }
-    return saveError;
+    replacement.inverse(localGuid).applyToTransaction(transaction);
+    actions->setCreateOnServer(wasMarked);
+    transaction.setLocalFlag(wasLocal);
+    return ZKError::make(ZKError::storeFailure, "The created transaction could not be saved.");
 }
 
 void ZKTransactionSynchronizer::finish(const std::string& guid, const std::optional<ZKError>& error)

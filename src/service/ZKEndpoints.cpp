@@ -46,6 +46,11 @@ std::string package(std::string_view packageGuid)
     return "/api/packages/" + escapeSegment(packageGuid) + "?rawSignatureCapture=true";
 }
 
+std::string draftFromTemplate(std::string_view templateGuid)
+{
+    return "/api/packages/" + escapeSegment(templateGuid) + "/clone";
+}
+
 std::string documentPdf(std::string_view packageGuid, std::string_view documentId)
 {
     return "/api/packages/" + escapeSegment(packageGuid) + "/documents/" + escapeSegment(documentId) + "/pdf";

@@ -17,7 +17,12 @@
 //                                 "members": [{"email"}]}]}
 //   POST /api/packages            multipart/form-data: part "payload" (package JSON, see
 //                                 ZKPackageShape), one part "file" per document in order
-//                                 -> the created package JSON with the service's ids
+//                                 -> the created package JSON with the service's ids;
+//                                 with an "Idempotency-Key" header, a repeat of the key
+//                                 answers the package the first request created
+//   POST /api/packages/{guid}/clone
+//                                 {} -> a new draft package made from the template
+//                                 package, with ids of its own
 //   GET  /api/packages/{guid}?rawSignatureCapture=true
 //                                 the package JSON (ZKPackageShape)
 //   GET  /api/packages/{guid}/documents/{documentId}/pdf
@@ -44,6 +49,7 @@ std::string designerSettings(std::string_view packageGuid);
 std::string groups();
 std::string packages();
 std::string package(std::string_view packageGuid);
+std::string draftFromTemplate(std::string_view templateGuid);
 std::string documentPdf(std::string_view packageGuid, std::string_view documentId);
 
 } // namespace ZKEndpoints

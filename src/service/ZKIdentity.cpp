@@ -5,6 +5,7 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -74,24 +75,18 @@ std::optional<std::string> ZKIdentity::uid() const
 
 void ZKIdentity::recordUser(const Dictionary& user)
 {
-    auto& defaults = platform::UserDefaults::standard();
+    std::vector<std::pair<std::string, std::optional<Dictionary>>> fields;
     for (const auto& field : kFields) {
         const auto value = user.is_object() && user.contains(field.replyKey) ? textOf(user[field.replyKey])
                                                                              : std::nullopt;
-        if (value) {
-            defaults.setString(field.defaultsKey, *value);
-        } else {
-            defaults.removeObjectForKey(field.defaultsKey);
-        }
+        fields.emplace_back(field.defaultsKey, value ? std::optional<Dictionary>(*value) : std::nullopt);
     }
-    defaults.synchronize();
+    // One write: a process ended at any moment never leaves one user's e-mail beside
+    // another's name.
+    platform::UserDefaults::standard().setObjectsForKeys(fields);
 }
 
 void ZKIdentity::clear()
 {
-    auto& defaults = platform::UserDefaults::standard();
-    for (const auto& field : kFields) {
-        defaults.removeObjectForKey(field.defaultsKey);
-    }
-    defaults.synchronize();
+    recordUser(Dictionary::object());
 }

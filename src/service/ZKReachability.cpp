@@ -1,5 +1,6 @@
 #include "service/ZKReachability.h"
 
+#include "foundation/NotificationCenter.h"
 #include "foundation/SharedInstances.h"
 
 std::shared_ptr<ZKReachability> ZKReachability::sharedInstance()
@@ -9,6 +10,11 @@ std::shared_ptr<ZKReachability> ZKReachability::sharedInstance()
 
 void ZKReachability::setStatus(bool connected, bool wifi)
 {
-    connected_ = connected;
-    wifi_ = wifi;
+    const bool wasConnected = connected_.exchange(connected);
+    const bool wasOnWifi = wifi_.exchange(wifi);
+    if (wasConnected == connected && wasOnWifi == wifi) {
+        return;
+    }
+    platform::NotificationCenter::defaultCenter().post(kConnectionChangedNotification, nullptr,
+                                                       {{"connected", connected}, {"wifi", wifi}});
 }

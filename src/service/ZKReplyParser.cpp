@@ -91,6 +91,6 @@ ZKReply ZKReplyParser::serviceError(long status, const Dictionary& body)
     const auto code = body.find("code");
     const long errorCode = code != body.end() && code->is_number_integer() ? code->get<long>() : status;
     return ZKReply::failure(ZKError(stringAt(body, "domain").value_or(ZKEndpoints::kServiceErrorDomain), errorCode,
-                                    message.value_or(*messageKey), messageKey),
+                                    message ? *message : *messageKey, messageKey),
                             status);
 }

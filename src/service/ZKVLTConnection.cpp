@@ -175,6 +175,9 @@ void ZKVLTConnection::finish(ZKReply reply)
 std::map<std::string, std::string> ZKVLTConnection::headers() const
 {
     auto headers = additionalHeaders_;
+    for (const auto& [name, value] : request_.headers) {
+        headers[name] = value;
+    }
     headers["Accept"] = ZKEndpoints::kAccept;
     headers["app-id"] = appId_;
     if (request_.body && request_.files.empty()) {

@@ -193,6 +193,18 @@ std::vector<std::pair<std::int64_t, std::string>> StoreRowReader::radioGroups(co
     return groups;
 }
 
+std::vector<std::pair<std::string, std::string>> StoreRowReader::documentFiles()
+{
+    auto& statement = database_.statement("SELECT t.guid, d.file_name FROM documents d JOIN transactions t "
+                                          "ON d.transaction_id = t.id WHERE d.file_name <> ''");
+    std::vector<std::pair<std::string, std::string>> files;
+    while (statement.step()) {
+        files.emplace_back(statement.textAt(0), statement.textAt(1));
+    }
+    statement.reset();
+    return files;
+}
+
 std::vector<std::int64_t> StoreRowReader::lastRowIDs()
 {
     using Entity = VeltManagedObject::Entity;

@@ -28,6 +28,8 @@ public:
     // (element row id, group) of the stored radio elements of an approval in a document.
     std::vector<std::pair<std::int64_t, std::string>> radioGroups(const std::string& approvalIdent,
                                                                   const std::string& documentIdent);
+    // (transaction GUID, file name) of every stored document that names a file.
+    std::vector<std::pair<std::string, std::string>> documentFiles();
     // The largest row id of each entity table, in VeltManagedObject::Entity order.
     std::vector<std::int64_t> lastRowIDs();
 

@@ -397,6 +397,11 @@ std::shared_ptr<ZKTransaction> ZKCoreDataManager::transactionWithGuid(const std:
     return nullptr;
 }
 
+std::vector<std::pair<std::string, std::string>> ZKCoreDataManager::storedDocumentFiles()
+{
+    return reader_->documentFiles();
+}
+
 std::vector<std::shared_ptr<ZKTransaction>> ZKCoreDataManager::allTransactions()
 {
     std::vector<std::shared_ptr<ZKTransaction>> transactions;

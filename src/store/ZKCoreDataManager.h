@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class SqliteDatabase;
@@ -58,6 +59,9 @@ public:
     std::vector<std::shared_ptr<ZKTransaction>> allTransactions() override;
     std::vector<std::string> radioGroupNames(const std::string& approvalIdent,
                                              const std::string& documentIdent) override;
+
+    // (transaction GUID, file name) of every document as stored, unsaved changes aside.
+    std::vector<std::pair<std::string, std::string>> storedDocumentFiles();
 
     // Forgets every object in memory, unsaved changes included: the next lookups read the
     // stored rows again. Objects still held elsewhere are detached, so their later

@@ -22,6 +22,8 @@ public:
     // {"localPath": path} of the PDF made, or nullopt when the file could not be converted.
     using ConversionCompletion = std::function<void(const std::optional<Dictionary>& result)>;
 
+    static constexpr const char* kTemporaryFolderName = "CorvexTMPFolder";
+
     static std::shared_ptr<ZKFileManager> sharedInstance();
 
     // The transaction manager installs the provider of the current transaction id, so this

@@ -47,14 +47,16 @@ protected:
     // Stores the transaction of the dictionary with its PDF in the transaction's folder.
     static std::shared_ptr<ZKTransaction> storeTransaction(const Dictionary& dictionary, bool withPdf = true)
     {
+        // Opening the store clears files it does not name, so it opens before the PDF is written.
+        auto& opened = store();
         const auto guid = dictionary["guid"].get<std::string>();
         if (withPdf) {
             const std::filesystem::path folder = ZKFileManager::folderPathForTransactionWithGUID(guid);
             std::filesystem::create_directories(folder);
             std::ofstream(folder / "lease.pdf", std::ios::binary) << kPdf;
         }
-        auto mapped = ZKTransactionMapper::transactionFromDictionary(dictionary, store());
-        EXPECT_FALSE(store().save());
+        auto mapped = ZKTransactionMapper::transactionFromDictionary(dictionary, opened);
+        EXPECT_FALSE(opened.save());
         return std::get<std::shared_ptr<ZKTransaction>>(mapped);
     }
 };

@@ -8,6 +8,7 @@
 #include "model/ZKPredefinedActions.h"
 #include "service/ZKReachability.h"
 
+#include <thread>
 #include <vector>
 
 namespace {
@@ -157,7 +158,7 @@ TEST_F(VTTransactionSyncQueueTest, FailuresLeaveTheTransactionAsItWasAndTheQueue
     queue()->addTransaction(std::string("NOPDF"));
     queue()->addTransaction(std::string("UNKNOWN"));
     queue()->addTransaction(std::string("LOCAL"));
-    ASSERT_TRUE(waitForFinished(replies.size() + 3));
+    ASSERT_TRUE(waitFor([&] { return delegate->synchronized.size() == 1; }));
     EXPECT_EQ(delegate->failed[replies.size()]["error"]["code"], ZKError::documentMissing);
     EXPECT_EQ(delegate->failed[replies.size() + 1]["error"]["code"], ZKError::notFound);
     EXPECT_EQ(service.requestsTo("POST", "/api/packages").size(), requests + 1);
@@ -178,31 +179,103 @@ TEST_F(VTTransactionSyncQueueTest, ATransactionWithNothingToSendCompletesWithout
     EXPECT_TRUE(service.requestsTo("POST", "/api/packages").empty());
 }
 
-TEST_F(VTTransactionSyncQueueTest, WaitsWhileNotAllowedOrOffline)
+TEST_F(VTTransactionSyncQueueTest, WaitsWhileNotAllowedOrOfflineAndResumesByItselfWhenBothHold)
 {
+    for (int index = 0; index < 100; ++index) {
+        auto nothingToSend = localDraft("SERVER-" + std::to_string(index));
+        nothingToSend["local"] = false;
+        nothingToSend["predefinedActions"]["createOnServer"] = false;
+        storeTransaction(nothingToSend, false);
+    }
     storeTransaction(localDraft("LOCAL"));
     auto& defaults = platform::UserDefaults::standard();
     defaults.setBool(VTTransactionSyncQueue::kSynchronizeAutomaticallyKey, false);
+    for (int index = 0; index < 100; ++index) {
+        queue()->addTransaction("SERVER-" + std::to_string(index));
+    }
     queue()->addTransaction(std::string("LOCAL"));
     EXPECT_FALSE(queue()->isSynchronizing());
+    EXPECT_EQ(queue()->queuedTransactions().size(), 101u);
 
-    defaults.setBool(VTTransactionSyncQueue::kSynchronizeAutomaticallyKey, true);
-    defaults.setBool(VTTransactionSyncQueue::kSynchronizeOnWifiOnlyKey, true);
-    ZKReachability::sharedInstance()->setStatus(true, false);
-    queue()->startSynchronizing();
-    EXPECT_FALSE(queue()->isSynchronizing());
-
-    defaults.setBool(VTTransactionSyncQueue::kSynchronizeOnWifiOnlyKey, false);
+    // Allowed again, but only over Wi-Fi, and the device is offline: still waiting.
     ZKReachability::sharedInstance()->setStatus(false, false);
-    queue()->startSynchronizing();
-    EXPECT_FALSE(queue()->isSynchronizing());
-    EXPECT_EQ(queue()->queuedTransactions().size(), 1u);
-
+    defaults.setBool(VTTransactionSyncQueue::kSynchronizeOnWifiOnlyKey, true);
+    defaults.setBool(VTTransactionSyncQueue::kSynchronizeAutomaticallyKey, true);
     ZKReachability::sharedInstance()->setStatus(true, false);
-    queue()->startSynchronizing();
+    EXPECT_FALSE(queue()->isSynchronizing());
+    EXPECT_EQ(queue()->queuedTransactions().size(), 101u);
+
+    // Wi-Fi comes, reported on the reachability's own thread.
+    std::thread([] { ZKReachability::sharedInstance()->setStatus(true, true); }).join();
+    ASSERT_TRUE(waitForFinished(101));
+    EXPECT_EQ(delegate->synchronized.size(), 101u);
+    EXPECT_TRUE(queue()->queuedTransactions().empty());
+
+    // Switching Wi-Fi-only off starts a queue held back by it.
+    storeTransaction(localDraft("LATER"));
+    defaults.setBool(VTTransactionSyncQueue::kSynchronizeAutomaticallyKey, false);
+    ZKReachability::sharedInstance()->setStatus(true, false);
+    queue()->addTransaction(std::string("LATER"));
+    defaults.setBool(VTTransactionSyncQueue::kSynchronizeAutomaticallyKey, true);
+    EXPECT_FALSE(queue()->isSynchronizing());
+    defaults.setBool(VTTransactionSyncQueue::kSynchronizeOnWifiOnlyKey, false);
     EXPECT_TRUE(queue()->isSynchronizing());
-    ASSERT_TRUE(waitForFinished(1));
-    EXPECT_EQ(delegate->synchronized.size(), 1u);
+    ASSERT_TRUE(waitForFinished(102));
+    EXPECT_EQ(delegate->synchronized.size(), 102u);
+}
+
+TEST_F(VTTransactionSyncQueueTest, AQueueOfFiftyThousandThatFinishAtOnceDrainsWithoutGrowingTheStack)
+{
+    constexpr std::size_t kCount = 50'000;
+    platform::UserDefaults::standard().setBool(VTTransactionSyncQueue::kSynchronizeAutomaticallyKey, false);
+    for (std::size_t index = 0; index < kCount; ++index) {
+        queue()->addTransaction("GONE-" + std::to_string(index));
+    }
+    queue()->addTransaction(std::string("gone-0"));
+    ASSERT_EQ(queue()->queuedTransactions().size(), kCount) << "GUIDs match ignoring case";
+
+    platform::UserDefaults::standard().setBool(VTTransactionSyncQueue::kSynchronizeAutomaticallyKey, true);
+    EXPECT_EQ(delegate->failed.size(), kCount);
+    EXPECT_EQ(delegate->failed.back()["guid"], "GONE-" + std::to_string(kCount - 1));
+    EXPECT_FALSE(queue()->isSynchronizing());
+    EXPECT_TRUE(queue()->queuedTransactions().empty());
+    EXPECT_TRUE(queue()->failedTransactions().empty()) << "none of them is stored, so none is kept";
+}
+
+TEST_F(VTTransactionSyncQueueTest, AFailedTransactionWaitsForTheNextStartAndOneNoLongerStoredIsDropped)
+{
+    storeTransaction(localDraft("LOCAL"));
+    const auto doomed = storeTransaction(localDraft("DOOMED"));
+    service.respondWith("POST", "/api/packages", 500, R"({"message": "Down"})", 2);
+    queue()->addTransaction(std::string("LOCAL"));
+    queue()->addTransaction(std::string("DOOMED"));
+    ASSERT_TRUE(waitForFinished(2));
+    EXPECT_EQ(queue()->failedTransactions(), (std::deque<std::string>{"LOCAL", "DOOMED"}));
+
+    // No retry until something starts the queue.
+    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    EXPECT_EQ(service.requestsTo("POST", "/api/packages").size(), 2u);
+    EXPECT_EQ(delegate->finished(), 2u);
+
+    // Each start tries them again and each failure is told.
+    service.respondWith("POST", "/api/packages", 500, R"({"message": "Down"})", 2);
+    ZKReachability::sharedInstance()->setStatus(false, false);
+    ZKReachability::sharedInstance()->setStatus(true, true);
+    ASSERT_TRUE(waitForFinished(4));
+    EXPECT_EQ(delegate->failed.size(), 4u);
+    EXPECT_EQ(queue()->failedTransactions().size(), 2u);
+
+    store().deleteObject(doomed);
+    ASSERT_FALSE(store().save());
+    storeTransaction(localDraft("OTHER"));
+    queue()->addTransaction(std::string("OTHER"));
+    ASSERT_TRUE(waitFor([&] { return delegate->synchronized.size() == 2; }));
+    platform::RunLoop::main().runUntil([] { return false; }, 0.1);
+    EXPECT_EQ(delegate->synchronized[0]["localGuid"], "OTHER");
+    EXPECT_EQ(delegate->synchronized[1]["localGuid"], "LOCAL");
+    EXPECT_EQ(delegate->failed.size(), 4u) << "the removed one is dropped without a report";
+    EXPECT_TRUE(queue()->failedTransactions().empty());
+    EXPECT_EQ(service.requestsTo("POST", "/api/packages").size(), 6u);
 }
 
 TEST_F(VTTransactionSyncQueueTest, ClearDataReplacesTheQueueAndKeepsItsDelegates)

@@ -1,6 +1,7 @@
 #include "DataManagerTest.h"
 
 #include "designer/ZKDesignerFieldSettings.h"
+#include "DataManager/ZKTransactionSynchronizer.h"
 #include "designer/ZKDesignerHelper.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/UserDefaults.h"
@@ -33,8 +34,8 @@ protected:
     {
         Outcome outcome;
         bool done = false;
-        ZKTransactionManager::sharedInstance()->dataManager()->handleLoginForEmailAndPasswordWithSuccessCallbackAndFailureCallback(
-            email, password,
+        ZKTransactionManager::sharedInstance()->dataManager()->handleLoginForEmailAndPasswordDownloadConsentWithDictWithSuccessCallbackAndFailureCallback(
+            email, password, false, Dictionary::object(),
             [&](const Dictionary& reply) {
                 outcome.reply = reply;
                 outcome.settingsAtSuccess = ZKDesignerHelper::sharedInstance()->settings();
@@ -121,17 +122,22 @@ TEST_F(ZKDataManagerTest, LoginPropertiesOfASessionInPlace)
 
     bool done = false;
     ZKTransactionManager::sharedInstance()->dataManager()->handleLoginPropertiesWithSuccessCallback(
-        [&](const Dictionary&) { done = true; }, [&](const ZKError&) { done = true; });
+        [&](const Dictionary&) { done = true; });
     ASSERT_TRUE(waitFor([&] { return done; }));
     EXPECT_EQ(ZKIdentity::sharedInstance()->uid(), "U1");
     EXPECT_TRUE(ZKDesignerHelper::sharedInstance()->isVisibleWithType("datepicker"));
 
+    // An expired session: nothing is recorded and the success callback never runs.
     ZKSession::sharedInstance()->setSessionId("expired");
-    std::optional<ZKError> error;
+    ZKIdentity::sharedInstance()->clear();
+    done = false;
+    const auto requests = service.requests().size();
     ZKTransactionManager::sharedInstance()->dataManager()->handleLoginPropertiesWithSuccessCallback(
-        [&](const Dictionary&) {}, [&](const ZKError& e) { error = e; });
-    ASSERT_TRUE(waitFor([&] { return error.has_value(); }));
-    EXPECT_EQ(error->code(), 401);
+        [&](const Dictionary&) { done = true; });
+    ASSERT_TRUE(waitFor([&] { return service.requests().size() > requests; }));
+    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    EXPECT_FALSE(done);
+    EXPECT_FALSE(ZKIdentity::sharedInstance()->uid());
 }
 
 TEST_F(ZKDataManagerTest, ADraftFromATemplateGetsIdentifiersAndFilesOfItsOwn)
@@ -169,6 +175,66 @@ TEST_F(ZKDataManagerTest, ADraftFromATemplateGetsIdentifiersAndFilesOfItsOwn)
     const auto original = ZKTransactionManager::sharedInstance()->transactionWithId("TPL");
     ASSERT_TRUE(original);
     EXPECT_EQ(original->participants()[0]->uid(), "TPL-P1");
+}
+
+TEST_F(ZKDataManagerTest, DraftsFromATemplateOnTheServiceAndFromItsStoredCopyAreBothAnnounced)
+{
+    signIn();
+    service.addPackage("TPL", {{"id", "TPL"},
+                               {"name", "Lease"},
+                               {"status", "TEMPLATE"},
+                               {"roles", {{{"id", "R1"}, {"index", 0}, {"signer", {{"email", "ann@example.com"}}}}}},
+                               {"documents",
+                                {{{"id", "D1"},
+                                  {"name", "Lease.pdf"},
+                                  {"index", 0},
+                                  {"fields", {{{"id", "F1"}, {"type", "SIGNATURE"}, {"roles", {"R1"}}, {"approval", "F1"}}}}}}}});
+    service.setDocumentPdf("TPL", "D1", kPdf);
+    std::vector<Dictionary> posted;
+    const auto token = platform::NotificationCenter::defaultCenter().addObserver(
+        ZKDataManager::kTemplateDraftNotification, [&](const platform::Notification& n) { posted.push_back(n.userInfo); });
+    const auto makeDraft = [&](const std::function<void(const ZKDataManager::ResultCallback&)>& maker) {
+        Dictionary result;
+        maker([&](const Dictionary& r) { result = r; });
+        EXPECT_TRUE(waitFor([&] { return !result.is_null(); }));
+        return result;
+    };
+
+    const auto fromService = makeDraft([](const auto& callback) {
+        ZKTransactionSynchronizer::createDraftFromTemplateWithGUIDWithCallback("TPL", callback);
+    });
+    ASSERT_TRUE(fromService.contains("data")) << fromService.dump();
+    const auto guid = fromService["data"]["guid"].get<std::string>();
+    EXPECT_NE(guid, "TPL");
+    EXPECT_EQ((*service.package(guid))["status"], "DRAFT");
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0], Dictionary({{"guid", guid}}));
+    const auto draft = ZKTransactionManager::sharedInstance()->transactionWithId(guid);
+    ASSERT_TRUE(draft);
+    EXPECT_TRUE(draft->draft());
+    std::ifstream pdf(std::filesystem::path(ZKFileManager::folderPathForTransactionWithGUID(guid)) /
+                      draft->documents().at(0)->fileName());
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(pdf), {}), kPdf);
+
+    // The template fetched into the store, then a draft from the stored copy.
+    bool fetched = false;
+    ZKTransactionManager::sharedInstance()->dataManager()->retrieveTransactionWithIdWithSuccessCallbackAndErrorCallback(
+        "TPL", [&](const auto&) { fetched = true; }, [](const ZKError&) {});
+    ASSERT_TRUE(waitFor([&] { return fetched; }));
+    const auto fromStore = makeDraft([](const auto& callback) {
+        ZKTransactionManager::sharedInstance()->dataManager()->createDraftFromCachedTemplateWithIDWithCallback("TPL",
+                                                                                                            callback);
+    });
+    ASSERT_TRUE(fromStore.contains("data")) << fromStore.dump();
+    ASSERT_EQ(posted.size(), 2u);
+    EXPECT_EQ(posted[1], Dictionary({{"guid", fromStore["data"]["guid"]}}));
+
+    const auto missing = makeDraft([](const auto& callback) {
+        ZKTransactionSynchronizer::createDraftFromTemplateWithGUIDWithCallback("MISSING", callback);
+    });
+    EXPECT_EQ(missing["error"]["code"], 404);
+    EXPECT_EQ(posted.size(), 2u);
+    platform::NotificationCenter::defaultCenter().removeObserver(token);
 }
 
 TEST_F(ZKDataManagerTest, NoDraftFromAnUnknownTemplate)

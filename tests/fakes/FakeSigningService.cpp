@@ -66,6 +66,16 @@ void rewriteReference(Dictionary& value, const std::map<std::string, std::string
     }
 }
 
+// The ids of a package's documents, in order.
+std::vector<std::string> documentIdsOf(const Dictionary& package)
+{
+    std::vector<std::string> ids;
+    for (const auto& document : package.value("documents", Dictionary::array())) {
+        ids.push_back(document.is_object() ? document.value("id", "") : "");
+    }
+    return ids;
+}
+
 std::size_t numberParameter(const httplib::Request& request, const char* name, std::size_t fallback)
 {
     const auto text = request.get_param_value(name);
@@ -164,6 +174,12 @@ std::optional<Dictionary> FakeSigningService::package(const std::string& guid) c
     return found == packages_.end() ? std::nullopt : std::optional<Dictionary>(found->second);
 }
 
+std::size_t FakeSigningService::packageCount() const
+{
+    std::lock_guard lock(mutex_);
+    return packages_.size();
+}
+
 std::vector<FakeSigningService::Upload> FakeSigningService::packageFiles(const std::string& guid) const
 {
     std::lock_guard lock(mutex_);
@@ -239,6 +255,8 @@ void FakeSigningService::route()
                  [this](const auto& request, auto& response) { designer(request, response); });
     server_->Get("/api/groups", [this](const auto& request, auto& response) { groups(request, response); });
     server_->Post("/api/packages", [this](const auto& request, auto& response) { createPackage(request, response); });
+    server_->Post(R"(/api/packages/([^/]+)/clone)",
+                  [this](const auto& request, auto& response) { cloneTemplate(request, response); });
     server_->Get(R"(/api/packages/([^/]+)/documents/([^/]+)/pdf)",
                  [this](const auto& request, auto& response) { documentPdf(request, response); });
     server_->Get(R"(/api/packages/([^/]+))",
@@ -385,6 +403,11 @@ void FakeSigningService::createPackage(const httplib::Request& request, httplib:
     if (!authorised(request, response)) {
         return;
     }
+    const auto idempotencyKey = request.get_header_value("Idempotency-Key");
+    if (const auto made = packageMadeFor(request, idempotencyKey)) {
+        reply(response, 201, *made);
+        return;
+    }
     auto package = Dictionary::parse(request.get_file_value("payload").content, nullptr, false);
     if (!request.has_file("payload") || !package.is_object()) {
         error(response, 400, "error.package.invalid", "The package JSON is missing or not an object.");
@@ -395,14 +418,54 @@ void FakeSigningService::createPackage(const httplib::Request& request, httplib:
     for (auto file = first; file != last; ++file) {
         files.push_back({file->first, file->second.filename, file->second.content_type, file->second.content});
     }
-    auto& documents = package["documents"];
-    if (!documents.is_array() || documents.size() != files.size()) {
+    if (!package["documents"].is_array() || package["documents"].size() != files.size()) {
         error(response, 400, "error.package.documents", "Every document needs its file.");
         return;
     }
+    giveFreshIds(package);
+    const auto guid = package["id"].get<std::string>();
+    std::unique_lock lock(mutex_);
+    if (!idempotencyKey.empty()) {
+        // A repeat that arrived while this one was being made answers what the first made.
+        auto& made = idempotentPackages_[{sessions_[sessionIdOf(request)], idempotencyKey}];
+        if (!made.empty()) {
+            const auto first = packages_.at(made);
+            lock.unlock();
+            reply(response, 201, first);
+            return;
+        }
+        made = guid;
+    }
+    packages_[guid] = package;
+    packageFiles_[guid] = std::move(files);
+    lock.unlock();
+    reply(response, 201, package);
+}
+
+std::optional<Dictionary> FakeSigningService::packageMadeFor(const httplib::Request& request,
+                                                             const std::string& idempotencyKey) const
+{
+    std::lock_guard lock(mutex_);
+    if (idempotencyKey.empty()) {
+        return std::nullopt;
+    }
+    const auto session = sessions_.find(sessionIdOf(request));
+    if (session == sessions_.end()) {
+        return std::nullopt;
+    }
+    const auto made = idempotentPackages_.find({session->second, idempotencyKey});
+    if (made == idempotentPackages_.end() || made->second.empty()) {
+        return std::nullopt;
+    }
+    return packages_.at(made->second);
+}
+
+void FakeSigningService::giveFreshIds(Dictionary& package)
+{
     std::map<std::string, std::string> renamed;
     package["id"] = platform::makeUuidString();
     assignIds(package["roles"], renamed);
+    auto& documents = package["documents"];
     assignIds(documents, renamed);
     for (auto& document : documents) {
         if (document.is_object() && document.contains("fields")) {
@@ -422,13 +485,31 @@ void FakeSigningService::createPackage(const httplib::Request& request, httplib:
             }
         }
     }
-    const auto guid = package["id"].get<std::string>();
-    {
-        std::lock_guard lock(mutex_);
-        packages_[guid] = package;
-        packageFiles_[guid] = std::move(files);
+}
+
+void FakeSigningService::cloneTemplate(const httplib::Request& request, httplib::Response& response)
+{
+    if (!authorised(request, response)) {
+        return;
     }
-    reply(response, 201, package);
+    const auto templateGuid = request.matches[1].str();
+    auto draft = package(templateGuid);
+    if (!draft) {
+        error(response, 404, "error.package.notFound", "No such package.");
+        return;
+    }
+    const auto templateDocuments = documentIdsOf(*draft);
+    giveFreshIds(*draft);
+    (*draft)["status"] = "DRAFT";
+    const auto guid = (*draft)["id"].get<std::string>();
+    const auto documents = documentIdsOf(*draft);
+    for (std::size_t index = 0; index < documents.size() && index < templateDocuments.size(); ++index) {
+        if (const auto pdf = pdfOf(templateGuid, templateDocuments[index])) {
+            setDocumentPdf(guid, documents[index], *pdf);
+        }
+    }
+    addPackage(guid, *draft);
+    reply(response, 201, *draft);
 }
 
 void FakeSigningService::fetchPackage(const httplib::Request& request, httplib::Response& response)

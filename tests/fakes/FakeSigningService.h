@@ -24,7 +24,9 @@ namespace fakes {
 // sample host. It serves the paths of ZKEndpoints from what it is given (accounts, designer
 // settings, groups, packages), creates packages with ids of its own, checks the session
 // cookie, records every request, and can be told to answer a path with a canned reply,
-// after a delay, or not at all.
+// after a delay, or not at all. A package create that carries an "Idempotency-Key" the
+// account has used before answers the package made then; a template package is copied
+// into a new draft (POST /api/packages/<guid>/clone).
 class FakeSigningService {
 public:
     struct Upload {
@@ -77,6 +79,7 @@ public:
     // A package the service already holds (GET /api/packages/<guid>).
     void addPackage(const std::string& guid, const Dictionary& package);
     std::optional<Dictionary> package(const std::string& guid) const;
+    std::size_t packageCount() const;
     // The PDF served for one document of a package (GET
     // /api/packages/<guid>/documents/<id>/pdf). Documents of packages created through the
     // service are served from their uploads.
@@ -113,6 +116,9 @@ private:
     void designer(const httplib::Request& request, httplib::Response& response);
     void groups(const httplib::Request& request, httplib::Response& response);
     void createPackage(const httplib::Request& request, httplib::Response& response);
+    std::optional<Dictionary> packageMadeFor(const httplib::Request& request, const std::string& idempotencyKey) const;
+    static void giveFreshIds(Dictionary& package);
+    void cloneTemplate(const httplib::Request& request, httplib::Response& response);
     void logout(const httplib::Request& request, httplib::Response& response);
     void fetchPackage(const httplib::Request& request, httplib::Response& response);
     void documentPdf(const httplib::Request& request, httplib::Response& response);
@@ -136,6 +142,7 @@ private:
     std::map<std::string, Dictionary> packages_;
     std::map<std::string, std::vector<Upload>> packageFiles_;
     std::map<std::pair<std::string, std::string>, std::string> documentPdfs_; // (guid, document id) -> bytes
+    std::map<std::pair<std::string, std::string>, std::string> idempotentPackages_; // (e-mail, key) -> guid
     std::map<std::string, Rule> rules_;
     std::vector<RecordedRequest> requests_;
 };

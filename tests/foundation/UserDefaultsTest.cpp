@@ -1,6 +1,7 @@
 #include "foundation/UserDefaults.h"
 
 #include "foundation/Environment.h"
+#include "foundation/NotificationCenter.h"
 #include "foundation/SharedInstances.h"
 
 #include "support/VeltraTest.h"
@@ -66,4 +67,26 @@ TEST_F(UserDefaultsTest, InvalidUtf8IsStoredWithoutThrowing)
     UserDefaults defaults(home() / "d.json");
     EXPECT_NO_THROW(defaults.setString("bad", std::string("a\xff" "b")));
     EXPECT_TRUE(defaults.synchronize());
+}
+
+TEST_F(UserDefaultsTest, EachRealChangeIsPostedOnceItIsWritten)
+{
+    auto& defaults = UserDefaults::standard();
+    defaults.setString("stale", "x");
+    std::vector<std::string> posted;
+    const auto token = platform::NotificationCenter::defaultCenter().addObserver(
+        UserDefaults::kDidChangeNotification, [&](const platform::Notification& notification) {
+            // Observers may read the defaults again, and the file already holds the change.
+            EXPECT_EQ(UserDefaults(defaults.file()).objectForKey("email"), UserDefaults::standard().objectForKey("email"));
+            posted.push_back(notification.userInfo["key"].get<std::string>());
+        });
+    const auto before = std::filesystem::last_write_time(defaults.file());
+    defaults.setObjectsForKeys({{"email", Dictionary("ann@example.com")}, {"stale", std::nullopt}, {"absent", std::nullopt}});
+    defaults.removeObjectForKey("absent");
+    platform::NotificationCenter::defaultCenter().removeObserver(token);
+
+    EXPECT_EQ(posted, (std::vector<std::string>{"email", "stale"}));
+    EXPECT_NE(std::filesystem::last_write_time(defaults.file()), before);
+    EXPECT_NE(readFile(defaults.file()).find("ann@example.com"), std::string::npos);
+    EXPECT_EQ(readFile(defaults.file()).find("stale"), std::string::npos);
 }

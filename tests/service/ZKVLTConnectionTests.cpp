@@ -137,6 +137,12 @@ TEST_F(ZKVLTConnectionTest, ServiceErrorsKeepTheServiceDomainCodeAndMessageKey)
     EXPECT_EQ(conflict.error->domain(), "Packages");
     EXPECT_EQ(conflict.error->code(), 77);
     EXPECT_EQ(conflict.error->description(), "error.conflict");
+
+    service.respondWith("GET", "/api/session", 500, R"({"message":"Down for maintenance"})");
+    const auto down = sendAndWait(ZKRequest::get(ZKEndpoints::session()));
+    ASSERT_TRUE(down.error);
+    EXPECT_EQ(down.error->description(), "Down for maintenance");
+    EXPECT_FALSE(down.error->messageKey());
 }
 
 TEST_F(ZKVLTConnectionTest, RepliesThatAreNotUsableEndInTheSdkErrors)

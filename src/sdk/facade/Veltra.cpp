@@ -32,6 +32,11 @@ std::shared_ptr<Veltra> Veltra::dashboard()
     return facade;
 }
 
+Veltra::Veltra()
+{
+    VTTransactionSyncQueue::sharedInstance()->startSynchronizing();
+}
+
 void Veltra::setLogLevel(int level)
 {
     logLevel_ = level;
@@ -121,8 +126,9 @@ void Veltra::setPreviewLoadPath(std::optional<std::string> path)
 void Veltra::loginWithEmailPasswordAndCallback(const std::string& email, const std::string& password,
                                                const Callback& callback)
 {
-    ZKTransactionManager::sharedInstance()->dataManager()->handleLoginForEmailAndPasswordWithSuccessCallbackAndFailureCallback(
-        email, password,
+    const auto dataManager = ZKTransactionManager::sharedInstance()->dataManager();
+    dataManager->handleLoginForEmailAndPasswordDownloadConsentWithDictWithSuccessCallbackAndFailureCallback(
+        email, password, false, Dictionary::object(),
         [callback](const Dictionary& reply) {
             if (callback) {
                 callback({{"data", reply}});

@@ -33,6 +33,10 @@ public:
     // The facade. Every call pushes the facade's log level into ZKLogger's threshold.
     static std::shared_ptr<Veltra> dashboard();
 
+    // Starts the SDK: hands the designer the settings of each login and starts the
+    // synchronisation queue, which tries again what failed before.
+    Veltra();
+
     int logLevel() const { return logLevel_; }
     void setLogLevel(int level);
 
