@@ -1,7 +1,7 @@
 #include "contacts/VCardReader.h"
 
-#include "contacts/Base64.h"
 #include "contacts/VCardProperty.h"
+#include "foundation/Base64.h"
 #include "graphics/TextDecoder.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+#include "foundation/Base64.h"
 #include "foundation/DateFormatter.h"
 #include "foundation/Environment.h"
 #include "foundation/Text.h"
@@ -54,4 +55,15 @@ TEST(UuidTest, MakesDistinctVersionFourStrings)
     const auto a = platform::makeUuidString();
     EXPECT_TRUE(std::regex_match(a, shape)) << a;
     EXPECT_NE(a, platform::makeUuidString());
+}
+
+TEST(TextTest, Base64RefusesForeignCharacters)
+{
+    using platform::Base64;
+    EXPECT_EQ(Base64::decode("TWFu"), (std::vector<std::uint8_t>{'M', 'a', 'n'}));
+    EXPECT_EQ(Base64::decode("TW E"), (std::vector<std::uint8_t>{'M', 'a'}));
+    EXPECT_FALSE(Base64::decode("TW=Fu"));
+    EXPECT_FALSE(Base64::decode("T"));
+    EXPECT_FALSE(Base64::decode("TW#u"));
+    EXPECT_EQ(Base64::encode(std::vector<std::uint8_t>{'M', 'a'}), "TWE=");
 }
