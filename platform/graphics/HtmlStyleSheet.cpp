@@ -47,6 +47,9 @@ col { display: table-column; }
 tr { display: table-row; vertical-align: inherit; }
 td, th { display: table-cell; vertical-align: inherit; padding: 1px; }
 th { font-weight: bold; text-align: center; }
+table[border] { border-style: solid; border-color: gray; }
+table[border] td, table[border] th { border: 1px solid gray; }
+table[border="0"] td, table[border="0"] th { border-style: none; }
 
 b, strong, th { font-weight: bold; }
 i, em, cite, var, dfn, address { font-style: italic; }
