@@ -5,6 +5,7 @@
 #include "foundation/Base64.h"
 #include "foundation/Text.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -12,35 +13,6 @@
 
 namespace platform::graphics {
 namespace {
-
-std::optional<int> hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return std::nullopt;
-}
-
-// "%41" becomes "A"; a "%" not followed by two hex digits stays as it is.
-std::string percentDecoded(std::string_view text)
-{
-    std::string decoded;
-    decoded.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto high = text[i] == '%' && i + 2 < text.size() ? hexDigit(text[i + 1]) : std::nullopt;
-        const auto low = high ? hexDigit(text[i + 2]) : std::nullopt;
-        if (!low) {
-            decoded += text[i];
-            continue;
-        }
-        decoded += static_cast<char>(*high * 16 + *low);
-        i += 2;
-    }
-    return decoded;
-}
 
 std::vector<std::uint8_t> bytesOf(std::string_view text)
 {
@@ -56,8 +28,8 @@ std::optional<std::vector<std::uint8_t>> dataUriBytes(std::string_view uri)
     const std::string header = text::toLower(uri.substr(0, comma));
     const std::string_view data = uri.substr(comma + 1);
     if (header.ends_with(";base64"))
-        return Base64::decode(percentDecoded(data));
-    return bytesOf(percentDecoded(data));
+        return Base64::decode(text::decodeHexEscapes(data, '%'));
+    return bytesOf(text::decodeHexEscapes(data, '%'));
 }
 
 bool hasScheme(std::string_view source)
@@ -106,7 +78,9 @@ ImagePtr HtmlImages::loadFile(std::string_view source) const
         return nullptr;
     std::error_code error;
     const auto folder = std::filesystem::canonical(folder_, error);
-    const auto path = error ? std::filesystem::path() : std::filesystem::weakly_canonical(folder / percentDecoded(source), error);
+    if (error)
+        return nullptr;
+    const auto path = std::filesystem::weakly_canonical(folder / text::decodeHexEscapes(source, '%'), error);
     if (error || !isWithin(path, folder) || !std::filesystem::is_regular_file(path, error))
         return nullptr;
     std::ifstream stream(path, std::ios::binary);

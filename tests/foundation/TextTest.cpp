@@ -57,8 +57,12 @@ TEST(UuidTest, MakesDistinctVersionFourStrings)
     EXPECT_NE(a, platform::makeUuidString());
 }
 
-TEST(TextTest, Base64RefusesForeignCharacters)
+TEST(TextTest, Base64AndHexEscapesDecodeOnlyWhatIsWellFormed)
 {
+    EXPECT_EQ(text::decodeHexEscapes("a%20b%2fc%4", '%'), "a b/c%4");
+    EXPECT_EQ(text::decodeHexEscapes("=C3=A9=\r\n=ZZ", '='), "\xC3\xA9=\r\n=ZZ");
+    EXPECT_EQ(text::decodeHexEscapes("100%", '%'), "100%");
+
     using platform::Base64;
     EXPECT_EQ(Base64::decode("TWFu"), (std::vector<std::uint8_t>{'M', 'a', 'n'}));
     EXPECT_EQ(Base64::decode("TW E"), (std::vector<std::uint8_t>{'M', 'a'}));
