@@ -23,8 +23,8 @@ namespace platform::graphics {
 // Text documents use `size` as their page size, or the locale's paper (US Letter in
 // the Americas that use it, A4 elsewhere) when it is 0 x 0.
 // Any other extension, pdf included, and bytes that the reader refuses (empty data,
-// data that is no image, not RTF, binary data, HTML of more than
-// PaginatedHtmlRenderer::maxPages pages) convert to nothing.
+// data that is no image, not RTF, binary data, HTML of more pages or deeper nesting
+// than PaginatedHtmlRenderer allows) convert to nothing.
 class DocumentConverter {
 public:
     static std::optional<std::vector<std::uint8_t>> convertToPdf(

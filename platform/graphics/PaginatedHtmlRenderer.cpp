@@ -1,6 +1,7 @@
 #include "graphics/PaginatedHtmlRenderer.h"
 
 #include "graphics/HtmlDocumentContainer.h"
+#include "graphics/HtmlNesting.h"
 #include "graphics/HtmlPageBreaks.h"
 #include "graphics/HtmlPageSlices.h"
 #include "graphics/HtmlStyleSheet.h"
@@ -30,7 +31,7 @@ Size PaginatedHtmlRenderer::column() const
 
 std::optional<std::vector<std::uint8_t>> PaginatedHtmlRenderer::render(const std::string& html) const
 {
-    if (!PaginatedTextRenderer::hasRoomForText(pageSize_))
+    if (!PaginatedTextRenderer::hasRoomForText(pageSize_) || HtmlNesting::depth(html) > maxNestingDepth)
         return std::nullopt;
     const int width = static_cast<int>(column().width);
     const int pageHeight = static_cast<int>(column().height);
@@ -59,6 +60,8 @@ std::optional<std::vector<std::uint8_t>> PaginatedHtmlRenderer::writePages(const
     for (std::size_t page = 0; page < slices.pageCount(); ++page) {
         writer.beginPage(pageSize_);
         cairo_t* cairo = writer.context();
+        cairo_set_source_rgb(cairo, 1, 1, 1);
+        cairo_paint(cairo);
         cairo_save(cairo);
         cairo_translate(cairo, margin, margin);
         cairo_scale(cairo, pointsPerPixel, pointsPerPixel);

@@ -16,11 +16,13 @@ class HtmlPageSlices;
 // margins PaginatedTextRenderer keeps) and draws it over as many PDF pages of that size
 // as it needs, breaking between lines (HtmlPageBreaks). A CSS pixel is 1/96 inch, as a
 // browser prints. Pictures come from data: URIs and the page's folder (HtmlImages).
-// A page too small for the margins, or a document of more than maxPages pages, gives
-// nothing.
+// A page too small for the margins, a document of more than maxPages pages, or one whose
+// elements nest deeper than maxNestingDepth (HtmlNesting; browsers stop nesting at 512)
+// gives nothing.
 class PaginatedHtmlRenderer {
 public:
     static constexpr int maxPages = 2000;
+    static constexpr int maxNestingDepth = 512;
 
     PaginatedHtmlRenderer(Size pageSize, std::filesystem::path folder);
 

@@ -229,10 +229,23 @@ TEST_F(HtmlConversionTest, DamagedMarkupAndForeignEncodingsStillConvert)
     EXPECT_FALSE(convert(std::string(5000, '<')).empty());
 }
 
-TEST_F(HtmlConversionTest, DocumentOfTooManyPagesIsRefused)
+TEST_F(HtmlConversionTest, PagesTooManyOrNestedTooDeeplyAreRefused)
 {
     EXPECT_TRUE(convert("<div style='height: 5000000px'>tall</div>").empty());
     EXPECT_FALSE(DocumentConverter::convertToPdf("a.html", bytesOf("<p>x</p>"), {100, 100}));
+
+    const auto repeated = [](std::string_view piece, int times) {
+        std::string html;
+        for (int i = 0; i < times; ++i)
+            html += piece;
+        return html;
+    };
+    EXPECT_TRUE(convert(repeated("<div>", 5000) + "deep").empty());
+    EXPECT_TRUE(convert(repeated("<table><tr><td>", 600)).empty());
+    EXPECT_FALSE(convert(repeated("<div>", 400) + "deep enough").empty());
+    // Tags a browser closes by itself, void elements, comments and script text do not nest.
+    EXPECT_FALSE(convert(repeated("<p>para<li>item<br><img src=x><!-- <div> -->", 3000)).empty());
+    EXPECT_FALSE(convert(repeated("<script>document.write('<div>')</script>", 3000) + "<p>after</p>").empty());
 }
 
 } // namespace
