@@ -101,7 +101,8 @@ HtmlFonts::~HtmlFonts()
 
 HtmlFonts::Handle HtmlFonts::create(const Request& request, Metrics& metrics)
 {
-    PangoFontDescription* description = Font(installedFamily(request.families), request.size).makeDescription();
+    const int size = std::clamp(request.size, 1, maxSize);
+    PangoFontDescription* description = Font(installedFamily(request.families), size).makeDescription();
     pango_font_description_set_weight(description, static_cast<PangoWeight>(std::clamp(request.weight, 100, 1000)));
     pango_font_description_set_style(description, request.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
     PangoLayout* layout = pango_layout_new(context_);
@@ -131,9 +132,9 @@ void HtmlFonts::measure(Face& face, Metrics& metrics)
     metrics.xHeight = std::max(1, pixels(ink.height));
 }
 
-HtmlFonts::Face& HtmlFonts::face(Handle font) const
+HtmlFonts::Face* HtmlFonts::face(Handle font) const
 {
-    return *faces_.at(font - 1);
+    return font > 0 && font <= faces_.size() ? faces_[font - 1].get() : nullptr;
 }
 
 const HtmlFonts::Word& HtmlFonts::word(Face& face, std::string_view text)
@@ -156,15 +157,18 @@ const HtmlFonts::Word& HtmlFonts::word(Face& face, std::string_view text)
 
 int HtmlFonts::textWidth(std::string_view text, Handle font)
 {
-    return word(face(font), text).width;
+    Face* measured = face(font);
+    return measured ? word(*measured, text).width : 0;
 }
 
 void HtmlFonts::draw(cairo_t* cairo, std::string_view text, Handle font, const Color& color, const Rect& box)
 {
-    Face& drawn = face(font);
-    const Word& shaped = word(drawn, text);
+    Face* drawn = face(font);
+    if (!drawn)
+        return;
+    const Word& shaped = word(*drawn, text);
     cairo_set_source_rgba(cairo, color.red, color.green, color.blue, color.alpha);
-    cairo_move_to(cairo, box.minX(), box.maxY() - drawn.descent);
+    cairo_move_to(cairo, box.minX(), box.maxY() - drawn->descent);
     pango_cairo_show_layout_line(cairo, pango_layout_get_line_readonly(shaped.layout, 0));
 }
 

@@ -41,6 +41,8 @@ public:
     };
     // A handle for litehtml: never 0.
     using Handle = std::uintptr_t;
+    // Sizes are kept within 1 and this many pixels: a page may ask for any size.
+    static constexpr int maxSize = 2000;
 
     HtmlFonts();
     ~HtmlFonts();
@@ -57,7 +59,8 @@ private:
     struct Word;
     struct Face;
 
-    Face& face(Handle font) const;
+    // nullptr for a handle this set never gave.
+    Face* face(Handle font) const;
     static void measure(Face& face, Metrics& metrics);
     static const Word& word(Face& face, std::string_view text);
 

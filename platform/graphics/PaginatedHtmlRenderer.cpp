@@ -40,6 +40,8 @@ std::optional<std::vector<std::uint8_t>> PaginatedHtmlRenderer::render(const std
     litehtml::context context;
     context.load_master_stylesheet(std::string(HtmlStyleSheet::userAgent()).c_str());
     const litehtml::document::ptr document = litehtml::document::createFromUTF8(html.c_str(), &container, &context);
+    if (!document)
+        return std::nullopt;
     document->render(width);
     // Breaks only ever move up, so this many pages at the least.
     if (document->height() / pageHeight >= maxPages)
