@@ -13,6 +13,7 @@ namespace platform::graphics {
 // and pictures (scaled, positioned, repeated as asked, clipped to the box with its
 // rounded corners), borders side by side in their own widths, colours and styles, and
 // the bullets of list items.
+// Thread rule: a painter lives for one drawing, on the thread that owns its cairo context.
 class HtmlBoxPainter {
 public:
     explicit HtmlBoxPainter(cairo_t* cairo);

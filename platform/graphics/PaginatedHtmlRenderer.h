@@ -19,6 +19,8 @@ class HtmlPageSlices;
 // A page too small for the margins, a document of more than maxPages pages, or one whose
 // elements nest deeper than maxNestingDepth (HtmlNesting; browsers stop nesting at 512)
 // gives nothing.
+// Thread rule: render() keeps nothing between calls; conversions on several threads at
+// once each use their own renderer.
 class PaginatedHtmlRenderer {
 public:
     static constexpr int maxPages = 2000;
