@@ -65,7 +65,7 @@ nobr { white-space: nowrap; }
 a:link, a:visited { color: #0000ee; text-decoration: underline; }
 mark { background-color: yellow; color: black; }
 
-br { display: block; }
+br { display: inline-block; }
 img { display: inline-block; }
 input, select, button, textarea { display: inline-block; }
 )css";

@@ -101,9 +101,10 @@ TEST_F(HtmlConversionTest, TableWithBordersKeepsItsRowsAndColumns)
     EXPECT_TRUE(ruled);
 }
 
-TEST_F(HtmlConversionTest, HeadingsAndEmphasisChangeTheFont)
+TEST_F(HtmlConversionTest, HeadingsEmphasisAndLineBreaksShowAsInABrowser)
 {
-    const Bytes pdf = convert("<h1>Agreement</h1><p>plain <b>strong</b> <i>slanted</i> <span style='color:#c00'>red</span></p>");
+    const Bytes pdf = convert("<h1>Agreement</h1><p>plain <b>strong</b> <i>slanted</i> <span style='color:#c00'>red</span></p>"
+                              "<p>one<br>two<br><br>four<br></p><p>next</p>");
     ASSERT_FALSE(pdf.empty());
     const auto words = pdfWords(pdf);
     const PdfWord& plain = word(words, "plain");
@@ -114,6 +115,12 @@ TEST_F(HtmlConversionTest, HeadingsAndEmphasisChangeTheFont)
     const std::string slanted = word(words, "slanted").font;
     EXPECT_TRUE(slanted.find("Italic") != std::string::npos || slanted.find("Oblique") != std::string::npos) << slanted;
     EXPECT_GT(countPixels(pdf, isReddish), 0);
+
+    // A line break starts a line; two leave an empty one; one closing a paragraph adds none.
+    const double line = word(words, "two").box.maxY() - word(words, "one").box.maxY();
+    EXPECT_GT(line, 0.8 * plain.fontSize);
+    EXPECT_NEAR(word(words, "four").box.maxY() - word(words, "two").box.maxY(), 2 * line, 1);
+    EXPECT_LT(word(words, "next").box.maxY() - word(words, "four").box.maxY(), 3 * line);
 }
 
 TEST_F(HtmlConversionTest, LongDocumentGoesOverPagesWithoutLosingOrCuttingText)
