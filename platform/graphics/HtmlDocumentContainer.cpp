@@ -61,9 +61,15 @@ int HtmlDocumentContainer::text_width(const litehtml::tchar_t* text, litehtml::u
 void HtmlDocumentContainer::draw_text(litehtml::uint_ptr, const litehtml::tchar_t* text, litehtml::uint_ptr hFont,
     litehtml::web_color color, const litehtml::position& pos)
 {
-    canvas_->draw(pos.top(), pos.bottom(),
-        [this, text = std::string(text), hFont, color = HtmlBoxPainter::colorOf(color), box = HtmlBoxPainter::rectOf(pos)](
-            cairo_t* cairo) { fonts_.draw(cairo, text, hFont, color, box); });
+    const Color drawn = HtmlBoxPainter::colorOf(color);
+    const Rect box = HtmlBoxPainter::rectOf(pos);
+    if (run_ && run_->continuesWith(hFont, drawn, box)) {
+        run_->append(box, text);
+        return;
+    }
+    auto run = std::make_shared<HtmlTextRun>(hFont, drawn, box, text);
+    draw(pos, [this, run](cairo_t* cairo) { run->draw(cairo, fonts_); });
+    run_ = std::move(run);
 }
 
 int HtmlDocumentContainer::pt_to_px(int pt) const
@@ -84,8 +90,7 @@ const litehtml::tchar_t* HtmlDocumentContainer::get_default_font_name() const
 void HtmlDocumentContainer::draw_list_marker(litehtml::uint_ptr, const litehtml::list_marker& marker)
 {
     const ImagePtr image = marker.image.empty() ? nullptr : images_.image(marker.image);
-    canvas_->draw(marker.pos.top(), marker.pos.bottom(),
-        [marker, image](cairo_t* cairo) { HtmlBoxPainter(cairo).paintMarker(marker, image.get()); });
+    draw(marker.pos, [marker, image](cairo_t* cairo) { HtmlBoxPainter(cairo).paintMarker(marker, image.get()); });
 }
 
 void HtmlDocumentContainer::load_image(const litehtml::tchar_t* src, const litehtml::tchar_t*, bool)
@@ -103,15 +108,19 @@ void HtmlDocumentContainer::get_image_size(const litehtml::tchar_t* src, const l
 void HtmlDocumentContainer::draw_background(litehtml::uint_ptr, const litehtml::background_paint& bg)
 {
     const ImagePtr image = bg.image.empty() ? nullptr : images_.image(bg.image);
-    canvas_->draw(bg.clip_box.top(), bg.clip_box.bottom(),
-        [bg, image](cairo_t* cairo) { HtmlBoxPainter(cairo).paintBackground(bg, image.get()); });
+    draw(bg.clip_box, [bg, image](cairo_t* cairo) { HtmlBoxPainter(cairo).paintBackground(bg, image.get()); });
 }
 
 void HtmlDocumentContainer::draw_borders(litehtml::uint_ptr, const litehtml::borders& borders,
     const litehtml::position& draw_pos, bool)
 {
-    canvas_->draw(draw_pos.top(), draw_pos.bottom(),
-        [borders, draw_pos](cairo_t* cairo) { HtmlBoxPainter(cairo).paintBorders(borders, draw_pos); });
+    draw(draw_pos, [borders, draw_pos](cairo_t* cairo) { HtmlBoxPainter(cairo).paintBorders(borders, draw_pos); });
+}
+
+void HtmlDocumentContainer::draw(const litehtml::position& box, const HtmlPageSlices::Drawing& drawing)
+{
+    run_.reset();
+    canvas_->draw(box.top(), box.bottom(), drawing);
 }
 
 void HtmlDocumentContainer::set_caption(const litehtml::tchar_t*) {}
@@ -154,11 +163,13 @@ void HtmlDocumentContainer::set_clip(const litehtml::position& pos, const liteht
         clip = {{-unbounded, clip.minY()}, {2 * unbounded, clip.height()}};
     if (!valid_y)
         clip = {{clip.minX(), -unbounded}, {clip.width(), 2 * unbounded}};
+    run_.reset();
     canvas_->pushClip(clip, bdr_radius.top_left_x);
 }
 
 void HtmlDocumentContainer::del_clip()
 {
+    run_.reset();
     canvas_->popClip();
 }
 

@@ -4,6 +4,7 @@
 #include "graphics/HtmlFonts.h"
 #include "graphics/HtmlImages.h"
 #include "graphics/HtmlPageSlices.h"
+#include "graphics/HtmlTextRun.h"
 
 #include <litehtml/litehtml.h>
 
@@ -14,7 +15,8 @@ namespace platform::graphics {
 // drawn with cairo, a print medium of a fixed width. Lengths are CSS pixels. Style
 // sheets the page links to are not fetched; links and the cursor mean nothing on paper.
 // Everything is drawn on the page slices given by setCanvas(), whatever handle litehtml
-// passes along.
+// passes along; words that follow one another on a line are drawn together
+// (HtmlTextRun).
 // Thread rule: one container serves one document on one thread.
 class HtmlDocumentContainer final : public litehtml::document_container {
 public:
@@ -55,10 +57,15 @@ public:
     void get_language(litehtml::tstring& language, litehtml::tstring& culture) const override;
 
 private:
+    // Anything drawn after a word ends the line of words it could have joined.
+    void draw(const litehtml::position& box, const HtmlPageSlices::Drawing& drawing);
+
     Size viewport_;
     HtmlImages& images_;
     HtmlFonts fonts_;
     HtmlPageSlices* canvas_ = nullptr;
+    // The line of words the next word may join.
+    std::shared_ptr<HtmlTextRun> run_;
 };
 
 } // namespace platform::graphics

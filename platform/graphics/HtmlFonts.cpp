@@ -74,6 +74,7 @@ struct HtmlFonts::Word {
 
 struct HtmlFonts::Face {
     PangoLayout* layout;
+    bool decorated = false;
     int descent = 0;
     std::unordered_map<std::string, Word> words;
 };
@@ -111,7 +112,8 @@ HtmlFonts::Handle HtmlFonts::create(const Request& request, Metrics& metrics)
     PangoAttrList* attributes = decorations(request);
     pango_layout_set_attributes(layout, attributes);
     pango_attr_list_unref(attributes);
-    faces_.push_back(std::make_unique<Face>(Face{layout, 0, {}}));
+    const bool decorated = request.underline || request.lineThrough || request.overline;
+    faces_.push_back(std::make_unique<Face>(Face{layout, decorated, 0, {}}));
     measure(*faces_.back(), metrics);
     return faces_.size();
 }
@@ -163,13 +165,30 @@ int HtmlFonts::textWidth(std::string_view text, Handle font)
 
 void HtmlFonts::draw(cairo_t* cairo, std::string_view text, Handle font, const Color& color, const Rect& box)
 {
-    Face* drawn = face(font);
-    if (!drawn)
+    PangoLayoutLine* line = shape(text, font);
+    if (!line)
         return;
-    const Word& shaped = word(*drawn, text);
     cairo_set_source_rgba(cairo, color.red, color.green, color.blue, color.alpha);
-    cairo_move_to(cairo, box.minX(), box.maxY() - drawn->descent);
-    pango_cairo_show_layout_line(cairo, pango_layout_get_line_readonly(shaped.layout, 0));
+    cairo_move_to(cairo, box.minX(), box.maxY() - descent(font));
+    pango_cairo_show_layout_line(cairo, line);
+}
+
+PangoLayoutLine* HtmlFonts::shape(std::string_view text, Handle font)
+{
+    Face* shaped = face(font);
+    return shaped ? pango_layout_get_line_readonly(word(*shaped, text).layout, 0) : nullptr;
+}
+
+int HtmlFonts::descent(Handle font) const
+{
+    const Face* known = face(font);
+    return known ? known->descent : 0;
+}
+
+bool HtmlFonts::isDecorated(Handle font) const
+{
+    const Face* known = face(font);
+    return known && known->decorated;
 }
 
 } // namespace platform::graphics

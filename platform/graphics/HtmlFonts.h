@@ -13,6 +13,7 @@
 typedef struct _cairo cairo_t;
 typedef struct _PangoContext PangoContext;
 typedef struct _PangoLayout PangoLayout;
+typedef struct _PangoLayoutLine PangoLayoutLine;
 
 namespace platform::graphics {
 
@@ -54,6 +55,12 @@ public:
     // Draws one run of text where litehtml placed it: in a box as high as the font, the
     // baseline a descent above the box's bottom.
     void draw(cairo_t* cairo, std::string_view text, Handle font, const Color& color, const Rect& box);
+
+    // The text shaped in the font, as one line; nullptr for an unknown font.
+    PangoLayoutLine* shape(std::string_view text, Handle font);
+    int descent(Handle font) const;
+    // Whether lines run under, over or through the font's text.
+    bool isDecorated(Handle font) const;
 
 private:
     struct Word;

@@ -104,7 +104,10 @@ TEST_F(HtmlConversionTest, TableWithBordersKeepsItsRowsAndColumns)
 TEST_F(HtmlConversionTest, HeadingsEmphasisAndLineBreaksShowAsInABrowser)
 {
     const Bytes pdf = convert("<h1>Agreement</h1><p>plain <b>strong</b> <i>slanted</i> <span style='color:#c00'>red</span></p>"
-                              "<p>one<br>two<br><br>four<br></p><p>next</p>");
+                              "<p>one<br>two<br><br>four<br></p><p>next</p>"
+                              "<p style='text-align: justify; width: 300px'>Alpha beta gamma delta epsilon zeta eta theta iota "
+                              "kappa lambda</p><p style='text-align: justify; width: 300px'><u>Alpha beta gamma delta epsilon "
+                              "zeta eta theta iota kappa lambda</u></p>");
     ASSERT_FALSE(pdf.empty());
     const auto words = pdfWords(pdf);
     const PdfWord& plain = word(words, "plain");
@@ -121,6 +124,17 @@ TEST_F(HtmlConversionTest, HeadingsEmphasisAndLineBreaksShowAsInABrowser)
     EXPECT_GT(line, 0.8 * plain.fontSize);
     EXPECT_NEAR(word(words, "four").box.maxY() - word(words, "two").box.maxY(), 2 * line, 1);
     EXPECT_LT(word(words, "next").box.maxY() - word(words, "four").box.maxY(), 3 * line);
+
+    // A line's words drawn together stand where they stand drawn one by one (underlined).
+    for (const std::string text : {"Alpha", "gamma", "epsilon", "theta"}) {
+        std::vector<double> lefts;
+        for (const PdfWord& w : words) {
+            if (w.text == text)
+                lefts.push_back(w.box.minX());
+        }
+        ASSERT_EQ(lefts.size(), 2u) << text;
+        EXPECT_NEAR(lefts[0], lefts[1], 0.2) << text;
+    }
 }
 
 TEST_F(HtmlConversionTest, LongDocumentGoesOverPagesWithoutLosingOrCuttingText)
