@@ -7,6 +7,8 @@ pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo cairo-pdf)
 pkg_check_modules(PANGO REQUIRED IMPORTED_TARGET pangocairo)
 pkg_check_modules(PIXBUF REQUIRED IMPORTED_TARGET gdk-pixbuf-2.0)
 pkg_check_modules(POPPLER REQUIRED IMPORTED_TARGET poppler-glib)
+# litehtml's package config names the shared library target `litehtml`.
+find_package(litehtml REQUIRED)
 pkg_check_modules(SQLITE REQUIRED IMPORTED_TARGET sqlite3)
 pkg_check_modules(CURL REQUIRED IMPORTED_TARGET libcurl)
 pkg_check_modules(PLIST REQUIRED IMPORTED_TARGET libplist-2.0)

@@ -173,4 +173,68 @@ void BM_PlainTextToPdf(benchmark::State& state)
 }
 BENCHMARK(BM_PlainTextToPdf)->Unit(benchmark::kMillisecond);
 
+// A 200 KB contract-like page: sections of headings, paragraphs, bulleted lists and
+// bordered tables, styled in a style sheet.
+const std::string& contractHtml()
+{
+    static const std::string html = [] {
+        std::mt19937 random(5);
+        const char* words[] = {"agreement", "the", "signer", "shall", "document", "of", "and", "party", "date", "clause",
+                               "tenant", "landlord", "premises", "notice", "payment", "term"};
+        const auto sentence = [&](int length) {
+            std::string text = "Whereas";
+            for (int i = 0; i < length; ++i)
+                text += std::string(" ") + words[random() % 16];
+            return text + ".";
+        };
+        std::string page = "<!DOCTYPE html><html><head><style>body { font-family: Arial, sans-serif; }"
+                           "table { border-collapse: collapse; } td, th { border: 1px solid #444; padding: 3px 6px; }"
+                           "th { background: #dde; }</style></head><body>";
+        for (int section = 0; page.size() < 200 * 1024; ++section) {
+            page += "<h2>Section " + std::to_string(section) + "</h2><p>";
+            for (int i = 0; i < 5; ++i)
+                page += sentence(8 + random() % 12) + " ";
+            page += "</p><ul>";
+            for (int i = 0; i < 4; ++i)
+                page += "<li>" + sentence(8) + "</li>";
+            page += "</ul><table><tr><th>Item</th><th>Amount</th><th>Note</th></tr>";
+            for (int row = 0; row < 6; ++row)
+                page += "<tr><td>Row " + std::to_string(row) + "</td><td>" + std::to_string(random() % 9999) + ".00</td><td>"
+                    + sentence(4) + "</td></tr>";
+            page += "</table>";
+        }
+        return page + "</body></html>";
+    }();
+    return html;
+}
+
+void BM_HtmlToPdf(benchmark::State& state)
+{
+    const std::vector<std::uint8_t> bytes(contractHtml().begin(), contractHtml().end());
+    for (auto _ : state) {
+        const auto pdf = graphics::DocumentConverter::convertToPdf("contract.html", bytes, {612, 792});
+        if (!pdf)
+            state.SkipWithError("conversion failed");
+    }
+    state.SetLabel(std::to_string(bytes.size() / 1024) + " KB HTML");
+}
+BENCHMARK(BM_HtmlToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same file through wkhtmltopdf, as a user would run it, on the same paper with the
+// same margins (process start included). Skipped where it is not installed.
+void BM_WkhtmltopdfHtmlToPdf(benchmark::State& state)
+{
+    const auto input = workDirectory() / "contract.html";
+    std::ofstream(input, std::ios::binary) << contractHtml();
+    const std::string command = "wkhtmltopdf -q --page-size Letter -T 17.64mm -B 17.64mm -L 17.64mm -R 17.64mm '"
+        + input.string() + "' '" + (workDirectory() / "contract-wkhtmltopdf.pdf").string() + "' >/dev/null 2>&1";
+    for (auto _ : state) {
+        if (std::system(command.c_str()) != 0) {
+            state.SkipWithError("wkhtmltopdf is not installed or failed");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_WkhtmltopdfHtmlToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace

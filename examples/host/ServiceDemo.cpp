@@ -8,7 +8,7 @@
 #include "designer/ZKDesignerHelper.h"
 #include "fakes/FakeSigningService.h"
 #include "foundation/RunLoop.h"
-#include "sdk/Veltra.h"
+#include "sdk/facade/Veltra.h"
 #include "service/ZKIdentity.h"
 #include "service/ZKServerSettings.h"
 #include "store/ZKCoreDataManager.h"

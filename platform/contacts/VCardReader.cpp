@@ -1,7 +1,8 @@
 #include "contacts/VCardReader.h"
 
-#include "contacts/Base64.h"
 #include "contacts/VCardProperty.h"
+#include "foundation/Base64.h"
+#include "foundation/Text.h"
 #include "graphics/TextDecoder.h"
 
 #include <algorithm>
@@ -47,31 +48,10 @@ std::vector<std::string> unfoldedLines(std::string_view text)
     return lines;
 }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 std::string decodeQuotedPrintable(std::string_view value)
 {
-    std::vector<std::uint8_t> bytes;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const int high = value[i] == '=' && i + 2 < value.size() ? hexValue(value[i + 1]) : -1;
-        const int low = high >= 0 ? hexValue(value[i + 2]) : -1;
-        if (low < 0) {
-            bytes.push_back(static_cast<std::uint8_t>(value[i]));
-            continue;
-        }
-        bytes.push_back(static_cast<std::uint8_t>(high * 16 + low));
-        i += 2;
-    }
-    return TextDecoder::decode(bytes);
+    const std::string bytes = text::decodeHexEscapes(value, '=');
+    return TextDecoder::decode({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
 }
 
 // Splits a structured value at unescaped semicolons and resolves the escapes

@@ -1,6 +1,6 @@
 #include "contacts/VCardWriter.h"
 
-#include "contacts/Base64.h"
+#include "foundation/Base64.h"
 
 #include <algorithm>
 

@@ -205,4 +205,32 @@ void appendUtf8(std::string& out, char32_t c)
     }
 }
 
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+std::string decodeHexEscapes(std::string_view s, char escape)
+{
+    std::string decoded;
+    decoded.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const int high = s[i] == escape && i + 2 < s.size() ? hexDigitValue(s[i + 1]) : -1;
+        const int low = high >= 0 ? hexDigitValue(s[i + 2]) : -1;
+        if (low < 0) {
+            decoded += s[i];
+            continue;
+        }
+        decoded += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    return decoded;
+}
+
 } // namespace platform::text

@@ -32,5 +32,10 @@ bool isValidUtf8(std::string_view s);
 std::string removingNulAndBidiControls(std::string_view s);
 // Appends one code point as UTF-8; surrogates and values past U+10FFFF become U+FFFD.
 void appendUtf8(std::string& out, char32_t codePoint);
+// 0 to 15 for a hexadecimal digit of either case, -1 for any other character.
+int hexDigitValue(char c);
+// Replaces every `escape` followed by two hexadecimal digits with the byte they name
+// ("%41" with '%', "=41" with '='); an escape without two digits stays as it is.
+std::string decodeHexEscapes(std::string_view s, char escape);
 
 } // namespace platform::text

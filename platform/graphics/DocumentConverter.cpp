@@ -5,12 +5,13 @@
 #include "foundation/Log.h"
 #include "foundation/Text.h"
 #include "graphics/ExifOrientation.h"
-#include "graphics/HtmlReader.h"
 #include "graphics/ImageCodec.h"
+#include "graphics/PaginatedHtmlRenderer.h"
 #include "graphics/PaginatedTextRenderer.h"
 #include "graphics/PdfWriter.h"
 #include "graphics/PlainTextReader.h"
 #include "graphics/RtfReader.h"
+#include "graphics/TextDecoder.h"
 
 #include <cairo.h>
 
@@ -77,11 +78,17 @@ std::optional<std::vector<std::uint8_t>> imageToPdf(std::string_view fileName, s
     return writer.finish();
 }
 
+std::optional<std::vector<std::uint8_t>> htmlToPdf(std::string_view fileName, std::span<const std::uint8_t> bytes, Size pageSize)
+{
+    if (std::find(bytes.begin(), bytes.end(), std::uint8_t(0)) != bytes.end())
+        return std::nullopt;
+    const std::filesystem::path folder = std::filesystem::path(fileName).parent_path();
+    return PaginatedHtmlRenderer(pageSize, folder).render(TextDecoder::decode(bytes));
+}
+
 std::optional<std::vector<TextBlock>> readText(SourceKind kind, std::span<const std::uint8_t> bytes)
 {
     switch (kind) {
-    case SourceKind::html:
-        return HtmlReader::read(bytes);
     case SourceKind::rtf:
         return RtfReader::read(bytes);
     case SourceKind::text:
@@ -101,12 +108,12 @@ std::optional<std::vector<std::uint8_t>> DocumentConverter::convertToPdf(
         return std::nullopt;
     if (kind == SourceKind::image)
         return imageToPdf(fileName, bytes, size);
-    if (kind == SourceKind::html && std::find(bytes.begin(), bytes.end(), std::uint8_t(0)) != bytes.end())
-        return std::nullopt;
+    const Size pageSize = size.isEmpty() ? paperSizeForLocale(Environment::locale()) : size;
+    if (kind == SourceKind::html)
+        return htmlToPdf(fileName, bytes, pageSize);
     const auto blocks = readText(kind, bytes);
     if (!blocks)
         return std::nullopt;
-    const Size pageSize = size.isEmpty() ? paperSizeForLocale(Environment::locale()) : size;
     return PaginatedTextRenderer(pageSize).render(*blocks);
 }
 

@@ -16,14 +16,16 @@ namespace platform::graphics {
 // does not matter):
 // - png, jpg, jpeg, gif, tif, tiff, bmp, webp, heic, heif: a one-page PDF of `size` (the image's
 //   own size in points when `size` is 0 x 0) with the image drawn to fill the page;
-// - html, htm, xhtml: headings, paragraphs, lists and line breaks flowed over pages;
+// - html, htm, xhtml: laid out as a browser prints it (PaginatedHtmlRenderer), with
+//   pictures from data: URIs and, when the name has a folder, from files beside it;
 // - rtf: its paragraphs flowed over pages;
 // - txt, text: its lines flowed over pages.
 // Text documents use `size` as their page size, or the locale's paper (US Letter in
 // the Americas that use it, A4 elsewhere) when it is 0 x 0.
 // Any other extension, pdf included, and bytes that the reader refuses (empty data,
-// data that is no image, not RTF, binary data) convert to nothing; why an image was
-// refused is logged.
+// data that is no image, not RTF, binary data, HTML of more pages or deeper nesting
+// than PaginatedHtmlRenderer allows) convert to nothing; why an image was refused is
+// logged.
 class DocumentConverter {
 public:
     static std::optional<std::vector<std::uint8_t>> convertToPdf(

@@ -4,44 +4,20 @@
 
 #include <pango/pangocairo.h>
 
-#include <algorithm>
-#include <array>
 #include <memory>
 #include <string>
 
 namespace platform::graphics {
 namespace {
 
-constexpr std::array<double, 6> headingSizes = {22, 18, 15, 13, 12, 11};
-constexpr double listIndent = 18;
-
 std::string fontFor(const TextBlock& block)
 {
-    switch (block.style) {
-    case TextBlock::Style::heading:
-        return "DejaVu Sans Bold " + std::to_string(headingSizes[std::clamp(block.level, 1, 6) - 1]);
-    case TextBlock::Style::preformatted:
-        return "DejaVu Sans Mono 9.5";
-    default:
-        return "DejaVu Sans 11";
-    }
-}
-
-double spaceBefore(const TextBlock& block)
-{
-    return block.style == TextBlock::Style::heading ? 10 : 0;
+    return block.style == TextBlock::Style::preformatted ? "DejaVu Sans Mono 9.5" : "DejaVu Sans 11";
 }
 
 double spaceAfter(const TextBlock& block)
 {
-    switch (block.style) {
-    case TextBlock::Style::preformatted:
-        return 0;
-    case TextBlock::Style::listItem:
-        return 3;
-    default:
-        return 7;
-    }
+    return block.style == TextBlock::Style::preformatted ? 0 : 7;
 }
 
 struct LayoutUnref {
@@ -59,6 +35,11 @@ std::string validText(const std::string& text)
 
 } // namespace
 
+bool PaginatedTextRenderer::hasRoomForText(Size pageSize)
+{
+    return pageSize.width > 2 * margin + 36 && pageSize.height > 2 * margin + 40;
+}
+
 PaginatedTextRenderer::PaginatedTextRenderer(Size pageSize)
     : pageSize_(pageSize)
 {
@@ -66,7 +47,7 @@ PaginatedTextRenderer::PaginatedTextRenderer(Size pageSize)
 
 std::optional<std::vector<std::uint8_t>> PaginatedTextRenderer::render(const std::vector<TextBlock>& blocks)
 {
-    if (pageSize_.width <= 2 * margin + 2 * listIndent || pageSize_.height <= 2 * margin + 40)
+    if (!hasRoomForText(pageSize_))
         return std::nullopt;
     PdfWriter writer;
     newPage(writer);
@@ -79,26 +60,12 @@ std::optional<std::vector<std::uint8_t>> PaginatedTextRenderer::render(const std
 
 void PaginatedTextRenderer::renderBlock(PdfWriter& writer, PangoLayout* layout, const TextBlock& block)
 {
-    if (y_ > margin)
-        y_ += spaceBefore(block);
     PangoFontDescription* font = pango_font_description_from_string(fontFor(block).c_str());
     pango_layout_set_font_description(layout, font);
     pango_font_description_free(font);
-
-    double x = margin;
-    if (block.style == TextBlock::Style::listItem) {
-        x += listIndent * std::clamp(block.level - 1, 0, 8);
-        const double markerWidth = listIndent;
-        pango_layout_set_width(layout, static_cast<int>(markerWidth * 2 * PANGO_SCALE));
-        pango_layout_set_text(layout, validText(block.marker).c_str(), -1);
-        const double top = y_;
-        drawLines(writer, layout, x);
-        y_ = top;
-        x += markerWidth * 1.5;
-    }
-    pango_layout_set_width(layout, static_cast<int>(std::max(20.0, pageSize_.width - margin - x) * PANGO_SCALE));
+    pango_layout_set_width(layout, static_cast<int>((pageSize_.width - 2 * margin) * PANGO_SCALE));
     pango_layout_set_text(layout, validText(block.text).c_str(), -1);
-    drawLines(writer, layout, x);
+    drawLines(writer, layout, margin);
     y_ += spaceAfter(block);
 }
 

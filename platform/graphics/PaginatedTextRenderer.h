@@ -22,6 +22,9 @@ public:
 
     explicit PaginatedTextRenderer(Size pageSize);
 
+    // Whether a page of this size keeps a usable column of text within the margins.
+    static bool hasRoomForText(Size pageSize);
+
     std::optional<std::vector<std::uint8_t>> render(const std::vector<TextBlock>& blocks);
 
 private:

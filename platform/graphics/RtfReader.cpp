@@ -36,17 +36,6 @@ bool isDigit(std::uint8_t c)
     return c >= '0' && c <= '9';
 }
 
-int hexValue(std::uint8_t c)
-{
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 } // namespace
 
 std::optional<std::vector<TextBlock>> RtfReader::read(std::span<const std::uint8_t> bytes)
@@ -102,8 +91,11 @@ std::size_t RtfReader::readControl(std::size_t position)
     if (isLetter(symbol))
         return readControlWord(position);
     if (symbol == '\'') {
-        const int high = position + 1 < bytes_.size() ? hexValue(bytes_[position + 1]) : -1;
-        const int low = position + 2 < bytes_.size() ? hexValue(bytes_[position + 2]) : -1;
+        const auto digit = [this](std::size_t at) {
+            return at < bytes_.size() ? platform::text::hexDigitValue(static_cast<char>(bytes_[at])) : -1;
+        };
+        const int high = digit(position + 1);
+        const int low = digit(position + 2);
         if (high < 0 || low < 0)
             return position + 1;
         appendByte(static_cast<std::uint8_t>(high * 16 + low));

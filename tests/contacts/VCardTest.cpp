@@ -1,4 +1,3 @@
-#include "contacts/Base64.h"
 #include "contacts/VCardReader.h"
 #include "contacts/VCardWriter.h"
 #include "support/VeltraTest.h"
@@ -112,16 +111,6 @@ TEST_F(VCardTest, WrittenCardsReadBackInEveryVersion)
         EXPECT_EQ(result.contacts[0], contact) << text;
         EXPECT_EQ(result.contacts[1], Contact{});
     }
-}
-
-TEST_F(VCardTest, Base64RefusesForeignCharacters)
-{
-    EXPECT_EQ(Base64::decode("TWFu"), (std::vector<std::uint8_t>{'M', 'a', 'n'}));
-    EXPECT_EQ(Base64::decode("TW E"), (std::vector<std::uint8_t>{'M', 'a'}));
-    EXPECT_FALSE(Base64::decode("TW=Fu"));
-    EXPECT_FALSE(Base64::decode("T"));
-    EXPECT_FALSE(Base64::decode("TW#u"));
-    EXPECT_EQ(Base64::encode(std::vector<std::uint8_t>{'M', 'a'}), "TWE=");
 }
 
 } // namespace

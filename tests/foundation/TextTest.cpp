@@ -1,3 +1,4 @@
+#include "foundation/Base64.h"
 #include "foundation/DateFormatter.h"
 #include "foundation/Environment.h"
 #include "foundation/Text.h"
@@ -61,4 +62,19 @@ TEST(UuidTest, MakesDistinctVersionFourStrings)
     const auto a = platform::makeUuidString();
     EXPECT_TRUE(std::regex_match(a, shape)) << a;
     EXPECT_NE(a, platform::makeUuidString());
+}
+
+TEST(TextTest, Base64AndHexEscapesDecodeOnlyWhatIsWellFormed)
+{
+    EXPECT_EQ(text::decodeHexEscapes("a%20b%2fc%4", '%'), "a b/c%4");
+    EXPECT_EQ(text::decodeHexEscapes("=C3=A9=\r\n=ZZ", '='), "\xC3\xA9=\r\n=ZZ");
+    EXPECT_EQ(text::decodeHexEscapes("100%", '%'), "100%");
+
+    using platform::Base64;
+    EXPECT_EQ(Base64::decode("TWFu"), (std::vector<std::uint8_t>{'M', 'a', 'n'}));
+    EXPECT_EQ(Base64::decode("TW E"), (std::vector<std::uint8_t>{'M', 'a'}));
+    EXPECT_FALSE(Base64::decode("TW=Fu"));
+    EXPECT_FALSE(Base64::decode("T"));
+    EXPECT_FALSE(Base64::decode("TW#u"));
+    EXPECT_EQ(Base64::encode(std::vector<std::uint8_t>{'M', 'a'}), "TWE=");
 }

@@ -7,6 +7,7 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <poppler.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace media_samples {
@@ -98,24 +99,82 @@ Bytes bytesOf(std::string_view text)
     return Bytes(text.begin(), text.end());
 }
 
-std::string pdfText(std::span<const std::uint8_t> pdf)
+namespace {
+
+void forEachPage(std::span<const std::uint8_t> pdf, const std::function<void(int, PopplerPage*)>& visit)
 {
     GBytes* data = g_bytes_new(pdf.data(), pdf.size());
     PopplerDocument* document = poppler_document_new_from_bytes(data, nullptr, nullptr);
     g_bytes_unref(data);
     if (!document)
-        return {};
-    std::string text;
+        return;
     for (int i = 0; i < poppler_document_get_n_pages(document); ++i) {
         PopplerPage* page = poppler_document_get_page(document, i);
+        visit(i, page);
+        g_object_unref(page);
+    }
+    g_object_unref(document);
+}
+
+const PopplerTextAttributes* attributesAt(GList* attributes, int index)
+{
+    for (GList* item = attributes; item; item = item->next) {
+        const auto* attribute = static_cast<const PopplerTextAttributes*>(item->data);
+        if (attribute->start_index <= index && index <= attribute->end_index)
+            return attribute;
+    }
+    return nullptr;
+}
+
+void readWords(int pageIndex, PopplerPage* page, std::vector<PdfWord>& words)
+{
+    gchar* text = poppler_page_get_text(page);
+    PopplerRectangle* rects = nullptr;
+    guint rectCount = 0;
+    poppler_page_get_text_layout(page, &rects, &rectCount);
+    GList* attributes = poppler_page_get_text_attributes(page);
+    bool inWord = false;
+    int index = 0;
+    for (const gchar* c = text; c && *c && static_cast<guint>(index) < rectCount; c = g_utf8_next_char(c), ++index) {
+        if (g_unichar_isspace(g_utf8_get_char(c))) {
+            inWord = false;
+            continue;
+        }
+        const PopplerRectangle& r = rects[index];
+        if (!inWord) {
+            const PopplerTextAttributes* attribute = attributesAt(attributes, index);
+            words.push_back({pageIndex, {}, {{r.x1, r.y1}, {0, 0}}, attribute ? attribute->font_name : "",
+                attribute ? attribute->font_size : 0});
+            inWord = true;
+        }
+        PdfWord& word = words.back();
+        word.text.append(c, static_cast<std::size_t>(g_utf8_next_char(c) - c));
+        word.box.size = {r.x2 - word.box.minX(), std::max(r.y2, word.box.maxY()) - word.box.minY()};
+    }
+    poppler_page_free_text_attributes(attributes);
+    g_free(rects);
+    g_free(text);
+}
+
+} // namespace
+
+std::string pdfText(std::span<const std::uint8_t> pdf)
+{
+    std::string text;
+    forEachPage(pdf, [&](int, PopplerPage* page) {
         gchar* pageText = poppler_page_get_text(page);
         text += pageText ? pageText : "";
         text += "\n";
         g_free(pageText);
-        g_object_unref(page);
-    }
-    g_object_unref(document);
+    });
     return text;
+}
+
+std::vector<PdfWord> pdfWords(std::span<const std::uint8_t> pdf)
+{
+    std::vector<PdfWord> words;
+    forEachPage(pdf, [&](int index, PopplerPage* page) { readWords(index, page, words); });
+    return words;
 }
 
 bool isReddish(std::uint32_t argb)

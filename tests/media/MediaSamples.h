@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/Geometry.h"
 #include "graphics/Image.h"
 
 #include <cstdint>
@@ -29,6 +30,17 @@ Bytes sidewaysJpeg(const platform::graphics::Image& image);
 
 Bytes bytesOf(std::string_view text);
 std::string pdfText(std::span<const std::uint8_t> pdf);
+
+// A word of a PDF's text as poppler reads it: where it stands on its page (in points
+// from the top left corner, from its first character to its last) and its font.
+struct PdfWord {
+    int page = 0;
+    std::string text;
+    platform::graphics::Rect box;
+    std::string font;
+    double fontSize = 0;
+};
+std::vector<PdfWord> pdfWords(std::span<const std::uint8_t> pdf);
 
 bool isReddish(std::uint32_t argb);
 bool isBluish(std::uint32_t argb);

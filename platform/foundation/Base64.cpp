@@ -1,8 +1,8 @@
-#include "contacts/Base64.h"
+#include "foundation/Base64.h"
 
 #include <array>
 
-namespace platform::contacts {
+namespace platform {
 namespace {
 
 constexpr std::string_view alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -69,4 +69,4 @@ std::optional<std::vector<std::uint8_t>> Base64::decode(std::string_view text)
     return bytes;
 }
 
-} // namespace platform::contacts
+} // namespace platform
