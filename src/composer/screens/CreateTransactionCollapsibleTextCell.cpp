@@ -33,7 +33,6 @@ CreateTransactionCollapsibleTextCell::CreateTransactionCollapsibleTextCell(const
 {
     setClipsToBounds(true);
     setSelectionStyle(platform::ui::CellSelectionStyle::none);
-    setBackgroundColor(CreateTransactionLook::pageBackground());
     addIcon_->setFont(CreateTransactionLook::iconFont(iconSize));
     addIcon_->setTextColor(CreateTransactionLook::accent());
     addIcon_->setText("t");
