@@ -248,6 +248,11 @@ void TableView::endUpdates()
         return;
     }
     rebuildGeometry();
+    // Rows that shrank must not leave the table scrolled past its content.
+    const Point within = clampedOffset(contentOffset());
+    if (within != contentOffset()) {
+        setContentOffset(within, true);
+    }
     layoutVisibleRows(true);
 }
 

@@ -182,6 +182,21 @@ TEST_F(TableViewTest, UpdatesAskHeightsAgainAndAnimateTheChange)
     EXPECT_DOUBLE_EQ(animation->duration, TableView::updateAnimationDuration);
 }
 
+TEST_F(TableViewTest, RowsShrunkByAnUpdateLeaveNoOffsetPastTheContent)
+{
+    fill(3);
+    rows->heights[{0, 2}] = 800;
+    table->beginUpdates();
+    table->endUpdates();
+    table->scrollToRow({0, 2}, TableScrollPosition::bottom, false);
+    ASSERT_EQ(table->contentOffset().y, 45 + 45 + 800 - 450);
+    rows->heights[{0, 2}] = 45;
+    table->beginUpdates();
+    table->endUpdates();
+    EXPECT_EQ(table->contentOffset().y, 0);
+    EXPECT_EQ(table->cellForRow({0, 0})->frame().minY(), 0);
+}
+
 TEST_F(TableViewTest, TappingARowSelectsItAndTellsTheDelegate)
 {
     auto window = std::make_shared<Window>();

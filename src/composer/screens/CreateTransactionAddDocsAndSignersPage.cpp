@@ -5,6 +5,7 @@
 #include "composer/VLTNewTransactionViewModel.h"
 #include "composer/screens/CreateTransactionAddDocumentCell.h"
 #include "composer/screens/CreateTransactionAddRecipientCell.h"
+#include "composer/screens/CreateTransactionBarButton.h"
 #include "composer/screens/CreateTransactionAddSignerPageInput.h"
 #include "composer/screens/CreateTransactionDocumentHeaderCell.h"
 #include "composer/screens/CreateTransactionEmailMessageCell.h"
@@ -54,15 +55,6 @@ constexpr double nextGlyphSize = 28;
 bool isRegularByRegular()
 {
     return platform::ui::Screen::main().traitCollection().isRegularByRegular();
-}
-
-std::shared_ptr<Button> makeBarButton(const std::string& title)
-{
-    auto button = std::make_shared<Button>();
-    button->setTitle(title);
-    button->setTitleColor(Color::white());
-    button->titleLabel()->setFont(Font::systemFont(16));
-    return button;
 }
 
 // "1. name" lines of the rows a list holds, until the list's own rows come.
@@ -137,17 +129,17 @@ void CreateTransactionAddDocsAndSignersPage::makeTopBar(View& root)
 {
     auto bar = std::make_shared<View>();
     bar->setBackgroundColor(CreateTransactionLook::bar());
-    auto close = makeBarButton(localizedSDK("Close"));
+    auto close = CreateTransactionBarButton::make(localizedSDK("Close"));
     auto title = std::make_shared<Button>();
     title->setTitleColor(Color::white());
     title->titleLabel()->setFont(Font::systemFont(18));
     title->titleLabel()->setAdjustsFontSizeToFitWidth(true);
     title->titleLabel()->setMinimumScaleFactor(0.5);
-    auto settings = makeBarButton(localizedSDK("Settings"));
+    auto settings = CreateTransactionBarButton::make(localizedSDK("Settings"));
     auto next = std::make_shared<Button>();
     next->setTitleColor(Color::white());
     next->titleLabel()->setFont(CreateTransactionLook::iconFont(nextGlyphSize));
-    auto regularSettings = makeBarButton(localizedSDK("Settings"));
+    auto regularSettings = CreateTransactionBarButton::make(localizedSDK("Settings"));
     compactBarControls_ = std::make_shared<View>();
     compactBarControls_->addSubview(settings);
     compactBarControls_->addSubview(next);

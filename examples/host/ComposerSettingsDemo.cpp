@@ -1,0 +1,166 @@
+// The transaction settings page as a person walks it on a phone: opened from the main
+// page, a description and a message written, in-person signing turned on, an expiry date
+// a week ahead picked and confirmed, then saved. The page is drawn collapsed, with the
+// expiry row open, and the main page after the save.
+#include "DemoRegistry.h"
+
+#include <iostream>
+
+#if __has_include("fakes/FakeSigningService.h")
+
+#include "composer/VLTNewTransactionViewModel.h"
+#include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
+#include "composer/screens/CreateTransactionDescriptionCell.h"
+#include "composer/screens/CreateTransactionExpiryDateCell.h"
+#include "composer/screens/CreateTransactionInPersonSigningCell.h"
+#include "composer/screens/CreateTransactionMessageToSignersCell.h"
+#include "composer/screens/CreateTransactionSettingsVC.h"
+#include "fakes/FakeSigningService.h"
+#include "foundation/DateFormatter.h"
+#include "foundation/RunLoop.h"
+#include "sdk/VTSigner.h"
+#include "sdk/VTTransaction.h"
+#include "sdk/facade/Veltra.h"
+#include "ui/NavigationController.h"
+#include "ui/Screen.h"
+#include "ui/TouchInjector.h"
+#include "ui/Window.h"
+
+namespace {
+
+using Settings = CreateTransactionSettingsVC;
+using platform::ui::TouchInjector;
+
+constexpr double week = 7 * 24 * 3600;
+
+class SettingsWalk {
+public:
+    SettingsWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window)
+        : folder_(std::move(folder)), window_(std::move(window)), fingers_(window_)
+    {
+    }
+
+    void draw(const std::string& name) const
+    {
+        TouchInjector::wait(0.6);
+        window_->layoutIfNeeded();
+        const auto path = folder_ / (name + ".png");
+        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
+                  << "\n";
+    }
+
+    void tap(const platform::ui::View& view)
+    {
+        window_->layoutIfNeeded();
+        fingers_.tap(view);
+        TouchInjector::wait(0.4);
+    }
+
+    void type(platform::ui::TextView& view, const std::string& text)
+    {
+        tap(view);
+        fingers_.typeText(text);
+    }
+
+    void pick(platform::ui::DatePicker& picker, const platform::Date& date) { fingers_.pickDate(picker, date); }
+
+private:
+    std::filesystem::path folder_;
+    std::shared_ptr<platform::ui::Window> window_;
+    TouchInjector fingers_;
+};
+
+template <class Cell>
+std::shared_ptr<Cell> row(const Settings& settings, int index)
+{
+    return std::dynamic_pointer_cast<Cell>(settings.tableView.lock()->cellForRow({0, index}));
+}
+
+void walkSettings(const std::shared_ptr<Settings>& settings, SettingsWalk& walk)
+{
+    walk.draw("settings-phone-1-loaded");
+    walk.tap(*row<CreateTransactionDescriptionCell>(*settings, Settings::description)->addTransactionDescriptionButton.lock());
+    walk.type(*row<CreateTransactionDescriptionCell>(*settings, Settings::description)->transactionDescriptionTextView.lock(),
+              "Renewal of the lease for flat 4B, twelve months from 1 September.");
+    walk.tap(*row<CreateTransactionMessageToSignersCell>(*settings, Settings::message)->addMessageButton.lock());
+    walk.type(*row<CreateTransactionMessageToSignersCell>(*settings, Settings::message)->messageToAllRecipientsTextView.lock(),
+              "Please sign by Friday.");
+    walk.tap(*settings->titleLabel);
+    walk.tap(*row<CreateTransactionInPersonSigningCell>(*settings, Settings::inPersonSigning)->inPersonSigningSwitch.lock());
+    walk.draw("settings-phone-2-edited");
+    const auto expiry = row<CreateTransactionExpiryDateCell>(*settings, Settings::expiryDate);
+    walk.tap(*expiry->setExpiryDateButton.lock());
+    walk.pick(*expiry->expiryDatePicker.lock(), platform::Date::now().byAdding(week));
+    walk.draw("settings-phone-3-expiry-open");
+    walk.tap(*expiry->confirmRemoveButton.lock());
+    walk.draw("settings-phone-4-expiry-confirmed");
+}
+
+void run(const host::DemoContext& context)
+{
+    const auto folder = context.outputDirectory / "composer";
+    std::filesystem::create_directories(folder);
+    fakes::FakeSigningService service;
+    service.addAccount("ben@example.com", "demo-password",
+                       {{"uid", "U-BEN"}, {"email", "ben@example.com"}, {"firstName", "Ben"}, {"lastName", "Landlord"}});
+    if (!service.start()) {
+        std::cout << "The stand-in service could not start.\n";
+        return;
+    }
+    bool signedIn = false;
+    Veltra::dashboard()->setServerAddress(service.address());
+    Veltra::dashboard()->loginWithEmailPasswordAndCallback("ben@example.com", "demo-password",
+                                                           [&signedIn](const Dictionary&) { signedIn = true; });
+    platform::RunLoop::main().runUntil([&signedIn] { return signedIn; }, 10);
+    auto& screen = platform::ui::Screen::main();
+    screen.setDeviceProfile(platform::ui::DeviceProfile::phone);
+    screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
+    const auto root = std::make_shared<platform::ui::ViewController>();
+    const auto navigation = std::make_shared<platform::ui::NavigationController>(root);
+    const auto window = std::make_shared<platform::ui::Window>();
+    window->setRootViewController(navigation);
+    window->makeKeyAndVisible();
+    Veltra::dashboard()->setRootViewController(root);
+
+    auto transaction = std::make_shared<VTTransaction>();
+    transaction->setName(std::string("Lease renewal"));
+    transaction->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
+        "Tia", "Tenant", "tia@example.com", "Flat 4B", "Tenant", std::nullopt));
+    std::cout << "createAndStartEditWithTransaction: "
+              << Veltra::dashboard()->createAndStartEditWithTransaction(transaction, false, false, false) << "\n";
+    TouchInjector::wait(0.6);
+    const auto page = std::dynamic_pointer_cast<CreateTransactionAddDocsAndSignersPage>(navigation->topViewController());
+    SettingsWalk walk(folder, window);
+    walk.tap(*page->settingsButton.lock());
+    const auto settings = std::dynamic_pointer_cast<Settings>(page->presentedViewController());
+    if (!settings) {
+        std::cout << "The settings page did not open.\n";
+        return;
+    }
+    walkSettings(settings, walk);
+    walk.tap(*settings->saveButton.lock());
+    walk.draw("settings-phone-5-saved");
+
+    const auto model = VLTNewTransactionViewModel::sharedInstance();
+    const platform::DateFormatter day("EEE, d MMM yyyy");
+    std::cout << "Saved: description \"" << model->transactionDescription().value_or("") << "\", message \""
+              << model->emailMessage().value_or("") << "\", in person " << model->inPerson() << ", expires "
+              << (model->transactionExpiry() ? day.format(*model->transactionExpiry()) : "never") << "\n";
+    walk.tap(*page->closeButton.lock());
+    TouchInjector::wait(0.6);
+    service.stop();
+}
+
+host::DemoRegistration registration(81, "Composer: the transaction settings page", run);
+
+} // namespace
+
+#else
+
+namespace {
+host::DemoRegistration registration(81, "Composer: the transaction settings page", [](const host::DemoContext&) {
+    std::cout << "This host was built without the stand-in service; nothing to show.\n";
+});
+} // namespace
+
+#endif
