@@ -2,6 +2,8 @@
 
 #include "composer/RecipientDomains.h"
 #include "composer/screens/CreateTransactionAddRecipientCell.h"
+#include "composer/screens/CreateTransactionDocumentCell.h"
+#include "composer/screens/CreateTransactionDocumentListCell.h"
 #include "composer/screens/CreateTransactionEmailMessageCell.h"
 #include "composer/screens/CreateTransactionNotifications.h"
 #include "composer/screens/CreateTransactionSettingsVC.h"
@@ -91,7 +93,12 @@ TEST_F(CreateTransactionPageTest, NamedTransactionOpensClosedAndNextFollowsValid
     tap(*row(Row::documentsHeader));
     EXPECT_EQ(host->events, std::vector<std::string>{"onAddDocument"});
     EXPECT_EQ(model->documentsNumber(), 1);
-    EXPECT_NE(row(Row::documentList)->textLabel()->text()->find("Plan.pdf"), std::string::npos);
+    const auto list = std::dynamic_pointer_cast<CreateTransactionDocumentListCell>(row(Row::documentList));
+    ASSERT_NE(list, nullptr);
+    const auto document =
+        std::dynamic_pointer_cast<CreateTransactionDocumentCell>(list->documentsTableView.lock()->cellForRow({0, 0}));
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->documentNameabel.lock()->text(), "Plan.pdf");
     EXPECT_FALSE(nextShown());
 
     model->addSignerAtIndex(Dictionary{{"firstName", "Ann"}, {"lastName", "Lee"}, {"email", "ann@example.com"}}, 0);

@@ -8,6 +8,7 @@
 #include "composer/screens/CreateTransactionBarButton.h"
 #include "composer/screens/CreateTransactionAddSignerPageInput.h"
 #include "composer/screens/CreateTransactionDocumentHeaderCell.h"
+#include "composer/screens/CreateTransactionDocumentListCell.h"
 #include "composer/screens/CreateTransactionEmailMessageCell.h"
 #include "composer/screens/CreateTransactionLook.h"
 #include "composer/screens/CreateTransactionNotifications.h"
@@ -201,15 +202,16 @@ void CreateTransactionAddDocsAndSignersPage::registerCells(platform::ui::TableVi
     });
     table.registerCell(emailToAllCellIdentifier,
                        [] { return std::make_shared<CreateTransactionEmailMessageCell>(emailToAllCellIdentifier); });
-    for (const char* identifier : {documentListCellIdentifier, recipientListCellIdentifier}) {
-        table.registerCell(identifier, [identifier] {
-            auto cell = std::make_shared<platform::ui::TableViewCell>(identifier);
-            cell->setClipsToBounds(true);
-            cell->setSelectionStyle(platform::ui::CellSelectionStyle::none);
-            cell->textLabel()->setNumberOfLines(0);
-            return cell;
-        });
-    }
+    table.registerCell(documentListCellIdentifier, [] {
+        return std::make_shared<CreateTransactionDocumentListCell>(documentListCellIdentifier);
+    });
+    table.registerCell(recipientListCellIdentifier, [] {
+        auto cell = std::make_shared<platform::ui::TableViewCell>(recipientListCellIdentifier);
+        cell->setClipsToBounds(true);
+        cell->setSelectionStyle(platform::ui::CellSelectionStyle::none);
+        cell->textLabel()->setNumberOfLines(0);
+        return cell;
+    });
 }
 
 void CreateTransactionAddDocsAndSignersPage::viewDidLayoutSubviews()
@@ -932,6 +934,9 @@ platform::ui::TableViewCellPtr CreateTransactionAddDocsAndSignersPage::cellForRo
     case Row::documentsHeader:
         configureAddDocumentCell(*cell);
         break;
+    case Row::documentList:
+        configureDocumentListCell(*cell);
+        break;
     case Row::addRecipient:
         configureAddRecipientCell(*cell);
         break;
@@ -939,7 +944,7 @@ platform::ui::TableViewCellPtr CreateTransactionAddDocsAndSignersPage::cellForRo
         configureEmailCell(*cell);
         break;
     default:
-        configureListCell(*cell, static_cast<Row>(indexPath.row));
+        configureListCell(*cell);
     }
     return cell;
 }
@@ -977,17 +982,31 @@ void CreateTransactionAddDocsAndSignersPage::configureEmailCell(platform::ui::Ta
     row.setDelegate(self());
 }
 
-void CreateTransactionAddDocsAndSignersPage::configureListCell(platform::ui::TableViewCell& cell, Row row)
+// The list's own set-up of its rows comes from the page's flags, copied before the list
+// asks for its rows, so each row's drag handle follows them.
+void CreateTransactionAddDocsAndSignersPage::configureDocumentListCell(platform::ui::TableViewCell& cell)
+{
+    auto* list = dynamic_cast<CreateTransactionDocumentListCell*>(&cell);
+    if (!list) {
+        return;
+    }
+    list->setDelegate(self());
+    list->setCanDeleteDocuments(canDeleteDocuments);
+    list->setCanReorderDocuments(canReorderDocuments);
+    const auto table = list->documentsTableView.lock();
+    table->reloadData();
+    if (canReorderDocuments) {
+        table->turnOnDragToOrder();
+    } else {
+        table->turnOffDragToOrder();
+    }
+}
+
+void CreateTransactionAddDocsAndSignersPage::configureListCell(platform::ui::TableViewCell& cell)
 {
     const auto current = model();
-    const std::string text =
-        row == Row::documentList
-            ? listText(current->documentsNumber(),
-                       [&](int index) {
-                           return current->displayDataForDocumentWithIndex(index).value("displayName", "");
-                       })
-            : listText(current->signersNumber(),
-                       [&](int index) { return recipientLine(current->dataForSignerWithIndex(index)); });
-    cell.textLabel()->setText(text);
+    cell.textLabel()->setText(listText(current->signersNumber(), [&](int index) {
+        return recipientLine(current->dataForSignerWithIndex(index));
+    }));
     cell.textLabel()->setTextColor(CreateTransactionLook::caption());
 }

@@ -4,6 +4,7 @@
 #include "composer/screens/CreateTransactionAddDocsAndSignersPageDelegate.h"
 #include "composer/screens/CreateTransactionAddDocumentCellDelegate.h"
 #include "composer/screens/CreateTransactionAddRecipientCellDelegate.h"
+#include "composer/screens/CreateTransactionDocumentListCellDelegate.h"
 #include "composer/screens/CreateTransactionEmailMessageCellDelegate.h"
 #include "composer/screens/CreateTransactionPageRowHeights.h"
 #include "composer/screens/CreateTransactionSettingsVCDelegate.h"
@@ -40,6 +41,7 @@ class CreateTransactionAddDocsAndSignersPage : public platform::ui::ViewControll
                                                public CreateTransactionTransactionNameCellDelegate,
                                                public CreateTransactionAddDocumentCellDelegate,
                                                public CreateTransactionAddRecipientCellDelegate,
+                                               public CreateTransactionDocumentListCellDelegate,
                                                public CreateTransactionEmailMessageCellDelegate,
                                                public CreateTransactionSettingsVCDelegate,
                                                public VLTOpenInPreviewControllerDelegate,
@@ -109,7 +111,8 @@ public:
     void performSegueWithIdentifierSender(const std::string& identifier, const std::shared_ptr<void>& sender) override;
     void createTransactionRecipientListCellTurnedOnOrderedSigning();
     void emailMessageCellDidBeginEditing(CreateTransactionEmailMessageCell& cell) override;
-    void createTransactionDocumentListCellContentOfFilePreviewRequested(const std::string& filePath, int documentIndex);
+    void createTransactionDocumentListCellContentOfFilePreviewRequested(const std::string& filePath,
+                                                                     int documentIndex) override;
     void previewContentOfFileAtPath(const std::filesystem::path& path);
     // Does nothing: the pages opened from here come back through it only to be redrawn.
     void unwindToCreateTransactionPageWithSegue(platform::ui::StoryboardSegue& segue);
@@ -184,9 +187,10 @@ private:
 
     void configureNameCell(platform::ui::TableViewCell& cell);
     void configureAddDocumentCell(platform::ui::TableViewCell& cell);
+    void configureDocumentListCell(platform::ui::TableViewCell& cell);
     void configureAddRecipientCell(platform::ui::TableViewCell& cell);
     void configureEmailCell(platform::ui::TableViewCell& cell);
-    void configureListCell(platform::ui::TableViewCell& cell, Row row);
+    void configureListCell(platform::ui::TableViewCell& cell);
 
     std::weak_ptr<CreateTransactionAddDocsAndSignersPageDelegate> delegate_;
     bool loadingFinished_ = false;

@@ -237,6 +237,24 @@ void radio(const IconPen& pen)
     pen.dot(0.32, 0.32, 0.36, 0.36);
 }
 
+// Three bars to grip a row by.
+void dragHandle(const IconPen& pen)
+{
+    for (const double y : {0.3, 0.5, 0.7}) {
+        pen.line({{0.18, y}, {0.82, y}}, 0.08);
+    }
+}
+
+void trash(const IconPen& pen)
+{
+    pen.line({{0.14, 0.22}, {0.86, 0.22}}, 0.08);
+    pen.line({{0.38, 0.22}, {0.4, 0.1}, {0.6, 0.1}, {0.62, 0.22}}, 0.07);
+    pen.line({{0.22, 0.3}, {0.28, 0.9}, {0.72, 0.9}, {0.78, 0.3}}, 0.08);
+    for (const double x : {0.4, 0.6}) {
+        pen.line({{x, 0.38}, {x, 0.8}}, 0.06);
+    }
+}
+
 using Icon = std::function<void(const IconPen&)>;
 
 const std::map<std::string, Icon>& icons()
@@ -245,7 +263,8 @@ const std::map<std::string, Icon>& icons()
         {"x", chevronDown}, {"y", chevronUp},     {"Y", nextArrow},   {"C", checkMark},   {"v", myself},
         {"p", recipient},   {"5", placeholder},   {">", group},       {"4", signature},   {"/", signingDate},
         {"6", signerTitle}, {"7", company},       {"z", textField},   {"R", label},       {"Q", checkBox},
-        {"8", list},        {"t", textArea},      {"!", radio},       {"U", dateField},
+        {"8", list},        {"t", textArea},      {"!", radio},       {"U", dateField},   {"=", dragHandle},
+        {"T", trash},
     };
     return table;
 }

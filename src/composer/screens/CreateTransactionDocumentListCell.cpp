@@ -1,0 +1,237 @@
+#include "composer/screens/CreateTransactionDocumentListCell.h"
+
+#include "composer/VLTNewTransactionViewModel.h"
+#include "composer/screens/CreateTransactionDocumentCell.h"
+#include "composer/screens/CreateTransactionDocumentDrop.h"
+#include "composer/screens/CreateTransactionNotifications.h"
+#include "composer/screens/CreateTransactionUtil.h"
+#include "foundation/NotificationCenter.h"
+#include "support/ZKTracker.h"
+#include "ui/Screen.h"
+
+using platform::dragdrop::DropOperation;
+using platform::dragdrop::DropSession;
+using platform::graphics::makeRect;
+using platform::ui::IndexPath;
+using platform::ui::TableView;
+
+namespace {
+
+// The strip of the row left around the inner table, where a drop lands on the row itself.
+constexpr double tableMargin = 8;
+
+std::shared_ptr<VLTNewTransactionViewModel> model()
+{
+    return VLTNewTransactionViewModel::sharedInstance();
+}
+
+std::optional<std::string> stringAt(const Dictionary& dictionary, const char* key)
+{
+    const auto found = dictionary.find(key);
+    return found != dictionary.end() && found->is_string() ? std::optional(found->get<std::string>()) : std::nullopt;
+}
+
+void post(const char* name)
+{
+    platform::NotificationCenter::defaultCenter().post(name);
+}
+
+} // namespace
+
+CreateTransactionDocumentListCell::CreateTransactionDocumentListCell(const std::string& reuseIdentifier)
+    : TableViewCell(reuseIdentifier)
+{
+    setClipsToBounds(true);
+    setSelectionStyle(platform::ui::CellSelectionStyle::none);
+    auto table = std::make_shared<VLTInteractiveTableView>(makeRect(0, 0, 0, 0), platform::ui::TableViewStyle::plain);
+    table->registerCell(CreateTransactionDocumentCell::identifier,
+                        [] { return std::make_shared<CreateTransactionDocumentCell>(); });
+    contentView()->addSubview(table);
+    documentsTableView = table;
+}
+
+CreateTransactionDocumentListCell::~CreateTransactionDocumentListCell()
+{
+    platform::NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+std::shared_ptr<CreateTransactionDocumentListCell> CreateTransactionDocumentListCell::self()
+{
+    return std::static_pointer_cast<CreateTransactionDocumentListCell>(shared_from_this());
+}
+
+void CreateTransactionDocumentListCell::awakeFromNib()
+{
+    const auto list = self();
+    const auto table = documentsTableView.lock();
+    table->setDelegate(list);
+    table->setDataSource(list);
+    addInteraction(std::make_shared<platform::dragdrop::DropInteraction>(list));
+    setUserInteractionEnabled(true);
+    table->setDropDelegate(list);
+    table->reloadData();
+    table->setInteractiveDelegate(list);
+    platform::NotificationCenter::defaultCenter().addObserver(
+        list, platform::ui::ScreenNotifications::orientationDidChange, nullptr,
+        [weak = std::weak_ptr(list)](const platform::Notification&) {
+            if (const auto cell = weak.lock()) {
+                cell->handleOrientationChange();
+            }
+        });
+}
+
+void CreateTransactionDocumentListCell::layoutSubviews()
+{
+    TableViewCell::layoutSubviews();
+    const auto area = contentView()->bounds();
+    documentsTableView.lock()->setFrame(makeRect(tableMargin, 0, area.width() - 2 * tableMargin, area.height()));
+}
+
+void CreateTransactionDocumentListCell::handleOrientationChange()
+{
+    documentsTableView.lock()->reloadData();
+}
+
+// The inner table
+
+int CreateTransactionDocumentListCell::numberOfSections(TableView&)
+{
+    return 1;
+}
+
+int CreateTransactionDocumentListCell::numberOfRows(TableView&, int)
+{
+    return std::max(model()->documentsNumber() - numberOfRowsToBeDeleted_, 0);
+}
+
+std::optional<double> CreateTransactionDocumentListCell::heightForRow(TableView&, const IndexPath&)
+{
+    return rowHeight;
+}
+
+platform::ui::TableViewCellPtr CreateTransactionDocumentListCell::cellForRow(TableView& table,
+                                                                             const IndexPath& indexPath)
+{
+    const auto row = std::dynamic_pointer_cast<CreateTransactionDocumentCell>(
+        table.dequeueReusableCell(CreateTransactionDocumentCell::identifier, indexPath));
+    if (!row) {
+        return std::make_shared<platform::ui::TableViewCell>();
+    }
+    const auto current = model();
+    const Dictionary document = current->displayDataForDocumentWithIndex(indexPath.row);
+    row->filePath = stringAt(document, "path");
+    row->setDelegate(self());
+    row->documentNameabel.lock()->setText(stringAt(document, "displayName"));
+    row->hideBackView(false);
+    const bool showsHandle = current->documentsNumber() >= 2 && canReorderDocuments_;
+    const auto handle = row->dragLabel.lock();
+    handle->setHidden(!showsHandle);
+    handle->setAlpha(showsHandle ? 1.0 : 0.0);
+    return row;
+}
+
+// Drags to reorder
+
+void CreateTransactionDocumentListCell::tableViewCellDraggingDidStart()
+{
+    post(CreateTransactionNotifications::documentDraggingStarted);
+}
+
+void CreateTransactionDocumentListCell::tableViewRowMovedWithTableViewFromIndexPathToDestinationPath(
+    VLTInteractiveTableView&, const IndexPath& from, const IndexPath& to)
+{
+    model()->changePlaceOfDocumentWithIndexToIndex(from.row, to.row);
+}
+
+void CreateTransactionDocumentListCell::tableViewCellDraggingDidFinishWithTableView(VLTInteractiveTableView& tableView)
+{
+    post(CreateTransactionNotifications::documentDraggingEnded);
+    ZKTracker::reportEvent("Reorder Document");
+    tableView.reloadData();
+}
+
+void CreateTransactionDocumentListCell::tableViewCellDraggingCanceledWithLocked(bool)
+{
+    post(CreateTransactionNotifications::documentDraggingEnded);
+}
+
+// The rows
+
+void CreateTransactionDocumentListCell::documentCellDeleteButtonTapped(CreateTransactionDocumentCell& cell)
+{
+    const auto table = documentsTableView.lock();
+    const auto indexPath = table->indexPathForCell(cell);
+    if (!indexPath) {
+        return;
+    }
+    ++numberOfRowsToBeDeleted_;
+    table->deleteRows({*indexPath}, platform::ui::TableRowAnimation::left);
+    CreateTransactionUtil::runBlockafterDelay(deletionDelay, [weak = std::weak_ptr(self()), row = indexPath->row] {
+        if (const auto list = weak.lock()) {
+            --list->numberOfRowsToBeDeleted_;
+        }
+        model()->removeDocumentWithIndex(row);
+        ZKTracker::reportEvent("Delete Document");
+    });
+}
+
+void CreateTransactionDocumentListCell::documentCellDidTapOnCell(CreateTransactionDocumentCell& cell)
+{
+    const auto indexPath = documentsTableView.lock()->indexPathForCell(cell);
+    const auto listener = delegate();
+    if (!indexPath || !cell.filePath || !listener) {
+        return;
+    }
+    listener->createTransactionDocumentListCellContentOfFilePreviewRequested(*cell.filePath, indexPath->row);
+}
+
+// Drops
+
+bool CreateTransactionDocumentListCell::tableViewCanHandleDropSession(TableView&, const DropSession& session)
+{
+    return session.canLoadObjectsOfClass<DragAndDropDocument>();
+}
+
+platform::dragdrop::TableViewDropProposal CreateTransactionDocumentListCell::
+    tableViewDropSessionDidUpdateWithDestinationIndexPath(TableView&, const DropSession&,
+                                                          const std::optional<IndexPath>&)
+{
+    platform::dragdrop::TableViewDropProposal proposal;
+    proposal.operation = DropOperation::copy;
+    proposal.intent = platform::dragdrop::TableViewDropIntent::insertAtDestinationIndexPath;
+    return proposal;
+}
+
+void CreateTransactionDocumentListCell::tableViewPerformDropWithCoordinator(
+    TableView& tableView, const platform::dragdrop::TableViewDropCoordinator& coordinator)
+{
+    const auto& destination = coordinator.destinationIndexPath();
+    importDrop(coordinator.session(), destination ? destination->row : tableView.numberOfRows(0));
+}
+
+bool CreateTransactionDocumentListCell::dropInteractionCanHandleSession(platform::dragdrop::DropInteraction&,
+                                                                        const DropSession& session)
+{
+    return session.canLoadObjectsOfClass<DragAndDropDocument>();
+}
+
+platform::dragdrop::DropProposal CreateTransactionDocumentListCell::dropInteractionSessionDidUpdate(
+    platform::dragdrop::DropInteraction&, const DropSession&)
+{
+    return {DropOperation::copy};
+}
+
+void CreateTransactionDocumentListCell::dropInteractionPerformDrop(platform::dragdrop::DropInteraction&,
+                                                                   const DropSession& session)
+{
+    importDrop(session, std::nullopt);
+}
+
+void CreateTransactionDocumentListCell::importDrop(const DropSession& session, std::optional<int> destinationRow)
+{
+    CreateTransactionDocumentDrop::perform(session, destinationRow, [weak = std::weak_ptr(self())] {
+        if (const auto list = weak.lock()) {
+            list->documentsTableView.lock()->reloadData();
+        }
+    });
+}

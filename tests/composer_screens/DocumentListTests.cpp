@@ -1,0 +1,174 @@
+// The document list of the main page as a person uses it: drag handles, deleting by
+// swipe and trash, previews, reordering by long press and drag.
+#include "DocumentListTestSupport.h"
+
+#include "composer/screens/CreateTransactionDocumentHeaderCell.h"
+#include "composer/screens/CreateTransactionNotifications.h"
+#include "dragdrop/DocumentPreviewController.h"
+#include "foundation/RunLoop.h"
+#include "ui/LongPressGestureRecognizer.h"
+#include "ui/Screen.h"
+
+namespace {
+
+using composer_screens_testing::DocumentListTest;
+using platform::ui::TouchInjector;
+using Names = std::vector<std::string>;
+using Row = CreateTransactionPageRowHeights::Row;
+
+constexpr const char* started = CreateTransactionNotifications::documentDraggingStarted;
+constexpr const char* ended = CreateTransactionNotifications::documentDraggingEnded;
+
+class DocumentListPageTest : public DocumentListTest {
+protected:
+    std::vector<bool> handlesShown() const
+    {
+        std::vector<bool> shown;
+        for (int index = 0; index < shownRows(); ++index) {
+            const auto handle = documentRow(index)->dragLabel.lock();
+            shown.push_back(!handle->isHidden() && handle->alpha() == 1.0);
+        }
+        return shown;
+    }
+    bool hasReorderPress() const
+    {
+        const auto& recognizers = documentsTable()->gestureRecognizers();
+        return std::any_of(recognizers.begin(), recognizers.end(), [](const auto& recognizer) {
+            return dynamic_cast<const platform::ui::LongPressGestureRecognizer*>(recognizer.get()) != nullptr;
+        });
+    }
+};
+
+TEST_F(DocumentListPageTest, DragHandlesShowForTwoDocumentsOrMoreOnlyWhenTheHostAllowsReordering)
+{
+    openDocuments(1, true, true);
+    EXPECT_EQ(shownRows(), 1);
+    EXPECT_EQ(documentRow(0)->documentNameabel.lock()->text(), "Document 0.pdf");
+    EXPECT_EQ(handlesShown(), std::vector<bool>{false});
+    EXPECT_EQ(documentsTable()->rectForRow({0, 0}).height(), 65);
+
+    openDocuments(3, true, false);
+    EXPECT_EQ(handlesShown(), (std::vector<bool>{false, false, false}));
+    EXPECT_FALSE(hasReorderPress());
+    fingers->longPressAndDrag(rowCenter(0), {rowCenter(2)});
+    EXPECT_EQ(documentNames(), (Names{"Document 0", "Document 1", "Document 2"}));
+    EXPECT_TRUE(dragNotifications.empty());
+
+    openDocuments(3, true, true);
+    EXPECT_EQ(handlesShown(), (std::vector<bool>{true, true, true}));
+    EXPECT_TRUE(hasReorderPress());
+}
+
+TEST_F(DocumentListPageTest, TwoQuickDeletionsRemoveExactlyThoseDocumentsInTapOrder)
+{
+    openDocuments(4, true, true);
+    swipeOpen(1);
+    swipeOpen(3);
+    TouchInjector::wait(0.2);
+    tapTrash(1);
+    const double firstTap = platform::RunLoop::main().now();
+    EXPECT_EQ(shownRows(), 3);
+    EXPECT_EQ(list()->numberOfRowsToBeDeleted(), 1);
+    tapTrash(2);
+    ASSERT_LT(platform::RunLoop::main().now() - firstTap, CreateTransactionDocumentListCell::deletionDelay);
+    EXPECT_EQ(shownRows(), 2);
+    EXPECT_EQ(model->documentsNumber(), 4) << "the model lets go only after a quarter second";
+
+    TouchInjector::wait(CreateTransactionDocumentListCell::deletionDelay - (platform::RunLoop::main().now() - firstTap));
+    EXPECT_EQ(documentNames(), (Names{"Document 0", "Document 2", "Document 3"}));
+    EXPECT_EQ(shownRows(), 2);
+    EXPECT_EQ(list()->numberOfRowsToBeDeleted(), 1);
+
+    settle();
+    EXPECT_EQ(documentNames(), (Names{"Document 0", "Document 2"}));
+    EXPECT_EQ(list()->numberOfRowsToBeDeleted(), 0);
+    EXPECT_EQ(shownRows(), 2);
+    EXPECT_EQ(documentRow(1)->documentNameabel.lock()->text(), "Document 2.pdf");
+    EXPECT_EQ(heightOfRow(Row::documentList), 130);
+}
+
+TEST_F(DocumentListPageTest, WithoutDeletingAllowedASwipeUncoversNothing)
+{
+    openDocuments(2, false, true);
+    swipeOpen(0);
+    settle();
+    EXPECT_FALSE(documentRow(0)->backViewShowing);
+    EXPECT_EQ(documentRow(0)->frontView.lock()->frame().minX(), 0);
+    EXPECT_EQ(model->documentsNumber(), 2);
+}
+
+TEST_F(DocumentListPageTest, ATapPreviewsTheDocumentUnlessTheRowKnowsNoFile)
+{
+    openDocuments(2, true, true);
+    const auto row = documentRow(1);
+    row->filePath.reset();
+    tap(*row->cellSelectionButton.lock());
+    settle();
+    EXPECT_EQ(page()->presentedViewController(), nullptr);
+
+    tap(*documentRow(0)->cellSelectionButton.lock());
+    settle();
+    const auto preview =
+        std::dynamic_pointer_cast<platform::dragdrop::DocumentPreviewController>(page()->presentedViewController());
+    ASSERT_NE(preview, nullptr);
+    tap(*preview->doneButton());
+    settle();
+}
+
+TEST_F(DocumentListPageTest, AHandedOutListHasEveryRowClosed)
+{
+    openDocuments(2, true, true);
+    swipeOpen(0);
+    settle();
+    ASSERT_TRUE(documentRow(0)->backViewShowing);
+    page()->tableView.lock()->reloadData();
+    settle();
+    EXPECT_FALSE(documentRow(0)->backViewShowing);
+    EXPECT_EQ(documentRow(0)->frontView.lock()->frame().minX(), 0);
+}
+
+TEST_F(DocumentListPageTest, TheModelFollowsADragPlaceByPlaceAndTheHostHearsItsStartAndEnd)
+{
+    openDocuments(4, true, true);
+    const auto touch = fingers->touchDown(rowCenter(0));
+    TouchInjector::wait(0.6);
+    EXPECT_EQ(dragNotifications, std::vector<std::string>{started});
+    const std::vector<Names> steps{{"Document 1", "Document 0", "Document 2", "Document 3"},
+                                   {"Document 1", "Document 2", "Document 0", "Document 3"},
+                                   {"Document 1", "Document 2", "Document 3", "Document 0"}};
+    for (int place = 1; place <= 3; ++place) {
+        fingers->touchMove(touch, rowCenter(place));
+        EXPECT_EQ(documentNames(), steps[place - 1]) << "after a move over " << place << " places";
+    }
+    fingers->touchUp(touch);
+    TouchInjector::wait(VLTInteractiveTableView::kLiftDuration);
+    EXPECT_EQ(dragNotifications, (std::vector<std::string>{started, ended}));
+    EXPECT_EQ(documentRow(3)->documentNameabel.lock()->text(), "Document 0.pdf");
+
+    // A jump over three places in one step is one move, landing where three would.
+    const auto jump = fingers->touchDown(rowCenter(3));
+    TouchInjector::wait(0.6);
+    fingers->touchMove(jump, rowCenter(0));
+    EXPECT_EQ(documentNames(), (Names{"Document 0", "Document 1", "Document 2", "Document 3"}));
+    fingers->touchUp(jump);
+    TouchInjector::wait(VLTInteractiveTableView::kLiftDuration);
+    EXPECT_EQ(dragNotifications.size(), 4u);
+
+    // The table refuses a drag only on a locked row, which the list never names; what the
+    // host hears then is the end alone.
+    dragNotifications.clear();
+    list()->tableViewCellDraggingCanceledWithLocked(true);
+    EXPECT_EQ(dragNotifications, std::vector<std::string>{ended});
+}
+
+TEST_F(DocumentListPageTest, AHostThatAddsNoDocumentsGetsTheHeadingInPlaceOfTheAddRow)
+{
+    openDocuments(1, true, true, false);
+    const auto heading = std::dynamic_pointer_cast<CreateTransactionDocumentHeaderCell>(row(Row::documentsHeader));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_TRUE(isShown(*heading->documentsLabelIphone.lock()));
+    EXPECT_FALSE(isShown(*heading->documentsLabelIpad.lock()));
+    EXPECT_EQ(heading->documentsLabelIphone.lock()->text(), "Documents");
+}
+
+} // namespace
