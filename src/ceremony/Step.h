@@ -4,7 +4,7 @@
 #include <vector>
 
 // One turn of the ceremony: the role whose turn it is, the roles that sign in it, and
-// whether it is done. A plain value.
+// whether it is done. A plain value, used on the main thread with the sequencer.
 class Step {
 public:
     Step(std::string roleId, std::string roleUid, std::vector<std::string> roleIds)

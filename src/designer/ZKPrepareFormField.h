@@ -5,7 +5,8 @@
 #include <string>
 
 // One item of the designer's field palette: the kind of field a sender drags or taps onto
-// a page. A plain value once made; shared between the palette and the page it is dropped on.
+// a page. Made and read on the main thread; shared between the palette and the page it is
+// dropped on.
 class ZKPrepareFormField {
 public:
     // Not primary; the palette marks the signature item itself.

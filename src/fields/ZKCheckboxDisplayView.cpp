@@ -1,33 +1,25 @@
 #include "fields/ZKCheckboxDisplayView.h"
 
-#include "model/ZKElement.h"
-
 #include <algorithm>
 
 using platform::graphics::Color;
 using platform::graphics::Point;
 
-ZKCheckboxDisplayView::ZKCheckboxDisplayView(std::weak_ptr<ZKElement> element) : element_(std::move(element))
+ZKCheckboxDisplayView::ZKCheckboxDisplayView(std::weak_ptr<ZKElement> element)
+    : ZKChoiceDisplayView(std::move(element))
 {
     updateAppearance();
-}
-
-void ZKCheckboxDisplayView::updateAppearance()
-{
-    const auto element = element_.lock();
-    checked_ = element && !element->content().empty();
 }
 
 void ZKCheckboxDisplayView::draw(platform::graphics::DrawingContext& context) const
 {
     View::draw(context);
-    const auto& b = bounds();
-    const double side = std::min(b.width(), b.height());
-    const auto box = platform::graphics::makeRect(b.midX() - side / 2, b.midY() - side / 2, side, side);
+    const auto box = markArea();
+    const double side = box.width();
     const double line = std::max(1.0, side / 10);
     context.fill(box, Color::white());
     context.strokeInside(box, Color::darkGray(), line);
-    if (!checked_) {
+    if (!isChecked()) {
         return;
     }
     const Point start{box.minX() + side * 0.22, box.minY() + side * 0.52};

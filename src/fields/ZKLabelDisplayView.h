@@ -7,7 +7,7 @@
 #include <string>
 
 // A field's text as it lies on the page: the value, or a grey placeholder naming the kind
-// of field while there is no value.
+// of field while there is no value. Main thread only.
 class ZKLabelDisplayView : public platform::ui::View {
 public:
     explicit ZKLabelDisplayView(bool multiline = false);

@@ -12,3 +12,8 @@ void ZKLabelledElementView::updateDisplay()
 {
     display_->showText(element() ? element()->content() : std::string(), placeholderText());
 }
+
+std::string ZKLabelledElementView::placeholderText() const
+{
+    return element() ? element()->name() : std::string();
+}

@@ -8,7 +8,7 @@
 class ZKElement;
 
 // A drop-down list as it lies on the page: the chosen item, or a grey placeholder, beside
-// a small arrow.
+// a small arrow. Main thread only.
 class ZKListDisplayView : public ZKLabelDisplayView {
 public:
     ZKListDisplayView(std::weak_ptr<ZKElement> element, std::string placeholder);

@@ -1,26 +1,17 @@
 #pragma once
 
-#include "ui/View.h"
-
-#include <memory>
-
-class ZKElement;
+#include "fields/ZKChoiceDisplayView.h"
 
 // A radio button as it lies on the page: a ring, with a dot while its element's content
 // is "X" (checked); "" is unchecked.
-class ZKRadioDisplayView : public platform::ui::View {
+class ZKRadioDisplayView : public ZKChoiceDisplayView {
 public:
     static constexpr const char* checkedContent = "X";
 
     explicit ZKRadioDisplayView(std::weak_ptr<ZKElement> element);
 
-    bool isChecked() const { return checked_; }
-    // Redraws the button from the element's content.
-    void updateAppearance();
-
     void draw(platform::graphics::DrawingContext& context) const override;
 
-private:
-    std::weak_ptr<ZKElement> element_;
-    bool checked_ = false;
+protected:
+    bool isCheckedContent(const std::string& content) const override { return content == checkedContent; }
 };

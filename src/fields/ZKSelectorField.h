@@ -8,7 +8,4 @@ public:
     explicit ZKSelectorField(std::shared_ptr<ZKElement> element) : ZKLabelledElementView(std::move(element), false) {}
 
     std::string className() const override { return "ZKSelectorField"; }
-
-protected:
-    std::string placeholderText() const override;
 };

@@ -18,13 +18,10 @@ constexpr std::array<std::pair<const char*, const char*>, 3> autofillNames{{
 
 std::string ZKStaticField::placeholderText() const
 {
-    if (!element()) {
-        return {};
-    }
     for (const auto& [autofill, name] : autofillNames) {
-        if (element()->autofill() == autofill) {
+        if (element() && element()->autofill() == autofill) {
             return localizedSDK(name);
         }
     }
-    return element()->name();
+    return ZKLabelledElementView::placeholderText();
 }

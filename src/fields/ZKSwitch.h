@@ -8,7 +8,4 @@ public:
     explicit ZKSwitch(std::shared_ptr<ZKElement> element) : ZKLabelledElementView(std::move(element), false) {}
 
     std::string className() const override { return "ZKSwitch"; }
-
-protected:
-    std::string placeholderText() const override;
 };

@@ -7,6 +7,7 @@
 #include <string>
 
 // A text field's value as it lies on the page, in the text field a signer types into.
+// Main thread only.
 class ZKTextFieldView : public platform::ui::View {
 public:
     ZKTextFieldView();

@@ -30,10 +30,10 @@ Rect ZKNewFieldPlacement::tappedFrame(const platform::graphics::Size& viewerSize
     const double documentHeight = fixed ? smallSide : defaultSize.height / zoom;
     const double screenWidth = documentWidth * zoom;
     const double screenHeight = documentHeight * zoom;
-    const double stagger = staggerStep * static_cast<double>(elementsOnPage);
-    const double x = std::clamp((viewerSize.width - screenWidth) / 2 + stagger, 0.0,
+    const double count = static_cast<double>(elementsOnPage);
+    const double x = std::clamp((viewerSize.width - screenWidth) / 2 + staggerStep.width * count, 0.0,
                                 std::max(0.0, viewerSize.width - screenWidth));
-    const double y = std::clamp(viewerSize.height / 3 - screenHeight / 2 + stagger, 0.0,
+    const double y = std::clamp(viewerSize.height / 3 - screenHeight / 2 + staggerStep.height * count, 0.0,
                                 std::max(0.0, viewerSize.height - screenHeight));
     return makeRect((x + contentOffset.x) / zoom, (y + contentOffset.y) / zoom, documentWidth, documentHeight);
 }

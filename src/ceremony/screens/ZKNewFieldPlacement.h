@@ -15,8 +15,10 @@ public:
     static constexpr double smallSide = 13.84;
     // A released frame is shifted right by this in portrait.
     static constexpr double portraitReleaseShift = 5;
-    // Each field already on the page moves a tapped one this far right and down.
-    static constexpr double staggerStep = 10;
+    // Each field already on the page moves a tapped one this far right and down: down by
+    // more than a default field's height, so that fields tapped one after another do not
+    // cover each other.
+    static constexpr platform::graphics::Size staggerStep{12, 46};
 
     // "CheckBox" and "Radio".
     static bool keepsSizeAtEveryZoom(const std::string& type);

@@ -7,7 +7,8 @@
 #include <vector>
 
 // The pages of one document laid one under the other in document coordinates, at one
-// point per page point, centred across the widest page and apart by `spacing`.
+// point per page point, centred across the widest page and apart by `spacing`. An
+// immutable value once made.
 class ZKPDFPageStack {
 public:
     static constexpr double spacing = 10;

@@ -11,7 +11,7 @@ class Storyboard;
 // embeds the designer's side panel, the seven segues to the field settings screens and
 // the unwind action they return to. The panel and settings scenes are the designer's: it
 // adds them under the scene identifiers below. Until a scene is there its segue leads
-// nowhere and the hub goes without it.
+// nowhere and the hub goes without it. named() is safe from any thread.
 class ZKStoryboardUniversal {
 public:
     static constexpr const char* name = "ZKStoryboard_Universal";
