@@ -43,9 +43,6 @@ ZKElementView::ZKElementView(std::shared_ptr<ZKElement> element)
     addGestureRecognizer(tap);
     makeHandles();
     layer().setBorderWidth(borderWidth);
-    if (element_) {
-        setFrame(element_->frame());
-    }
 }
 
 ZKElementView::~ZKElementView()

@@ -1,6 +1,8 @@
 #include "HubTest.h"
 
 #include "ceremony/CeremonyFlow.h"
+#include "ceremony/SigningFlowRoleUpdate.h"
+#include "foundation/NotificationCenter.h"
 #include "ceremony/screens/ZKCTouchManager.h"
 #include "ceremony/screens/ZKMainViewController.h"
 #include "ceremony/screens/ZKPDFPage.h"
@@ -135,6 +137,21 @@ TEST_F(HubTest, ASentDraftReloadsWithTheCeremonysRolesAndTurnsThePanelToRolesOnT
     // Later switches change nothing more.
     CeremonyFlow::sharedInstance()->tryToMoveToRoleWithUid("role-0");
     EXPECT_EQ(fake->signerOnlyModes.size(), 2u);
+}
+
+TEST_F(HubTest, OnlyASwitchTurnsTheSentDraftsPanelToRoles)
+{
+    showHub();
+    transaction->setDraft(false);
+    CeremonyFlow::sharedInstance()->buildStepsForTransaction(transaction);
+    auto& center = platform::NotificationCenter::defaultCenter();
+    center.post(SigningFlowRoleUpdate::name, nullptr, {{"switchId", 7}});
+    center.post(SigningFlowRoleUpdate::name, nullptr, Dictionary::array({"autoSwitched"}));
+    center.post(SigningFlowRoleUpdate::name, nullptr, {{"switchId", "canNotSwitchNotRoleTurn"}});
+    EXPECT_EQ(panel()->signerOnlyModes, std::vector<bool>{false});
+
+    center.post(SigningFlowRoleUpdate::name, nullptr, {{"switchId", "autoSwitched"}});
+    EXPECT_EQ(panel()->signerOnlyModes, (std::vector<bool>{false, true}));
 }
 
 TEST_F(HubTest, ATransactionOfOneRoleDisablesThePanelAndAnotherSignersTurnKeepsItAsItIs)

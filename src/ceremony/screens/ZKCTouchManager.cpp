@@ -35,6 +35,9 @@ void ZKCTouchManager::showTransactionOnViewController(const std::shared_ptr<ZKTr
     }
     mainVController_ = std::dynamic_pointer_cast<ZKMainViewController>(
         ZKStoryboardUniversal::named()->instantiateViewController(ZKStoryboardUniversal::mainScene));
+    if (!mainVController_) {
+        return;
+    }
     mainVController_->setTransaction(transaction);
     if (root) {
         mainVController_->setModalPresentationStyle(platform::ui::ModalPresentationStyle::fullScreen);

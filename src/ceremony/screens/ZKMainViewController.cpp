@@ -174,8 +174,11 @@ void ZKMainViewController::reloadTransaction()
 
 void ZKMainViewController::followRoleUpdate(const platform::Notification& notification)
 {
-    const auto switchId = notification.userInfo.value(SigningFlowRoleUpdate::switchIdKey, std::string());
-    if (switchId != SigningFlowRoleUpdate::manuallySwitched && switchId != SigningFlowRoleUpdate::autoSwitched) {
+    const auto& info = notification.userInfo;
+    const auto switchId = info.is_object() ? info.find(SigningFlowRoleUpdate::switchIdKey) : info.end();
+    // Anyone may post the name; a user info of another shape switches nothing.
+    if (switchId == info.end() || !switchId->is_string() ||
+        (*switchId != SigningFlowRoleUpdate::manuallySwitched && *switchId != SigningFlowRoleUpdate::autoSwitched)) {
         return;
     }
     if (!panelDesignsDraft_ || !formFieldVC_ || !transaction_ || transaction_->draft()) {
