@@ -1,6 +1,7 @@
 // The host's own view of the SDK: sign in through the facade, build a transaction from
 // two PDFs and two signers, start it as a local draft, and let the synchronisation queue
 // create it on the loopback stand-in of the signing service.
+#include "DemoPdf.h"
 #include "DemoRegistry.h"
 
 #include <iostream>
@@ -11,16 +12,21 @@
 #include "DataManager/ZKTransactionManager.h"
 #include "fakes/FakeSigningService.h"
 #include "foundation/RunLoop.h"
-#include "graphics/PdfWriter.h"
+#include "ceremony/screens/ZKCTouchManager.h"
+#include "ceremony/screens/ZKMainViewController.h"
+#include "ceremony/screens/ZKPDFViewController.h"
+#include "designer/ZKPrepareFormField.h"
+#include "fields/ZKElementView.h"
+#include "model/ZKParticipant.h"
 #include "sdk/VTDocument.h"
 #include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
 #include "sdk/facade/Veltra.h"
 #include "sdk/VeltraDelegate.h"
 #include "ui/NavigationController.h"
+#include "ui/TouchInjector.h"
 #include "ui/Window.h"
 
-#include <fstream>
 #include <iostream>
 
 namespace {
@@ -42,16 +48,6 @@ bool runUntil(const std::function<bool()>& done)
     return platform::RunLoop::main().runUntil(done, 10);
 }
 
-std::string writePdf(const std::filesystem::path& path)
-{
-    platform::graphics::PdfWriter writer;
-    writer.beginPage({612, 792});
-    const auto bytes = writer.finish();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes->data()),
-                                                static_cast<std::streamsize>(bytes->size()));
-    return path.string();
-}
-
 std::optional<Dictionary> signIn(Veltra& facade)
 {
     std::optional<Dictionary> reply;
@@ -67,8 +63,8 @@ std::shared_ptr<VTTransaction> composeTransaction(const std::filesystem::path& f
     transaction->setName("Rental agreement");
     transaction->setDesc("Flat 4, second floor");
     transaction->setEmailMessage("Please review and sign.");
-    transaction->addDocument(VTDocument::initWithNameAndPath("Agreement.pdf", writePdf(folder / "agreement.pdf")));
-    transaction->addDocument(VTDocument::initWithNameAndPath("Agreement.pdf", writePdf(folder / "inventory.pdf")));
+    transaction->addDocument(VTDocument::initWithNameAndPath("Agreement.pdf", host::writeLetterPdf(folder / "agreement.pdf", "Rental agreement")));
+    transaction->addDocument(VTDocument::initWithNameAndPath("Agreement.pdf", host::writeLetterPdf(folder / "inventory.pdf", "Inventory")));
     auto tenant = VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole("Tia", "Tenant", "tia@example.com",
                                                                              std::nullopt, std::nullopt, "signer0");
     tenant->setAuthenticationSMStoCellphone("+1 202 555 0143");
@@ -78,6 +74,40 @@ std::shared_ptr<VTTransaction> composeTransaction(const std::filesystem::path& f
     transaction->addSigner(tenant);
     transaction->addSigner(landlord);
     return transaction;
+}
+
+// The draft as it opened on the hub: a signature for the first signer and a text field
+// belonging to it, placed as a tap on their palette items places them, drawn to a PNG.
+void placeFieldsOnHub(const std::shared_ptr<platform::ui::Window>& window, const std::filesystem::path& folder)
+{
+    platform::ui::TouchInjector::wait(ZKMainViewController::transitionDuration + 0.1);
+    const auto hub = ZKCTouchManager::sharedInstance()->mainVController();
+    if (!hub) {
+        std::cout << "No hub is shown.\n";
+        return;
+    }
+    const auto viewer = hub->pdfViewController();
+    const auto signature = ZKPrepareFormField::initWithIconCharDescriptionTypeAndAutoFill("4", "Signature", "SIGNATURE",
+                                                                                        std::nullopt);
+    signature->setIsPrimaryFieldType(true);
+    const auto textField =
+        ZKPrepareFormField::initWithIconCharDescriptionTypeAndAutoFill("z", "Text Field", "TextBox", std::nullopt);
+    viewer->userDidTapOnFormFieldViewToConvertLocationFrom(signature, viewer->view());
+    viewer->userDidTapOnFormFieldViewToConvertLocationFrom(textField, viewer->view());
+    window->layoutIfNeeded();
+    const auto path = folder / "hub-draft.png";
+    window->writePng(path);
+    std::cout << "The draft on the hub, for " << (hub->currentSigner() ? hub->currentSigner()->nameDisplay() : "nobody")
+              << ", with " << viewer->elementViews().size() << " fields placed: " << path.string() << "\n";
+
+    // A tap on the text field puts it into a position edit: handles and its menu.
+    const auto fields = viewer->elementViews();
+    if (fields.size() == 2) {
+        platform::ui::TouchInjector(window).tap(*fields.back());
+        const auto editPath = folder / "hub-field-edit.png";
+        window->writePng(editPath);
+        std::cout << "The text field in a position edit: " << editPath.string() << "\n";
+    }
 }
 
 void run(const host::DemoContext& context)
@@ -113,6 +143,7 @@ void run(const host::DemoContext& context)
     transaction->startEditingWithCallback([&started](const Dictionary& result) { started = result; });
     std::cout << "Started as a local draft: " << started->dump(2) << "\n"
               << "Current transaction: " << ZKTransactionManager::sharedInstance()->interfaceDictionary().dump(2) << "\n";
+    placeFieldsOnHub(window, folder);
     facade->exitSDK();
     runUntil([&delegate] { return delegate->exited; });
 
@@ -149,25 +180,6 @@ host::DemoRegistration registration(60, "Public interface", [](const host::DemoC
 
 namespace {
 
-std::string writeLetterPdf(const std::filesystem::path& path)
-{
-    platform::graphics::PdfWriter writer;
-    writer.beginPage({612, 792});
-    platform::graphics::DrawingContext drawing(writer.context());
-    drawing.fill(platform::graphics::makeRect(0, 0, 612, 90), platform::graphics::Color::systemBlue());
-    platform::graphics::TextStyle heading;
-    heading.font = platform::graphics::Font::boldSystemFont(36);
-    drawing.drawText("Lease agreement", platform::graphics::makeRect(50, 120, 512, 60), heading);
-    for (int line = 0; line < 12; ++line) {
-        drawing.fill(platform::graphics::makeRect(50, 210 + 30.0 * line, line % 4 == 3 ? 300 : 512, 10),
-                     platform::graphics::Color::lightGray());
-    }
-    const auto bytes = writer.finish();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes->data()), static_cast<std::streamsize>(bytes->size()));
-    return path.string();
-}
-
 void showOverlayAndPreview(const host::DemoContext& context)
 {
     const auto folder = context.outputDirectory / "sdk";
@@ -187,7 +199,7 @@ void showOverlayAndPreview(const host::DemoContext& context)
     platform::ui::TouchInjector().tap(*alerts->errorAlertView()->button());
 
     const auto preview = VLTOpenInPreviewController::openInVC();
-    preview->setPdfPath(writeLetterPdf(folder / "lease.pdf"));
+    preview->setPdfPath(host::writeLetterPdf(folder / "lease.pdf", "Lease agreement"));
     preview->setContext("Add Document");
     root->present(preview, false);
     window->writePng(folder / "open-in-preview.png");

@@ -1,38 +1,192 @@
 #include "ceremony/screens/ZKMainViewController.h"
 
+#include "ceremony/CeremonyFlow.h"
+#include "ceremony/SigningFlowRoleUpdate.h"
+#include "ceremony/screens/ZKFieldSettingsScreen.h"
+#include "ceremony/screens/ZKPDFViewController.h"
+#include "ceremony/screens/ZKPrepareFormFieldPanel.h"
+#include "ceremony/screens/ZKStoryboardUniversal.h"
+#include "foundation/NotificationCenter.h"
+#include "model/ZKParticipant.h"
 #include "model/ZKTransaction.h"
-#include "ui/Label.h"
+#include "ui/NavigationController.h"
+#include "ui/StoryboardSegue.h"
+#include "ui/TableView.h"
 
-namespace {
+#include <algorithm>
+#include <string>
 
-constexpr double kTopBarHeight = 56;
-
-} // namespace
+using platform::graphics::Color;
+using platform::graphics::makeRect;
 
 void ZKMainViewController::setTransaction(const std::shared_ptr<ZKTransaction>& transaction)
 {
+    if (transaction != transaction_) {
+        documentIndex_ = 0;
+        currentSignerIndex_ = 0;
+    }
     transaction_ = transaction;
     if (isViewLoaded()) {
-        showTitle();
+        reloadTransaction();
     }
+}
+
+void ZKMainViewController::setDocumentIndex(int index)
+{
+    const int count = transaction_ ? static_cast<int>(transaction_->documents().size()) : 0;
+    if (index == documentIndex_ || index < 0 || index >= count) {
+        return;
+    }
+    documentIndex_ = index;
+    if (formFieldVC_) {
+        formFieldVC_->disableFormFields(true);
+    }
+    if (pdfViewController_) {
+        pdfViewController_->showDocumentOfTransaction(transaction_, documentIndex_);
+    }
+}
+
+std::shared_ptr<ZKParticipant> ZKMainViewController::currentSigner() const
+{
+    const auto signers = participants();
+    if (currentSignerIndex_ < 0 || currentSignerIndex_ >= static_cast<int>(signers.size())) {
+        return nullptr;
+    }
+    return signers[static_cast<std::size_t>(currentSignerIndex_)];
+}
+
+std::vector<std::shared_ptr<ZKParticipant>> ZKMainViewController::participants() const
+{
+    if (!transaction_) {
+        return {};
+    }
+    return transaction_->draft() ? transaction_->editTransactionParticipants()
+                                 : CeremonyFlow::sharedInstance()->displayRolesList();
 }
 
 void ZKMainViewController::viewDidLoad()
 {
-    view()->setBackgroundColor(platform::graphics::Color::white());
+    view()->setBackgroundColor(Color::white());
+    pdfViewController_ = std::make_shared<ZKPDFViewController>();
+    pdfViewController_->setMainViewController(std::static_pointer_cast<ZKMainViewController>(shared_from_this()));
+    addChild(pdfViewController_);
+    view()->addSubview(pdfViewController_->view());
+    topBar_ = std::make_shared<platform::ui::View>();
+    topBar_->setBackgroundColor(Color::fromWhite(0.16));
     titleLabel_ = std::make_shared<platform::ui::Label>();
+    titleLabel_->setFont(platform::graphics::Font::boldSystemFont(17));
+    titleLabel_->setTextColor(Color::white());
     titleLabel_->setTextAlignment(platform::graphics::TextAlignment::center);
-    view()->addSubview(titleLabel_);
-    showTitle();
+    topBar_->addSubview(titleLabel_);
+    view()->addSubview(topBar_);
+    registerUnwindAction(ZKStoryboardUniversal::unwindAction, [weak = weak_from_this()](auto& segue) {
+        if (const auto self = std::static_pointer_cast<ZKMainViewController>(weak.lock())) {
+            self->unwindToMainViewControllerWithSegue(segue);
+        }
+    });
+    platform::NotificationCenter::defaultCenter().addObserver(
+        shared_from_this(), SigningFlowRoleUpdate::name, nullptr, [weak = weak_from_this()](const auto& notification) {
+            if (const auto self = std::static_pointer_cast<ZKMainViewController>(weak.lock())) {
+                self->followRoleUpdate(notification);
+            }
+        });
+    // Without the designer's scene in the storyboard the hub goes without a panel.
+    performSegue(ZKStoryboardUniversal::embedPanelSegue, nullptr);
+    reloadTransaction();
 }
 
 void ZKMainViewController::viewDidLayoutSubviews()
 {
     const auto& bounds = view()->bounds();
-    titleLabel_->setFrame(platform::graphics::makeRect(0, 0, bounds.size.width, kTopBarHeight));
+    const double statusBar = std::min(view()->safeAreaInsets().top, topBarHeight / 2);
+    topBar_->setFrame(makeRect(0, 0, bounds.width(), topBarHeight));
+    titleLabel_->setFrame(makeRect(12, statusBar, bounds.width() - 24, topBarHeight - statusBar));
+    const auto below = makeRect(0, topBarHeight, bounds.width(), std::max(0.0, bounds.height() - topBarHeight));
+    pdfViewController_->view()->setFrame(below);
+    if (panelController_) {
+        panelController_->view()->setFrame(below);
+        view()->bringSubviewToFront(*panelController_->view());
+    }
 }
 
-void ZKMainViewController::showTitle()
+void ZKMainViewController::prepareForSegue(platform::ui::StoryboardSegue& segue, const std::shared_ptr<void>&)
+{
+    if (segue.identifier() == ZKStoryboardUniversal::embedPanelSegue) {
+        embedPanel(*segue.destination());
+        return;
+    }
+    handOverActiveElementView(segue);
+}
+
+void ZKMainViewController::unwindToMainViewControllerWithSegue(platform::ui::StoryboardSegue&)
+{
+}
+
+void ZKMainViewController::embedPanel(platform::ui::ViewController& panel)
+{
+    formFieldVC_ = std::dynamic_pointer_cast<ZKPrepareFormFieldPanel>(panel.shared_from_this());
+    if (!formFieldVC_) {
+        return;
+    }
+    panelController_ = panel.shared_from_this();
+    const bool draft = transaction_ && transaction_->draft();
+    panelDesignsDraft_ = draft;
+    formFieldVC_->setDelegate(pdfViewController_);
+    formFieldVC_->setIsSignerOnlyMode(!draft);
+    formFieldVC_->setParticipants(participants());
+}
+
+void ZKMainViewController::handOverActiveElementView(const platform::ui::StoryboardSegue& segue) const
+{
+    const auto& segues = ZKStoryboardUniversal::settingsSegues;
+    const bool settings = std::any_of(segues.begin(), segues.end(),
+                                      [&](const auto& candidate) { return segue.identifier() == candidate.identifier; });
+    if (!settings) {
+        return;
+    }
+    auto destination = segue.destination();
+    if (const auto navigation = std::dynamic_pointer_cast<platform::ui::NavigationController>(destination)) {
+        destination = navigation->topViewController();
+    }
+    if (const auto screen = std::dynamic_pointer_cast<ZKFieldSettingsScreen>(destination)) {
+        screen->setElementView(activeElementView_);
+    }
+}
+
+void ZKMainViewController::reloadTransaction()
 {
     titleLabel_->setText(transaction_ ? std::optional<std::string>(transaction_->name()) : std::nullopt);
+    pdfViewController_->showDocumentOfTransaction(transaction_, documentIndex_);
+    if (!formFieldVC_ || !transaction_ || transaction_->draft()) {
+        return;
+    }
+    const auto roles = participants();
+    formFieldVC_->setParticipants(roles);
+    if (const auto table = formFieldVC_->fieldsTableView()) {
+        table->reloadData();
+    }
+    if (roles.size() < 2) {
+        formFieldVC_->disablePanelAnimated(true);
+    } else {
+        formFieldVC_->minimizePanelWithCompletionHandler(nullptr);
+    }
+}
+
+void ZKMainViewController::followRoleUpdate(const platform::Notification& notification)
+{
+    const auto& info = notification.userInfo;
+    const auto switchId = info.is_object() ? info.find(SigningFlowRoleUpdate::switchIdKey) : info.end();
+    // Anyone may post the name; a user info of another shape switches nothing.
+    if (switchId == info.end() || !switchId->is_string() ||
+        (*switchId != SigningFlowRoleUpdate::manuallySwitched && *switchId != SigningFlowRoleUpdate::autoSwitched)) {
+        return;
+    }
+    if (!panelDesignsDraft_ || !formFieldVC_ || !transaction_ || transaction_->draft()) {
+        return;
+    }
+    const auto role = CeremonyFlow::sharedInstance()->currentRole();
+    if (role && role->isOwner()) {
+        panelDesignsDraft_ = false;
+        formFieldVC_->setIsSignerOnlyMode(true);
+    }
 }

@@ -1,0 +1,8 @@
+#include "fields/ZKTextArea.h"
+
+#include "support/LocalizedSDK.h"
+
+std::string ZKTextArea::placeholderText() const
+{
+    return localizedSDK("Text Area");
+}
