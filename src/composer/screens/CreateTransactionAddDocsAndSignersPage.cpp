@@ -10,6 +10,7 @@
 #include "composer/screens/CreateTransactionEmailMessageCell.h"
 #include "composer/screens/CreateTransactionLook.h"
 #include "composer/screens/CreateTransactionNotifications.h"
+#include "composer/screens/CreateTransactionRecipientListCell.h"
 #include "composer/screens/CreateTransactionSettingsVC.h"
 #include "composer/screens/CreateTransactionStoryboard.h"
 #include "composer/screens/CreateTransactionTransactionNameCell.h"
@@ -73,13 +74,6 @@ std::string listText(int count, const std::function<std::string(int)>& line)
         text << (index ? "\n" : "") << index + 1 << ". " << line(index);
     }
     return text.str();
-}
-
-std::string recipientLine(const Dictionary& row)
-{
-    const std::string name = row.value("displayName", "");
-    const std::string email = row.value("emailDisplay", row.value("company", ""));
-    return email.empty() ? name : name + "  <" + email + ">";
 }
 
 std::string withoutPdfExtensions(std::string name)
@@ -209,15 +203,16 @@ void CreateTransactionAddDocsAndSignersPage::registerCells(platform::ui::TableVi
     });
     table.registerCell(emailToAllCellIdentifier,
                        [] { return std::make_shared<CreateTransactionEmailMessageCell>(emailToAllCellIdentifier); });
-    for (const char* identifier : {documentListCellIdentifier, recipientListCellIdentifier}) {
-        table.registerCell(identifier, [identifier] {
-            auto cell = std::make_shared<platform::ui::TableViewCell>(identifier);
-            cell->setClipsToBounds(true);
-            cell->setSelectionStyle(platform::ui::CellSelectionStyle::none);
-            cell->textLabel()->setNumberOfLines(0);
-            return cell;
-        });
-    }
+    table.registerCell(documentListCellIdentifier, [] {
+        auto cell = std::make_shared<platform::ui::TableViewCell>(documentListCellIdentifier);
+        cell->setClipsToBounds(true);
+        cell->setSelectionStyle(platform::ui::CellSelectionStyle::none);
+        cell->textLabel()->setNumberOfLines(0);
+        return cell;
+    });
+    table.registerCell(recipientListCellIdentifier, [] {
+        return std::make_shared<CreateTransactionRecipientListCell>(recipientListCellIdentifier);
+    });
 }
 
 void CreateTransactionAddDocsAndSignersPage::viewDidLayoutSubviews()
@@ -943,11 +938,14 @@ platform::ui::TableViewCellPtr CreateTransactionAddDocsAndSignersPage::cellForRo
     case Row::addRecipient:
         configureAddRecipientCell(*cell);
         break;
+    case Row::recipientList:
+        configureRecipientListCell(*cell);
+        break;
     case Row::messageToAll:
         configureEmailCell(*cell);
         break;
     default:
-        configureListCell(*cell, static_cast<Row>(indexPath.row));
+        configureListCell(*cell);
     }
     return cell;
 }
@@ -985,17 +983,19 @@ void CreateTransactionAddDocsAndSignersPage::configureEmailCell(platform::ui::Ta
     row.setDelegate(self());
 }
 
-void CreateTransactionAddDocsAndSignersPage::configureListCell(platform::ui::TableViewCell& cell, Row row)
+void CreateTransactionAddDocsAndSignersPage::configureRecipientListCell(platform::ui::TableViewCell& cell)
+{
+    auto& list = static_cast<CreateTransactionRecipientListCell&>(cell);
+    list.setDelegate(self());
+    list.signersTableView.lock()->reloadData();
+}
+
+void CreateTransactionAddDocsAndSignersPage::configureListCell(platform::ui::TableViewCell& cell)
 {
     const auto current = model();
-    const std::string text =
-        row == Row::documentList
-            ? listText(current->documentsNumber(),
-                       [&](int index) {
-                           return current->displayDataForDocumentWithIndex(index).value("displayName", "");
-                       })
-            : listText(current->signersNumber(),
-                       [&](int index) { return recipientLine(current->dataForSignerWithIndex(index)); });
+    const std::string text = listText(current->documentsNumber(), [&](int index) {
+        return current->displayDataForDocumentWithIndex(index).value("displayName", "");
+    });
     cell.textLabel()->setText(text);
     cell.textLabel()->setTextColor(CreateTransactionLook::caption());
 }

@@ -6,6 +6,7 @@
 #include "composer/screens/CreateTransactionAddRecipientCellDelegate.h"
 #include "composer/screens/CreateTransactionEmailMessageCellDelegate.h"
 #include "composer/screens/CreateTransactionPageRowHeights.h"
+#include "composer/screens/CreateTransactionRecipientListCellDelegate.h"
 #include "composer/screens/CreateTransactionSettingsVCDelegate.h"
 #include "composer/screens/CreateTransactionTransactionNameCellDelegate.h"
 #include "dragdrop/DocumentInteractionController.h"
@@ -40,6 +41,7 @@ class CreateTransactionAddDocsAndSignersPage : public platform::ui::ViewControll
                                                public CreateTransactionTransactionNameCellDelegate,
                                                public CreateTransactionAddDocumentCellDelegate,
                                                public CreateTransactionAddRecipientCellDelegate,
+                                               public CreateTransactionRecipientListCellDelegate,
                                                public CreateTransactionEmailMessageCellDelegate,
                                                public CreateTransactionSettingsVCDelegate,
                                                public VLTOpenInPreviewControllerDelegate,
@@ -107,7 +109,7 @@ public:
     void orderedSigningSwitchChanged(bool on) override;
     void setSelectedSignerIndex(std::optional<int> index) override { selectedSignerIndex = index; }
     void performSegueWithIdentifierSender(const std::string& identifier, const std::shared_ptr<void>& sender) override;
-    void createTransactionRecipientListCellTurnedOnOrderedSigning();
+    void createTransactionRecipientListCellTurnedOnOrderedSigning() override;
     void emailMessageCellDidBeginEditing(CreateTransactionEmailMessageCell& cell) override;
     void createTransactionDocumentListCellContentOfFilePreviewRequested(const std::string& filePath, int documentIndex);
     void previewContentOfFileAtPath(const std::filesystem::path& path);
@@ -186,7 +188,8 @@ private:
     void configureAddDocumentCell(platform::ui::TableViewCell& cell);
     void configureAddRecipientCell(platform::ui::TableViewCell& cell);
     void configureEmailCell(platform::ui::TableViewCell& cell);
-    void configureListCell(platform::ui::TableViewCell& cell, Row row);
+    void configureRecipientListCell(platform::ui::TableViewCell& cell);
+    void configureListCell(platform::ui::TableViewCell& cell);
 
     std::weak_ptr<CreateTransactionAddDocsAndSignersPageDelegate> delegate_;
     bool loadingFinished_ = false;
