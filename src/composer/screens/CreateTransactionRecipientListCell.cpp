@@ -149,10 +149,7 @@ void CreateTransactionRecipientListCell::tableViewRowMovedWithTableViewFromIndex
     if (const auto listener = delegate()) {
         listener->createTransactionRecipientListCellTurnedOnOrderedSigning();
     }
-    const int modelFrom = removals_.modelRowForTableRow(from.row);
-    const int modelTo = removals_.modelRowForTableRow(to.row);
-    model()->changePlaceOfSignerWithIndexToIndex(modelFrom, modelTo);
-    removals_.recipientMoved(modelFrom, modelTo);
+    model()->changePlaceOfSignerWithIndexToIndex(from.row, to.row);
 }
 
 void CreateTransactionRecipientListCell::tableViewCellDraggingDidFinishWithTableView(VLTInteractiveTableView& tableView)

@@ -1,10 +1,11 @@
 #include "composer/screens/PendingSignerRemovals.h"
 
 #include <algorithm>
+#include <vector>
 
 int PendingSignerRemovals::modelRowForTableRow(int tableRow) const
 {
-    auto pending = std::deque<int>(modelRows_);
+    std::vector<int> pending(modelRows_.begin(), modelRows_.end());
     std::sort(pending.begin(), pending.end());
     int modelRow = tableRow;
     for (const int removed : pending) {
@@ -32,17 +33,4 @@ int PendingSignerRemovals::takeFirst()
         }
     }
     return modelRow;
-}
-
-void PendingSignerRemovals::recipientMoved(int from, int to)
-{
-    for (int& row : modelRows_) {
-        if (row == from) {
-            row = to;
-        } else if (from < to && row > from && row <= to) {
-            --row;
-        } else if (to < from && row >= to && row < from) {
-            ++row;
-        }
-    }
 }

@@ -17,8 +17,6 @@ public:
     // The model is about to remove the first recipient taken out: answers its place and
     // forgets it, so that the places of the others follow the removal.
     int takeFirst();
-    // The model moves a recipient from one place to another (both model places).
-    void recipientMoved(int from, int to);
 
 private:
     std::deque<int> modelRows_;
