@@ -40,10 +40,10 @@ constexpr const char* kSender = "ben@example.com";
 
 class RecipientWalk {
 public:
-    explicit RecipientWalk(std::filesystem::path folder) : folder_(std::move(folder))
+    RecipientWalk(std::filesystem::path folder, platform::ui::DeviceProfile profile) : folder_(std::move(folder))
     {
         auto& screen = platform::ui::Screen::main();
-        screen.setDeviceProfile(platform::ui::DeviceProfile::phone);
+        screen.setDeviceProfile(profile);
         screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
         const auto root = std::make_shared<platform::ui::ViewController>();
         navigation_ = std::make_shared<platform::ui::NavigationController>(root);
@@ -73,8 +73,11 @@ public:
                   << "\n";
         settle();
         // The list sits below the fold of a phone's page; bring it up.
-        page()->tableView.lock()->scrollToRow({0, Row::addRecipient}, platform::ui::TableScrollPosition::top, false);
-        settle();
+        if (!platform::ui::Screen::main().traitCollection().isRegularByRegular()) {
+            page()->tableView.lock()->scrollToRow({0, Row::addRecipient}, platform::ui::TableScrollPosition::top,
+                                                  false);
+            settle();
+        }
     }
 
     void draw(const std::string& name) const
@@ -142,13 +145,25 @@ void printRecipients()
     std::cout << "\n";
 }
 
-void walk(const std::filesystem::path& folder)
+std::shared_ptr<VTTransaction> lease(const std::filesystem::path& folder)
 {
-    RecipientWalk walk(folder);
     auto transaction = std::make_shared<VTTransaction>();
     transaction->setName("Lease renewal");
     transaction->addDocument(VTDocument::initWithNameAndPath("Lease", writePdf(folder / "recipients-lease.pdf")));
-    walk.open(transaction);
+    return transaction;
+}
+
+void switchOrderedSigning(RecipientWalk& walk)
+{
+    const auto addRow = std::dynamic_pointer_cast<CreateTransactionAddRecipientCell>(
+        walk.page()->tableView.lock()->cellForRow({0, Row::addRecipient}));
+    walk.fingers().tap(*addRow->orderedSigningSwitch.lock());
+}
+
+void walkOnPhone(const std::filesystem::path& folder)
+{
+    RecipientWalk walk(folder, platform::ui::DeviceProfile::phone);
+    walk.open(lease(folder));
 
     std::cout << "Three recipients join through the model:\n";
     addRecipient("Tia", "Tenant", "tia@example.com", "Flat 4B");
@@ -182,13 +197,27 @@ void walk(const std::filesystem::path& folder)
     walk.draw("recipients-5-cards-dropped");
 
     std::cout << "Ordered signing is switched off:\n";
-    const auto addRow = std::dynamic_pointer_cast<CreateTransactionAddRecipientCell>(
-        walk.page()->tableView.lock()->cellForRow({0, Row::addRecipient}));
-    walk.fingers().tap(*addRow->orderedSigningSwitch.lock());
+    switchOrderedSigning(walk);
     printRecipients();
     walk.draw("recipients-6-ordered-signing-off-again");
     walk.fingers().tap(*walk.page()->closeButton.lock());
     walk.settle();
+}
+
+void walkOnTablet(const std::filesystem::path& folder)
+{
+    RecipientWalk walk(folder, platform::ui::DeviceProfile::tablet);
+    walk.open(lease(folder));
+    std::cout << "On a tablet, three recipients and ordered signing switched on:\n";
+    addRecipient("Tia", "Tenant", "tia@example.com", "Flat 4B");
+    addRecipient("Ben", "Landlord", kSender, "Homes Ltd");
+    addRecipient("Ola", "Agent", "ola@example.com", "Agents & Co");
+    switchOrderedSigning(walk);
+    printRecipients();
+    walk.draw("recipients-7-tablet-ordered-signing-on");
+    walk.fingers().tap(*walk.page()->closeButton.lock());
+    walk.settle();
+    platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phone);
 }
 
 void run(const host::DemoContext& context)
@@ -208,7 +237,8 @@ void run(const host::DemoContext& context)
     facade->loginWithEmailPasswordAndCallback(kSender, "demo-password",
                                               [&signedIn](const Dictionary&) { signedIn = true; });
     platform::RunLoop::main().runUntil([&signedIn] { return signedIn; }, 10);
-    walk(folder);
+    walkOnPhone(folder);
+    walkOnTablet(folder);
     service.stop();
 }
 
