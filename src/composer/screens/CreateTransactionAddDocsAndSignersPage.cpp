@@ -12,6 +12,7 @@
 #include "composer/screens/CreateTransactionEmailMessageCell.h"
 #include "composer/screens/CreateTransactionLook.h"
 #include "composer/screens/CreateTransactionNotifications.h"
+#include "composer/screens/CreateTransactionRecipientListCell.h"
 #include "composer/screens/CreateTransactionSettingsVC.h"
 #include "composer/screens/CreateTransactionStoryboard.h"
 #include "composer/screens/CreateTransactionTransactionNameCell.h"
@@ -34,7 +35,6 @@
 #include "ui/Screen.h"
 #include "ui/StoryboardSegue.h"
 
-#include <sstream>
 
 using platform::graphics::AttributedString;
 using platform::graphics::Color;
@@ -56,23 +56,6 @@ constexpr double nextGlyphSize = 28;
 bool isRegularByRegular()
 {
     return platform::ui::Screen::main().traitCollection().isRegularByRegular();
-}
-
-// "1. name" lines of the rows a list holds, until the list's own rows come.
-std::string listText(int count, const std::function<std::string(int)>& line)
-{
-    std::ostringstream text;
-    for (int index = 0; index < count; ++index) {
-        text << (index ? "\n" : "") << index + 1 << ". " << line(index);
-    }
-    return text.str();
-}
-
-std::string recipientLine(const Dictionary& row)
-{
-    const std::string name = row.value("displayName", "");
-    const std::string email = row.value("emailDisplay", row.value("company", ""));
-    return email.empty() ? name : name + "  <" + email + ">";
 }
 
 std::string withoutPdfExtensions(std::string name)
@@ -206,11 +189,7 @@ void CreateTransactionAddDocsAndSignersPage::registerCells(platform::ui::TableVi
         return std::make_shared<CreateTransactionDocumentListCell>(documentListCellIdentifier);
     });
     table.registerCell(recipientListCellIdentifier, [] {
-        auto cell = std::make_shared<platform::ui::TableViewCell>(recipientListCellIdentifier);
-        cell->setClipsToBounds(true);
-        cell->setSelectionStyle(platform::ui::CellSelectionStyle::none);
-        cell->textLabel()->setNumberOfLines(0);
-        return cell;
+        return std::make_shared<CreateTransactionRecipientListCell>(recipientListCellIdentifier);
     });
 }
 
@@ -940,11 +919,12 @@ platform::ui::TableViewCellPtr CreateTransactionAddDocsAndSignersPage::cellForRo
     case Row::addRecipient:
         configureAddRecipientCell(*cell);
         break;
+    case Row::recipientList:
+        configureRecipientListCell(*cell);
+        break;
     case Row::messageToAll:
         configureEmailCell(*cell);
         break;
-    default:
-        configureListCell(*cell);
     }
     return cell;
 }
@@ -1002,11 +982,10 @@ void CreateTransactionAddDocsAndSignersPage::configureDocumentListCell(platform:
     }
 }
 
-void CreateTransactionAddDocsAndSignersPage::configureListCell(platform::ui::TableViewCell& cell)
+void CreateTransactionAddDocsAndSignersPage::configureRecipientListCell(platform::ui::TableViewCell& cell)
 {
-    const auto current = model();
-    cell.textLabel()->setText(listText(current->signersNumber(), [&](int index) {
-        return recipientLine(current->dataForSignerWithIndex(index));
-    }));
-    cell.textLabel()->setTextColor(CreateTransactionLook::caption());
+    auto& list = static_cast<CreateTransactionRecipientListCell&>(cell);
+    list.setDelegate(self());
+    list.signersTableView.lock()->reloadData();
 }
+

@@ -7,6 +7,7 @@
 #include "composer/screens/CreateTransactionDocumentListCellDelegate.h"
 #include "composer/screens/CreateTransactionEmailMessageCellDelegate.h"
 #include "composer/screens/CreateTransactionPageRowHeights.h"
+#include "composer/screens/CreateTransactionRecipientListCellDelegate.h"
 #include "composer/screens/CreateTransactionSettingsVCDelegate.h"
 #include "composer/screens/CreateTransactionTransactionNameCellDelegate.h"
 #include "dragdrop/DocumentInteractionController.h"
@@ -42,6 +43,7 @@ class CreateTransactionAddDocsAndSignersPage : public platform::ui::ViewControll
                                                public CreateTransactionAddDocumentCellDelegate,
                                                public CreateTransactionAddRecipientCellDelegate,
                                                public CreateTransactionDocumentListCellDelegate,
+                                               public CreateTransactionRecipientListCellDelegate,
                                                public CreateTransactionEmailMessageCellDelegate,
                                                public CreateTransactionSettingsVCDelegate,
                                                public VLTOpenInPreviewControllerDelegate,
@@ -109,7 +111,7 @@ public:
     void orderedSigningSwitchChanged(bool on) override;
     void setSelectedSignerIndex(std::optional<int> index) override { selectedSignerIndex = index; }
     void performSegueWithIdentifierSender(const std::string& identifier, const std::shared_ptr<void>& sender) override;
-    void createTransactionRecipientListCellTurnedOnOrderedSigning();
+    void createTransactionRecipientListCellTurnedOnOrderedSigning() override;
     void emailMessageCellDidBeginEditing(CreateTransactionEmailMessageCell& cell) override;
     void createTransactionDocumentListCellContentOfFilePreviewRequested(const std::string& filePath,
                                                                      int documentIndex) override;
@@ -190,7 +192,7 @@ private:
     void configureDocumentListCell(platform::ui::TableViewCell& cell);
     void configureAddRecipientCell(platform::ui::TableViewCell& cell);
     void configureEmailCell(platform::ui::TableViewCell& cell);
-    void configureListCell(platform::ui::TableViewCell& cell);
+    void configureRecipientListCell(platform::ui::TableViewCell& cell);
 
     std::weak_ptr<CreateTransactionAddDocsAndSignersPageDelegate> delegate_;
     bool loadingFinished_ = false;

@@ -1,0 +1,106 @@
+// Contact cards dragged in from another application and dropped on the recipient list.
+#include "RecipientListTest.h"
+
+#include "contacts/VCardWriter.h"
+#include "dragdrop/DropInjector.h"
+#include "dragdrop/TypeIdentifier.h"
+#include "foundation/RunLoop.h"
+#include "sdk/screens/VTAlertView.h"
+#include "sdk/screens/VTErrorAlertView.h"
+
+#include <algorithm>
+#include <future>
+
+namespace {
+
+using composer_screens_testing::RecipientListTest;
+using platform::dragdrop::Bytes;
+using platform::dragdrop::DragItem;
+using platform::dragdrop::ItemProvider;
+using Names = std::vector<std::string>;
+
+const std::string kVCard(platform::dragdrop::TypeIdentifier::vCard);
+
+class RecipientDropTest : public RecipientListTest {
+protected:
+    static DragItem card(const std::string& first, const std::string& last, const std::string& email)
+    {
+        platform::contacts::Contact person;
+        person.givenName = first;
+        person.familyName = last;
+        if (!email.empty()) {
+            person.emailAddresses = {{"work", email}};
+        }
+        const std::string text = platform::contacts::VCardWriter::write({person}, platform::contacts::VCardVersion::v3_0);
+        return {std::make_shared<ItemProvider>(kVCard, Bytes(text.begin(), text.end()))};
+    }
+    static DragItem unreadableCard() { return {std::make_shared<ItemProvider>(kVCard, Bytes{'%', 'P', 'D', 'F'})}; }
+
+    platform::dragdrop::DropOutcome drop(std::vector<DragItem> items)
+    {
+        window->layoutIfNeeded();
+        return platform::dragdrop::DropInjector(window).drop(std::move(items), *list());
+    }
+    static std::shared_ptr<VTErrorAlertView> alert() { return VTAlertView::sharedInstance()->errorAlertView(); }
+};
+
+TEST_F(RecipientDropTest, CardsTheModelRefusesAreCountedInOneAlert)
+{
+    openWithRecipients({"Ann"});
+    const auto outcome = drop({card("Eve", "Nomail", ""), card("Ann", "Again", "ann@example.com"),
+                               card("Joe", "Good", "joe@example.com")});
+    EXPECT_TRUE(outcome.performed);
+    EXPECT_EQ(outcome.target, list());
+    runUntil([this] { return alert() != nullptr; });
+    EXPECT_EQ(modelNames(), (Names{"Ann", "Joe"}));
+    ASSERT_NE(alert(), nullptr);
+    EXPECT_EQ(alert()->titleLabel()->text(), "Error");
+    EXPECT_EQ(alert()->messageLabel()->text(),
+              "2 contant(s) were not added.\nMissing information or existing contact");
+    EXPECT_EQ(alert()->button()->title(), "OK");
+    settle();
+    EXPECT_EQ(rowTexts(), (Names{"1 Ann", "2 Joe"}));
+}
+
+TEST_F(RecipientDropTest, AnUnreadableCardAmongGoodOnesIsSkippedAndTheImportWaitsForTheLastAnswer)
+{
+    openWithRecipients({"Ann"});
+    std::promise<void> release;
+    auto slow = std::make_shared<ItemProvider>();
+    slow->registerDataLoader(kVCard, [ready = release.get_future().share()]() -> std::optional<Bytes> {
+        ready.wait();
+        return std::nullopt;
+    });
+    drop({card("Joe", "Good", "joe@example.com"), unreadableCard(), {slow}, card("Kim", "Good", "kim@example.com")});
+    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    EXPECT_EQ(model->signersNumber(), 1) << "nothing joins before every item has answered";
+
+    release.set_value();
+    runUntil([this] { return model->signersNumber() == 3; });
+    // In the order the answers came, which the item providers' threads decide.
+    auto names = modelNames();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (Names{"Ann", "Joe", "Kim"}));
+    EXPECT_EQ(alert(), nullptr) << "unreadable items are not reported";
+}
+
+TEST_F(RecipientDropTest, ADropOfOnlyAnUnreadableCardAddsNothing)
+{
+    openWithRecipients({"Ann"});
+    EXPECT_TRUE(drop({unreadableCard()}).performed);
+    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    settle();
+    EXPECT_EQ(modelNames(), Names{"Ann"});
+    EXPECT_EQ(alert(), nullptr);
+    EXPECT_EQ(rowTexts(), Names{"1 Ann"});
+}
+
+TEST_F(RecipientDropTest, ItemsOfOtherTypesAreNotTaken)
+{
+    openWithRecipients({"Ann"});
+    const auto outcome = drop({{std::make_shared<ItemProvider>("com.adobe.pdf", Bytes{'%', 'P', 'D', 'F'})}});
+    EXPECT_FALSE(outcome.performed);
+    EXPECT_EQ(modelNames(), Names{"Ann"});
+}
+
+} // namespace
