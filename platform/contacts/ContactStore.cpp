@@ -2,11 +2,11 @@
 
 #include "contacts/ContactStoreSettings.h"
 #include "contacts/VCardReader.h"
+#include "foundation/BackgroundWork.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <thread>
 
 namespace platform::contacts {
 namespace {
@@ -73,12 +73,12 @@ void ContactStore::requestAccess(AccessCompletion completion) const
             settings->grantsAccessWhenAsked() ? AuthorizationStatus::authorized : AuthorizationStatus::denied);
     }
     const bool granted = settings->authorizationStatus() == AuthorizationStatus::authorized;
-    std::thread([completion = std::move(completion), granted] {
+    BackgroundWork::start([completion = std::move(completion), granted] {
         if (granted)
             completion(true, std::nullopt);
         else
             completion(false, ContactError{ContactError::Code::accessDenied, "Access to the contacts was denied"});
-    }).detach();
+    });
 }
 
 std::optional<ContactError> ContactStore::enumerateContacts(

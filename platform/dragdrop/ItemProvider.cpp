@@ -1,9 +1,9 @@
 #include "dragdrop/ItemProvider.h"
 
 #include "dragdrop/TypeIdentifier.h"
+#include "foundation/BackgroundWork.h"
 
 #include <algorithm>
-#include <thread>
 
 namespace platform::dragdrop {
 
@@ -61,7 +61,7 @@ void ItemProvider::loadDataRepresentationForTypeIdentifierCompletionHandler(
 
 void ItemProvider::startOnWorker(std::function<void()> work)
 {
-    std::thread(std::move(work)).detach();
+    BackgroundWork::start(std::move(work));
 }
 
 } // namespace platform::dragdrop

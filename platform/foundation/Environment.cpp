@@ -11,6 +11,7 @@ namespace platform {
 namespace {
 
 // The device description the host gives; guarded because worker threads read paths.
+// Never destroyed, as workers still running at exit read it.
 struct DeviceSettings {
     std::mutex mutex;
     std::filesystem::path home;
@@ -21,8 +22,8 @@ struct DeviceSettings {
 
 DeviceSettings& settings()
 {
-    static DeviceSettings value;
-    return value;
+    static auto* value = new DeviceSettings();
+    return *value;
 }
 
 std::filesystem::path defaultHome()

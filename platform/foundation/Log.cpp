@@ -8,6 +8,7 @@ namespace platform {
 
 namespace {
 
+// Never destroyed, as workers still running at exit write to the log.
 struct LogState {
     std::mutex mutex;
     std::shared_ptr<const Log::Sink> sink;
@@ -15,8 +16,8 @@ struct LogState {
 
 LogState& state()
 {
-    static LogState value;
-    return value;
+    static auto* value = new LogState();
+    return *value;
 }
 
 void writeToStderr(std::string_view category, std::string_view message)

@@ -1,5 +1,6 @@
 #include "service/ZKVLTConnection.h"
 
+#include "foundation/BackgroundWork.h"
 #include "foundation/RunLoop.h"
 #include "service/ZKEndpoints.h"
 #include "service/ZKReplyParser.h"
@@ -15,7 +16,6 @@
 #include <cmath>
 #include <mutex>
 #include <system_error>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -155,7 +155,7 @@ void ZKVLTConnection::start()
 {
     initializeCurlOnce();
     try {
-        std::thread([self = shared_from_this()] { self->finish(self->perform()); }).detach();
+        platform::BackgroundWork::start([self = shared_from_this()] { self->finish(self->perform()); });
     } catch (const std::system_error& failure) {
         finish(ZKReply::failure(
             ZKError::make(ZKError::networkFailure, std::string("The request could not be started: ") + failure.what())));

@@ -1,6 +1,7 @@
 #include "store/ZKFileManager.h"
 
 #include "foundation/AtomicFile.h"
+#include "foundation/BackgroundWork.h"
 #include "foundation/Environment.h"
 #include "foundation/RunLoop.h"
 #include "foundation/SharedInstances.h"
@@ -10,7 +11,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <thread>
 
 namespace {
 
@@ -184,7 +184,7 @@ void ZKFileManager::convertToPDFDataAndSizeCompletion(const std::string& fileNam
     }
     // Converting a long document takes a while: it runs on a thread of its own and the
     // answer comes back on the main thread.
-    std::thread([fileName, data, size, destination = *reserved, completion = std::move(completion)] {
+    platform::BackgroundWork::start([fileName, data, size, destination = *reserved, completion = std::move(completion)] {
         const bool converted = platform::graphics::DocumentConverter::writePdf(fileName, data, size, destination);
         if (!converted) {
             std::error_code ignored;
@@ -193,5 +193,5 @@ void ZKFileManager::convertToPDFDataAndSizeCompletion(const std::string& fileNam
         platform::RunLoop::main().dispatchAsync([converted, destination, completion] {
             completion(converted ? std::optional<Dictionary>(Dictionary{{"localPath", destination}}) : std::nullopt);
         });
-    }).detach();
+    });
 }

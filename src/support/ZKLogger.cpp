@@ -4,12 +4,13 @@
 
 #include <atomic>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
 std::atomic<int> g_threshold{ZKLogger::kDefaultThreshold};
 
-const std::string kRule(52, '-');
+constexpr std::string_view kRule = "----------------------------------------------------";
 
 } // namespace
 

@@ -58,6 +58,8 @@ public:
 // A host application with the SDK started: a window on a phone in portrait whose root
 // controller sits in a navigation controller, the facade's delegates, and a signed-in
 // sender. Pages are opened through the facade and driven with the fingers.
+// No server address is set: the signing-groups fetch that the page starts whenever it
+// appears fails at once, so no case waits on a network.
 class ComposerScreenTest : public testing_support::VeltraTest {
 protected:
     using Page = CreateTransactionAddDocsAndSignersPage;

@@ -1,5 +1,6 @@
 #include "VeltraTest.h"
 
+#include "foundation/BackgroundWork.h"
 #include "foundation/Environment.h"
 #include "foundation/Log.h"
 #include "foundation/RunLoop.h"
@@ -50,6 +51,9 @@ void VeltraTest::SetUp()
 
 void VeltraTest::TearDown()
 {
+    // Work a case started (a request, a conversion) finishes inside the case: it must not
+    // reach the next case's shared instances nor run on while the process ends.
+    platform::RunLoop::main().runUntil([] { return platform::BackgroundWork::inFlight() == 0; }, 10);
     platform::RunLoop::main().runUntilIdle();
     platform::SharedInstances::resetAll();
     platform::RunLoop::main().reset();
