@@ -39,6 +39,10 @@ TEST_F(SourceTest, TheMenuOpensAndClosesOverACoverInAQuarterSecond)
     EXPECT_TRUE(isShown(*menu));
     EXPECT_TRUE(isShown(*cover));
     EXPECT_EQ(menu->transform(), AffineTransform::identity());
+    tap(*page->signerButtonAdd.lock());
+    settle(0.3);
+    EXPECT_TRUE(page->darkCoverShowing()) << "the source button does nothing while the menu is open";
+    EXPECT_TRUE(isShown(*menu));
 
     tap(*cover);
     EXPECT_EQ(menu->transform(), AffineTransform::scale(0.9, 0.9)) << "it shrinks as it fades";

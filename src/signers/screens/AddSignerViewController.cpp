@@ -158,12 +158,6 @@ void AddSignerViewController::makeForm(platform::ui::ScrollView& form)
         *outlets[index].second = fieldRows_[index]->statusBar();
         *fields[index] = fieldRows_[index]->textField();
     }
-    auto source = std::make_shared<platform::ui::Button>();
-    source->setTitle(std::string(glyphForSignerType(signerType_)));
-    source->setTitleColor(CreateTransactionLook::accent());
-    source->titleLabel()->setFont(CreateTransactionLook::iconFont(30));
-    form.addSubview(source);
-    signerButtonAdd = source;
     auto error = makeLabel(CreateTransactionLook::captionFont(), ZKColor::error());
     error->setText(localizedSDK("Required fields *"));
     form.addSubview(error);
@@ -213,14 +207,20 @@ void AddSignerViewController::makeOptionRows(platform::ui::ScrollView& form)
     changeRecipientSwitch = allowSwitch;
 }
 
-// The cover dims the form and the menu sits on it; both are in the scroll view, whose
-// recognisers see the taps on the cover.
+// The cover dims the form, with the source button and the menu on it; all are in the
+// scroll view, whose recognisers see the taps on the cover.
 void AddSignerViewController::makeSourceMenu(platform::ui::ScrollView& form)
 {
     auto cover = std::make_shared<View>();
     cover->setBackgroundColor(Color::fromWhite(0, 0.45));
     form.addSubview(cover);
     darkCoverView = cover;
+    auto source = std::make_shared<platform::ui::Button>();
+    source->setTitle(std::string(glyphForSignerType(signerType_)));
+    source->setTitleColor(CreateTransactionLook::accent());
+    source->titleLabel()->setFont(CreateTransactionLook::iconFont(30));
+    form.addSubview(source);
+    signerButtonAdd = source;
     sourceMenu_ = std::make_shared<AddSignerSourceMenu>();
     form.addSubview(sourceMenu_);
     signerMenuView = sourceMenu_;
