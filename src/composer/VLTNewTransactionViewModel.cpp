@@ -810,8 +810,11 @@ void VLTNewTransactionViewModel::reportFailedCommit(const Dictionary& result, co
 void VLTNewTransactionViewModel::updateGroups()
 {
     std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
-    ZKTransactionManager::sharedInstance()->fetchGroupsWithCallback([weakSelf](const Dictionary& reply) {
-        const auto groups = SigningGroupsReply::groupsFrom(reply, signedInEmail());
+    // Read here, on the main thread: the reply arrives on the network's thread, which
+    // must not read the defaults that the main thread writes (or a test resets).
+    const auto email = signedInEmail();
+    ZKTransactionManager::sharedInstance()->fetchGroupsWithCallback([weakSelf, email](const Dictionary& reply) {
+        const auto groups = SigningGroupsReply::groupsFrom(reply, email);
         if (!groups) {
             return;
         }

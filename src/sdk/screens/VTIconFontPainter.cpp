@@ -94,6 +94,13 @@ void nextArrow(const IconPen& pen)
     pen.line({{0.52, 0.32}, {0.7, 0.5}, {0.52, 0.68}});
 }
 
+void addMark(const IconPen& pen)
+{
+    pen.ring(0.06, 0.06, 0.88, 0.88, 0.08);
+    pen.line({{0.5, 0.28}, {0.5, 0.72}});
+    pen.line({{0.28, 0.5}, {0.72, 0.5}});
+}
+
 void checkMark(const IconPen& pen)
 {
     pen.line({{0.16, 0.52}, {0.4, 0.76}, {0.86, 0.26}}, 0.13);
@@ -264,7 +271,7 @@ const std::map<std::string, Icon>& icons()
         {"p", recipient},   {"5", placeholder},   {">", group},       {"4", signature},   {"/", signingDate},
         {"6", signerTitle}, {"7", company},       {"z", textField},   {"R", label},       {"Q", checkBox},
         {"8", list},        {"t", textArea},      {"!", radio},       {"U", dateField},   {"=", dragHandle},
-        {"T", trash},
+        {"T", trash},       {"+", addMark},
     };
     return table;
 }

@@ -4,6 +4,7 @@
 #include "signers/screens/AddSignerViewController.h"
 #include "ui/Storyboard.h"
 
+using platform::ui::SegueKind;
 using platform::ui::Storyboard;
 
 void SignerSetupScenes::registerScenes()
@@ -14,5 +15,13 @@ void SignerSetupScenes::registerScenes()
         storyboard.addNavigationScene(Scenes::addSignerNavigationScene, Scenes::addSignerPageScene);
         storyboard.addUnwindSegue(Scenes::addSignerPageScene, Scenes::fromAddSignerPageSegue,
                                   Scenes::unwindToMainPageAction);
+        // Each leads to its page once that page's scene is registered; until then the
+        // segue opens nothing and says so in the log.
+        storyboard.addSegue(Scenes::addSignerPageScene, toPersonalMessagePageSegue, SegueKind::show,
+                            personalMessagePageScene);
+        storyboard.addSegue(Scenes::addSignerPageScene, toContactsPageSegue, SegueKind::show, contactsPageScene);
+        storyboard.addSegue(Scenes::addSignerPageScene, toAuthenticationMethodsPageSegue, SegueKind::show,
+                            authenticationMethodsPageScene);
+        storyboard.addSegue(Scenes::addSignerPageScene, toGroupsPageSegue, SegueKind::show, groupsPageScene);
     });
 }

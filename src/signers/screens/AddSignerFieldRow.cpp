@@ -1,0 +1,43 @@
+#include "signers/screens/AddSignerFieldRow.h"
+
+#include "composer/screens/CreateTransactionLook.h"
+#include "support/ZKColor.h"
+
+using platform::graphics::makeRect;
+
+namespace {
+
+constexpr double margin = 16;
+constexpr double captionTop = 8;
+constexpr double captionHeight = 16;
+constexpr double fieldHeight = 30;
+constexpr double statusBarHeight = 3;
+
+} // namespace
+
+AddSignerFieldRow::AddSignerFieldRow(const std::string& caption)
+    : caption_(std::make_shared<platform::ui::Label>()),
+      textField_(std::make_shared<platform::ui::TextField>()),
+      statusBar_(std::make_shared<platform::ui::View>())
+{
+    setBackgroundColor(platform::graphics::Color::white());
+    caption_->setText(caption);
+    caption_->setFont(CreateTransactionLook::captionFont());
+    caption_->setTextColor(CreateTransactionLook::caption());
+    textField_->setFont(CreateTransactionLook::bodyFont());
+    statusBar_->setBackgroundColor(ZKColor::error());
+    statusBar_->setHidden(true);
+    addSubview(caption_);
+    addSubview(textField_);
+    addSubview(statusBar_);
+}
+
+void AddSignerFieldRow::layoutSubviews()
+{
+    View::layoutSubviews();
+    const auto area = bounds();
+    const double width = area.width() - 2 * margin;
+    caption_->setFrame(makeRect(margin, captionTop, width, captionHeight));
+    textField_->setFrame(makeRect(margin, captionTop + captionHeight, width, fieldHeight));
+    statusBar_->setFrame(makeRect(0, area.height() - statusBarHeight, area.width(), statusBarHeight));
+}
