@@ -9,6 +9,7 @@
 #include "fields/ZKList.h"
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
+#include "ui/Screen.h"
 
 using designer_screens_testing::FieldSettingsTest;
 using Items = std::vector<std::string>;
@@ -184,4 +185,20 @@ TEST_F(ChoiceSettingsTest, CancelOnTheLabelLeavesItsText)
     EXPECT_EQ(stored(element)->content(), "Rent");
     const auto label = std::dynamic_pointer_cast<ZKLabel>(viewOf(element));
     EXPECT_EQ(label->labelDisplayView()->signingModeLabel()->text(), "Rent");
+}
+
+TEST_F(ChoiceSettingsTest, InLandscapeTypingItemsScrollsThemIntoViewAndTheHintComesBackWhenLeftEmpty)
+{
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    settle();
+    const auto screen = open<ZKListViewSettingsVC>(place("List"));
+    ASSERT_NE(screen, nullptr);
+    tap(*screen->listTextView);
+    settle();
+    EXPECT_TRUE(screen->listTextView->isFirstResponder());
+    EXPECT_TRUE(screen->listHelpOverlayView->isHidden());
+    EXPECT_EQ(screen->scrollView.lock()->contentOffset().y, ZKListViewSettingsVC::landscapeEditingOffset);
+    tap(*screen->topBar()->titleLabel());
+    EXPECT_FALSE(screen->listTextView->isFirstResponder());
+    EXPECT_FALSE(screen->listHelpOverlayView->isHidden());
 }

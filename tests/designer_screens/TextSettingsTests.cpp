@@ -8,6 +8,7 @@
 #include "fields/ZKTextField.h"
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
+#include "ui/Screen.h"
 
 using designer_screens_testing::FieldSettingsTest;
 
@@ -250,4 +251,19 @@ TEST_F(TextSettingsTest, TheClearButtonsEmptyTheDefaultValue)
     const auto field = openTextField(other);
     tap(*field->clearButton);
     EXPECT_EQ(field->defaultValueTextField->text(), "");
+}
+
+TEST_F(TextSettingsTest, InLandscapeTheKeyboardScrollsTheDefaultTextIntoView)
+{
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    settle();
+    const auto area = openTextArea(place("TextArea"));
+    ASSERT_NE(area, nullptr);
+    tap(*area->nameTextField);
+    settle();
+    EXPECT_EQ(area->scrollView.lock()->contentOffset().y, 0);
+    fingers->pressReturn();
+    settle();
+    EXPECT_TRUE(area->defaultValueTextView->isFirstResponder());
+    EXPECT_EQ(area->scrollView.lock()->contentOffset().y, ZKTextAreaSettingsVC::landscapeEditingOffset);
 }

@@ -166,8 +166,19 @@ void ZKListViewSettingsVC::textViewDidBeginEditing(platform::ui::TextView&)
 
 bool ZKListViewSettingsVC::textViewShouldEndEditing(platform::ui::TextView&)
 {
+    showHelpOverlayIfEmpty();
+    return true;
+}
+
+// Editing ended by force (a tap elsewhere closes the keyboard) asks no one first.
+void ZKListViewSettingsVC::textViewDidEndEditing(platform::ui::TextView&)
+{
+    showHelpOverlayIfEmpty();
+}
+
+void ZKListViewSettingsVC::showHelpOverlayIfEmpty()
+{
     if (listTextView->text().empty()) {
         listHelpOverlayView->setHidden(false);
     }
-    return true;
 }

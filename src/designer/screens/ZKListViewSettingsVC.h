@@ -34,6 +34,7 @@ public:
 
     void textViewDidBeginEditing(platform::ui::TextView& textView) override;
     bool textViewShouldEndEditing(platform::ui::TextView& textView) override;
+    void textViewDidEndEditing(platform::ui::TextView& textView) override;
 
     // The items of the text: its lines without the empty ones, each trimmed of spaces and
     // tabs (a line of blanks only so gives an empty item).
@@ -54,6 +55,7 @@ protected:
 
 private:
     void makeHelpOverlay();
+    void showHelpOverlayIfEmpty();
     void wireControls();
     void writeValues(ZKElement& element, const std::string& defaultValue, std::vector<std::string> items);
 };
