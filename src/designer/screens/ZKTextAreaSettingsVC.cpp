@@ -9,20 +9,6 @@ void ZKTextAreaSettingsVC::addDefaultValueControl(ZKFieldSettingsForm& form)
                                    [this](platform::ui::Control& sender) { clearTextAreaButtonTapped(sender); });
 }
 
-void ZKTextAreaSettingsVC::returnButtonTapped(platform::ui::Control& sender)
-{
-    switch (sender.tag()) {
-    case nameTag:
-        defaultValueTextView->becomeFirstResponder();
-        return;
-    case maxLengthTag:
-        sender.resignFirstResponder();
-        return;
-    default:
-        return;
-    }
-}
-
 void ZKTextAreaSettingsVC::clearTextAreaButtonTapped(platform::ui::Control&)
 {
     defaultValueTextView->setText("");

@@ -17,7 +17,6 @@ public:
 
     ZKTextAreaSettingsVC() : ZKTextSettingsViewController("Text Area Settings") {}
 
-    void returnButtonTapped(platform::ui::Control& sender) override;
     void clearTextAreaButtonTapped(platform::ui::Control& sender);
     void handleKeyboardDidShowNotification(const platform::Notification& notification) override;
 
@@ -28,6 +27,8 @@ protected:
     const char* screenName() const override { return screenNameReported; }
     const char* unwindSegue() const override { return unwindSegueIdentifier; }
     void addDefaultValueControl(ZKFieldSettingsForm& form) override;
+    // A text view, whose Return key types a line break.
+    platform::ui::View& defaultValueControl() const override { return *defaultValueTextView; }
     std::string defaultValueText() const override { return defaultValueTextView->text(); }
     void showDefaultValue(const std::string& value) override { defaultValueTextView->setText(value); }
     bool reportsSaveBeforeChecks() const override { return true; }

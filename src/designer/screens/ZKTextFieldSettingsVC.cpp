@@ -15,23 +15,6 @@ void ZKTextFieldSettingsVC::addOtherControls(ZKFieldSettingsForm& form)
     form.addSwitch("Read Only", readOnlySwitch);
 }
 
-void ZKTextFieldSettingsVC::returnButtonTapped(platform::ui::Control& sender)
-{
-    switch (sender.tag()) {
-    case nameTag:
-        defaultValueTextField->becomeFirstResponder();
-        return;
-    case defaultValueTag:
-        maxLengthTextField->becomeFirstResponder();
-        return;
-    case maxLengthTag:
-        sender.resignFirstResponder();
-        return;
-    default:
-        return;
-    }
-}
-
 void ZKTextFieldSettingsVC::clearButtonTapped(platform::ui::Control&)
 {
     defaultValueTextField->setText("");

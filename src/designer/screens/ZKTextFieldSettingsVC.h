@@ -12,7 +12,6 @@ public:
 
     ZKTextFieldSettingsVC() : ZKTextSettingsViewController("Text Field Settings") {}
 
-    void returnButtonTapped(platform::ui::Control& sender) override;
     void clearButtonTapped(platform::ui::Control& sender);
 
     std::shared_ptr<platform::ui::TextField> defaultValueTextField = ZKFieldSettingsForm::makeTextField(defaultValueTag);
@@ -24,6 +23,7 @@ protected:
     const char* unwindSegue() const override { return unwindSegueIdentifier; }
     void addDefaultValueControl(ZKFieldSettingsForm& form) override;
     void addOtherControls(ZKFieldSettingsForm& form) override;
+    platform::ui::View& defaultValueControl() const override { return *defaultValueTextField; }
     std::string defaultValueText() const override { return defaultValueTextField->text(); }
     void showDefaultValue(const std::string& value) override { defaultValueTextField->setText(value); }
     void populateOtherFields(const ZKElement& element) override;

@@ -26,6 +26,23 @@ void ZKTextSettingsViewController::wireReturnKey(platform::ui::TextField& field)
                     [this](platform::ui::Control& sender) { returnButtonTapped(sender); });
 }
 
+void ZKTextSettingsViewController::returnButtonTapped(platform::ui::Control& sender)
+{
+    switch (sender.tag()) {
+    case nameTag:
+        defaultValueControl().becomeFirstResponder();
+        return;
+    case defaultValueTag:
+        maxLengthTextField->becomeFirstResponder();
+        return;
+    case maxLengthTag:
+        sender.resignFirstResponder();
+        return;
+    default:
+        return;
+    }
+}
+
 void ZKTextSettingsViewController::nameEditingDidBegin(platform::ui::Control&)
 {
     updateField = true;

@@ -21,8 +21,10 @@ public:
     void populateFields() override;
     void saveButtonTapped(platform::ui::Control& sender) override;
     void nameEditingDidBegin(platform::ui::Control& sender);
-    // Moves the focus on by the sender's tag.
-    virtual void returnButtonTapped(platform::ui::Control& sender) = 0;
+    // Moves the focus on by the sender's tag: from the name to the default value, from a
+    // one-line default value to the maximum length; Return in the maximum length closes
+    // the keyboard.
+    void returnButtonTapped(platform::ui::Control& sender);
 
     std::shared_ptr<platform::ui::TextField> nameTextField = ZKFieldSettingsForm::makeTextField(nameTag);
     std::shared_ptr<platform::ui::TextField> maxLengthTextField = ZKFieldSettingsForm::makeTextField(maxLengthTag);
@@ -35,6 +37,7 @@ protected:
     // and wires the name field and the Return key.
     void makeControls(ZKFieldSettingsForm& form) override;
     virtual void addDefaultValueControl(ZKFieldSettingsForm& form) = 0;
+    virtual platform::ui::View& defaultValueControl() const = 0;
     // Adds what the screen has besides the shared controls, below them.
     virtual void addOtherControls(ZKFieldSettingsForm& form) { (void)form; }
     virtual std::string defaultValueText() const = 0;
