@@ -2,6 +2,8 @@
 
 #include "composer/screens/CreateTransactionStoryboard.h"
 #include "designer/ZKDesignerFieldSettings.h"
+#include "designer/screens/ZKFieldSettingsScenes.h"
+#include "designer/screens/ZKFieldSettingsScreenOpener.h"
 #include "sdk/facade/VeltraFacadeServices.h"
 #include "sdk/screens/VTIconFontPainter.h"
 #include "signers/screens/SignerSetupScenes.h"
@@ -14,8 +16,10 @@ void VeltraStartUp::run()
     std::call_once(started, [] {
         ZKFieldSettings::install(std::make_shared<ZKDesignerFieldSettings>());
         VTFacadeServices::install(std::make_shared<VeltraFacadeServices>());
+        ZKFieldSettingsOpener::install(std::make_shared<ZKFieldSettingsScreenOpener>());
         VTIconFontPainter::registerFont();
         CreateTransactionStoryboard::registerScenes();
         SignerSetupScenes::registerScenes();
+        ZKFieldSettingsScenes::registerScenes();
     });
 }

@@ -1,0 +1,64 @@
+#include "designer/screens/ZKCheckBoxSettingsVC.h"
+
+#include "fields/ZKCheckBox.h"
+#include "model/ZKElement.h"
+#include "model/ZKValidation.h"
+#include "support/ZKTracker.h"
+
+using platform::ui::Control;
+using platform::ui::ControlEvent;
+
+void ZKCheckBoxSettingsVC::makeControls(ZKFieldSettingsForm& form)
+{
+    form.addEntry("Name", nameTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addSwitch("Checked by Default", defaultValueSwitch);
+    form.addSwitch("Required", isRequiredSwitch);
+    const auto self = shared_from_this();
+    nameTextField->addTarget(self, ControlEvent::editingDidBegin,
+                             [this](Control& sender) { nameTextFieldEditingDidBegin(sender); });
+    nameTextField->addTarget(self, ControlEvent::primaryActionTriggered,
+                             [this](Control& sender) { returnButtonTapped(sender); });
+}
+
+void ZKCheckBoxSettingsVC::populateFields()
+{
+    const auto field = element();
+    if (!field) {
+        return;
+    }
+    nameTextField->setText(nameToShow(*field));
+    defaultValueSwitch->setOn(!field->content().empty());
+    // Elements from the service may come without a validation record.
+    const auto& validation = field->validation();
+    isRequiredSwitch->setOn(validation && validation->required());
+}
+
+void ZKCheckBoxSettingsVC::saveButtonTapped(Control&)
+{
+    ZKTracker::reportEvent("Save button");
+    hideValidationMessage();
+    if (const auto field = element()) {
+        field->updateContent(defaultValueSwitch->isOn() ? checkedContent : "");
+        if (const auto& validation = field->validation()) {
+            validation->setRequired(isRequiredSwitch->isOn());
+        }
+        if (const auto checkBox = std::dynamic_pointer_cast<ZKCheckBox>(elementView.lock())) {
+            checkBox->checkboxDisplayView()->updateAppearance();
+        }
+        if (updateField) {
+            field->setName(nameTextField->text());
+        }
+        field->saveUpdates();
+    }
+    unwindToHub();
+}
+
+void ZKCheckBoxSettingsVC::returnButtonTapped(Control& sender)
+{
+    sender.resignFirstResponder();
+}
+
+void ZKCheckBoxSettingsVC::nameTextFieldEditingDidBegin(Control&)
+{
+    updateField = true;
+}

@@ -1,0 +1,31 @@
+#include "designer/screens/ZKTextFieldSettingsVC.h"
+
+#include "model/ZKElement.h"
+
+void ZKTextFieldSettingsVC::addDefaultValueControl(ZKFieldSettingsForm& form)
+{
+    form.addEntry("Default Value", defaultValueTextField, ZKFieldSettingsForm::textFieldHeight, clearButton);
+    wireReturnKey(*defaultValueTextField);
+    clearButton->addTarget(shared_from_this(), platform::ui::ControlEvent::touchUpInside,
+                           [this](platform::ui::Control& sender) { clearButtonTapped(sender); });
+}
+
+void ZKTextFieldSettingsVC::addOtherControls(ZKFieldSettingsForm& form)
+{
+    form.addSwitch("Read Only", readOnlySwitch);
+}
+
+void ZKTextFieldSettingsVC::clearButtonTapped(platform::ui::Control&)
+{
+    defaultValueTextField->setText("");
+}
+
+void ZKTextFieldSettingsVC::populateOtherFields(const ZKElement& element)
+{
+    readOnlySwitch->setOn(element.readOnly());
+}
+
+void ZKTextFieldSettingsVC::writeOtherValues(ZKElement& element)
+{
+    element.setReadOnly(readOnlySwitch->isOn());
+}

@@ -1,0 +1,204 @@
+#include "FieldSettingsTest.h"
+
+#include "ceremony/screens/ZKMainViewController.h"
+#include "designer/screens/ZKCheckBoxSettingsVC.h"
+#include "designer/screens/ZKLabelSettingsVC.h"
+#include "designer/screens/ZKListViewSettingsVC.h"
+#include "fields/ZKCheckBox.h"
+#include "fields/ZKLabel.h"
+#include "fields/ZKList.h"
+#include "model/ZKElement.h"
+#include "model/ZKValidation.h"
+#include "ui/Screen.h"
+
+using designer_screens_testing::FieldSettingsTest;
+using Items = std::vector<std::string>;
+
+namespace {
+
+class ChoiceSettingsTest : public FieldSettingsTest {
+protected:
+    template <class Screen>
+    std::shared_ptr<Screen> open(const std::shared_ptr<ZKElement>& element)
+    {
+        openSettingsOf(element);
+        return shown<Screen>();
+    }
+
+    void save(ZKFieldSettingsFormViewController& screen)
+    {
+        tap(*screen.topBar()->saveButton());
+        settle();
+    }
+
+    void cancel(ZKFieldSettingsFormViewController& screen)
+    {
+        tap(*screen.topBar()->cancelButton());
+        settle();
+    }
+
+    bool listMessageShown(ZKListViewSettingsVC& screen) const
+    {
+        const auto label = screen.errorLabel.lock();
+        return !label->isHidden() && label->text() == ZKListViewSettingsVC::defaultNotAnItemMessage;
+    }
+};
+
+} // namespace
+
+TEST_F(ChoiceSettingsTest, ListItemsDropEmptyLinesAndKeepALineOfBlanksAsAnEmptyItem)
+{
+    const auto element = place("List");
+    const auto screen = open<ZKListViewSettingsVC>(element);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_FALSE(screen->listHelpOverlayView->isHidden());
+    retype(*screen->listTextView, "Red\n\t Green \n\n\n  \n");
+    EXPECT_TRUE(screen->listHelpOverlayView->isHidden());
+    retype(*screen->defaultValueTextField, " Green");
+    save(*screen);
+    const auto saved = stored(element);
+    EXPECT_EQ(saved->validation()->enumeration(), (Items{"Red", "Green", ""}));
+    EXPECT_EQ(saved->content(), "Green");
+    EXPECT_EQ(std::dynamic_pointer_cast<ZKList>(viewOf(element))->listDisplayView()->signingModeLabel()->text(), "Green");
+
+    const auto again = open<ZKListViewSettingsVC>(element);
+    EXPECT_EQ(again->listTextView->text(), "Red\nGreen\n\n");
+    EXPECT_EQ(again->defaultValueTextField->text(), "Green");
+    EXPECT_TRUE(again->listHelpOverlayView->isHidden());
+}
+
+TEST_F(ChoiceSettingsTest, TheListDefaultMustBeAnItemExactlyOrEmpty)
+{
+    const auto element = place("List");
+    const auto screen = open<ZKListViewSettingsVC>(element);
+    retype(*screen->listTextView, "Red\nGreen");
+    retype(*screen->defaultValueTextField, "green");
+    save(*screen);
+    EXPECT_TRUE(listMessageShown(*screen));
+    EXPECT_TRUE(stored(element)->validation()->enumeration().empty());
+    EXPECT_EQ(element->content(), "");
+
+    retype(*screen->defaultValueTextField, "");
+    tap(*screen->clearButton);
+    EXPECT_FALSE(screen->listHelpOverlayView->isHidden());
+    save(*screen);
+    EXPECT_EQ(hub()->presentedViewController(), nullptr);
+    EXPECT_TRUE(stored(element)->validation()->enumeration().empty());
+}
+
+TEST_F(ChoiceSettingsTest, AListWithAGeneratedNameSavesTheEmptyNameField)
+{
+    const auto element = place("List");
+    element->setName(element->ident());
+    element->saveUpdates();
+    const auto screen = open<ZKListViewSettingsVC>(element);
+    EXPECT_EQ(screen->nameTextField->text(), "");
+    save(*screen);
+    EXPECT_EQ(stored(element)->name(), "");
+}
+
+TEST_F(ChoiceSettingsTest, CancelOnTheListLeavesItsItemsAndDefault)
+{
+    const auto element = place("List");
+    element->validation()->setEnumeration({"Red", "Blue"});
+    element->updateContent("Blue");
+    element->saveUpdates();
+    const auto screen = open<ZKListViewSettingsVC>(element);
+    retype(*screen->listTextView, "Green");
+    retype(*screen->defaultValueTextField, "Green");
+    cancel(*screen);
+    for (const auto& current : {element, stored(element)}) {
+        EXPECT_EQ(current->validation()->enumeration(), (Items{"Red", "Blue"}));
+        EXPECT_EQ(current->content(), "Blue");
+    }
+}
+
+TEST_F(ChoiceSettingsTest, ACheckBoxSwitchedOffStoresTheEmptyStringAndThePageFollows)
+{
+    const auto element = place("CheckBox");
+    const auto box = std::dynamic_pointer_cast<ZKCheckBox>(viewOf(element));
+    auto screen = open<ZKCheckBoxSettingsVC>(element);
+    EXPECT_FALSE(screen->defaultValueSwitch->isOn());
+    tap(*screen->defaultValueSwitch);
+    tap(*screen->isRequiredSwitch);
+    save(*screen);
+    EXPECT_EQ(stored(element)->content(), ZKCheckBoxSettingsVC::checkedContent);
+    EXPECT_TRUE(stored(element)->validation()->required());
+    EXPECT_TRUE(box->checkboxDisplayView()->isChecked());
+
+    screen = open<ZKCheckBoxSettingsVC>(element);
+    EXPECT_TRUE(screen->defaultValueSwitch->isOn());
+    tap(*screen->defaultValueSwitch);
+    save(*screen);
+    EXPECT_EQ(stored(element)->content(), "");
+    EXPECT_FALSE(box->checkboxDisplayView()->isChecked());
+}
+
+TEST_F(ChoiceSettingsTest, ACheckBoxKeepsItsGeneratedNameUnlessTheNameFieldWasEdited)
+{
+    const auto element = place("CheckBox");
+    element->setName(element->ident());
+    element->saveUpdates();
+    auto screen = open<ZKCheckBoxSettingsVC>(element);
+    EXPECT_EQ(screen->nameTextField->text(), "");
+    save(*screen);
+    EXPECT_EQ(stored(element)->name(), element->ident());
+
+    screen = open<ZKCheckBoxSettingsVC>(element);
+    retype(*screen->nameTextField, "Pets allowed");
+    fingers->pressReturn();
+    EXPECT_FALSE(screen->nameTextField->isFirstResponder());
+    save(*screen);
+    EXPECT_EQ(stored(element)->name(), "Pets allowed");
+}
+
+TEST_F(ChoiceSettingsTest, ALabelSavesItsNameAndTextTrimmedAndThePageShowsTheText)
+{
+    const auto element = place("label");
+    const auto screen = open<ZKLabelSettingsVC>(element);
+    retype(*screen->nameTextField, " Heading\t");
+    fingers->pressReturn();
+    EXPECT_TRUE(screen->valueTextField->isFirstResponder());
+    fingers->typeText("  Monthly rent  ");
+    fingers->pressReturn();
+    EXPECT_FALSE(screen->valueTextField->isFirstResponder());
+    save(*screen);
+    const auto saved = stored(element);
+    EXPECT_EQ(saved->name(), "Heading");
+    EXPECT_EQ(saved->content(), "Monthly rent");
+    const auto label = std::dynamic_pointer_cast<ZKLabel>(viewOf(element));
+    EXPECT_EQ(label->labelDisplayView()->signingModeLabel()->text(), "Monthly rent");
+    EXPECT_EQ(label->labelDisplayView()->signingModeLabel()->textColor(), platform::graphics::Color::black());
+}
+
+TEST_F(ChoiceSettingsTest, CancelOnTheLabelLeavesItsText)
+{
+    const auto element = place("label");
+    element->updateContent("Rent");
+    element->saveUpdates();
+    viewOf(element)->update();
+    const auto screen = open<ZKLabelSettingsVC>(element);
+    EXPECT_EQ(screen->valueTextField->text(), "Rent");
+    tap(*screen->clearButton);
+    EXPECT_EQ(screen->valueTextField->text(), "");
+    cancel(*screen);
+    EXPECT_EQ(stored(element)->content(), "Rent");
+    const auto label = std::dynamic_pointer_cast<ZKLabel>(viewOf(element));
+    EXPECT_EQ(label->labelDisplayView()->signingModeLabel()->text(), "Rent");
+}
+
+TEST_F(ChoiceSettingsTest, InLandscapeTypingItemsScrollsThemIntoViewAndTheHintComesBackWhenLeftEmpty)
+{
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    settle();
+    const auto screen = open<ZKListViewSettingsVC>(place("List"));
+    ASSERT_NE(screen, nullptr);
+    tap(*screen->listTextView);
+    settle();
+    EXPECT_TRUE(screen->listTextView->isFirstResponder());
+    EXPECT_TRUE(screen->listHelpOverlayView->isHidden());
+    EXPECT_EQ(screen->scrollView.lock()->contentOffset().y, ZKListViewSettingsVC::landscapeEditingOffset);
+    tap(*screen->topBar()->titleLabel());
+    EXPECT_FALSE(screen->listTextView->isFirstResponder());
+    EXPECT_FALSE(screen->listHelpOverlayView->isHidden());
+}

@@ -1,0 +1,150 @@
+#include "FieldSettingsTest.h"
+
+#include "ceremony/screens/ZKMainViewController.h"
+#include "designer/screens/ZKCheckBoxSettingsVC.h"
+#include "designer/screens/ZKDateInputSettingsViewController.h"
+#include "designer/screens/ZKLabelSettingsVC.h"
+#include "designer/screens/ZKListViewSettingsVC.h"
+#include "designer/screens/ZKRadioButtonSettingsVC.h"
+#include "designer/screens/ZKTextAreaSettingsVC.h"
+#include "designer/screens/ZKTextFieldSettingsVC.h"
+#include "fields/ZKElementView.h"
+#include "fields/ZKTextField.h"
+#include "model/ZKElement.h"
+#include "model/ZKValidation.h"
+#include "ui/Keyboard.h"
+#include "ui/NavigationController.h"
+#include "ui/Screen.h"
+
+using designer_screens_testing::FieldSettingsTest;
+
+namespace {
+
+class CommonFrameTest : public FieldSettingsTest {
+protected:
+    // Opens the settings of a new field of the type: the screen of the class comes up
+    // with the field; Cancel brings the hub back.
+    template <class Screen>
+    void opensItsScreen(const std::string& type)
+    {
+        SCOPED_TRACE(type);
+        const auto element = place(type);
+        ASSERT_NE(element, nullptr);
+        openSettingsOf(element);
+        const auto screen = shown<Screen>();
+        ASSERT_NE(screen, nullptr);
+        EXPECT_EQ(screen->elementView.lock(), viewOf(element));
+        EXPECT_EQ(hub()->activeElementView(), viewOf(element));
+        EXPECT_TRUE(screen->isVisible());
+        tap(*screen->topBar()->cancelButton());
+        settle();
+        EXPECT_EQ(hub()->presentedViewController(), nullptr);
+        EXPECT_TRUE(hub()->isVisible());
+    }
+};
+
+} // namespace
+
+TEST_F(CommonFrameTest, EachKindOfFieldOpensItsScreenWithTheFieldAndCancelReturnsToTheHub)
+{
+    opensItsScreen<ZKTextFieldSettingsVC>("TextBox");
+    opensItsScreen<ZKTextAreaSettingsVC>("TextArea");
+    opensItsScreen<ZKListViewSettingsVC>("List");
+    opensItsScreen<ZKCheckBoxSettingsVC>("CheckBox");
+    opensItsScreen<ZKLabelSettingsVC>("label");
+    opensItsScreen<ZKRadioButtonSettingsVC>("Radio");
+    opensItsScreen<ZKDateInputSettingsViewController>("dateEntryField");
+}
+
+TEST_F(CommonFrameTest, TheRadioScreenSitsInANavigationControllerWithoutItsBar)
+{
+    openSettingsOf(place("Radio"));
+    const auto navigation = std::dynamic_pointer_cast<platform::ui::NavigationController>(hub()->presentedViewController());
+    ASSERT_NE(navigation, nullptr);
+    EXPECT_TRUE(navigation->isNavigationBarHidden());
+    EXPECT_NE(std::dynamic_pointer_cast<ZKRadioButtonSettingsVC>(navigation->topViewController()), nullptr);
+}
+
+TEST_F(CommonFrameTest, ASignatureHasNoScreenButBecomesTheActiveElementView)
+{
+    const auto signature = place("SIGNATURE");
+    openSettingsOf(signature);
+    EXPECT_EQ(hub()->presentedViewController(), nullptr);
+    EXPECT_EQ(hub()->activeElementView(), viewOf(signature));
+}
+
+TEST_F(CommonFrameTest, AFieldWithoutValidationOpensAndGetsOneAfterItsControlsAreFilled)
+{
+    const auto element = place("TextBox");
+    element->setValidation(nullptr);
+    element->updateContent("Flat 4B");
+    element->saveUpdates();
+    openSettingsOf(element);
+    const auto screen = shown<ZKTextFieldSettingsVC>();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->defaultValueTextField->text(), "Flat 4B");
+    EXPECT_FALSE(screen->isRequiredSwitch->isOn());
+    EXPECT_EQ(screen->maxLengthTextField->text(), "");
+    ASSERT_NE(element->validation(), nullptr);
+    EXPECT_NE(stored(element)->validation(), nullptr);
+}
+
+TEST_F(CommonFrameTest, TheLabelScreenCreatesNoValidation)
+{
+    const auto element = place("label");
+    element->setValidation(nullptr);
+    openSettingsOf(element);
+    ASSERT_NE(shown<ZKLabelSettingsVC>(), nullptr);
+    EXPECT_EQ(element->validation(), nullptr);
+}
+
+TEST_F(CommonFrameTest, TheKeyboardInsetsTheFormAndATapElsewhereClosesIt)
+{
+    openSettingsOf(place("TextBox"));
+    const auto screen = shown<ZKTextFieldSettingsVC>();
+    ASSERT_NE(screen, nullptr);
+    tap(*screen->nameTextField);
+    settle();
+    EXPECT_TRUE(screen->nameTextField->isFirstResponder());
+    const double keyboard = platform::ui::Keyboard::shared().frame().height();
+    EXPECT_GT(keyboard, 0);
+    EXPECT_EQ(screen->scrollView.lock()->contentInset().bottom, keyboard);
+    EXPECT_EQ(screen->scrollView.lock()->scrollIndicatorInsets().bottom, keyboard);
+
+    tap(*screen->topBar()->titleLabel());
+    settle();
+    EXPECT_FALSE(screen->nameTextField->isFirstResponder());
+    EXPECT_FALSE(platform::ui::Keyboard::shared().isVisible());
+    EXPECT_EQ(screen->scrollView.lock()->contentInset().bottom, 0);
+    EXPECT_EQ(screen->scrollView.lock()->scrollIndicatorInsets().bottom, 0);
+}
+
+TEST_F(CommonFrameTest, WithoutANotchTheStatusBarStripIsBlack)
+{
+    openSettingsOf(place("CheckBox"));
+    const auto screen = shown<ZKCheckBoxSettingsVC>();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->statusBar.lock()->backgroundColor(), platform::graphics::Color::black());
+    EXPECT_EQ(screen->statusBar.lock()->frame().height(), 20);
+    EXPECT_EQ(screen->preferredStatusBarStyle(), platform::ui::StatusBarStyle::lightContent);
+    EXPECT_EQ(screen->supportedInterfaceOrientations(), platform::ui::OrientationMask::all);
+}
+
+TEST_F(CommonFrameTest, InLandscapeAKeyboardLiftsTheDateScreenAndPutsItBackWhereItWas)
+{
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    settle();
+    openSettingsOf(place("dateEntryField"));
+    const auto screen = shown<ZKDateInputSettingsViewController>();
+    ASSERT_NE(screen, nullptr);
+    const auto before = screen->view()->frame();
+    auto& keyboard = platform::ui::Keyboard::shared();
+    keyboard.show();
+    EXPECT_EQ(screen->view()->frame().origin.y, ZKElementViewSettingsViewController::raisedY);
+    // Another field takes the keyboard: the view stays lifted and remembers where it was.
+    keyboard.show();
+    keyboard.hide();
+    settle();
+    EXPECT_EQ(screen->view()->frame(), before);
+    EXPECT_EQ(screen->initialFrame(), before);
+}

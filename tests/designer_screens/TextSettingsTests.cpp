@@ -1,0 +1,269 @@
+#include "FieldSettingsTest.h"
+
+#include "ceremony/screens/ZKMainViewController.h"
+#include "designer/ZKMaxLengthEntry.h"
+#include "designer/screens/ZKTextAreaSettingsVC.h"
+#include "designer/screens/ZKTextFieldSettingsVC.h"
+#include "fields/ZKTextArea.h"
+#include "fields/ZKTextField.h"
+#include "model/ZKElement.h"
+#include "model/ZKValidation.h"
+#include "ui/Screen.h"
+
+using designer_screens_testing::FieldSettingsTest;
+
+namespace {
+
+class TextSettingsTest : public FieldSettingsTest {
+protected:
+    std::shared_ptr<ZKTextFieldSettingsVC> openTextField(const std::shared_ptr<ZKElement>& element)
+    {
+        openSettingsOf(element);
+        return shown<ZKTextFieldSettingsVC>();
+    }
+
+    std::shared_ptr<ZKTextAreaSettingsVC> openTextArea(const std::shared_ptr<ZKElement>& element)
+    {
+        openSettingsOf(element);
+        return shown<ZKTextAreaSettingsVC>();
+    }
+
+    void save(ZKFieldSettingsFormViewController& screen)
+    {
+        tap(*screen.topBar()->saveButton());
+        settle();
+    }
+
+    static std::string message(ZKFieldSettingsFormViewController& screen)
+    {
+        const auto label = screen.errorLabel.lock();
+        return label->isHidden() ? std::string() : label->text().value_or("");
+    }
+
+    // Saves the text field with the max length and default value typed; answers the
+    // message shown, empty when the screen closed.
+    std::string saveTextField(const std::shared_ptr<ZKElement>& element, const std::string& maxLength,
+                              const std::string& defaultValue)
+    {
+        const auto screen = openTextField(element);
+        EXPECT_NE(screen, nullptr);
+        retype(*screen->maxLengthTextField, maxLength);
+        retype(*screen->defaultValueTextField, defaultValue);
+        save(*screen);
+        const auto shown = message(*screen);
+        if (!shown.empty()) {
+            tap(*screen->topBar()->cancelButton());
+            settle();
+        }
+        return shown;
+    }
+};
+
+} // namespace
+
+TEST_F(TextSettingsTest, AMaxLengthOfZeroIsALimitOnlyAnEmptyValueMeetsAndReadsAsEmpty)
+{
+    const auto element = place("TextBox");
+    EXPECT_EQ(saveTextField(element, "0", "a"), ZKMaxLengthEntry::defaultValueTooLongMessage);
+    EXPECT_EQ(saveTextField(element, "0", ""), "");
+    EXPECT_EQ(stored(element)->validation()->maxLength(), 0);
+    const auto screen = openTextField(element);
+    EXPECT_EQ(screen->maxLengthTextField->text(), "");
+}
+
+TEST_F(TextSettingsTest, LeadingZerosAreReadAsTheNumberAndAnEmptyEntryRemovesTheLimit)
+{
+    const auto element = place("TextBox");
+    EXPECT_EQ(saveTextField(element, "007", "Flat 4B"), "");
+    EXPECT_EQ(stored(element)->validation()->maxLength(), 7);
+    EXPECT_EQ(openTextField(element)->maxLengthTextField->text(), "7");
+    tap(*shown<ZKTextFieldSettingsVC>()->topBar()->cancelButton());
+    settle();
+    EXPECT_EQ(saveTextField(element, "", "Flat 4B"), "");
+    EXPECT_EQ(stored(element)->validation()->maxLength(), std::nullopt);
+}
+
+TEST_F(TextSettingsTest, AMaxLengthThatIsNoCountGivesAClearMessageAndWritesNothing)
+{
+    const auto element = place("TextBox");
+    element->validation()->setMaxLength(12);
+    element->saveUpdates();
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"-1", ZKMaxLengthEntry::notANumberMessage},
+        {"1.5", ZKMaxLengthEntry::notANumberMessage},
+        {"1 0", ZKMaxLengthEntry::notANumberMessage},
+        {"\xd9\xa5", ZKMaxLengthEntry::otherDigitsMessage},     // Arabic-Indic five
+        {"1\xef\xbc\x92", ZKMaxLengthEntry::otherDigitsMessage}, // 1 and a full-width two
+        {"2147483648", ZKMaxLengthEntry::tooLargeMessage},
+        {"99999999999999999999", ZKMaxLengthEntry::tooLargeMessage},
+    };
+    for (const auto& [typed, expected] : cases) {
+        SCOPED_TRACE(typed);
+        EXPECT_EQ(saveTextField(element, typed, "Flat 4B"), expected);
+        EXPECT_EQ(element->content(), "");
+        EXPECT_EQ(stored(element)->validation()->maxLength(), 12);
+    }
+    EXPECT_EQ(saveTextField(element, "2147483647", "Flat 4B"), "");
+    EXPECT_EQ(stored(element)->validation()->maxLength(), 2147483647);
+}
+
+TEST_F(TextSettingsTest, ADefaultValueAsLongAsTheLimitPassesAndOneMoreCharacterDoesNot)
+{
+    const auto element = place("TextArea");
+    const auto screen = openTextArea(element);
+    ASSERT_NE(screen, nullptr);
+    retype(*screen->maxLengthTextField, "6");
+    // Counted in UTF-16 code units: the emoji takes two.
+    retype(*screen->defaultValueTextView, "Lin\n\xf0\x9f\x98\x80!");
+    save(*screen);
+    EXPECT_EQ(message(*screen), ZKMaxLengthEntry::defaultValueTooLongMessage);
+    EXPECT_EQ(element->content(), "");
+    EXPECT_EQ(element->validation()->maxLength(), std::nullopt);
+
+    retype(*screen->defaultValueTextView, "Lin\n\xf0\x9f\x98\x80");
+    save(*screen);
+    EXPECT_EQ(hub()->presentedViewController(), nullptr);
+    EXPECT_EQ(stored(element)->content(), "Lin\n\xf0\x9f\x98\x80");
+    EXPECT_EQ(stored(element)->validation()->maxLength(), 6);
+}
+
+TEST_F(TextSettingsTest, AGeneratedNameIsKeptUnlessTheNameFieldWasEdited)
+{
+    const auto element = place("TextBox");
+    element->setName(element->ident());
+    element->saveUpdates();
+    auto screen = openTextField(element);
+    EXPECT_EQ(screen->nameTextField->text(), "");
+    save(*screen);
+    EXPECT_EQ(stored(element)->name(), element->ident());
+
+    // Editing began, nothing typed: the empty text is written.
+    screen = openTextField(element);
+    tap(*screen->nameTextField);
+    save(*screen);
+    EXPECT_EQ(stored(element)->name(), "");
+
+    screen = openTextField(element);
+    retype(*screen->nameTextField, "  Unit ");
+    save(*screen);
+    EXPECT_EQ(stored(element)->name(), "  Unit ");
+}
+
+TEST_F(TextSettingsTest, SaveWritesEveryValueAndThePageShowsTheDefault)
+{
+    const auto element = place("TextBox");
+    const auto screen = openTextField(element);
+    retype(*screen->defaultValueTextField, "Flat 4B");
+    tap(*screen->isRequiredSwitch);
+    tap(*screen->readOnlySwitch);
+    retype(*screen->maxLengthTextField, "20");
+    save(*screen);
+    const auto saved = stored(element);
+    EXPECT_EQ(saved->content(), "Flat 4B");
+    EXPECT_TRUE(saved->validation()->required());
+    EXPECT_TRUE(saved->readOnly());
+    EXPECT_EQ(saved->validation()->maxLength(), 20);
+    const auto field = std::dynamic_pointer_cast<ZKTextField>(viewOf(element));
+    EXPECT_EQ(field->textFieldView()->signingModeTextField()->text(), "Flat 4B");
+
+    const auto again = openTextField(element);
+    EXPECT_EQ(again->defaultValueTextField->text(), "Flat 4B");
+    EXPECT_TRUE(again->isRequiredSwitch->isOn());
+    EXPECT_TRUE(again->readOnlySwitch->isOn());
+    EXPECT_EQ(again->maxLengthTextField->text(), "20");
+}
+
+TEST_F(TextSettingsTest, ATextAreaOnThePageShowsItsSavedValueAsAValue)
+{
+    const auto element = place("TextArea");
+    const auto area = std::dynamic_pointer_cast<ZKTextArea>(viewOf(element));
+    const auto placeholderColor = area->textAreaDisplayView()->signingModeLabel()->textColor();
+    const auto screen = openTextArea(element);
+    retype(*screen->defaultValueTextView, "Two\nlines");
+    save(*screen);
+    const auto& label = area->textAreaDisplayView()->signingModeLabel();
+    EXPECT_EQ(label->text(), "Two\nlines");
+    EXPECT_NE(label->textColor(), placeholderColor);
+}
+
+TEST_F(TextSettingsTest, CancelLeavesTheElementAndThePageAsTheyWere)
+{
+    const auto element = place("TextBox");
+    element->setName("Unit");
+    element->validation()->setMaxLength(9);
+    element->saveUpdates();
+    const auto screen = openTextField(element);
+    retype(*screen->nameTextField, "Other");
+    retype(*screen->defaultValueTextField, "Typed");
+    retype(*screen->maxLengthTextField, "30");
+    tap(*screen->isRequiredSwitch);
+    tap(*screen->readOnlySwitch);
+    tap(*screen->topBar()->cancelButton());
+    settle();
+    EXPECT_EQ(hub()->presentedViewController(), nullptr);
+    for (const auto& current : {element, stored(element)}) {
+        EXPECT_EQ(current->name(), "Unit");
+        EXPECT_EQ(current->content(), "");
+        EXPECT_FALSE(current->validation()->required());
+        EXPECT_FALSE(current->readOnly());
+        EXPECT_EQ(current->validation()->maxLength(), 9);
+    }
+    const auto field = std::dynamic_pointer_cast<ZKTextField>(viewOf(element));
+    EXPECT_EQ(field->textFieldView()->signingModeTextField()->text(), "");
+}
+
+TEST_F(TextSettingsTest, ReturnMovesThroughTheFieldsByTheirTags)
+{
+    const auto field = openTextField(place("TextBox"));
+    tap(*field->nameTextField);
+    fingers->pressReturn();
+    EXPECT_TRUE(field->defaultValueTextField->isFirstResponder());
+    fingers->pressReturn();
+    EXPECT_TRUE(field->maxLengthTextField->isFirstResponder());
+    fingers->pressReturn();
+    EXPECT_FALSE(field->maxLengthTextField->isFirstResponder());
+    tap(*field->topBar()->cancelButton());
+    settle();
+
+    const auto area = openTextArea(place("TextArea"));
+    tap(*area->nameTextField);
+    fingers->pressReturn();
+    EXPECT_TRUE(area->defaultValueTextView->isFirstResponder());
+    tap(*area->maxLengthTextField);
+    fingers->pressReturn();
+    EXPECT_FALSE(area->maxLengthTextField->isFirstResponder());
+}
+
+TEST_F(TextSettingsTest, TheClearButtonsEmptyTheDefaultValue)
+{
+    const auto element = place("TextArea");
+    element->updateContent("Old");
+    const auto area = openTextArea(element);
+    tap(*area->defaultValueTextView);
+    tap(*area->clearTextAreaButton);
+    EXPECT_EQ(area->defaultValueTextView->text(), "");
+    EXPECT_FALSE(area->defaultValueTextView->isFirstResponder());
+    tap(*area->topBar()->cancelButton());
+    settle();
+
+    const auto other = place("TextBox");
+    other->updateContent("Old");
+    const auto field = openTextField(other);
+    tap(*field->clearButton);
+    EXPECT_EQ(field->defaultValueTextField->text(), "");
+}
+
+TEST_F(TextSettingsTest, InLandscapeTheKeyboardScrollsTheDefaultTextIntoView)
+{
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    settle();
+    const auto area = openTextArea(place("TextArea"));
+    ASSERT_NE(area, nullptr);
+    tap(*area->nameTextField);
+    settle();
+    EXPECT_EQ(area->scrollView.lock()->contentOffset().y, 0);
+    fingers->pressReturn();
+    settle();
+    EXPECT_TRUE(area->defaultValueTextView->isFirstResponder());
+    EXPECT_EQ(area->scrollView.lock()->contentOffset().y, ZKTextAreaSettingsVC::landscapeEditingOffset);
+}
