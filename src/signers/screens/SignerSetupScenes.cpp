@@ -2,8 +2,12 @@
 
 #include "composer/screens/CreateTransactionStoryboard.h"
 #include "signers/screens/AddSignerViewController.h"
+#include "signers/screens/CreateTransactionSignerAuthenticationMethodQAPage.h"
+#include "signers/screens/CreateTransactionSignerAuthenticationMethodSMSPage.h"
+#include "signers/screens/CreateTransactionSignerAuthenticationMethodsPage.h"
 #include "ui/Storyboard.h"
 
+using platform::ui::SegueKind;
 using platform::ui::Storyboard;
 
 void SignerSetupScenes::registerScenes()
@@ -14,5 +18,20 @@ void SignerSetupScenes::registerScenes()
         storyboard.addNavigationScene(Scenes::addSignerNavigationScene, Scenes::addSignerPageScene);
         storyboard.addUnwindSegue(Scenes::addSignerPageScene, Scenes::fromAddSignerPageSegue,
                                   Scenes::unwindToMainPageAction);
+
+        storyboard.addScene(authenticationMethodsPageScene,
+                            [] { return std::make_shared<CreateTransactionSignerAuthenticationMethodsPage>(); });
+        storyboard.addScene(qaPageScene,
+                            [] { return std::make_shared<CreateTransactionSignerAuthenticationMethodQAPage>(); });
+        storyboard.addScene(smsPageScene,
+                            [] { return std::make_shared<CreateTransactionSignerAuthenticationMethodSMSPage>(); });
+        storyboard.addSegue(Scenes::addSignerPageScene, toAuthenticationMethodsPageSegue, SegueKind::show,
+                            authenticationMethodsPageScene);
+        storyboard.addSegue(authenticationMethodsPageScene, toQAPageSegue, SegueKind::show, qaPageScene);
+        storyboard.addSegue(authenticationMethodsPageScene, toSMSPageSegue, SegueKind::show, smsPageScene);
+        storyboard.addUnwindSegue(authenticationMethodsPageScene, fromAuthenticationMethodsPageSegue,
+                                  unwindToAddSignerPageAction);
+        storyboard.addUnwindSegue(qaPageScene, fromQAPageSegue, unwindToAuthenticationMethodsPageAction);
+        storyboard.addUnwindSegue(smsPageScene, fromSMSPageSegue, unwindToAuthenticationMethodsPageAction);
     });
 }

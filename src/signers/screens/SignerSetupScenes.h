@@ -1,9 +1,25 @@
 #pragma once
 
 // The signer setup's scenes of the storyboard "CreateTransaction": the add/edit recipient
-// page and the navigation controller the main page opens it in.
+// page and the navigation controller the main page opens it in, the authentication
+// method picker and its two detail pages, and the segues between them.
 class SignerSetupScenes {
 public:
+    static constexpr const char* authenticationMethodsPageScene = "CreateTransactionSignerAuthenticationMethodsPage";
+    static constexpr const char* qaPageScene = "CreateTransactionSignerAuthenticationMethodQAPage";
+    static constexpr const char* smsPageScene = "CreateTransactionSignerAuthenticationMethodSMSPage";
+
+    static constexpr const char* toAuthenticationMethodsPageSegue = "fromAddSignerPageToAuthenticationMethodsPage";
+    static constexpr const char* toQAPageSegue = "fromAuthenticationMethodsToQAMethodPage";
+    static constexpr const char* toSMSPageSegue = "fromAuthenticationMethodsToSMSMethodPage";
+    static constexpr const char* fromAuthenticationMethodsPageSegue = "unwindFromAuthenticationMethodsToAddSignerPage";
+    static constexpr const char* fromQAPageSegue = "unwindFromQAAuthenticationMethodToAuthenticationMethods";
+    static constexpr const char* fromSMSPageSegue = "unwindFromSMSAuthenticationMethodToAuthenticationMethods";
+    // The add/edit recipient page's unwind action, and the picker's.
+    static constexpr const char* unwindToAddSignerPageAction = "unwindToAddSignerViewControllerWithSegue:";
+    static constexpr const char* unwindToAuthenticationMethodsPageAction =
+        "unwindToCreateTransactionAuthenticationMethodsVCWithSegue:";
+
     // Registers the signer setup's part. Safe to call more than once.
     static void registerScenes();
 };
