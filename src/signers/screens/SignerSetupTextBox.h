@@ -11,7 +11,7 @@
 class SignerSetupTextBox : public platform::ui::View {
 public:
     static constexpr double kHeight = 44;
-    static constexpr double kIndicatorWidth = 4;
+    static constexpr double kIndicatorWidth = 6;
 
     explicit SignerSetupTextBox(const std::string& placeholder);
 
