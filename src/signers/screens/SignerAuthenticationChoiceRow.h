@@ -8,7 +8,7 @@
 #include <string>
 
 // One row of the authentication method picker: the method's name, its check mark on the
-// right (hidden until chosen) and a button over the whole row.
+// right (hidden until chosen) and a button over the whole row. Main thread only.
 class SignerAuthenticationChoiceRow : public platform::ui::View {
 public:
     static constexpr double kHeight = 56;

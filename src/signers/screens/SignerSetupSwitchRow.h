@@ -8,6 +8,7 @@
 #include <string>
 
 // A line of a signer-setup page with a text on the left and a switch on the right.
+// Main thread only.
 class SignerSetupSwitchRow : public platform::ui::View {
 public:
     static constexpr double kHeight = 44;

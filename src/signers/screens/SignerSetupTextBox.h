@@ -7,7 +7,8 @@
 #include <string>
 
 // A white box around one text field of a signer-setup page, with a narrow indicator
-// along its left edge that the page colours and shows to mark the field.
+// along its left edge that the page colours and shows to mark the field. Main thread
+// only.
 class SignerSetupTextBox : public platform::ui::View {
 public:
     static constexpr double kHeight = 44;

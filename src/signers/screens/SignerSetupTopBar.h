@@ -8,7 +8,8 @@
 #include <string>
 
 // The bar across the top of a signer-setup page: a Back button on the left, the page's
-// title in the middle and, where the page has one, an icon button on the right.
+// title in the middle and, where the page has one, an icon button on the right. Main
+// thread only.
 class SignerSetupTopBar : public platform::ui::View {
 public:
     static constexpr double kButtonWidth = 80;
