@@ -3,6 +3,7 @@
 // a week ahead picked and confirmed, then saved. The page is drawn collapsed, with the
 // expiry row open, and the main page after the save.
 #include "DemoRegistry.h"
+#include "DemoWalk.h"
 
 #include <iostream>
 
@@ -33,50 +34,13 @@ using platform::ui::TouchInjector;
 
 constexpr double week = 7 * 24 * 3600;
 
-class SettingsWalk {
-public:
-    SettingsWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window)
-        : folder_(std::move(folder)), window_(std::move(window)), fingers_(window_)
-    {
-    }
-
-    void draw(const std::string& name) const
-    {
-        TouchInjector::wait(0.6);
-        window_->layoutIfNeeded();
-        const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-                  << "\n";
-    }
-
-    void tap(const platform::ui::View& view)
-    {
-        window_->layoutIfNeeded();
-        fingers_.tap(view);
-        TouchInjector::wait(0.4);
-    }
-
-    void type(platform::ui::TextView& view, const std::string& text)
-    {
-        tap(view);
-        fingers_.typeText(text);
-    }
-
-    void pick(platform::ui::DatePicker& picker, const platform::Date& date) { fingers_.pickDate(picker, date); }
-
-private:
-    std::filesystem::path folder_;
-    std::shared_ptr<platform::ui::Window> window_;
-    TouchInjector fingers_;
-};
-
 template <class Cell>
 std::shared_ptr<Cell> row(const Settings& settings, int index)
 {
     return std::dynamic_pointer_cast<Cell>(settings.tableView.lock()->cellForRow({0, index}));
 }
 
-void walkSettings(const std::shared_ptr<Settings>& settings, SettingsWalk& walk)
+void walkSettings(const std::shared_ptr<Settings>& settings, host::DemoWalk& walk)
 {
     walk.draw("settings-phone-1-loaded");
     walk.tap(*row<CreateTransactionDescriptionCell>(*settings, Settings::description)->addTransactionDescriptionButton.lock());
@@ -90,7 +54,7 @@ void walkSettings(const std::shared_ptr<Settings>& settings, SettingsWalk& walk)
     walk.draw("settings-phone-2-edited");
     const auto expiry = row<CreateTransactionExpiryDateCell>(*settings, Settings::expiryDate);
     walk.tap(*expiry->setExpiryDateButton.lock());
-    walk.pick(*expiry->expiryDatePicker.lock(), platform::Date::now().byAdding(week));
+    walk.fingers().pickDate(*expiry->expiryDatePicker.lock(), platform::Date::now().byAdding(week));
     walk.draw("settings-phone-3-expiry-open");
     walk.tap(*expiry->confirmRemoveButton.lock());
     walk.draw("settings-phone-4-expiry-confirmed");
@@ -130,7 +94,7 @@ void run(const host::DemoContext& context)
               << Veltra::dashboard()->createAndStartEditWithTransaction(transaction, false, false, false) << "\n";
     TouchInjector::wait(0.6);
     const auto page = std::dynamic_pointer_cast<CreateTransactionAddDocsAndSignersPage>(navigation->topViewController());
-    SettingsWalk walk(folder, window);
+    host::DemoWalk walk(folder, window);
     walk.tap(*page->settingsButton.lock());
     const auto settings = std::dynamic_pointer_cast<Settings>(page->presentedViewController());
     if (!settings) {

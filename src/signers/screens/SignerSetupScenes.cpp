@@ -2,6 +2,9 @@
 
 #include "composer/screens/CreateTransactionStoryboard.h"
 #include "signers/screens/AddSignerViewController.h"
+#include "signers/screens/CreateTransactionSignerAuthenticationMethodQAPage.h"
+#include "signers/screens/CreateTransactionSignerAuthenticationMethodSMSPage.h"
+#include "signers/screens/CreateTransactionSignerAuthenticationMethodsPage.h"
 #include "ui/Storyboard.h"
 
 using platform::ui::SegueKind;
@@ -20,8 +23,21 @@ void SignerSetupScenes::registerScenes()
         storyboard.addSegue(Scenes::addSignerPageScene, toPersonalMessagePageSegue, SegueKind::show,
                             personalMessagePageScene);
         storyboard.addSegue(Scenes::addSignerPageScene, toContactsPageSegue, SegueKind::show, contactsPageScene);
+        storyboard.addSegue(Scenes::addSignerPageScene, toGroupsPageSegue, SegueKind::show, groupsPageScene);
+
+        storyboard.addScene(authenticationMethodsPageScene,
+                            [] { return std::make_shared<CreateTransactionSignerAuthenticationMethodsPage>(); });
+        storyboard.addScene(qaPageScene,
+                            [] { return std::make_shared<CreateTransactionSignerAuthenticationMethodQAPage>(); });
+        storyboard.addScene(smsPageScene,
+                            [] { return std::make_shared<CreateTransactionSignerAuthenticationMethodSMSPage>(); });
         storyboard.addSegue(Scenes::addSignerPageScene, toAuthenticationMethodsPageSegue, SegueKind::show,
                             authenticationMethodsPageScene);
-        storyboard.addSegue(Scenes::addSignerPageScene, toGroupsPageSegue, SegueKind::show, groupsPageScene);
+        storyboard.addSegue(authenticationMethodsPageScene, toQAPageSegue, SegueKind::show, qaPageScene);
+        storyboard.addSegue(authenticationMethodsPageScene, toSMSPageSegue, SegueKind::show, smsPageScene);
+        storyboard.addUnwindSegue(authenticationMethodsPageScene, fromAuthenticationMethodsPageSegue,
+                                  unwindToAddSignerPageAction);
+        storyboard.addUnwindSegue(qaPageScene, fromQAPageSegue, unwindToAuthenticationMethodsPageAction);
+        storyboard.addUnwindSegue(smsPageScene, fromSMSPageSegue, unwindToAuthenticationMethodsPageAction);
     });
 }

@@ -1,0 +1,36 @@
+#include "DemoWalk.h"
+
+#include <iostream>
+
+namespace host {
+
+using platform::ui::TouchInjector;
+
+DemoWalk::DemoWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window)
+    : folder_(std::move(folder)), window_(std::move(window)), fingers_(window_)
+{
+}
+
+void DemoWalk::draw(const std::string& name) const
+{
+    TouchInjector::wait(0.6);
+    window_->layoutIfNeeded();
+    const auto path = folder_ / (name + ".png");
+    std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
+              << "\n";
+}
+
+void DemoWalk::tap(const platform::ui::View& view)
+{
+    window_->layoutIfNeeded();
+    fingers_.tap(view);
+    TouchInjector::wait(0.4);
+}
+
+void DemoWalk::type(const platform::ui::View& input, const std::string& text)
+{
+    tap(input);
+    fingers_.typeText(text);
+}
+
+} // namespace host

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ui/TouchInjector.h"
+#include "ui/View.h"
+#include "ui/Window.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace host {
+
+// A person's walk through the SDK's pages in one window: taps and typing with a pause
+// after each tap, and the window drawn to a PNG in the walk's folder.
+class DemoWalk {
+public:
+    DemoWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window);
+
+    // Lets the page settle, then writes <folder>/<name>.png and says so.
+    void draw(const std::string& name) const;
+    void tap(const platform::ui::View& view);
+    // Taps the text input, then types into it a key at a time.
+    void type(const platform::ui::View& input, const std::string& text);
+    platform::ui::TouchInjector& fingers() { return fingers_; }
+
+private:
+    std::filesystem::path folder_;
+    std::shared_ptr<platform::ui::Window> window_;
+    platform::ui::TouchInjector fingers_;
+};
+
+} // namespace host

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "foundation/NotificationCenter.h"
+#include "ui/ScrollView.h"
+
+#include <functional>
+#include <memory>
+
+// Keeps a signer-setup page's fields clear of the keyboard: while the keyboard shows, the
+// page's scroll view gets a bottom inset of the part of the keyboard that covers the
+// page plus a margin, and none once it hides. Main thread only.
+class SignerSetupKeyboardInsets {
+public:
+    static constexpr double kMargin = 10;
+
+    // The covered part plus the margin, never below zero; the keyboard's whole height
+    // while the view is in no window.
+    static double bottomInset(const platform::ui::View& view, const platform::Notification& notification);
+    // Content and indicator insets with that bottom and zero elsewhere.
+    static void apply(platform::ui::ScrollView& scrollView, double bottom);
+    // Calls back on keyboard-did-show and keyboard-will-hide for as long as `owner` lives.
+    static void observe(const std::shared_ptr<void>& owner,
+                        const std::function<void(const platform::Notification&)>& didShow,
+                        const std::function<void()>& willHide);
+};

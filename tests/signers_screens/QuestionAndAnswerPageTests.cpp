@@ -1,0 +1,187 @@
+#include "AuthenticationPageTest.h"
+
+#include "ui/Animator.h"
+#include "ui/Keyboard.h"
+#include "ui/Screen.h"
+
+namespace {
+
+using signers_screens_testing::AuthenticationPageTest;
+using Strings = std::vector<std::string>;
+
+class QuestionAndAnswerPageTest : public AuthenticationPageTest {
+protected:
+    void open(const Method& method)
+    {
+        page = openQAPage(method);
+        ASSERT_NE(page, nullptr);
+    }
+    platform::ui::TextField& field(int index) const
+    {
+        const std::weak_ptr<platform::ui::TextField> fields[] = {page->question1TextField, page->answer1TextField,
+                                                                page->question2TextField, page->answer2TextField};
+        return *fields[index].lock();
+    }
+    // The boxes marked in error, as "q1", "a1", "q2", "a2".
+    Strings marked() const
+    {
+        Strings names;
+        const std::pair<const char*, std::weak_ptr<platform::ui::View>> indicators[] = {
+            {"q1", page->question1ErrorIndicator},
+            {"a1", page->answer1ErrorIndicator},
+            {"q2", page->question2ErrorIndicator},
+            {"a2", page->answer2ErrorIndicator}};
+        for (const auto& [name, indicator] : indicators) {
+            if (isShown(*indicator.lock())) {
+                names.push_back(name);
+            }
+        }
+        return names;
+    }
+    // The boxes shaken since the tap, in the same names.
+    Strings shakenSince(std::size_t animationsBefore) const
+    {
+        Strings names;
+        const auto& history = platform::ui::Animator::shared().history();
+        for (std::size_t index = animationsBefore; index < history.size(); ++index) {
+            const std::pair<const char*, std::weak_ptr<platform::ui::View>> boxes[] = {
+                {"q1", page->question1View}, {"a1", page->answer1View}, {"q2", page->question2View},
+                {"a2", page->answer2View}};
+            for (const auto& [name, box] : boxes) {
+                if (history[index]->touches(*box.lock(), "center")) {
+                    EXPECT_DOUBLE_EQ(history[index]->duration, QAPage::kShakeDuration);
+                    names.push_back(name);
+                }
+            }
+        }
+        return names;
+    }
+    // Taps Add; the boxes shaken by it.
+    Strings add()
+    {
+        const auto before = platform::ui::Animator::shared().history().size();
+        tap(*page->addButton.lock());
+        auto shaken = shakenSince(before);
+        settle();
+        return shaken;
+    }
+    bool addShown() const { return isShown(*page->addButton.lock()); }
+
+    std::shared_ptr<QAPage> page;
+};
+
+TEST_F(QuestionAndAnswerPageTest, ShowsTheStoredPairsOrEmptyFieldsAndAddsOnlyAfterAnEdit)
+{
+    open(Method::QuestionAndAnswer{"Pet?", "Rex", true, {}, "Blue", false});
+    EXPECT_EQ(field(0).text(), "Pet?");
+    EXPECT_EQ(field(1).text(), "Rex");
+    EXPECT_EQ(field(2).text(), "");
+    EXPECT_EQ(field(3).text(), "Blue");
+    EXPECT_TRUE(page->maskAnswer1Switch.lock()->isOn());
+    EXPECT_FALSE(page->maskAnswer2Switch.lock()->isOn());
+    EXPECT_FALSE(addShown());
+    EXPECT_EQ(marked(), Strings{});
+    tap(*page->maskAnswer2Switch.lock());
+    EXPECT_TRUE(addShown());
+    navigation->popToViewController(*opener, false);
+
+    for (const Method& other : {Method{Method::SMS{"+1 650-253-0000"}}, Method{Method::Email{}}}) {
+        open(other);
+        for (int index = 0; index < 4; ++index) {
+            EXPECT_EQ(field(index).text(), "");
+        }
+        EXPECT_FALSE(page->maskAnswer1Switch.lock()->isOn());
+        EXPECT_FALSE(addShown());
+        EXPECT_EQ(page->addButton.lock()->title(), "C");
+        type(field(3), "x");
+        EXPECT_TRUE(addShown());
+        navigation->popToViewController(*opener, false);
+    }
+}
+
+TEST_F(QuestionAndAnswerPageTest, BlankCountsAsEmptyButTextGoesBackAsTyped)
+{
+    open(Method::Email{});
+    type(field(0), "   ");
+    type(field(1), "Rex");
+    EXPECT_EQ(add(), Strings{"q1"});
+    EXPECT_EQ(marked(), Strings{"q1"});
+    EXPECT_EQ(top(), page);
+
+    field(0).setText("");
+    type(field(0), "Pet?");
+    type(field(2), "  ");
+    EXPECT_EQ(add(), Strings{});
+    EXPECT_EQ(top(), picker);
+    EXPECT_EQ(opener->method, (Method{Method::QuestionAndAnswer{"Pet?", "Rex", false, "  ", "", false}}));
+    EXPECT_EQ(page->authenticationMethod(), opener->method);
+}
+
+TEST_F(QuestionAndAnswerPageTest, MarksEachMissingFieldAlone)
+{
+    open(Method::Email{});
+    type(field(0), "Pet?");
+    EXPECT_EQ(add(), Strings{"a1"});
+    EXPECT_EQ(marked(), Strings{"a1"});
+    type(field(1), "Rex");
+    type(field(3), "Blue");
+    EXPECT_EQ(add(), Strings{"q2"});
+    EXPECT_EQ(marked(), Strings{"q2"});
+    field(3).setText("");
+    type(field(2), "Colour?");
+    EXPECT_EQ(add(), Strings{"a2"});
+    EXPECT_EQ(marked(), Strings{"a2"});
+    EXPECT_TRUE(addShown());
+    EXPECT_EQ(top(), page);
+    EXPECT_TRUE(opener->calls.empty());
+}
+
+TEST_F(QuestionAndAnswerPageTest, AllFourEmptyShakesAllAndHidesAddUntilTheNextEdit)
+{
+    open(Method::Email{});
+    tap(*page->maskAnswer1Switch.lock());
+    ASSERT_TRUE(addShown());
+    EXPECT_EQ(add(), (Strings{"q1", "a1", "q2", "a2"}));
+    EXPECT_EQ(marked(), (Strings{"q1", "a1", "q2", "a2"}));
+    EXPECT_FALSE(addShown());
+    type(field(0), "P");
+    EXPECT_TRUE(addShown());
+    EXPECT_EQ(add(), Strings{"a1"});
+    EXPECT_EQ(marked(), Strings{"a1"});
+}
+
+TEST_F(QuestionAndAnswerPageTest, ReturnMovesFromEachQuestionToItsAnswerOnly)
+{
+    open(Method::Email{});
+    type(field(0), "Pet?");
+    fingers->pressReturn();
+    EXPECT_TRUE(field(1).isFirstResponder());
+    fingers->pressReturn();
+    EXPECT_FALSE(field(1).isFirstResponder());
+    EXPECT_FALSE(field(2).isFirstResponder());
+    type(field(2), "Colour?");
+    fingers->pressReturn();
+    EXPECT_TRUE(field(3).isFirstResponder());
+    fingers->pressReturn();
+    EXPECT_FALSE(platform::ui::Keyboard::shared().isVisible());
+}
+
+TEST_F(QuestionAndAnswerPageTest, KeepsTheFieldsClearOfTheKeyboard)
+{
+    open(Method::Email{});
+    tap(field(3));
+    settle();
+    const auto scroll = page->scrollView.lock();
+    const double keyboard = platform::ui::Keyboard::shared().frame().height();
+    ASSERT_GT(keyboard, 0);
+    EXPECT_DOUBLE_EQ(scroll->contentInset().bottom, keyboard + 10);
+    EXPECT_DOUBLE_EQ(scroll->scrollIndicatorInsets().bottom, keyboard + 10);
+    // A tap beside the fields ends editing.
+    tap(*page->topBar->titleLabel());
+    settle();
+    EXPECT_FALSE(platform::ui::Keyboard::shared().isVisible());
+    EXPECT_DOUBLE_EQ(scroll->contentInset().bottom, 0);
+    EXPECT_DOUBLE_EQ(scroll->scrollIndicatorInsets().bottom, 0);
+}
+
+} // namespace
