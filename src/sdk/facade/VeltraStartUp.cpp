@@ -2,6 +2,7 @@
 
 #include "composer/screens/CreateTransactionStoryboard.h"
 #include "designer/ZKDesignerFieldSettings.h"
+#include "designer/screens/ZKPrepareFormFieldScene.h"
 #include "sdk/facade/VeltraFacadeServices.h"
 #include "sdk/screens/VTIconFontPainter.h"
 #include "signers/screens/SignerSetupScenes.h"
@@ -17,5 +18,6 @@ void VeltraStartUp::run()
         VTIconFontPainter::registerFont();
         CreateTransactionStoryboard::registerScenes();
         SignerSetupScenes::registerScenes();
+        ZKPrepareFormFieldScene::registerScenes();
     });
 }
