@@ -9,7 +9,9 @@ namespace {
 constexpr double glyphSize = 20;
 constexpr double smallGlyphSize = 14;
 constexpr double arrowSize = 14;
-constexpr double smallGlyphWidth = 22;
+constexpr double smallGlyphLeft = 5;
+constexpr double smallGlyphWidth = 20;
+constexpr double initialsGap = 4;
 
 std::shared_ptr<platform::ui::Label> whiteGlyph(double size)
 {
@@ -62,9 +64,11 @@ void ZKCurrentSignerTableViewCell::layoutSubviews()
     signerIconLeft.lock()->setFrame(glyphFrame(area));
     signerNameLabel.lock()->setFrame(textFrame(area));
     arrowIcon.lock()->setFrame(column);
-    signerIconLeftSmall.lock()->setFrame(makeRect(column.minX(), column.minY(), smallGlyphWidth, column.height()));
+    const double initialsLeft = smallGlyphLeft + smallGlyphWidth + initialsGap;
+    signerIconLeftSmall.lock()->setFrame(
+        makeRect(column.minX() + smallGlyphLeft, column.minY(), smallGlyphWidth, column.height()));
     signerInitialsLabel.lock()->setFrame(
-        makeRect(column.minX() + smallGlyphWidth, column.minY(), column.width() - smallGlyphWidth, column.height()));
+        makeRect(column.minX() + initialsLeft, column.minY(), column.width() - initialsLeft, column.height()));
     button_->setFrame(area);
 }
 

@@ -41,7 +41,9 @@ constexpr double bodyWidth = ZKPrepareFormFieldEdgePan::bodyWidth;
 constexpr double iconColumnWidth = ZKPrepareFormFieldEdgePan::iconColumnWidth;
 constexpr double titleBarHeight = 44;
 constexpr double titleInset = 12;
-constexpr double menuIconSize = 16;
+// Three bars, upright once turned: the menu opens and closes the panel alike.
+constexpr const char* menuGlyph = "=";
+constexpr double menuIconSize = 18;
 constexpr double revealTabWidth = 35;
 constexpr double revealTabHeight = 70;
 constexpr double revealTabBorderWidth = 0.75;
@@ -163,7 +165,7 @@ void ZKPrepareFormFieldViewController::makeBody(View& root)
     auto title = std::make_shared<platform::ui::Label>();
     title->setFont(ZKPrepareFormFieldLook::titleFont());
     title->setTextColor(ZKPrepareFormFieldLook::titleText());
-    auto menuIcon = glyphLabel(ZKCurrentSignerTableViewCell::openArrow, menuIconSize, ZKPrepareFormFieldLook::titleText());
+    auto menuIcon = glyphLabel(menuGlyph, menuIconSize, ZKPrepareFormFieldLook::titleText());
     auto menuButton = std::make_shared<platform::ui::Button>();
     auto table = std::make_shared<platform::ui::TableView>();
     table->registerCell(ZKCurrentSignerTableViewCell::identifier,
