@@ -1,5 +1,6 @@
 #include "PanelTest.h"
 
+#include "ceremony/screens/ZKCTouchManager.h"
 #include "designer/screens/ZKCurrentSignerTableViewCell.h"
 #include "designer/screens/ZKFieldsTableNotifications.h"
 #include "designer/screens/ZKPanelListCell.h"
@@ -115,4 +116,21 @@ TEST(ZKPrepareFormFieldViewController, PlacesFieldTypesAmongTheFieldViews)
     EXPECT_EQ(Panel::indexOfViewForType("TextBox"), 2);
     EXPECT_EQ(Panel::indexOfViewForType("List"), 6);
     EXPECT_EQ(Panel::indexOfViewForType("label"), 0);
+}
+
+TEST_F(PanelTest, ADraftsPanelOpensMaximisedWithItsRowsExpandedThenMinimisesAfterAMoment)
+{
+    ZKCTouchManager::sharedInstance()->showTransactionOnViewController(transaction, root);
+    settle(0.35);
+    EXPECT_EQ(panel()->tableSizeState(), Panel::maximized);
+    EXPECT_EQ(bodyX(), 0);
+    EXPECT_EQ(currentSignerRow()->signerNameLabel.lock()->alpha(), 1);
+    EXPECT_EQ(currentSignerRow()->signerInitialsLabel.lock()->alpha(), 0);
+    EXPECT_EQ(paletteRow(0)->rightSignatureFieldIcon.lock()->alpha(), 0);
+
+    settle(0.1);
+    EXPECT_EQ(bodyX(), -196);
+    settle(0.2);
+    EXPECT_EQ(panel()->tableSizeState(), Panel::minimized);
+    EXPECT_EQ(currentSignerRow()->signerInitialsLabel.lock()->alpha(), 1);
 }

@@ -58,7 +58,7 @@ std::vector<double> progressesDuring(const std::function<void()>& action)
 
 } // namespace
 
-TEST_F(PanelSizeTest, ADraftsPanelLoadsMaximisedAndMinimisesToItsIconColumn)
+TEST_F(PanelSizeTest, ADraftsPanelSettlesInItsIconColumnBelowTheHubsBar)
 {
     EXPECT_EQ(panel()->tableSizeState(), Panel::minimized);
     EXPECT_EQ(bodyX(), -196);

@@ -13,28 +13,19 @@ constexpr double smallGlyphLeft = 5;
 constexpr double smallGlyphWidth = 20;
 constexpr double initialsGap = 4;
 
-std::shared_ptr<platform::ui::Label> whiteGlyph(double size)
-{
-    auto label = std::make_shared<platform::ui::Label>();
-    label->setFont(ZKPrepareFormFieldLook::iconFont(size));
-    label->setTextColor(platform::graphics::Color::white());
-    label->setTextAlignment(platform::graphics::TextAlignment::center);
-    return label;
-}
-
 } // namespace
 
 ZKCurrentSignerTableViewCell::ZKCurrentSignerTableViewCell(const std::string& reuseIdentifier)
     : ZKPanelRowCell(reuseIdentifier), button_(std::make_shared<platform::ui::Button>())
 {
     setSelectionStyle(platform::ui::CellSelectionStyle::none);
-    auto icon = whiteGlyph(glyphSize);
-    auto arrow = whiteGlyph(arrowSize);
+    auto icon = makeGlyphLabel(glyphSize, platform::graphics::Color::white());
+    auto arrow = makeGlyphLabel(arrowSize, platform::graphics::Color::white());
     arrow->setText(openArrow);
     auto name = makeTextLabel();
     name->setTextColor(platform::graphics::Color::white());
     name->setFont(ZKPrepareFormFieldLook::titleFont());
-    auto small = whiteGlyph(smallGlyphSize);
+    auto small = makeGlyphLabel(smallGlyphSize, platform::graphics::Color::white());
     auto initials = makeTextLabel();
     initials->setTextColor(platform::graphics::Color::white());
     initials->setFont(ZKPrepareFormFieldLook::initialsFont());

@@ -42,6 +42,8 @@ ZKPanelRowCell::~ZKPanelRowCell()
 
 void ZKPanelRowCell::awakeFromNib()
 {
+    // A row wakes as the maximised panel shows it; the panel's notifications move it on.
+    switchToExpandedMode();
     follow(ZKFieldsTableNotifications::minimize, &ZKPanelRowCell::followMinimize);
     follow(ZKFieldsTableNotifications::maximize, &ZKPanelRowCell::followMaximize);
     follow(ZKFieldsTableNotifications::transitioning, &ZKPanelRowCell::followTransition);
@@ -147,11 +149,12 @@ platform::graphics::Rect ZKPanelRowCell::iconColumnFrame(const platform::graphic
     return platform::graphics::makeRect(area.maxX() - iconColumnWidth, area.minY(), iconColumnWidth, area.height());
 }
 
-std::shared_ptr<platform::ui::Label> ZKPanelRowCell::makeGlyphLabel(double size)
+std::shared_ptr<platform::ui::Label> ZKPanelRowCell::makeGlyphLabel(double size,
+                                                                    std::optional<platform::graphics::Color> color)
 {
     auto label = std::make_shared<platform::ui::Label>();
     label->setFont(ZKPrepareFormFieldLook::iconFont(size));
-    label->setTextColor(ZKPrepareFormFieldLook::glyph());
+    label->setTextColor(color.value_or(ZKPrepareFormFieldLook::glyph()));
     label->setTextAlignment(platform::graphics::TextAlignment::center);
     return label;
 }

@@ -4,6 +4,7 @@
 #include "ui/TableViewCell.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,7 +60,9 @@ protected:
     static platform::graphics::Rect glyphFrame(const platform::graphics::Rect& area);
     static platform::graphics::Rect textFrame(const platform::graphics::Rect& area);
     static platform::graphics::Rect iconColumnFrame(const platform::graphics::Rect& area);
-    static std::shared_ptr<platform::ui::Label> makeGlyphLabel(double size);
+    // A glyph label in the panel's glyph colour unless another is given.
+    static std::shared_ptr<platform::ui::Label> makeGlyphLabel(double size,
+                                                               std::optional<platform::graphics::Color> color = {});
     static std::shared_ptr<platform::ui::Label> makeTextLabel();
 
 private:

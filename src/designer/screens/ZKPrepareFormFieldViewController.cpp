@@ -729,11 +729,7 @@ void ZKPrepareFormFieldViewController::expandSignersSection()
     fieldsTableView()->reloadData();
     tableType_ = signersOpen;
     animateRowHeights();
-    if (const auto row = std::dynamic_pointer_cast<ZKCurrentSignerTableViewCell>(
-            fieldsTableView()->cellForRow({0, currentSignerRow}))) {
-        row->arrowIcon.lock()->setText(ZKCurrentSignerTableViewCell::closeArrow);
-        row->isInExpandedMode = true;
-    }
+    showSignersOpenOnRowZero(true);
 }
 
 void ZKPrepareFormFieldViewController::minimizeSignersSection()
@@ -741,10 +737,21 @@ void ZKPrepareFormFieldViewController::minimizeSignersSection()
     // Outside drafts the list of roles is what the panel is for: it stays open.
     tableType_ = isSignerOnlyMode_ ? signersOpen : signersClosed;
     animateRowHeights();
-    if (const auto row = std::dynamic_pointer_cast<ZKCurrentSignerTableViewCell>(
-            fieldsTableView()->cellForRow({0, currentSignerRow}))) {
-        row->arrowIcon.lock()->setText(ZKCurrentSignerTableViewCell::openArrow);
-        row->isInExpandedMode = false;
+    showSignersOpenOnRowZero(false);
+}
+
+std::shared_ptr<ZKCurrentSignerTableViewCell> ZKPrepareFormFieldViewController::currentSignerCell() const
+{
+    return std::dynamic_pointer_cast<ZKCurrentSignerTableViewCell>(
+        fieldsTableView()->cellForRow({0, currentSignerRow}));
+}
+
+void ZKPrepareFormFieldViewController::showSignersOpenOnRowZero(bool open) const
+{
+    if (const auto row = currentSignerCell()) {
+        row->arrowIcon.lock()->setText(open ? ZKCurrentSignerTableViewCell::closeArrow
+                                            : ZKCurrentSignerTableViewCell::openArrow);
+        row->isInExpandedMode = open;
     }
 }
 
@@ -770,8 +777,7 @@ void ZKPrepareFormFieldViewController::signerWasTapped(const std::string& uid)
     const long index = found == participants_.end() ? 0 : found - participants_.begin();
     setShouldEnableNonPrimaryFormFields(false);
     currentSigner1_ = participants_[static_cast<std::size_t>(index)];
-    if (const auto row = std::dynamic_pointer_cast<ZKCurrentSignerTableViewCell>(
-            fieldsTableView()->cellForRow({0, currentSignerRow}))) {
+    if (const auto row = currentSignerCell()) {
         updateCurrentSignerCell(*row);
     }
     minimizeSignersSection();

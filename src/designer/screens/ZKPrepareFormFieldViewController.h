@@ -205,6 +205,9 @@ private:
     void updateTitle();
     void reloadSignerRows();
     void animateRowHeights();
+    std::shared_ptr<ZKCurrentSignerTableViewCell> currentSignerCell() const;
+    // Row 0's arrow and flag, when it is on screen.
+    void showSignersOpenOnRowZero(bool open) const;
     void fillSignersCell(platform::ui::TableViewCell& cell);
     void fillSignatureFieldsCell(platform::ui::TableViewCell& cell);
     void hideDraggedFieldView();
