@@ -110,14 +110,6 @@ TEST_F(PanelRowTest, TouchesFindTheInnerRowUnderThem)
     EXPECT_EQ(signatures.itemIndexForTouchAtLocation({100, 45 * 11 + 10}), -1);
 }
 
-TEST(ZKPrepareFormFieldViewController, PlacesFieldTypesAmongTheFieldViews)
-{
-    EXPECT_EQ(Panel::indexOfViewForType("SIGNATURE"), 0);
-    EXPECT_EQ(Panel::indexOfViewForType("TextBox"), 2);
-    EXPECT_EQ(Panel::indexOfViewForType("List"), 6);
-    EXPECT_EQ(Panel::indexOfViewForType("label"), 0);
-}
-
 TEST_F(PanelTest, ADraftsPanelOpensMaximisedWithItsRowsExpandedThenMinimisesAfterAMoment)
 {
     ZKCTouchManager::sharedInstance()->showTransactionOnViewController(transaction, root);
