@@ -80,7 +80,8 @@ std::shared_ptr<VTTransaction> composeTransaction(const std::filesystem::path& f
 // belonging to it, placed as a tap on their palette items places them, drawn to a PNG.
 void placeFieldsOnHub(const std::shared_ptr<platform::ui::Window>& window, const std::filesystem::path& folder)
 {
-    platform::ui::TouchInjector::wait(ZKMainViewController::transitionDuration + 0.1);
+    // The designer's panel settles in its icon column a moment after the hub is up.
+    platform::ui::TouchInjector::wait(ZKMainViewController::transitionDuration + 0.8);
     const auto hub = ZKCTouchManager::sharedInstance()->mainVController();
     if (!hub) {
         std::cout << "No hub is shown.\n";

@@ -1,11 +1,10 @@
 #include "HubTest.h"
+#include "TestPdf.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
 #include "ceremony/screens/ZKMainViewController.h"
 #include "ceremony/screens/ZKStoryboardUniversal.h"
 #include "foundation/RunLoop.h"
-#include "graphics/DrawingContext.h"
-#include "graphics/PdfWriter.h"
 #include "model/ZKDocument.h"
 #include "model/ZKTransaction.h"
 #include "store/ZKFileManager.h"
@@ -15,7 +14,6 @@
 #include "ui/Storyboard.h"
 
 #include <filesystem>
-#include <fstream>
 
 namespace hub_testing {
 
@@ -26,20 +24,6 @@ class PassThroughView : public platform::ui::View {
 public:
     std::shared_ptr<platform::ui::View> hitTest(const platform::graphics::Point&) override { return nullptr; }
 };
-
-// Letter-size pages, each with a blue band across its top.
-void writePdf(const std::filesystem::path& path, int pages)
-{
-    platform::graphics::PdfWriter writer;
-    for (int page = 0; page < pages; ++page) {
-        writer.beginPage({612, 792});
-        platform::graphics::DrawingContext drawing(writer.context());
-        drawing.fill(platform::graphics::makeRect(0, 0, 612, 90), platform::graphics::Color::systemBlue());
-    }
-    const auto bytes = writer.finish();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes->data()), static_cast<std::streamsize>(bytes->size()));
-}
 
 } // namespace
 
@@ -106,8 +90,8 @@ void HubTest::SetUp()
     EXPECT_FALSE(manager->save().has_value());
     const std::filesystem::path folder = ZKFileManager::folderPathForTransactionWithGUID("trx");
     std::filesystem::create_directories(folder);
-    writePdf(folder / "doc0.pdf", 2);
-    writePdf(folder / "doc1.pdf", 1);
+    writeBandedPdf(folder / "doc0.pdf", 2);
+    writeBandedPdf(folder / "doc1.pdf", 1);
 
     root = std::make_shared<platform::ui::ViewController>();
     window = std::make_shared<platform::ui::Window>();

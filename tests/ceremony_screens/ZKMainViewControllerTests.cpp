@@ -174,6 +174,8 @@ TEST_F(HubTest, ANonDraftOpensWithTheCeremonysRolesInSignerOnlyMode)
     showHub();
     EXPECT_EQ(panel()->signerOnlyModes, std::vector<bool>{true});
     EXPECT_EQ(panel()->participants, transaction->participants());
+    // Opening is no reload: the panel places itself as it loads.
+    EXPECT_TRUE(panel()->calls.empty());
     EXPECT_EQ(CeremonyFlow::sharedInstance()->currentRole(), transaction->participants()[0]);
     EXPECT_FALSE(viewer()->elementViews().size());
 }

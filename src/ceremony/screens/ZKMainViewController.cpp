@@ -92,7 +92,8 @@ void ZKMainViewController::viewDidLoad()
         });
     // Without the designer's scene in the storyboard the hub goes without a panel.
     performSegue(ZKStoryboardUniversal::embedPanelSegue, nullptr);
-    reloadTransaction();
+    // The panel has just been fed and places itself as it loads.
+    showTransaction();
 }
 
 void ZKMainViewController::viewDidLayoutSubviews()
@@ -153,10 +154,15 @@ void ZKMainViewController::handOverActiveElementView(const platform::ui::Storybo
     }
 }
 
-void ZKMainViewController::reloadTransaction()
+void ZKMainViewController::showTransaction()
 {
     titleLabel_->setText(transaction_ ? std::optional<std::string>(transaction_->name()) : std::nullopt);
     pdfViewController_->showDocumentOfTransaction(transaction_, documentIndex_);
+}
+
+void ZKMainViewController::reloadTransaction()
+{
+    showTransaction();
     if (!formFieldVC_ || !transaction_ || transaction_->draft()) {
         return;
     }

@@ -65,6 +65,8 @@ public:
     void viewDidLayoutSubviews() override;
 
 private:
+    // The title and the current document.
+    void showTransaction();
     // Shows the current document again; a transaction that is no longer a draft gives the
     // panel the ceremony's roles, reloads its rows and then disables the panel (fewer than
     // two roles) or minimises it.

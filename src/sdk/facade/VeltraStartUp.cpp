@@ -4,6 +4,7 @@
 #include "designer/ZKDesignerFieldSettings.h"
 #include "designer/screens/ZKFieldSettingsScenes.h"
 #include "designer/screens/ZKFieldSettingsScreenOpener.h"
+#include "designer/screens/ZKPrepareFormFieldScene.h"
 #include "sdk/facade/VeltraFacadeServices.h"
 #include "sdk/screens/VTIconFontPainter.h"
 #include "signers/screens/SignerSetupScenes.h"
@@ -21,5 +22,6 @@ void VeltraStartUp::run()
         CreateTransactionStoryboard::registerScenes();
         SignerSetupScenes::registerScenes();
         ZKFieldSettingsScenes::registerScenes();
+        ZKPrepareFormFieldScene::registerScenes();
     });
 }

@@ -1,0 +1,56 @@
+#include "designer/screens/ZKPanelListCell.h"
+
+#include "designer/screens/ZKPanelInnerRowCell.h"
+
+ZKPanelListCell::ZKPanelListCell(const std::string& reuseIdentifier)
+    : TableViewCell(reuseIdentifier), table_(std::make_shared<platform::ui::TableView>())
+{
+    setSelectionStyle(platform::ui::CellSelectionStyle::none);
+    setClipsToBounds(true);
+    table_->setScrollEnabled(false);
+    table_->setBackgroundColor(std::nullopt);
+    contentView()->addSubview(table_);
+}
+
+void ZKPanelListCell::awakeFromNib()
+{
+    const auto self = std::dynamic_pointer_cast<ZKPanelListCell>(shared_from_this());
+    table_->setDataSource(self);
+    table_->setDelegate(self);
+}
+
+void ZKPanelListCell::layoutSubviews()
+{
+    TableViewCell::layoutSubviews();
+    table_->setFrame(contentView()->bounds());
+}
+
+long ZKPanelListCell::itemIndexForTouchAtLocation(const platform::graphics::Point& point) const
+{
+    const auto row = table_->indexPathForRow(convertPointTo(point, table_.get()));
+    return row ? row->row : -1;
+}
+
+std::optional<double> ZKPanelListCell::heightForRow(platform::ui::TableView&, const platform::ui::IndexPath&)
+{
+    return ZKPanelInnerRowCell::height;
+}
+
+void ZKPanelListCell::didSelectRow(platform::ui::TableView& table, const platform::ui::IndexPath& indexPath)
+{
+    table.deselectRow(indexPath, true);
+}
+
+platform::ui::TableViewCellPtr ZKPanelListCell::visibleRow(long index) const
+{
+    return table_->cellForRow({0, static_cast<int>(index)});
+}
+
+void ZKPanelListCell::giveLook(ZKPanelRowCell& row) const
+{
+    if (isInShrinkedMode_) {
+        row.switchToShrinkeddMode();
+    } else {
+        row.switchToExpandedMode();
+    }
+}
