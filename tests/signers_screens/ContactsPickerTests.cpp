@@ -195,6 +195,12 @@ TEST_F(ContactsPickerTest, TheAnswerToTheAccessRequestDecidesOnTheMainRunLoop)
     expectState("", true, true);
     EXPECT_EQ(row(0, 0)->contactNameLabel.lock()->text(), "Ann Adams");
 
+    // A page left before the answer comes is not woken by it.
+    openPicker(AuthorizationStatus::notDetermined);
+    tap(*page->backButton);
+    page.reset();
+    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+
     ContactStoreSettings::shared()->setGrantsAccessWhenAsked(false);
     openPicker(AuthorizationStatus::notDetermined);
     const auto asked = page;
