@@ -30,9 +30,11 @@ std::vector<std::string> unfoldedLines(std::string_view text)
     bool quotedPrintable = false;
     std::size_t position = 0;
     while (position <= text.size()) {
-        std::size_t end = text.find_first_of("\r\n", position);
-        if (end == std::string_view::npos)
-            end = text.size();
+        // A plain scan: find_first_of looks each character up in the set, which is what
+        // reading a large address book spent most of its time on.
+        const auto lineEnd = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(position), text.end(),
+                                          [](char c) { return c == '\r' || c == '\n'; });
+        const auto end = static_cast<std::size_t>(lineEnd - text.begin());
         const std::string_view line = text.substr(position, end - position);
         position = end + (text.substr(end).starts_with("\r\n") ? 2 : 1);
         if (!lines.empty() && quotedPrintable && lines.back().ends_with('=')) {
@@ -207,15 +209,15 @@ VCardReadResult VCardReader::read(std::string_view text)
         if (isBlank(line))
             continue;
         const auto property = VCardProperty::parse(line);
-        const std::string where = " (line " + std::to_string(lineNumber) + ")";
+        const auto where = [lineNumber] { return " (line " + std::to_string(lineNumber) + ")"; };
         if (!property) {
-            result.error = unreadable("A contact card line has no value" + where);
+            result.error = unreadable("A contact card line has no value" + where());
             return result;
         }
         const bool begins = property->name == "BEGIN" && equalsIgnoringCase(property->value, "VCARD");
         const bool ends = property->name == "END" && equalsIgnoringCase(property->value, "VCARD");
         if (begins == card.has_value()) {
-            result.error = unreadable(card ? "A contact card begins inside another" + where : "Text outside a contact card" + where);
+            result.error = unreadable(card ? "A contact card begins inside another" + where() : "Text outside a contact card" + where());
             return result;
         }
         if (begins) {
@@ -224,7 +226,7 @@ VCardReadResult VCardReader::read(std::string_view text)
             result.contacts.push_back(card->take());
             card.reset();
         } else if (!card->apply(*property)) {
-            result.error = unreadable("A contact card has an unreadable " + property->name + where);
+            result.error = unreadable("A contact card has an unreadable " + property->name + where());
             return result;
         }
     }

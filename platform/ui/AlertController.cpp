@@ -2,6 +2,9 @@
 
 #include "ui/Screen.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace platform::ui {
 
 namespace {
@@ -54,23 +57,31 @@ void AlertController::loadView()
     const Rect screen = Screen::main().bounds();
     auto root = std::make_shared<View>(screen);
     root->setBackgroundColor(Color::black().withAlpha(0.4));
-    const double boxHeight = 2 * textHeight + 20 + buttonHeight * static_cast<double>(actions_.size());
+    // Title and message wrap onto as many lines as they need, as a person must read them.
+    std::vector<std::shared_ptr<Label>> labels;
+    const std::pair<const std::optional<std::string>*, Font> texts[] = {{&title_, Font::boldSystemFont(17)},
+                                                                          {&message_, Font::systemFont(13)}};
+    double y = 10;
+    for (const auto& [text, font] : texts) {
+        auto label = std::make_shared<Label>();
+        label->setText(*text);
+        label->setFont(font);
+        label->setTextAlignment(TextAlignment::center);
+        label->setNumberOfLines(0);
+        const double height = std::max(textHeight, label->sizeThatFits({boxWidth - 24, 10000}).height);
+        label->setFrame(graphics::makeRect(12, y, boxWidth - 24, height));
+        labels.push_back(label);
+        y += height;
+    }
+    const double boxHeight = y + 10 + buttonHeight * static_cast<double>(actions_.size());
     auto box = std::make_shared<View>(
         graphics::makeRect(screen.midX() - boxWidth / 2, screen.midY() - boxHeight / 2, boxWidth, boxHeight));
     box->setBackgroundColor(Color::fromWhite(0.97));
     box->layer().setCornerRadius(13);
     box->setClipsToBounds(true);
     root->addSubview(box);
-    const std::pair<const std::optional<std::string>*, Font> texts[] = {{&title_, Font::boldSystemFont(17)},
-                                                                          {&message_, Font::systemFont(13)}};
-    double y = 10;
-    for (const auto& [text, font] : texts) {
-        auto label = std::make_shared<Label>(graphics::makeRect(12, y, boxWidth - 24, textHeight));
-        label->setText(*text);
-        label->setFont(font);
-        label->setTextAlignment(TextAlignment::center);
+    for (const auto& label : labels) {
         box->addSubview(label);
-        y += textHeight;
     }
     y += 10;
     buttons_.clear();

@@ -119,26 +119,6 @@ TEST_F(SourceTest, TheGroupsItemIsGreyAndInertWhenEveryGroupIsAdded)
         << "the item follows the account's groups as they arrive";
 }
 
-class MissingPagesTest : public AddSignerPageTest {
-protected:
-    bool withStandInPages() const override { return false; }
-};
-
-TEST_F(MissingPagesTest, APageWhoseSceneIsMissingOpensNothing)
-{
-    addAccountGroups({group("G1", "Legal")});
-    ASSERT_NE(openToAdd(), nullptr);
-    tap(*page->signerButtonAdd.lock());
-    settle(0.3);
-    tap(*page->addGroupButton.lock());
-    settle();
-    EXPECT_EQ(topOfAddPage(), page);
-    EXPECT_FALSE(page->darkCoverShowing());
-    tap(*page->personalMessageButton.lock());
-    settle();
-    EXPECT_EQ(topOfAddPage(), page);
-}
-
 TEST_F(SourceTest, AContactFillsTheFieldsAndMarksWhatItLacks)
 {
     ASSERT_NE(openToAdd(), nullptr);

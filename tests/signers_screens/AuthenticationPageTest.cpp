@@ -9,13 +9,13 @@
 
 namespace signers_screens_testing {
 
-TestOpener::TestOpener()
+AuthenticationTestOpener::AuthenticationTestOpener()
 {
     registerUnwindAction(SignerSetupScenes::unwindToAddSignerPageAction,
                          [this](platform::ui::StoryboardSegue&) { ++unwinds; });
 }
 
-void TestOpener::viewDidLoad()
+void AuthenticationTestOpener::viewDidLoad()
 {
     navigationController()->setNavigationBarHidden(true, false);
 }
@@ -27,7 +27,7 @@ void AuthenticationPageTest::SetUp()
     auto& screen = platform::ui::Screen::main();
     screen.setDeviceProfile(platform::ui::DeviceProfile::phone);
     screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
-    opener = std::make_shared<TestOpener>();
+    opener = std::make_shared<AuthenticationTestOpener>();
     navigation = std::make_shared<platform::ui::NavigationController>(opener);
     window = std::make_shared<platform::ui::Window>();
     window->setRootViewController(navigation);

@@ -19,10 +19,10 @@ namespace signers_screens_testing {
 
 // Plays the page that opens the picker: it holds a recipient's method, records every
 // call it receives in order and takes the picker's unwind.
-class TestOpener : public platform::ui::ViewController,
+class AuthenticationTestOpener : public platform::ui::ViewController,
                    public CreateTransactionSignerAuthenticationMethodsPageDelegate {
 public:
-    TestOpener();
+    AuthenticationTestOpener();
 
     void viewDidLoad() override;
     void setAuthenticationMethod(const SignerAuthenticationMethod& authenticationMethod) override
@@ -66,7 +66,7 @@ protected:
     // The check marks of the picker that a person sees, as "email", "qa" and "sms".
     std::vector<std::string> checkedRows() const;
 
-    std::shared_ptr<TestOpener> opener;
+    std::shared_ptr<AuthenticationTestOpener> opener;
     std::shared_ptr<Picker> picker;
     std::shared_ptr<platform::ui::NavigationController> navigation;
     std::shared_ptr<platform::ui::Window> window;

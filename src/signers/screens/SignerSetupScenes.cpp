@@ -2,9 +2,12 @@
 
 #include "composer/screens/CreateTransactionStoryboard.h"
 #include "signers/screens/AddSignerViewController.h"
+#include "signers/screens/CreateTransactionPickGroupViewController.h"
+#include "signers/screens/CreateTransactionSignerAddPersonalMessagePage.h"
 #include "signers/screens/CreateTransactionSignerAuthenticationMethodQAPage.h"
 #include "signers/screens/CreateTransactionSignerAuthenticationMethodSMSPage.h"
 #include "signers/screens/CreateTransactionSignerAuthenticationMethodsPage.h"
+#include "signers/screens/CreateTransactionSignerChooseContactPage.h"
 #include "ui/Storyboard.h"
 
 using platform::ui::SegueKind;
@@ -18,13 +21,6 @@ void SignerSetupScenes::registerScenes()
         storyboard.addNavigationScene(Scenes::addSignerNavigationScene, Scenes::addSignerPageScene);
         storyboard.addUnwindSegue(Scenes::addSignerPageScene, Scenes::fromAddSignerPageSegue,
                                   Scenes::unwindToMainPageAction);
-        // Each leads to its page once that page's scene is registered; until then the
-        // segue opens nothing and says so in the log.
-        storyboard.addSegue(Scenes::addSignerPageScene, toPersonalMessagePageSegue, SegueKind::show,
-                            personalMessagePageScene);
-        storyboard.addSegue(Scenes::addSignerPageScene, toContactsPageSegue, SegueKind::show, contactsPageScene);
-        storyboard.addSegue(Scenes::addSignerPageScene, toGroupsPageSegue, SegueKind::show, groupsPageScene);
-
         storyboard.addScene(authenticationMethodsPageScene,
                             [] { return std::make_shared<CreateTransactionSignerAuthenticationMethodsPage>(); });
         storyboard.addScene(qaPageScene,
@@ -39,5 +35,18 @@ void SignerSetupScenes::registerScenes()
                                   unwindToAddSignerPageAction);
         storyboard.addUnwindSegue(qaPageScene, fromQAPageSegue, unwindToAuthenticationMethodsPageAction);
         storyboard.addUnwindSegue(smsPageScene, fromSMSPageSegue, unwindToAuthenticationMethodsPageAction);
+        storyboard.addScene(contactsPageScene,
+                            [] { return std::make_shared<CreateTransactionSignerChooseContactPage>(); });
+        storyboard.addScene(groupsPageScene, [] { return std::make_shared<CreateTransactionPickGroupViewController>(); });
+        storyboard.addScene(personalMessagePageScene,
+                            [] { return std::make_shared<CreateTransactionSignerAddPersonalMessagePage>(); });
+        storyboard.addSegue(Scenes::addSignerPageScene, toContactsPageSegue, SegueKind::show, contactsPageScene);
+        storyboard.addSegue(Scenes::addSignerPageScene, toGroupsPageSegue, SegueKind::show, groupsPageScene);
+        storyboard.addSegue(Scenes::addSignerPageScene, toPersonalMessagePageSegue, SegueKind::show,
+                            personalMessagePageScene);
+        storyboard.addUnwindSegue(contactsPageScene, fromContactsPageSegue, unwindToAddSignerPageAction);
+        storyboard.addUnwindSegue(groupsPageScene, fromGroupsPageSegue, unwindToAddSignerPageAction);
+        storyboard.addUnwindSegue(personalMessagePageScene, fromPersonalMessagePageSegue,
+                                  unwindToAddSignerPageAction);
     });
 }

@@ -23,6 +23,9 @@ public:
     static constexpr const char* fromAuthenticationMethodsPageSegue = "unwindFromAuthenticationMethodsToAddSignerPage";
     static constexpr const char* fromQAPageSegue = "unwindFromQAAuthenticationMethodToAuthenticationMethods";
     static constexpr const char* fromSMSPageSegue = "unwindFromSMSAuthenticationMethodToAuthenticationMethods";
+    static constexpr const char* fromContactsPageSegue = "unwindFromChooseContactPageToAddSignerPage";
+    static constexpr const char* fromGroupsPageSegue = "unwindFromGroupsPageToAddSignerPage";
+    static constexpr const char* fromPersonalMessagePageSegue = "unwindFromPersonalMessagePageToAddSignerPage";
     // The add/edit recipient page's unwind action, the target of every page opened from it,
     // and the picker's.
     static constexpr const char* unwindToAddSignerPageAction = "unwindToAddSignerViewControllerWithSegue:";

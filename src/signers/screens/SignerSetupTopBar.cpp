@@ -4,12 +4,19 @@
 #include "composer/screens/CreateTransactionLook.h"
 #include "support/LocalizedSDK.h"
 
+#include <algorithm>
+
 using platform::graphics::Color;
 using platform::graphics::makeRect;
 
+namespace {
+
+constexpr double edgeMargin = 8;
+
+} // namespace
+
 SignerSetupTopBar::SignerSetupTopBar(const std::string& title)
     : titleLabel_(std::make_shared<platform::ui::Label>())
-    , backButton_(CreateTransactionBarButton::make(localizedSDK("Back")))
 {
     setBackgroundColor(CreateTransactionLook::bar());
     titleLabel_->setText(title);
@@ -19,28 +26,58 @@ SignerSetupTopBar::SignerSetupTopBar(const std::string& title)
     titleLabel_->setAdjustsFontSizeToFitWidth(true);
     titleLabel_->setMinimumScaleFactor(0.6);
     addSubview(titleLabel_);
-    addSubview(backButton_);
+}
+
+std::shared_ptr<platform::ui::Button> SignerSetupTopBar::addLeadingButton(const std::string& title)
+{
+    leadingButton_ = CreateTransactionBarButton::make(title);
+    addSubview(leadingButton_);
+    setNeedsLayout();
+    return leadingButton_;
+}
+
+std::shared_ptr<platform::ui::Button> SignerSetupTopBar::addTrailingButton(const std::string& title)
+{
+    trailingButton_ = CreateTransactionBarButton::make(title);
+    trailingButton_->titleLabel()->setFont(platform::graphics::Font::boldSystemFont(16));
+    trailingIsIcon_ = false;
+    addSubview(trailingButton_);
+    setNeedsLayout();
+    return trailingButton_;
+}
+
+const std::shared_ptr<platform::ui::Button>& SignerSetupTopBar::backButton()
+{
+    if (!leadingButton_) {
+        addLeadingButton(localizedSDK("Back"));
+    }
+    return leadingButton_;
 }
 
 const std::shared_ptr<platform::ui::Button>& SignerSetupTopBar::iconButton()
 {
-    if (!iconButton_) {
-        iconButton_ = std::make_shared<platform::ui::Button>();
-        iconButton_->setTitleColor(Color::white());
-        iconButton_->titleLabel()->setFont(CreateTransactionLook::iconFont(kIconSize));
-        addSubview(iconButton_);
+    if (!trailingButton_) {
+        trailingButton_ = std::make_shared<platform::ui::Button>();
+        trailingButton_->setTitleColor(Color::white());
+        trailingButton_->titleLabel()->setFont(CreateTransactionLook::iconFont(kIconSize));
+        trailingIsIcon_ = true;
+        addSubview(trailingButton_);
         setNeedsLayout();
     }
-    return iconButton_;
+    return trailingButton_;
 }
 
 void SignerSetupTopBar::layoutSubviews()
 {
     const double width = bounds().width();
     const double height = bounds().height();
-    backButton_->setFrame(makeRect(8, 0, kButtonWidth, height));
-    titleLabel_->setFrame(makeRect(kButtonWidth + 16, 0, width - 2 * (kButtonWidth + 16), height));
-    if (iconButton_) {
-        iconButton_->setFrame(makeRect(width - 8 - kButtonWidth / 2, 0, kButtonWidth / 2, height));
+    const double side = kButtonWidth + 2 * edgeMargin;
+    titleLabel_->setFrame(makeRect(side, 0, std::max(0.0, width - 2 * side), height));
+    if (leadingButton_) {
+        leadingButton_->setFrame(makeRect(edgeMargin, 0, kButtonWidth, height));
+    }
+    if (trailingButton_) {
+        const double buttonWidth = trailingIsIcon_ ? kButtonWidth / 2 : kButtonWidth;
+        trailingButton_->setFrame(makeRect(width - edgeMargin - buttonWidth, 0, buttonWidth, height));
     }
 }

@@ -1,0 +1,272 @@
+// The signer setup's three pickers as a person walks them on a phone, filling one
+// recipient: the device's address book (the cards in the host's example data) read after
+// the person allows it, a contact with three addresses opened and one address chosen; the
+// same book refused, with the offer to open the settings; a signing group picked; a
+// personal message written. A recipient card stands in for the page that opens the
+// pickers and shows what each of them handed over.
+#include "DemoRegistry.h"
+
+#include "composer/screens/CreateTransactionGroupCell.h"
+#include "composer/screens/CreateTransactionLook.h"
+#include "composer/screens/CreateTransactionStoryboard.h"
+#include "contacts/ContactStoreSettings.h"
+#include "foundation/RunLoop.h"
+#include "signers/screens/CreateTransactionPickGroupViewController.h"
+#include "signers/screens/CreateTransactionSignerAddPersonalMessagePage.h"
+#include "signers/screens/CreateTransactionSignerChooseContactPage.h"
+#include "signers/screens/CreateTransactionSignerContactCell.h"
+#include "signers/screens/CreateTransactionSignerContactEmailCell.h"
+#include "signers/screens/SignerSetupPageLayout.h"
+#include "signers/screens/SignerSetupScenes.h"
+#include "signers/screens/SignerSetupTopBar.h"
+#include "ui/AlertController.h"
+#include "ui/NavigationController.h"
+#include "ui/Screen.h"
+#include "ui/Storyboard.h"
+#include "ui/TouchInjector.h"
+#include "ui/Window.h"
+
+#include <iostream>
+
+namespace {
+
+using platform::contacts::AuthorizationStatus;
+using platform::graphics::makeRect;
+using platform::ui::TouchInjector;
+using ContactsPage = CreateTransactionSignerChooseContactPage;
+using GroupsPage = CreateTransactionPickGroupViewController;
+using MessagePage = CreateTransactionSignerAddPersonalMessagePage;
+
+// The recipient being filled, one line a detail, as the pickers hand them over.
+class RecipientCard : public platform::ui::ViewController,
+                      public CreateTransactionSignerChooseContactPageDelegate,
+                      public CreateTransactionPickGroupViewControllerDelegate,
+                      public CreateTransactionSignerAddPersonalMessagePageDelegate {
+public:
+    void loadView() override
+    {
+        auto root = std::make_shared<platform::ui::View>(platform::ui::Screen::main().bounds());
+        root->setBackgroundColor(CreateTransactionLook::pageBackground());
+        details_ = std::make_shared<platform::ui::Label>();
+        details_->setNumberOfLines(0);
+        details_->setFont(CreateTransactionLook::bodyFont());
+        root->addSubview(details_);
+        topBar_ = std::make_shared<SignerSetupTopBar>("Recipient");
+        root->addSubview(topBar_);
+        statusBar_ = SignerSetupPageLayout::makeStatusBarStrip();
+        root->addSubview(statusBar_);
+        setView(root);
+        show();
+    }
+
+    void viewDidLayoutSubviews() override
+    {
+        const auto content = SignerSetupPageLayout::layout(*this, *statusBar_, *topBar_);
+        details_->setFrame(makeRect(20, content.minY() + 20, content.width() - 40, 260));
+    }
+
+    void newSignerSelectedFromPhonebook(const std::optional<std::string>& name,
+                                        const std::optional<std::string>& familiyName,
+                                        const std::optional<std::string>& email,
+                                        const std::optional<std::string>& company,
+                                        const std::optional<std::string>& jobTitle) override
+    {
+        firstName_ = name.value_or("");
+        lastName_ = familiyName.value_or("");
+        email_ = email.value_or("");
+        company_ = company.value_or("");
+        title_ = jobTitle.value_or("");
+        show();
+    }
+    void setSelectedGroup(const std::shared_ptr<ZKGroup>& group) override { group_ = group; }
+    void setSignerType(CreateTransactionSignerType) override {}
+    void updateUIForSignerType(CreateTransactionSignerType) override {}
+    void populateUIForSelectedGroup() override { show(); }
+    void manageAddButtonAvailability() override {}
+    void newPersonalMessageAvailable(const std::optional<std::string>& message) override
+    {
+        message_ = message.value_or("");
+        show();
+    }
+
+private:
+    void show()
+    {
+        if (!details_) {
+            return;
+        }
+        details_->setText("First name: " + firstName_ + "\nLast name: " + lastName_ + "\nE-mail: " + email_ +
+                          "\nCompany: " + company_ + "\nTitle: " + title_ +
+                          "\nGroup: " + (group_ ? group_->groupName() + " <" + group_->groupEmail() + ">" : "") +
+                          "\nMessage: " + message_);
+    }
+
+    std::shared_ptr<platform::ui::Label> details_;
+    std::shared_ptr<SignerSetupTopBar> topBar_;
+    std::shared_ptr<platform::ui::View> statusBar_;
+    std::string firstName_, lastName_, email_, company_, title_, message_;
+    std::shared_ptr<ZKGroup> group_;
+};
+
+class PickersWalk {
+public:
+    PickersWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window,
+                std::shared_ptr<platform::ui::NavigationController> navigation, std::shared_ptr<RecipientCard> card)
+        : folder_(std::move(folder))
+        , window_(std::move(window))
+        , navigation_(std::move(navigation))
+        , card_(std::move(card))
+        , fingers_(window_)
+    {
+    }
+
+    void draw(const std::string& name) const
+    {
+        TouchInjector::wait(0.6);
+        window_->layoutIfNeeded();
+        const auto path = folder_ / (name + ".png");
+        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
+                  << "\n";
+    }
+
+    void tap(const platform::ui::View& view)
+    {
+        window_->layoutIfNeeded();
+        fingers_.tap(view);
+        TouchInjector::wait(0.6);
+    }
+
+    void type(const std::string& text) { fingers_.typeText(text); }
+
+    // A finger drawn up (or down) the middle of the screen by `distance` points.
+    void scroll(double distance)
+    {
+        const double middle = window_->bounds().width() / 2;
+        const double start = window_->bounds().height() / 2 + distance / 2;
+        std::vector<platform::graphics::Point> path;
+        for (int step = 0; step <= 10; ++step) {
+            path.push_back({middle, start - distance * step / 10});
+        }
+        fingers_.pan(path);
+        TouchInjector::wait(0.6);
+    }
+
+    // A new page of the scene on top of the recipient card, prepared as the add/edit
+    // recipient page prepares it.
+    template <class Page, class Prepare>
+    std::shared_ptr<Page> open(const char* scene, const Prepare& prepare)
+    {
+        auto page = std::dynamic_pointer_cast<Page>(CreateTransactionStoryboard::named()->instantiateViewController(scene));
+        page->setDelegate(card_);
+        prepare(*page);
+        navigation_->pushViewController(page, true);
+        TouchInjector::wait(0.6);
+        return page;
+    }
+
+private:
+    std::filesystem::path folder_;
+    std::shared_ptr<platform::ui::Window> window_;
+    std::shared_ptr<platform::ui::NavigationController> navigation_;
+    std::shared_ptr<RecipientCard> card_;
+    TouchInjector fingers_;
+};
+
+std::shared_ptr<CreateTransactionSignerContactCell> contactRow(const ContactsPage& page, int section, int row)
+{
+    return std::dynamic_pointer_cast<CreateTransactionSignerContactCell>(
+        page.contactsTableView.lock()->cellForRow({section, row}));
+}
+
+void walkContacts(PickersWalk& walk)
+{
+    const auto settings = platform::contacts::ContactStoreSettings::shared();
+    settings->setDirectory(std::filesystem::path(VELTRA_HOST_DATA_DIR) / "AddressBook");
+    settings->setAuthorizationStatus(AuthorizationStatus::notDetermined);
+    settings->setGrantsAccessWhenAsked(true);
+    const auto page = walk.open<ContactsPage>(SignerSetupScenes::contactsPageScene, [](ContactsPage&) {});
+    platform::RunLoop::main().runUntil([&page] { return !page->contacts().empty(); }, 5);
+    std::cout << "  " << page->contacts().size() << " contacts in " << page->sectionTitles().size() << " sections\n";
+    walk.draw("contacts-1-list");
+    walk.scroll(500);
+    walk.draw("contacts-2-further-down");
+    walk.scroll(-400);
+    walk.scroll(-400);
+    // Chloé Dubois, alone in section "D", has three addresses.
+    const auto chloe = contactRow(*page, page->titleIndexDict().at("D"), 0);
+    if (!chloe) {
+        std::cout << "  The address book's row of Chloé Dubois is not on screen.\n";
+        return;
+    }
+    walk.tap(*chloe->selectionButton.lock());
+    walk.draw("contacts-3-three-addresses");
+    const auto work = std::dynamic_pointer_cast<CreateTransactionSignerContactEmailCell>(
+        chloe->tableView.lock()->cellForRow({0, 0}));
+    walk.tap(*work->selectionButton.lock());
+    walk.draw("contacts-4-recipient-filled");
+
+    settings->setAuthorizationStatus(AuthorizationStatus::denied);
+    const auto refused = walk.open<ContactsPage>(SignerSetupScenes::contactsPageScene, [](ContactsPage&) {});
+    walk.draw("contacts-5-refused-alert");
+    if (const auto alert = std::dynamic_pointer_cast<platform::ui::AlertController>(refused->presentedViewController())) {
+        walk.tap(*alert->buttonForAction("Later"));
+    }
+    walk.draw("contacts-6-refused");
+    walk.tap(*refused->backButton);
+}
+
+void walkGroups(PickersWalk& walk)
+{
+    const std::vector<std::shared_ptr<ZKGroup>> groups{
+        std::make_shared<ZKGroup>("G-LEGAL", true, "Legal", "legal@harbourview.example"),
+        std::make_shared<ZKGroup>("G-FIN", false, "Finance", "finance@harbourview.example"),
+        std::make_shared<ZKGroup>("G-BOARD", false, "Board of Directors", "board@harbourview.example")};
+    const auto page = walk.open<GroupsPage>(SignerSetupScenes::groupsPageScene, [&groups](GroupsPage& picker) {
+        picker.groupList = groups;
+        picker.selectedGroupIndex = 0;
+    });
+    walk.draw("groups-1-list");
+    walk.tap(*page->tableView.lock()->cellForRow({0, 2}));
+    walk.draw("groups-2-recipient-is-a-group");
+}
+
+void walkMessage(PickersWalk& walk)
+{
+    const auto page = walk.open<MessagePage>(SignerSetupScenes::personalMessagePageScene, [](MessagePage& opened) {
+        opened.signerFullName = "Chloé Dubois";
+    });
+    walk.draw("message-1-opened");
+    walk.tap(*page->messageTextView.lock());
+    walk.type("Chloé, the plans are on pages 2 to 4. Please initial each page.");
+    walk.draw("message-2-written");
+    walk.tap(*page->addButton.lock());
+    walk.draw("message-3-recipient-complete");
+}
+
+void run(const host::DemoContext& context)
+{
+    const auto folder = context.outputDirectory / "signers";
+    std::filesystem::create_directories(folder);
+    CreateTransactionStoryboard::registerScenes();
+    SignerSetupScenes::registerScenes();
+    auto& screen = platform::ui::Screen::main();
+    screen.setDeviceProfile(platform::ui::DeviceProfile::phone);
+    screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
+    const auto card = std::make_shared<RecipientCard>();
+    card->registerUnwindAction(SignerSetupScenes::unwindToAddSignerPageAction, [](platform::ui::StoryboardSegue& segue) {
+        std::cout << "  back on the recipient by " << segue.identifier() << "\n";
+    });
+    const auto navigation = std::make_shared<platform::ui::NavigationController>(card);
+    navigation->setNavigationBarHidden(true, false);
+    const auto window = std::make_shared<platform::ui::Window>();
+    window->setRootViewController(navigation);
+    window->makeKeyAndVisible();
+    PickersWalk walk(folder, window, navigation, card);
+    walkContacts(walk);
+    walkGroups(walk);
+    walkMessage(walk);
+}
+
+host::DemoRegistration registration(85, "Signer setup: contacts, groups and a personal message", run);
+
+} // namespace

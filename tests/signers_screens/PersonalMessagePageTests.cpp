@@ -1,0 +1,94 @@
+#include "SignerSetupScreenTest.h"
+
+#include "signers/screens/CreateTransactionSignerAddPersonalMessagePage.h"
+#include "signers/screens/SignerSetupScenes.h"
+#include "ui/Keyboard.h"
+
+#include <gmock/gmock.h>
+
+namespace signers_screens_testing {
+namespace {
+
+using testing::ElementsAre;
+using Page = CreateTransactionSignerAddPersonalMessagePage;
+
+constexpr const char* backToOpener = "unwind unwindFromPersonalMessagePageToAddSignerPage";
+
+class PersonalMessagePageTest : public SignerSetupScreenTest {
+protected:
+    std::shared_ptr<Page> openPage(const std::optional<std::string>& message, const std::optional<std::string>& name)
+    {
+        page = open<Page>(SignerSetupScenes::personalMessagePageScene, [&](Page& opened) {
+            opened.personalMessage = message;
+            opened.signerFullName = name;
+        });
+        return page;
+    }
+
+    std::string heading() const { return page->messageToRecipientLabel.lock()->text().value_or(""); }
+    bool addShown() const { return isShown(*page->addButton.lock()); }
+
+    std::shared_ptr<Page> page;
+};
+
+TEST_F(PersonalMessagePageTest, TheHeadingNamesTheRecipientWhenThereIsAName)
+{
+    openPage(std::nullopt, std::string(" \t "));
+    EXPECT_EQ(heading(), "Message:");
+    tap(*page->backButton);
+    openPage(std::nullopt, std::nullopt);
+    EXPECT_EQ(heading(), "Message:");
+    tap(*page->backButton);
+    openPage(std::string("Welcome aboard"), std::string("Ann Lee"));
+    EXPECT_EQ(heading(), "Message to Ann Lee");
+    EXPECT_EQ(page->messageTextView.lock()->text(), "Welcome aboard");
+}
+
+TEST_F(PersonalMessagePageTest, BackLeavesTheMessageAndAddWaitsForAChange)
+{
+    openPage(std::string("Hello"), std::string("Ann Lee"));
+    EXPECT_FALSE(addShown());
+    tap(*page->messageTextView.lock());
+    EXPECT_FALSE(addShown());
+    tap(*page->backButton);
+    EXPECT_THAT(opener->events, ElementsAre(backToOpener));
+    EXPECT_EQ(topPage(), nullptr);
+}
+
+TEST_F(PersonalMessagePageTest, TypedTextIsHandedOverAndAClearedMessageAsEmpty)
+{
+    openPage(std::nullopt, std::string("Ann Lee"));
+    tap(*page->messageTextView.lock());
+    fingers->typeText("See page 3.");
+    EXPECT_TRUE(addShown());
+    tap(*page->addButton.lock());
+    ASSERT_THAT(opener->messages, ElementsAre(std::optional<std::string>("See page 3.")));
+
+    openPage(std::string("Old note"), std::string("Ann Lee"));
+    tap(*page->clearButton.lock());
+    EXPECT_EQ(page->messageTextView.lock()->text(), "");
+    EXPECT_TRUE(addShown());
+    tap(*page->addButton.lock());
+    EXPECT_THAT(opener->messages.back(), std::optional<std::string>(""));
+    EXPECT_THAT(opener->events, ElementsAre("message", backToOpener, "message", backToOpener));
+}
+
+TEST_F(PersonalMessagePageTest, TheKeyboardInsetsTheScrollerBelowTheEditor)
+{
+    openPage(std::nullopt, std::nullopt);
+    tap(*page->messageTextView.lock());
+    const auto scroller = page->scrollView.lock();
+    const double keyboard = platform::ui::Keyboard::shared().frame().height();
+    ASSERT_GT(keyboard, 0);
+    EXPECT_EQ(scroller->contentInset().bottom, keyboard + Page::keyboardMargin);
+    EXPECT_EQ(scroller->scrollIndicatorInsets().bottom, keyboard + Page::keyboardMargin);
+    EXPECT_EQ(scroller->contentInset().top, 0);
+
+    tap(*page->messageToRecipientLabel.lock());
+    EXPECT_FALSE(platform::ui::Keyboard::shared().isVisible());
+    EXPECT_EQ(scroller->contentInset().bottom, 0);
+    EXPECT_EQ(scroller->scrollIndicatorInsets().bottom, 0);
+}
+
+} // namespace
+} // namespace signers_screens_testing
