@@ -1,11 +1,45 @@
 #include "designer/screens/ZKDateInputSettingsViewController.h"
 
 #include "designer/screens/ZKFieldSettingsLook.h"
+#include "fields/ZKElementView.h"
+#include "foundation/Date.h"
+#include "foundation/DateFormatter.h"
+#include "foundation/Text.h"
+#include "model/ZKElement.h"
+#include "model/ZKValidation.h"
 #include "support/ZKTracker.h"
 #include "support/ZKUtil.h"
 #include "ui/Screen.h"
 
+#include <algorithm>
+#include <optional>
+
 using platform::graphics::makeRect;
+using platform::ui::IndexPath;
+
+namespace {
+
+constexpr double exampleHeight = 30;
+
+std::shared_ptr<ZKElement> elementOf(const std::weak_ptr<ZKElementView>& view)
+{
+    const auto field = view.lock();
+    return field ? field->element() : nullptr;
+}
+
+std::optional<int> rowOfPattern(const std::string& pattern)
+{
+    const auto& patterns = ZKDateInputSettingsViewController::patterns;
+    const auto found = std::find(patterns.begin(), patterns.end(), pattern);
+    if (found == patterns.end()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(found - patterns.begin());
+}
+
+} // namespace
+
+// Views
 
 void ZKDateInputSettingsViewController::loadView()
 {
@@ -14,9 +48,10 @@ void ZKDateInputSettingsViewController::loadView()
     auto strip = std::make_shared<platform::ui::View>();
     strip->setBackgroundColor(ZKFieldSettingsLook::bar());
     topBar_ = std::make_shared<ZKFieldSettingsTopBar>("Date Field Settings");
-    topBar_->saveButton()->setHidden(true);
+    doneBtn = topBar_->saveButton();
     auto message = std::make_shared<platform::ui::Label>();
     message->setHidden(true);
+    makeBody(*root);
     root->addSubview(strip);
     root->addSubview(topBar_);
     root->addSubview(message);
@@ -25,15 +60,24 @@ void ZKDateInputSettingsViewController::loadView()
     setView(root);
 }
 
-void ZKDateInputSettingsViewController::viewDidLoad()
+void ZKDateInputSettingsViewController::makeBody(platform::ui::View& root)
 {
-    ZKElementViewSettingsViewController::viewDidLoad();
-    topBar_->cancelButton()->addTarget(shared_from_this(), platform::ui::ControlEvent::touchUpInside,
-                                       [this](platform::ui::Control& sender) { closeBtnAction(sender); });
-    if (!ZKUtil::isiPhoneX()) {
-        statusBar.lock()->setBackgroundColor(platform::graphics::Color::black());
-    }
-    ZKTracker::reportScreen(screenNameReported);
+    body_ = std::make_shared<platform::ui::View>();
+    formatListTableView = std::make_shared<platform::ui::TableView>(platform::ui::TableViewStyle::plain);
+    formatListTableView->registerCell(cellIdentifier,
+                                      [] { return std::make_shared<platform::ui::TableViewCell>(cellIdentifier); });
+    ZKFieldSettingsForm::frameAsEntry(*formatListTableView);
+    formatListTableView->setClipsToBounds(true);
+    dateExample = std::make_shared<platform::ui::Label>();
+    dateExample->setFont(ZKFieldSettingsLook::bodyFont());
+    dateExample->setTextColor(ZKFieldSettingsLook::caption());
+    form_ = std::make_unique<ZKFieldSettingsForm>(body_);
+    form_->addEntry("Name", fieldName, ZKFieldSettingsForm::textFieldHeight);
+    form_->addSwitch("Required", isRequiredSwitch);
+    form_->addEntry("Date Format", formatListTableView,
+                    static_cast<double>(patterns.size()) * platform::ui::TableView::defaultRowHeight);
+    form_->addEntry("Example", dateExample, exampleHeight);
+    root.addSubview(body_);
 }
 
 void ZKDateInputSettingsViewController::viewDidLayoutSubviews()
@@ -43,6 +87,81 @@ void ZKDateInputSettingsViewController::viewDidLayoutSubviews()
     const double top = view()->safeAreaInsets().top;
     statusBar.lock()->setFrame(makeRect(0, 0, bounds.width(), top));
     topBar_->setFrame(makeRect(0, top, bounds.width(), ZKFieldSettingsTopBar::height));
+    const double bodyTop = top + ZKFieldSettingsTopBar::height;
+    body_->setFrame(makeRect(0, bodyTop, bounds.width(), std::max(0.0, bounds.height() - bodyTop)));
+    form_->layout(16, bounds.width());
+}
+
+// Loading and filling
+
+void ZKDateInputSettingsViewController::viewDidLoad()
+{
+    ZKElementViewSettingsViewController::viewDidLoad();
+    wireActions();
+    if (!ZKUtil::isiPhoneX()) {
+        statusBar.lock()->setBackgroundColor(platform::graphics::Color::black());
+    }
+    ZKTracker::reportScreen(screenNameReported);
+}
+
+void ZKDateInputSettingsViewController::wireActions()
+{
+    const auto self = shared_from_this();
+    topBar_->cancelButton()->addTarget(self, platform::ui::ControlEvent::touchUpInside,
+                                       [this](platform::ui::Control& sender) { closeBtnAction(sender); });
+    doneBtn->addTarget(self, platform::ui::ControlEvent::touchUpInside,
+                       [this](platform::ui::Control& sender) { saveButtonTapped(sender); });
+    const auto screen = std::static_pointer_cast<ZKDateInputSettingsViewController>(self);
+    fieldName->setDelegate(screen);
+    formatListTableView->setDataSource(screen);
+    formatListTableView->setDelegate(screen);
+}
+
+void ZKDateInputSettingsViewController::viewWillAppear(bool animated)
+{
+    ZKElementViewSettingsViewController::viewWillAppear(animated);
+    fillControls();
+}
+
+void ZKDateInputSettingsViewController::fillControls()
+{
+    const auto field = elementOf(elementView);
+    formatListTableView->reloadData();
+    if (!field) {
+        return;
+    }
+    // The generated name (equal to the ident) is not shown.
+    fieldName->setText(field->name() == field->ident() ? std::string() : field->name());
+    const auto& validation = field->validation();
+    const auto stored = validation ? validation->pattern().value_or("") : std::string();
+    const auto pattern = stored.empty() ? std::string(patterns.front()) : stored;
+    dateExample->setText(dateExampleForFormat(pattern));
+    const auto row = rowOfPattern(pattern);
+    formatListTableView->selectRow(row ? std::optional<IndexPath>(IndexPath{0, *row}) : std::nullopt, false,
+                                   platform::ui::TableScrollPosition::none);
+    isRequiredSwitch->setOn(validation && validation->required());
+}
+
+std::string ZKDateInputSettingsViewController::dateExampleForFormat(const std::string& pattern)
+{
+    return "e.g " + platform::DateFormatter(pattern).format(platform::Date::now());
+}
+
+// Actions
+
+void ZKDateInputSettingsViewController::doneBtnAction(platform::ui::Control&)
+{
+    ZKTracker::reportEvent("Save button");
+    if (const auto field = elementOf(elementView)) {
+        field->setName(platform::text::trimSpacesAndTabs(fieldName->text()));
+        field->initializeValidationIfNeeded();
+        const auto& validation = field->validation();
+        validation->setRequired(isRequiredSwitch->isOn());
+        const auto selected = formatListTableView->indexPathForSelectedRow();
+        validation->setPattern(patterns.at(selected ? static_cast<std::size_t>(selected->row) : 0));
+        field->saveUpdates();
+    }
+    unwindNavigation();
 }
 
 void ZKDateInputSettingsViewController::closeBtnAction(platform::ui::Control&)
@@ -55,4 +174,27 @@ void ZKDateInputSettingsViewController::unwindNavigation()
 {
     const auto keepAlive = shared_from_this();
     performSegue(unwindSegueIdentifier, nullptr);
+}
+
+// Table
+
+int ZKDateInputSettingsViewController::numberOfRows(platform::ui::TableView&, int)
+{
+    return static_cast<int>(patterns.size());
+}
+
+platform::ui::TableViewCellPtr ZKDateInputSettingsViewController::cellForRow(platform::ui::TableView& table,
+                                                                             const IndexPath& indexPath)
+{
+    auto cell = table.dequeueReusableCell(cellIdentifier, indexPath);
+    cell->textLabel()->setText(patterns.at(static_cast<std::size_t>(indexPath.row)));
+    cell->textLabel()->setFont(ZKFieldSettingsLook::bodyFont());
+    return cell;
+}
+
+void ZKDateInputSettingsViewController::didSelectRow(platform::ui::TableView&, const IndexPath& indexPath)
+{
+    if (indexPath.row >= 0 && indexPath.row < static_cast<int>(patterns.size())) {
+        dateExample->setText(dateExampleForFormat(patterns.at(static_cast<std::size_t>(indexPath.row))));
+    }
 }

@@ -16,15 +16,15 @@ constexpr double entryGap = 14;
 constexpr double switchRowHeight = 50;
 constexpr double accessoryWidth = 64;
 
-void frameAsEntry(platform::ui::View& control)
+} // namespace
+
+void ZKFieldSettingsForm::frameAsEntry(platform::ui::View& control)
 {
     control.setBackgroundColor(Color::white());
     control.layer().setBorderWidth(1);
     control.layer().setBorderColor(ZKFieldSettingsLook::border());
     control.layer().setCornerRadius(6);
 }
-
-} // namespace
 
 void ZKFieldSettingsForm::addEntry(const std::string& caption, const std::shared_ptr<platform::ui::View>& control,
                                    double height, const std::shared_ptr<platform::ui::Button>& accessory)

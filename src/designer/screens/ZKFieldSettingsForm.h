@@ -36,6 +36,8 @@ public:
     static std::shared_ptr<platform::ui::TextView> makeTextView();
     static std::shared_ptr<platform::ui::Switch> makeSwitch();
     static std::shared_ptr<platform::ui::Button> makeClearButton();
+    // White with a thin rounded border, as the form's entries are.
+    static void frameAsEntry(platform::ui::View& control);
 
 private:
     struct Entry {

@@ -6,6 +6,7 @@
 #include "designer/screens/ZKLabelSettingsVC.h"
 #include "designer/screens/ZKListViewSettingsVC.h"
 #include "designer/screens/ZKRadioButtonSettingsVC.h"
+#include "designer/screens/ZKRadioGroupSettingsVC.h"
 #include "designer/screens/ZKTextAreaSettingsVC.h"
 #include "designer/screens/ZKTextFieldSettingsVC.h"
 #include "ui/Storyboard.h"
@@ -30,6 +31,11 @@ void define(Storyboard& storyboard)
     addScreen<ZKListViewSettingsVC>(storyboard, "ZKListViewSettingsVC");
     addScreen<ZKRadioButtonSettingsVC>(storyboard, ZKFieldSettingsScenes::radioScene);
     storyboard.addNavigationScene(ZKFieldSettingsScenes::radioNavigationScene, ZKFieldSettingsScenes::radioScene);
+    storyboard.addScene(ZKFieldSettingsScenes::radioGroupsScene, [] { return std::make_shared<ZKRadioGroupSettingsVC>(); });
+    storyboard.addSegue(ZKFieldSettingsScenes::radioScene, ZKRadioButtonSettingsVC::groupsSegueIdentifier,
+                        platform::ui::SegueKind::show, ZKFieldSettingsScenes::radioGroupsScene);
+    storyboard.addUnwindSegue(ZKFieldSettingsScenes::radioGroupsScene, ZKRadioGroupSettingsVC::unwindSegueIdentifier,
+                              ZKRadioButtonSettingsVC::unwindFromGroupsAction);
     addScreen<ZKDateInputSettingsViewController>(storyboard, "ZKDateInputSettingsViewController");
 }
 

@@ -82,6 +82,11 @@ void chevronDown(const IconPen& pen)
     pen.line({{0.2, 0.35}, {0.5, 0.65}, {0.8, 0.35}}, 0.13);
 }
 
+void chevronRight(const IconPen& pen)
+{
+    pen.line({{0.35, 0.2}, {0.65, 0.5}, {0.35, 0.8}}, 0.13);
+}
+
 void chevronUp(const IconPen& pen)
 {
     pen.line({{0.2, 0.65}, {0.5, 0.35}, {0.8, 0.65}}, 0.13);
@@ -271,7 +276,7 @@ const std::map<std::string, Icon>& icons()
         {"p", recipient},   {"5", placeholder},   {">", group},       {"4", signature},   {"/", signingDate},
         {"6", signerTitle}, {"7", company},       {"z", textField},   {"R", label},       {"Q", checkBox},
         {"8", list},        {"t", textArea},      {"!", radio},       {"U", dateField},   {"=", dragHandle},
-        {"T", trash},       {"+", addMark},
+        {"T", trash},       {"+", addMark},       {"B", chevronRight},
     };
     return table;
 }

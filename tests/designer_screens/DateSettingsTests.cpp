@@ -1,0 +1,117 @@
+#include "FieldSettingsTest.h"
+
+#include "ceremony/screens/ZKMainViewController.h"
+#include "designer/ZKDesignerHelper.h"
+#include "designer/screens/ZKDateInputSettingsViewController.h"
+#include "foundation/Date.h"
+#include "foundation/Environment.h"
+#include "model/ZKElement.h"
+#include "model/ZKValidation.h"
+
+using designer_screens_testing::FieldSettingsTest;
+
+namespace {
+
+// 30 December 2024, a Monday, at noon UTC: its week-based year is 2025.
+const platform::Date lastMondayOf2024(1735560000);
+
+class DateSettingsTest : public FieldSettingsTest {
+protected:
+    void SetUp() override
+    {
+        FieldSettingsTest::SetUp();
+        platform::Environment::setLocale("en_US");
+        platform::Environment::setTimeZone("UTC");
+        platform::Date::pinNow(lastMondayOf2024);
+    }
+
+    std::shared_ptr<ZKDateInputSettingsViewController> open(const std::shared_ptr<ZKElement>& element)
+    {
+        openSettingsOf(element);
+        return shown<ZKDateInputSettingsViewController>();
+    }
+
+    std::optional<int> selectedRow(ZKDateInputSettingsViewController& screen) const
+    {
+        const auto row = screen.formatListTableView->indexPathForSelectedRow();
+        return row ? std::optional<int>(row->row) : std::nullopt;
+    }
+
+    void tapRow(ZKDateInputSettingsViewController& screen, int row)
+    {
+        tap(*screen.formatListTableView->cellForRow({0, row}));
+    }
+
+    void save(ZKDateInputSettingsViewController& screen)
+    {
+        tap(*screen.topBar()->saveButton());
+        settle();
+    }
+};
+
+} // namespace
+
+TEST_F(DateSettingsTest, AFieldWithoutAPatternOpensOnTheFirstAndStoresIt)
+{
+    const auto element = place("dateEntryField");
+    const auto screen = open(element);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(selectedRow(*screen), 0);
+    // The week-based year of the last days of December is the next one.
+    EXPECT_EQ(screen->dateExample->text(), "e.g 2025-12-30");
+    EXPECT_EQ(screen->fieldName->text(), "");
+    save(*screen);
+    EXPECT_EQ(hub()->presentedViewController(), nullptr);
+    EXPECT_EQ(stored(element)->validation()->pattern(), "YYYY-MM-dd");
+    EXPECT_EQ(stored(element)->name(), "");
+}
+
+TEST_F(DateSettingsTest, ANewFieldStartsWithThePatternOfTheDesignerSettings)
+{
+    ZKDesignerHelper::sharedInstance()->saveDesignerSettings(
+        Dictionary{{"datepicker", {{"template", {{"validation", {{"pattern", "dd-MM-YYYY"}, {"required", true}}}}}}}});
+    const auto element = place("dateEntryField");
+    const auto screen = open(element);
+    EXPECT_EQ(selectedRow(*screen), 3);
+    EXPECT_EQ(screen->dateExample->text(), "e.g 30-12-2025");
+    EXPECT_TRUE(screen->isRequiredSwitch->isOn());
+}
+
+TEST_F(DateSettingsTest, AnUnknownStoredPatternSelectsNoRowButShowsItsExample)
+{
+    const auto element = place("dateEntryField");
+    element->validation()->setPattern("yyyy/MM/dd");
+    element->saveUpdates();
+    const auto screen = open(element);
+    EXPECT_EQ(selectedRow(*screen), std::nullopt);
+    EXPECT_EQ(screen->dateExample->text(), "e.g 2024/12/30");
+    save(*screen);
+    EXPECT_EQ(stored(element)->validation()->pattern(), "YYYY-MM-dd");
+}
+
+TEST_F(DateSettingsTest, ATappedPatternChangesTheExampleAndIsStoredOnlyBySave)
+{
+    const auto element = place("dateEntryField");
+    const auto nameBefore = element->name();
+    auto screen = open(element);
+    tapRow(*screen, 2);
+    EXPECT_EQ(screen->dateExample->text(), "e.g 12-30-2025");
+    EXPECT_EQ(element->validation()->pattern(), std::nullopt);
+    retype(*screen->fieldName, "Moving day");
+    tap(*screen->topBar()->cancelButton());
+    settle();
+    EXPECT_EQ(stored(element)->validation()->pattern(), std::nullopt);
+    EXPECT_EQ(stored(element)->name(), nameBefore);
+
+    screen = open(element);
+    EXPECT_EQ(selectedRow(*screen), 0);
+    tapRow(*screen, 1);
+    retype(*screen->fieldName, " \tMoving day\t ");
+    tap(*screen->isRequiredSwitch);
+    save(*screen);
+    const auto saved = stored(element);
+    EXPECT_EQ(saved->validation()->pattern(), "YYYY-dd-MM");
+    EXPECT_EQ(saved->name(), "Moving day");
+    EXPECT_TRUE(saved->validation()->required());
+    EXPECT_EQ(saved->content(), element->content());
+}

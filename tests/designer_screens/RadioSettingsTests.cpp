@@ -1,0 +1,235 @@
+#include "FieldSettingsTest.h"
+
+#include "ceremony/screens/ZKMainViewController.h"
+#include "designer/screens/ZKRadioButtonSettingsVC.h"
+#include "designer/screens/ZKRadioGroupSettingsVC.h"
+#include "designer/screens/ZKRadioGroupTableViewCell.h"
+#include "fields/ZKRadio.h"
+#include "model/ZKDocument.h"
+#include "model/ZKElement.h"
+#include "model/ZKTransaction.h"
+#include "model/ZKValidation.h"
+
+using designer_screens_testing::FieldSettingsTest;
+using platform::ui::SwipeDirection;
+using Groups = std::vector<std::string>;
+
+namespace {
+
+class RadioSettingsTest : public FieldSettingsTest {
+protected:
+    std::shared_ptr<ZKElement> placeRadio(const std::string& group, bool checked = false)
+    {
+        auto element = place("Radio");
+        element->validation()->setEnumeration({group});
+        element->updateContent(checked ? "X" : "");
+        element->saveUpdates();
+        return element;
+    }
+
+    std::shared_ptr<ZKRadioButtonSettingsVC> open(const std::shared_ptr<ZKElement>& element)
+    {
+        openSettingsOf(element);
+        return shown<ZKRadioButtonSettingsVC>();
+    }
+
+    std::shared_ptr<ZKRadioGroupSettingsVC> openGroups(ZKRadioButtonSettingsVC& screen)
+    {
+        tap(*screen.arrowRightButton);
+        settle();
+        return shown<ZKRadioGroupSettingsVC>();
+    }
+
+    std::shared_ptr<ZKRadioGroupTableViewCell> rowOf(ZKRadioGroupSettingsVC& list, int row) const
+    {
+        return std::dynamic_pointer_cast<ZKRadioGroupTableViewCell>(list.tableView.lock()->cellForRow({0, row}));
+    }
+
+    void typeGroup(ZKRadioGroupSettingsVC& list, const std::string& name)
+    {
+        retype(*list.radioGroupTextField.lock(), name);
+        fingers->pressReturn();
+        settle();
+    }
+
+    void swipeOpen(ZKRadioGroupTableViewCell& row)
+    {
+        window->layoutIfNeeded();
+        fingers->swipe(*row.frontView.lock(), SwipeDirection::left);
+        settle(0.3);
+    }
+
+    std::string storedGroup(const std::shared_ptr<ZKElement>& element) const
+    {
+        return stored(element)->validation()->groupName().value_or("<none>");
+    }
+};
+
+} // namespace
+
+TEST_F(RadioSettingsTest, ANewRadioButtonOpensInTheDefaultGroupAndWritesIt)
+{
+    const auto element = place("Radio");
+    element->setName("Yes");
+    element->saveUpdates();
+    const auto screen = open(element);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->radioGroupNameLabel->text(), "default");
+    EXPECT_TRUE(screen->removeButton->isHidden());
+    EXPECT_EQ(screen->arrowRightButton->title(), "B");
+    EXPECT_EQ(screen->nameTextField->text(), "Yes");
+    EXPECT_EQ(*screen->groups, Groups{"default"});
+    EXPECT_EQ(storedGroup(element), "default");
+}
+
+TEST_F(RadioSettingsTest, AddingAListedNameInAnyCaseOrBlanksAddsNothingAndANewNameIsPicked)
+{
+    placeRadio("pets");
+    const auto element = placeRadio("cars");
+    const auto screen = open(element);
+    ASSERT_EQ(*screen->groups, (Groups{"default", "cars", "pets"}));
+    const auto list = openGroups(*screen);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->radioGroups, screen->groups);
+    EXPECT_EQ(list->selectedGroupIndex, 1);
+    EXPECT_FALSE(rowOf(*list, 1)->selectionStatusLabel.lock()->isHidden());
+    EXPECT_TRUE(rowOf(*list, 2)->selectionStatusLabel.lock()->isHidden());
+
+    typeGroup(*list, "Pets");
+    EXPECT_EQ(list->radioGroupTextField.lock()->text(), "");
+    for (const auto& blanks : {std::string("   "), std::string("\t \t")}) {
+        typeGroup(*list, blanks);
+        EXPECT_EQ(list->radioGroupTextField.lock()->text(), blanks);
+    }
+    EXPECT_EQ(shown<ZKRadioGroupSettingsVC>(), list);
+    EXPECT_EQ(*screen->groups, (Groups{"default", "cars", "pets"}));
+    EXPECT_EQ(storedGroup(element), "cars");
+
+    typeGroup(*list, "\t Birds ");
+    EXPECT_EQ(shown<ZKRadioButtonSettingsVC>(), screen);
+    EXPECT_EQ(screen->radioGroupNameLabel->text(), "Birds");
+    EXPECT_FALSE(screen->removeButton->isHidden());
+    EXPECT_EQ(screen->arrowRightButton->title(), "");
+    EXPECT_EQ(*screen->groups, (Groups{"default", "cars", "pets", "Birds"}));
+    EXPECT_EQ(storedGroup(element), "Birds");
+}
+
+TEST_F(RadioSettingsTest, TheDefaultRowStaysClosedAndTwoQuickDeletionsRemoveTheRowsTapped)
+{
+    for (const auto* group : {"a", "b", "c"}) {
+        placeRadio(group);
+    }
+    const auto element = placeRadio("c");
+    const auto screen = open(element);
+    const auto list = openGroups(*screen);
+    ASSERT_EQ(*list->radioGroups, (Groups{"default", "a", "b", "c"}));
+
+    const auto defaultRow = rowOf(*list, 0);
+    swipeOpen(*defaultRow);
+    EXPECT_FALSE(defaultRow->backMenuShowing);
+    EXPECT_EQ(defaultRow->frontView.lock()->frame().minX(), 0);
+
+    const auto rowA = rowOf(*list, 1);
+    const auto rowB = rowOf(*list, 2);
+    swipeOpen(*rowA);
+    swipeOpen(*rowB);
+    EXPECT_TRUE(rowA->backMenuShowing);
+    EXPECT_EQ(rowA->frontView.lock()->frame().minX(), -ZKRadioGroupTableViewCell::backMenuWidth);
+    EXPECT_EQ(shown<ZKRadioGroupSettingsVC>(), list);
+
+    tap(*rowA->deleteButton.lock());
+    settle(0.1);
+    tap(*rowB->deleteButton.lock());
+    EXPECT_EQ(*list->radioGroups, (Groups{"default", "c"}));
+    settle();
+    EXPECT_EQ(list->tableView.lock()->numberOfRows(0), 2);
+    EXPECT_EQ(rowOf(*list, 1)->groupNameLabel.lock()->text(), "c");
+    // The mark stays on its row index, which now shows another group.
+    EXPECT_EQ(list->selectedGroupIndex, 3);
+    EXPECT_EQ(*screen->groups, (Groups{"default", "c"}));
+    // Only the list changed.
+    EXPECT_EQ(storedGroup(element), "c");
+}
+
+TEST_F(RadioSettingsTest, SavingCheckedUnchecksOnlyItsGroupOnTheSameSignatureAndDocument)
+{
+    const auto sameGroup = placeRadio("pets", true);
+    const auto otherGroup = placeRadio("cars", true);
+    const auto element = placeRadio("cars");
+    place("SIGNATURE");
+    const auto otherSignature = placeRadio("pets", true);
+
+    // A radio of the same signature and group in another document.
+    const auto document = ZKDocument::insertNew();
+    document->setIdent("second-document");
+    draft()->addDocument(document);
+    auto elsewhere = ZKElement::insertNew();
+    elsewhere->setType("Radio");
+    elsewhere->setApproval(element->approval());
+    document->addElement(elsewhere);
+    elsewhere->initializeValidationIfNeeded();
+    elsewhere->validation()->setEnumeration({"pets"});
+    elsewhere->updateContent("X");
+    elsewhere->saveUpdates();
+
+    const auto screen = open(element);
+    ASSERT_EQ(*screen->groups, (Groups{"default", "cars", "pets"}));
+    const auto list = openGroups(*screen);
+    tap(*rowOf(*list, 2));
+    settle();
+    ASSERT_EQ(shown<ZKRadioButtonSettingsVC>(), screen);
+    EXPECT_EQ(screen->radioGroupNameLabel->text(), "pets");
+    tap(*screen->defaultValueSwitch);
+    tap(*screen->topBar()->saveButton());
+    settle();
+
+    EXPECT_EQ(hub()->presentedViewController(), nullptr);
+    EXPECT_EQ(stored(element)->content(), "X");
+    EXPECT_EQ(stored(sameGroup)->content(), "");
+    EXPECT_FALSE(std::dynamic_pointer_cast<ZKRadio>(viewOf(sameGroup))->radioDisplayView()->isChecked());
+    EXPECT_TRUE(std::dynamic_pointer_cast<ZKRadio>(viewOf(element))->radioDisplayView()->isChecked());
+    for (const auto& untouched : {otherGroup, otherSignature, elsewhere}) {
+        EXPECT_EQ(untouched->content(), "X");
+    }
+}
+
+TEST_F(RadioSettingsTest, AnEmptyNameRemovesItAndCancelKeepsOnlyTheGroupPicked)
+{
+    placeRadio("pets");
+    const auto element = placeRadio("default");
+    element->setName("Choice");
+    element->saveUpdates();
+    auto screen = open(element);
+    retype(*screen->nameTextField, "");
+    tap(*screen->topBar()->saveButton());
+    settle();
+    EXPECT_EQ(stored(element)->name(), "");
+
+    screen = open(element);
+    retype(*screen->nameTextField, "Other");
+    tap(*screen->isRequiredSwitch);
+    const auto list = openGroups(*screen);
+    tap(*rowOf(*list, 1));
+    settle();
+    tap(*screen->topBar()->cancelButton());
+    settle();
+    EXPECT_EQ(hub()->presentedViewController(), nullptr);
+    const auto saved = stored(element);
+    EXPECT_EQ(saved->name(), "");
+    EXPECT_FALSE(saved->validation()->required());
+    EXPECT_EQ(saved->validation()->groupName(), "pets");
+}
+
+TEST_F(RadioSettingsTest, TheRemoveButtonPutsTheButtonBackInTheDefaultGroupOnSave)
+{
+    const auto element = placeRadio("pets");
+    const auto screen = open(element);
+    EXPECT_FALSE(screen->removeButton->isHidden());
+    tap(*screen->removeButton);
+    EXPECT_EQ(screen->radioGroupNameLabel->text(), "default");
+    EXPECT_TRUE(screen->removeButton->isHidden());
+    EXPECT_EQ(storedGroup(element), "pets");
+    tap(*screen->topBar()->saveButton());
+    settle();
+    EXPECT_EQ(storedGroup(element), "default");
+}
