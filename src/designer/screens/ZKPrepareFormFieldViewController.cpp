@@ -3,10 +3,13 @@
 #include "DataManager/ZKTransactionManager.h"
 #include "ceremony/CeremonyFlow.h"
 #include "ceremony/SigningFlowRoleUpdate.h"
+#include "ceremony/screens/ZKNewFieldPlacement.h"
 #include "designer/ZKDesignerHelper.h"
 #include "designer/ZKPrepareFormField.h"
 #include "designer/screens/ZKCurrentSignerTableViewCell.h"
 #include "designer/screens/ZKFieldsTableNotifications.h"
+#include "designer/screens/ZKPanelListCell.h"
+#include "designer/screens/ZKPrepareFormFieldDrag.h"
 #include "designer/screens/ZKPrepareFormFieldEdgePan.h"
 #include "designer/screens/ZKPrepareFormFieldLook.h"
 #include "designer/screens/ZKPrepareFormFieldMainView.h"
@@ -58,6 +61,8 @@ constexpr double draggedFieldBorderWidth = 0.5;
 constexpr double draggedFieldGlyphWidth = 30;
 constexpr double draggedFieldGlyphSize = 18;
 constexpr int roleSwitchLogLevel = 4;
+// The floating field and the guides come only once the drag has surely begun.
+constexpr double dragRevealDelay = 0.05;
 
 constexpr int currentSignerRow = 0;
 constexpr int signersRow = 1;
@@ -309,7 +314,7 @@ void ZKPrepareFormFieldViewController::viewDidLoad()
                            }
                        });
     setupUI();
-    hideGridsWithoutAnimation();
+    hideGridsAnimatedCompletion(false, nullptr);
     setupFormFieldsArray();
     tableType_ = signersClosed;
     tableSizeState_ = maximized;
@@ -344,6 +349,7 @@ void ZKPrepareFormFieldViewController::setupGestures()
     rightSwipeGesture->addTarget(target, swipe);
     leftEdgePanGesture->addTarget(target, edgePan);
     panelIndicatorPanGesture->addTarget(target, edgePan);
+    panGesture->addTarget(target, [this](platform::ui::GestureRecognizer& gesture) { handleDragPanGesture(gesture); });
     panGesture->setDelegate(self());
     leftEdgePanGesture->setDelegate(self());
     const auto body = fieldsView.lock();
@@ -588,14 +594,6 @@ void ZKPrepareFormFieldViewController::hideDraggedFieldView()
     dragged->setTransform(platform::graphics::AffineTransform::identity());
 }
 
-void ZKPrepareFormFieldViewController::hideGridsWithoutAnimation()
-{
-    for (const auto& guide : {horizontalGridView.lock(), verticalGridView.lock()}) {
-        guide->setAlpha(0);
-        guide->setHidden(true);
-    }
-}
-
 void ZKPrepareFormFieldViewController::handleSwipeGesture(platform::ui::GestureRecognizer& gesture)
 {
     hideDraggedFieldView();
@@ -667,8 +665,193 @@ bool ZKPrepareFormFieldViewController::dragMayBegin(platform::ui::PanGestureReco
         tableSizeState_ = hidden;
         hidePanelWithCompletionHandler([this] { showIndicatorWithCompletionHandler(nullptr); });
     }
-    // Palette items reach the page by a tap; a pan never carries one there.
-    return false;
+    if (leftward) {
+        return false;
+    }
+    const auto item = itemForTouchWithLocation(pan.locationInView(view().get()));
+    if (item.section != signatureFieldsRow || item.item() < 0 ||
+        item.item() >= static_cast<int>(formFields_.size())) {
+        return false;
+    }
+    return shouldEnableNonPrimaryFormFields_ || formFields_[static_cast<std::size_t>(item.item())]->isPrimaryFieldType();
+}
+
+platform::ui::IndexPath ZKPrepareFormFieldViewController::itemForTouchWithLocation(
+    const platform::graphics::Point& location)
+{
+    const auto table = fieldsTableView();
+    const auto row = table->indexPathForRow(view()->convertPointTo(location, table.get()));
+    if (!row) {
+        return {-1, -1};
+    }
+    const auto list = std::dynamic_pointer_cast<ZKPanelListCell>(table->cellForRow(*row));
+    switch (row->row) {
+    case currentSignerRow:
+        return {currentSignerRow, 0};
+    case signersRow:
+    case signatureFieldsRow: {
+        const long inner = list ? list->itemIndexForTouchAtLocation(view()->convertPointTo(location, list.get())) : -1;
+        return {row->row, static_cast<int>(inner)};
+    }
+    default:
+        return {-1, -1};
+    }
+}
+
+// MARK: Dragging a palette item
+
+void ZKPrepareFormFieldViewController::handleDragPanGesture(platform::ui::GestureRecognizer& gesture)
+{
+    auto& pan = static_cast<platform::ui::PanGestureRecognizer&>(gesture);
+    switch (pan.state()) {
+    case platform::ui::GestureState::began:
+        beginDrag(pan);
+        return;
+    case platform::ui::GestureState::changed:
+        moveDrag(pan);
+        return;
+    default:
+        endDrag(pan);
+    }
+}
+
+void ZKPrepareFormFieldViewController::beginDrag(platform::ui::PanGestureRecognizer& pan)
+{
+    hideDraggedFieldView();
+    const auto item = itemForTouchWithLocation(pan.locationInView(view().get()));
+    stateBeforeDismissingTheView_ = tableSizeState_;
+    draggedField_ = formFields_.at(static_cast<std::size_t>(item.item()));
+    leftFieldIcon.lock()->setText(draggedField_->fieldIcon());
+    rightFieldIcon.lock()->setText(draggedField_->fieldIcon());
+    if (const auto listener = delegate()) {
+        listener->userDidBeginDraggingFormField(draggedField_);
+    }
+    dragInProgress_ = true;
+    afterDelay(dragRevealDelay, [](ZKPrepareFormFieldViewController& panel) {
+        if (!panel.dragInProgress_) {
+            return;
+        }
+        const auto dragged = panel.draggedFieldView.lock();
+        dragged->setHidden(false);
+        dragged->setAlpha(0);
+        Animator::animate(sizeAnimationDuration, [dragged] { dragged->setAlpha(1); });
+        const auto body = panel.fieldsView.lock();
+        panel.hidePanelWithCompletionHandler([body] { body->setHidden(false); });
+        panel.showGridsAnimatedCompletion(true, nullptr);
+    });
+}
+
+void ZKPrepareFormFieldViewController::moveDrag(platform::ui::PanGestureRecognizer& pan)
+{
+    const auto dragged = draggedFieldView.lock();
+    const ZKPrepareFormFieldDrag drag(pan.locationInView(view().get()), dragged->frame().size, view()->bounds().size);
+    leftFieldIcon.lock()->setHidden(drag.fingerInLeftHalf());
+    rightFieldIcon.lock()->setHidden(!drag.fingerInLeftHalf());
+    const auto translation = drag.fieldTranslation();
+    dragged->setTransform(platform::graphics::AffineTransform::translation(translation.x, translation.y));
+    updateGridPositionUsingLocationInField(drag.fingerInField());
+}
+
+// Every release is reported, over a page or not: the viewer decides what it places.
+void ZKPrepareFormFieldViewController::endDrag(platform::ui::PanGestureRecognizer& pan)
+{
+    dragInProgress_ = false;
+    const auto frame = releasedFrame(pan.locationInView(view().get()));
+    const auto dragged = draggedFieldView.lock();
+    Animator::animate(
+        sizeAnimationDuration, [dragged] { dragged->setAlpha(0); },
+        [dragged](bool) {
+            dragged->setHidden(true);
+            dragged->setTransform(platform::graphics::AffineTransform::identity());
+        });
+    if (const auto listener = delegate()) {
+        listener->userDidReleaseFormFieldFieldFrameViewToConvertLocationFrom(draggedField_, frame, view());
+    }
+    hideGridsAnimatedCompletion(true, nullptr);
+    if (draggedField_ && draggedField_->isPrimaryFieldType()) {
+        setShouldEnableNonPrimaryFormFields(true);
+    }
+    if (stateBeforeDismissingTheView_ == maximized) {
+        maximizePanelWithCompletionHandler(nullptr);
+        return;
+    }
+    minimizePanelWithCompletionHandler([this] { minimizeSignersSection(); });
+}
+
+bool ZKPrepareFormFieldViewController::dragsSmallField() const
+{
+    return draggedField_ && ZKNewFieldPlacement::keepsSizeAtEveryZoom(draggedField_->fieldType());
+}
+
+platform::graphics::Rect ZKPrepareFormFieldViewController::releasedFrame(const platform::graphics::Point& finger)
+{
+    if (dragsSmallField()) {
+        return ZKPrepareFormFieldDrag::smallFieldFrame(finger, view()->bounds().size);
+    }
+    return draggedFieldView.lock()->frame();
+}
+
+void ZKPrepareFormFieldViewController::updateGridPositionUsingLocationInField(const platform::graphics::Point& location)
+{
+    const auto field = draggedFieldView.lock()->frame();
+    const auto cross = dragsSmallField() ? platform::graphics::Point{field.minX() + location.x, field.minY() + location.y}
+                                         : field.center();
+    const auto middle = view()->bounds().center();
+    horizontalGridView.lock()->setTransform(platform::graphics::AffineTransform::translation(0, cross.y - middle.y));
+    verticalGridView.lock()->setTransform(platform::graphics::AffineTransform::translation(cross.x - middle.x, 0));
+}
+
+void ZKPrepareFormFieldViewController::showGridsAnimatedCompletion(bool animated, CompletionHandler completion)
+{
+    updateGridPositionUsingLocationInField({0, 0});
+    const bool small = dragsSmallField();
+    const auto guides = gridViews();
+    for (const auto& guide : guides) {
+        guide->setApplyPatternOnLine(small);
+        guide->setApplyPatternOnBorder(!small);
+        guide->setHidden(false);
+    }
+    fadeGrids(guides, 1, animated, std::move(completion));
+}
+
+void ZKPrepareFormFieldViewController::hideGridsAnimatedCompletion(bool animated, CompletionHandler completion)
+{
+    const auto guides = gridViews();
+    fadeGrids(guides, 0, animated, [guides, completion = std::move(completion)] {
+        for (const auto& guide : guides) {
+            guide->setHidden(true);
+        }
+        if (completion) {
+            completion();
+        }
+    });
+}
+
+std::vector<std::shared_ptr<ZKBorderedView>> ZKPrepareFormFieldViewController::gridViews() const
+{
+    return {horizontalGridView.lock(), verticalGridView.lock()};
+}
+
+void ZKPrepareFormFieldViewController::fadeGrids(const std::vector<std::shared_ptr<ZKBorderedView>>& guides,
+                                                 double alpha, bool animated, CompletionHandler completion)
+{
+    const auto fade = [guides, alpha] {
+        for (const auto& guide : guides) {
+            guide->setAlpha(alpha);
+        }
+    };
+    if (!animated) {
+        fade();
+        if (completion) {
+            completion();
+        }
+        return;
+    }
+    Animator::animate(sizeAnimationDuration, fade, [completion = std::move(completion)](bool) {
+        if (completion) {
+            completion();
+        }
+    });
 }
 
 void ZKPrepareFormFieldViewController::reportLeftMenuToggle() const

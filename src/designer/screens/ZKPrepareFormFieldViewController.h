@@ -134,6 +134,8 @@ public:
     void revealButtonTapped(platform::ui::Control& sender);
     void handleSwipeGesture(platform::ui::GestureRecognizer& gesture);
     void handleEdgePanGesture(platform::ui::GestureRecognizer& gesture);
+    // The drag of a palette item onto the page.
+    void handleDragPanGesture(platform::ui::GestureRecognizer& gesture);
     bool gestureRecognizerShouldBegin(platform::ui::GestureRecognizer& recognizer) override;
 
     // The rows.
@@ -147,6 +149,16 @@ public:
     platform::ui::TableViewCellPtr cellForRow(platform::ui::TableView& table,
                                               const platform::ui::IndexPath& indexPath) override;
     std::optional<double> heightForRow(platform::ui::TableView& table, const platform::ui::IndexPath& indexPath) override;
+
+    // What lies under a point of the root view: section 0 the current signer (item 0),
+    // section 1 the other signers and section 2 the palette (item the inner row, -1 off
+    // the inner rows); section and item -1 off the table's rows.
+    platform::ui::IndexPath itemForTouchWithLocation(const platform::graphics::Point& location);
+    // Crosses the guides at the finger (check boxes and radio buttons) or at the floating
+    // field's middle; `location` is the finger in the field.
+    void updateGridPositionUsingLocationInField(const platform::graphics::Point& location);
+    void showGridsAnimatedCompletion(bool animated, CompletionHandler completion);
+    void hideGridsAnimatedCompletion(bool animated, CompletionHandler completion);
 
     // The place of a field type's view among the field views: "SIGNATURE" 0, "TextBox" 2,
     // "CheckBox" 3, "Radio" 4, "TextArea" 5, "List" 6, anything else 0.
@@ -211,7 +223,16 @@ private:
     void fillSignersCell(platform::ui::TableViewCell& cell);
     void fillSignatureFieldsCell(platform::ui::TableViewCell& cell);
     void hideDraggedFieldView();
-    void hideGridsWithoutAnimation();
+    void beginDrag(platform::ui::PanGestureRecognizer& pan);
+    void moveDrag(platform::ui::PanGestureRecognizer& pan);
+    void endDrag(platform::ui::PanGestureRecognizer& pan);
+    // Whether the dragged item is placed under the finger at its own small size.
+    bool dragsSmallField() const;
+    // The frame a release reports: the floating field's, or a small one at the finger.
+    platform::graphics::Rect releasedFrame(const platform::graphics::Point& finger);
+    std::vector<std::shared_ptr<ZKBorderedView>> gridViews() const;
+    void fadeGrids(const std::vector<std::shared_ptr<ZKBorderedView>>& guides, double alpha, bool animated,
+                   CompletionHandler completion);
     // Moves the body (and the tab) to the constants over the size animation with the
     // body's touches off, then runs `finished`.
     void slideBodyTo(double bodyConstant, std::optional<double> tabConstant, std::function<void()> finished);
@@ -232,6 +253,9 @@ private:
     bool panelDisabled_ = false;
     bool isSignerOnlyMode_ = false;
     bool shouldEnableNonPrimaryFormFields_ = false;
+    // Between a drag's begin and its release; the delayed part of the begin is skipped
+    // once the finger has already let go.
+    bool dragInProgress_ = false;
     std::weak_ptr<platform::ui::TableView> fieldsTableView_;
     // The layout's constraints belong to the panel; the outlets only point at them.
     std::vector<std::shared_ptr<platform::ui::LayoutConstraint>> constraints_;
