@@ -1,9 +1,9 @@
 // The add/edit recipient page as a person walks it on a phone: a tenant typed in (first
 // with a missing last name and a bad address, then corrected), the sender added through
-// the source menu's "Add Myself", a signing group looked for through the menu, and the
-// tenant edited into the sender's own address, which is already in the transaction. The
-// page is drawn empty, with its field errors, ready to add, with the source menu open, in
-// edit mode and with the duplicate refused.
+// the source menu's "Add Myself", the account's signing group picked through the menu, and
+// the tenant edited into the sender's own address, which is already in the transaction.
+// The page is drawn empty, with its field errors, ready to add, with the source menu open,
+// holding the group, in edit mode and with the duplicate refused.
 #include "DemoRegistry.h"
 
 #include <iostream>
@@ -19,6 +19,7 @@
 #include "sdk/VTTransaction.h"
 #include "sdk/facade/Veltra.h"
 #include "signers/screens/AddSignerViewController.h"
+#include "signers/screens/CreateTransactionPickGroupViewController.h"
 #include "ui/NavigationController.h"
 #include "ui/Screen.h"
 #include "ui/TouchInjector.h"
@@ -133,17 +134,22 @@ void addSender(AddSignerWalk& walk)
     std::cout << "The sender added through \"Add Myself\": " << (walk.pageOpen() ? "no" : "yes") << "\n";
 }
 
-void lookForGroup(AddSignerWalk& walk)
+void addGroup(AddSignerWalk& walk)
 {
     const auto page = walk.open(std::nullopt);
     walk.tap(*page->signerButtonAdd.lock());
     walk.tap(*page->addGroupButton.lock());
-    const auto navigation =
-        std::dynamic_pointer_cast<platform::ui::NavigationController>(page->navigationController());
-    if (navigation && navigation->topViewController() == page) {
-        std::cout << "The group picker is not part of this build yet; the page stays.\n";
+    const auto picker = std::dynamic_pointer_cast<CreateTransactionPickGroupViewController>(
+        page->navigationController()->topViewController());
+    if (!picker) {
+        std::cout << "The group picker did not open.\n";
         walk.tap(*page->closeButton);
+        return;
     }
+    walk.tap(*picker->tableView.lock()->cellForRow({0, 0}));
+    walk.draw("addsigner-phone-5-group");
+    walk.tap(*page->addButton.lock());
+    std::cout << "The group \"Legal\" added: " << (walk.pageOpen() ? "no" : "yes") << "\n";
 }
 
 // The sender's own recipient goes first, so the tenant is found by address.
@@ -166,10 +172,10 @@ void editTenantIntoDuplicate(AddSignerWalk& walk)
         std::cout << "The tenant's row did not open.\n";
         return;
     }
-    walk.draw("addsigner-phone-5-edit");
+    walk.draw("addsigner-phone-6-edit");
     walk.retype(page->emailTextField, "ben@example.com");
     walk.tap(*page->addButton.lock());
-    walk.draw("addsigner-phone-6-duplicate");
+    walk.draw("addsigner-phone-7-duplicate");
     std::cout << "Error shown: \"" << page->errorLabel.lock()->text().value_or("") << "\"\n";
     walk.tap(*page->closeButton);
 }
@@ -214,11 +220,15 @@ void run(const host::DemoContext& context)
     AddSignerWalk walk(folder, window, mainPage);
     addTenant(walk);
     addSender(walk);
-    lookForGroup(walk);
+    addGroup(walk);
     editTenantIntoDuplicate(walk);
     printRecipients();
     walk.tap(*mainPage->closeButton.lock());
     TouchInjector::wait(0.6);
+    // Signed out, so that the walks after this one do not reach for the stopped service.
+    bool signedOut = false;
+    Veltra::dashboard()->logoutWithCallback([&signedOut](const Dictionary&) { signedOut = true; });
+    platform::RunLoop::main().runUntil([&signedOut] { return signedOut; }, 10);
     service.stop();
 }
 

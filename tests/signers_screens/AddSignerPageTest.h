@@ -25,8 +25,8 @@ protected:
 
     void SetUp() override;
     void TearDown() override;
-    // Whether the pages opened from the add/edit page are there (as stand-ins) or their
-    // scenes are missing.
+    // Whether the pages opened from the add/edit page are played by stand-ins or are the
+    // real pages.
     virtual bool withStandInPages() const { return true; }
 
     void signIn(const Dictionary& identity);

@@ -80,7 +80,7 @@ private:
 };
 
 // Puts the stand-ins on the scenes of the storyboard "CreateTransaction", or takes them
-// off again (the scenes are then missing, as before their pages exist).
+// off again (the real pages are then opened).
 void registerStandInPages();
 void removeStandInPages();
 
