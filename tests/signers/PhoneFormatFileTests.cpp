@@ -1,6 +1,7 @@
 #include "CompiledRules.h"
 
 #include "signers/KWPhoneFormat.h"
+#include "support/VeltraTest.h"
 
 #include <gtest/gtest.h>
 
@@ -60,12 +61,14 @@ TEST(PhoneFormatFile, AMissingOrEmptyFileKnowsNothing)
 
 TEST(PhoneFormatFile, AFileOnDiskIsReadWhole)
 {
-    const auto path = std::filesystem::temp_directory_path() / "phone-format-test.dat";
+    // A folder of its own: runs of the suite side by side must not share the file.
+    const auto folder = testing_support::makeTemporaryDirectory("phone-format-test");
+    const auto path = folder / "PhoneFormats.dat";
     const auto bytes = sampleRulesFile();
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                 static_cast<std::streamsize>(bytes.size()));
     const KWPhoneFormat phone(path, std::string("us"));
-    std::filesystem::remove(path);
+    std::filesystem::remove_all(folder);
     EXPECT_EQ(phone.format("6502530000"), "(650) 253-0000");
 }
 
