@@ -6,14 +6,19 @@ namespace host {
 
 using platform::ui::TouchInjector;
 
-DemoWalk::DemoWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window)
-    : folder_(std::move(folder)), window_(std::move(window)), fingers_(window_)
+DemoWalk::DemoWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window, double pauseAfterTap)
+    : folder_(std::move(folder)), window_(std::move(window)), fingers_(window_), pauseAfterTap_(pauseAfterTap)
 {
 }
 
 void DemoWalk::draw(const std::string& name) const
 {
     TouchInjector::wait(0.6);
+    drawNow(name);
+}
+
+void DemoWalk::drawNow(const std::string& name) const
+{
     window_->layoutIfNeeded();
     const auto path = folder_ / (name + ".png");
     std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
@@ -24,12 +29,21 @@ void DemoWalk::tap(const platform::ui::View& view)
 {
     window_->layoutIfNeeded();
     fingers_.tap(view);
-    TouchInjector::wait(0.4);
+    if (pauseAfterTap_ > 0) {
+        TouchInjector::wait(pauseAfterTap_);
+    }
 }
 
 void DemoWalk::type(const platform::ui::View& input, const std::string& text)
 {
     tap(input);
+    fingers_.typeText(text);
+}
+
+void DemoWalk::retype(const platform::ui::View& input, const std::string& text)
+{
+    tap(input);
+    fingers_.deleteBackward(200);
     fingers_.typeText(text);
 }
 
