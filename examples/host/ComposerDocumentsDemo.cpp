@@ -106,10 +106,7 @@ public:
     // Draws the window as it is now, without letting time pass first.
     void drawNow(const std::string& name) const
     {
-        window_->layoutIfNeeded();
-        const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-                  << "\n";
+        host::drawWindow(*window_, folder_, name);
     }
     void draw(const std::string& name) const
     {

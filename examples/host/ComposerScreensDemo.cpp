@@ -3,6 +3,7 @@
 // rotated, then left by Next (the draft opens on the hub) and, on a second run, by Close.
 // Every step is drawn to a PNG for a phone (portrait and landscape) and a tablet.
 #include "DemoRegistry.h"
+#include "DemoWalk.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
 
@@ -101,10 +102,7 @@ public:
     void draw(const std::string& name) const
     {
         TouchInjector::wait(0.6);
-        window_->layoutIfNeeded();
-        const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-                  << "\n";
+        host::drawWindow(*window_, folder_, name);
     }
 
     void typeName(const std::string& name) const

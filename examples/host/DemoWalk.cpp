@@ -6,6 +6,13 @@ namespace host {
 
 using platform::ui::TouchInjector;
 
+void drawWindow(platform::ui::Window& window, const std::filesystem::path& folder, const std::string& name)
+{
+    window.layoutIfNeeded();
+    const auto path = folder / (name + ".png");
+    std::cout << "  " << (window.writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string() << "\n";
+}
+
 DemoWalk::DemoWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window, double pauseAfterTap)
     : folder_(std::move(folder)), window_(std::move(window)), fingers_(window_), pauseAfterTap_(pauseAfterTap)
 {
@@ -19,10 +26,7 @@ void DemoWalk::draw(const std::string& name) const
 
 void DemoWalk::drawNow(const std::string& name) const
 {
-    window_->layoutIfNeeded();
-    const auto path = folder_ / (name + ".png");
-    std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-              << "\n";
+    drawWindow(*window_, folder_, name);
 }
 
 void DemoWalk::tap(const platform::ui::View& view)

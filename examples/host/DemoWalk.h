@@ -10,6 +10,9 @@
 
 namespace host {
 
+// Lays the window out, writes it to <folder>/<name>.png and says so.
+void drawWindow(platform::ui::Window& window, const std::filesystem::path& folder, const std::string& name);
+
 // A person's walk through the SDK's pages in one window: taps and typing with a pause
 // after each tap (none when `pauseAfterTap` is 0), and the window drawn to a PNG in the
 // walk's folder.

@@ -3,6 +3,7 @@
 // account's designer settings, which the login brings, show the date field.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
+#include "DemoWalk.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
 
@@ -100,10 +101,7 @@ public:
     void draw(const std::string& name) const
     {
         TouchInjector::wait(0.3);
-        window_->layoutIfNeeded();
-        const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-                  << "\n";
+        host::drawWindow(*window_, folder_, name);
     }
 
 private:

@@ -5,6 +5,7 @@
 // drawn to a PNG.
 #include "DemoRegistry.h"
 #include "DemoSender.h"
+#include "DemoWalk.h"
 
 #include <iostream>
 
@@ -84,9 +85,7 @@ public:
     void draw(const std::string& name) const
     {
         settle();
-        const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-                  << "\n";
+        host::drawWindow(*window_, folder_, name);
     }
 
     void settle() const
