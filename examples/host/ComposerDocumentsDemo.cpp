@@ -3,6 +3,9 @@
 // swapped by long press and drag, one swiped open and deleted, one previewed. Each step
 // is drawn to a PNG, with the blocking message up while the drop is read.
 #include "DemoRegistry.h"
+#include "DemoSender.h"
+#include "DemoStage.h"
+#include "DemoWalk.h"
 
 #include <iostream>
 
@@ -103,10 +106,7 @@ public:
     // Draws the window as it is now, without letting time pass first.
     void drawNow(const std::string& name) const
     {
-        window_->layoutIfNeeded();
-        const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-                  << "\n";
+        host::drawWindow(*window_, folder_, name);
     }
     void draw(const std::string& name) const
     {
@@ -175,33 +175,17 @@ std::shared_ptr<VTTransaction> transactionOfTwo(const std::filesystem::path& fol
 // question for signing groups.
 bool signIn(fakes::FakeSigningService& service)
 {
-    service.addAccount("ben@example.com", "demo-password",
-                       {{"uid", "U-BEN"}, {"email", "ben@example.com"}, {"firstName", "Ben"}, {"lastName", "Landlord"}});
-    if (!service.start()) {
-        return false;
-    }
-    Veltra::dashboard()->setServerAddress(service.address());
-    bool signedIn = false;
-    Veltra::dashboard()->loginWithEmailPasswordAndCallback("ben@example.com", "demo-password",
-                                                           [&signedIn](const Dictionary&) { signedIn = true; });
-    return platform::RunLoop::main().runUntil([&signedIn] { return signedIn; }, 10);
+    host::addSenderAccount(service);
+    return service.start() && host::signInSender(service).has_value();
 }
 
 void walkDocuments(const std::filesystem::path& folder)
 {
-    auto& screen = platform::ui::Screen::main();
-    screen.setDeviceProfile(platform::ui::DeviceProfile::phone);
-    screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
-    const auto root = std::make_shared<platform::ui::ViewController>();
-    const auto navigation = std::make_shared<platform::ui::NavigationController>(root);
-    const auto window = std::make_shared<platform::ui::Window>();
-    window->setRootViewController(navigation);
-    window->makeKeyAndVisible();
-    Veltra::dashboard()->setRootViewController(root);
+    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::phone);
     std::cout << "createAndStartEditWithTransaction: "
               << Veltra::dashboard()->createAndStartEditWithTransaction(transactionOfTwo(folder), true, true, true)
               << "\n";
-    DocumentsWalk walk(folder, window, navigation);
+    DocumentsWalk walk(folder, stage.window, stage.navigation);
     walk.draw("documents-1-two-documents");
 
     walk.dropOnRow({item(TypeIdentifier::pdf, pdfWithHeading("Inventory")), item(TypeIdentifier::png, photo()),

@@ -3,6 +3,9 @@
 // rotated, then left by Next (the draft opens on the hub) and, on a second run, by Close.
 // Every step is drawn to a PNG for a phone (portrait and landscape) and a tablet.
 #include "DemoRegistry.h"
+#include "DemoWalk.h"
+#include "DemoSender.h"
+#include "DemoStage.h"
 
 #include <iostream>
 
@@ -99,10 +102,7 @@ public:
     void draw(const std::string& name) const
     {
         TouchInjector::wait(0.6);
-        window_->layoutIfNeeded();
-        const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-                  << "\n";
+        host::drawWindow(*window_, folder_, name);
     }
 
     void typeName(const std::string& name) const
@@ -129,24 +129,6 @@ private:
     std::shared_ptr<platform::ui::NavigationController> navigation_;
 };
 
-struct Stage {
-    std::shared_ptr<platform::ui::Window> window;
-    std::shared_ptr<platform::ui::ViewController> root;
-    std::shared_ptr<platform::ui::NavigationController> navigation;
-};
-
-Stage makeStage(DeviceProfile profile)
-{
-    Screen::main().setDeviceProfile(profile);
-    Screen::main().setOrientation(InterfaceOrientation::portrait);
-    Stage stage{std::make_shared<platform::ui::Window>(), std::make_shared<platform::ui::ViewController>(), nullptr};
-    stage.navigation = std::make_shared<platform::ui::NavigationController>(stage.root);
-    stage.window->setRootViewController(stage.navigation);
-    stage.window->makeKeyAndVisible();
-    Veltra::dashboard()->setRootViewController(stage.root);
-    return stage;
-}
-
 std::shared_ptr<VTTransaction> hostTransaction(const std::filesystem::path& folder)
 {
     auto transaction = std::make_shared<VTTransaction>();
@@ -162,7 +144,7 @@ std::shared_ptr<VTTransaction> hostTransaction(const std::filesystem::path& fold
 // rotated, and started by Next.
 void walkToNext(const std::filesystem::path& folder, PrintingHost& host)
 {
-    const auto stage = makeStage(DeviceProfile::phone);
+    const auto stage = host::DemoStage::open(DeviceProfile::phone);
     const Walk walk(folder, stage.window, stage.navigation);
     std::cout << "createAndStartEditWithTransaction: "
               << Veltra::dashboard()->createAndStartEditWithTransaction(hostTransaction(folder), true, true, true)
@@ -188,7 +170,7 @@ void walkToNext(const std::filesystem::path& folder, PrintingHost& host)
 // Phone: the stored draft edited by GUID, then left by Close.
 void walkToClose(const std::filesystem::path& folder, const PrintingHost& host)
 {
-    const auto stage = makeStage(DeviceProfile::phone);
+    const auto stage = host::DemoStage::open(DeviceProfile::phone);
     const Walk walk(folder, stage.window, stage.navigation);
     std::cout << "startEditingTransactionWithGuid " << host.lastGuid << ": "
               << Veltra::dashboard()->startEditingTransactionWithGuid(host.lastGuid, false, false, false) << "\n";
@@ -200,7 +182,7 @@ void walkToClose(const std::filesystem::path& folder, const PrintingHost& host)
 // Tablet: two host documents, named, in both orientations, then closed.
 void walkOnTablet(const std::filesystem::path& folder)
 {
-    const auto stage = makeStage(DeviceProfile::tablet);
+    const auto stage = host::DemoStage::open(DeviceProfile::tablet);
     const Walk walk(folder, stage.window, stage.navigation);
     const std::vector<std::shared_ptr<VTDocument>> documents{
         VTDocument::initWithNameAndPath("Offer", writePdf(folder / "offer.pdf", "Offer")),
@@ -244,8 +226,7 @@ void drawIconSheet(const std::filesystem::path& folder)
 void run(const host::DemoContext& context)
 {
     fakes::FakeSigningService service;
-    service.addAccount("ben@example.com", "demo-password",
-                       {{"uid", "U-BEN"}, {"email", "ben@example.com"}, {"firstName", "Ben"}, {"lastName", "Landlord"}});
+    host::addSenderAccount(service);
     if (!service.start()) {
         std::cout << "The stand-in service could not start.\n";
         return;
@@ -254,13 +235,9 @@ void run(const host::DemoContext& context)
     std::filesystem::create_directories(folder);
     const auto host = std::make_shared<PrintingHost>(folder);
     const auto facade = Veltra::dashboard();
-    facade->setServerAddress(service.address());
     facade->setDelegate(host);
     facade->setCreateTransactionDelegate(host);
-    bool signedIn = false;
-    facade->loginWithEmailPasswordAndCallback("ben@example.com", "demo-password",
-                                              [&signedIn](const Dictionary&) { signedIn = true; });
-    platform::RunLoop::main().runUntil([&signedIn] { return signedIn; }, 10);
+    host::signInSender(service);
 
     drawIconSheet(folder);
     walkToNext(folder, *host);

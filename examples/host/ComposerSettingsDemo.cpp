@@ -3,6 +3,8 @@
 // a week ahead picked and confirmed, then saved. The page is drawn collapsed, with the
 // expiry row open, and the main page after the save.
 #include "DemoRegistry.h"
+#include "DemoSender.h"
+#include "DemoStage.h"
 #include "DemoWalk.h"
 
 #include <iostream>
@@ -18,7 +20,6 @@
 #include "composer/screens/CreateTransactionSettingsVC.h"
 #include "fakes/FakeSigningService.h"
 #include "foundation/DateFormatter.h"
-#include "foundation/RunLoop.h"
 #include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
 #include "sdk/facade/Veltra.h"
@@ -65,26 +66,13 @@ void run(const host::DemoContext& context)
     const auto folder = context.outputDirectory / "composer";
     std::filesystem::create_directories(folder);
     fakes::FakeSigningService service;
-    service.addAccount("ben@example.com", "demo-password",
-                       {{"uid", "U-BEN"}, {"email", "ben@example.com"}, {"firstName", "Ben"}, {"lastName", "Landlord"}});
+    host::addSenderAccount(service);
     if (!service.start()) {
         std::cout << "The stand-in service could not start.\n";
         return;
     }
-    bool signedIn = false;
-    Veltra::dashboard()->setServerAddress(service.address());
-    Veltra::dashboard()->loginWithEmailPasswordAndCallback("ben@example.com", "demo-password",
-                                                           [&signedIn](const Dictionary&) { signedIn = true; });
-    platform::RunLoop::main().runUntil([&signedIn] { return signedIn; }, 10);
-    auto& screen = platform::ui::Screen::main();
-    screen.setDeviceProfile(platform::ui::DeviceProfile::phone);
-    screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
-    const auto root = std::make_shared<platform::ui::ViewController>();
-    const auto navigation = std::make_shared<platform::ui::NavigationController>(root);
-    const auto window = std::make_shared<platform::ui::Window>();
-    window->setRootViewController(navigation);
-    window->makeKeyAndVisible();
-    Veltra::dashboard()->setRootViewController(root);
+    host::signInSender(service);
+    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::phone);
 
     auto transaction = std::make_shared<VTTransaction>();
     transaction->setName(std::string("Lease renewal"));
@@ -93,8 +81,8 @@ void run(const host::DemoContext& context)
     std::cout << "createAndStartEditWithTransaction: "
               << Veltra::dashboard()->createAndStartEditWithTransaction(transaction, false, false, false) << "\n";
     TouchInjector::wait(0.6);
-    const auto page = std::dynamic_pointer_cast<CreateTransactionAddDocsAndSignersPage>(navigation->topViewController());
-    host::DemoWalk walk(folder, window);
+    const auto page = std::dynamic_pointer_cast<CreateTransactionAddDocsAndSignersPage>(stage.navigation->topViewController());
+    host::DemoWalk walk(folder, stage.window);
     walk.tap(*page->settingsButton.lock());
     const auto settings = std::dynamic_pointer_cast<Settings>(page->presentedViewController());
     if (!settings) {

@@ -6,30 +6,48 @@ namespace host {
 
 using platform::ui::TouchInjector;
 
-DemoWalk::DemoWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window)
-    : folder_(std::move(folder)), window_(std::move(window)), fingers_(window_)
+void drawWindow(platform::ui::Window& window, const std::filesystem::path& folder, const std::string& name)
+{
+    window.layoutIfNeeded();
+    const auto path = folder / (name + ".png");
+    std::cout << "  " << (window.writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string() << "\n";
+}
+
+DemoWalk::DemoWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window, double pauseAfterTap)
+    : folder_(std::move(folder)), window_(std::move(window)), fingers_(window_), pauseAfterTap_(pauseAfterTap)
 {
 }
 
 void DemoWalk::draw(const std::string& name) const
 {
     TouchInjector::wait(0.6);
-    window_->layoutIfNeeded();
-    const auto path = folder_ / (name + ".png");
-    std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-              << "\n";
+    drawNow(name);
+}
+
+void DemoWalk::drawNow(const std::string& name) const
+{
+    drawWindow(*window_, folder_, name);
 }
 
 void DemoWalk::tap(const platform::ui::View& view)
 {
     window_->layoutIfNeeded();
     fingers_.tap(view);
-    TouchInjector::wait(0.4);
+    if (pauseAfterTap_ > 0) {
+        TouchInjector::wait(pauseAfterTap_);
+    }
 }
 
 void DemoWalk::type(const platform::ui::View& input, const std::string& text)
 {
     tap(input);
+    fingers_.typeText(text);
+}
+
+void DemoWalk::retype(const platform::ui::View& input, const std::string& text)
+{
+    tap(input);
+    fingers_.deleteBackward(200);
     fingers_.typeText(text);
 }
 

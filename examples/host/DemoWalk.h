@@ -10,23 +10,33 @@
 
 namespace host {
 
+// Lays the window out, writes it to <folder>/<name>.png and says so.
+void drawWindow(platform::ui::Window& window, const std::filesystem::path& folder, const std::string& name);
+
 // A person's walk through the SDK's pages in one window: taps and typing with a pause
-// after each tap, and the window drawn to a PNG in the walk's folder.
+// after each tap (none when `pauseAfterTap` is 0), and the window drawn to a PNG in the
+// walk's folder.
 class DemoWalk {
 public:
-    DemoWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window);
+    DemoWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window, double pauseAfterTap = 0.4);
 
     // Lets the page settle, then writes <folder>/<name>.png and says so.
     void draw(const std::string& name) const;
+    // Draws the window as it is now, without letting time pass first.
+    void drawNow(const std::string& name) const;
     void tap(const platform::ui::View& view);
     // Taps the text input, then types into it a key at a time.
     void type(const platform::ui::View& input, const std::string& text);
+    // Taps the text input, clears what it holds, then types into it.
+    void retype(const platform::ui::View& input, const std::string& text);
+    const std::shared_ptr<platform::ui::Window>& window() const { return window_; }
     platform::ui::TouchInjector& fingers() { return fingers_; }
 
 private:
     std::filesystem::path folder_;
     std::shared_ptr<platform::ui::Window> window_;
     platform::ui::TouchInjector fingers_;
+    double pauseAfterTap_;
 };
 
 } // namespace host

@@ -3,6 +3,9 @@
 // account's designer settings, which the login brings, show the date field.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
+#include "DemoWalk.h"
+#include "DemoSender.h"
+#include "DemoStage.h"
 
 #if __has_include("fakes/FakeSigningService.h")
 
@@ -98,10 +101,7 @@ public:
     void draw(const std::string& name) const
     {
         TouchInjector::wait(0.3);
-        window_->layoutIfNeeded();
-        const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-                  << "\n";
+        host::drawWindow(*window_, folder_, name);
     }
 
 private:
@@ -153,34 +153,24 @@ void placeFields(DragWalk& walk)
 void run(const host::DemoContext& context)
 {
     fakes::FakeSigningService service;
-    service.addAccount("ben@example.com", "demo-password",
-                       {{"uid", "U-BEN"}, {"email", "ben@example.com"}, {"firstName", "Ben"}, {"lastName", "Landlord"}},
-                       "P-DESIGN");
+    host::addSenderAccount(service, "P-DESIGN");
     service.setDesignerSettings("P-DESIGN", Dictionary{{"datepicker", {{"visibility", true}}}});
     if (!service.start()) {
         std::cout << "The stand-in service could not start.\n";
         return;
     }
-    auto root = std::make_shared<platform::ui::ViewController>();
-    auto window = std::make_shared<platform::ui::Window>();
-    window->setRootViewController(std::make_shared<platform::ui::NavigationController>(root));
-    window->makeKeyAndVisible();
+    const auto stage = host::DemoStage::open();
     const auto watcher = std::make_shared<ExitWatcher>();
     const auto facade = Veltra::dashboard();
-    facade->setServerAddress(service.address());
-    facade->setRootViewController(root);
     facade->setDelegate(watcher);
-    bool signedIn = false;
-    facade->loginWithEmailPasswordAndCallback("ben@example.com", "demo-password",
-                                              [&signedIn](const Dictionary&) { signedIn = true; });
-    platform::RunLoop::main().runUntil([&signedIn] { return signedIn; }, 10);
+    host::signInSender(service);
 
     const auto folder = context.outputDirectory / "designer";
     std::filesystem::create_directories(folder);
     const auto transaction = leaseTransaction(folder);
     transaction->startEditingWithCallback([](const Dictionary&) {});
     TouchInjector::wait(ZKMainViewController::transitionDuration + 0.6);
-    DragWalk walk(folder, window);
+    DragWalk walk(folder, stage.window);
     if (!DragWalk::hub() || !walk.panel()) {
         std::cout << "No designer panel is shown.\n";
         return;

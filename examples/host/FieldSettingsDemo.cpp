@@ -5,6 +5,8 @@
 // longer than its maximum length). Each screen and the page after the saves are drawn.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
+#include "DemoStage.h"
+#include "FieldSettingsWalk.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
 #include "ceremony/screens/ZKMainViewController.h"
@@ -34,73 +36,6 @@ namespace {
 
 using platform::ui::TouchInjector;
 
-class Walk {
-public:
-    Walk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window)
-        : folder_(std::move(folder)), window_(std::move(window)), fingers_(window_)
-    {
-    }
-
-    std::shared_ptr<ZKMainViewController> hub() const { return ZKCTouchManager::sharedInstance()->mainVController(); }
-
-    void draw(const std::string& name) const
-    {
-        TouchInjector::wait(0.6);
-        window_->layoutIfNeeded();
-        const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-                  << "\n";
-    }
-
-    // A tap on the palette item of the type, as the designer's panel passes it on.
-    std::shared_ptr<ZKElementView> place(const std::string& type, const std::string& description) const
-    {
-        const auto viewer = hub()->pdfViewController();
-        auto item = ZKPrepareFormField::initWithIconCharDescriptionTypeAndAutoFill("4", description, type, std::nullopt);
-        item->setIsPrimaryFieldType(type == "SIGNATURE");
-        viewer->userDidTapOnFormFieldViewToConvertLocationFrom(item, viewer->view());
-        window_->layoutIfNeeded();
-        return viewer->elementViews().back();
-    }
-
-    // The field tapped on the page, then the settings button of its menu.
-    template <class Screen>
-    std::shared_ptr<Screen> openSettings(const ZKElementView& field)
-    {
-        tap(field);
-        tap(*field.contextMenu()->settingsBtn());
-        TouchInjector::wait(0.6);
-        return std::dynamic_pointer_cast<Screen>(hub()->presentedViewController());
-    }
-
-    void tap(const platform::ui::View& view)
-    {
-        window_->layoutIfNeeded();
-        fingers_.tap(view);
-    }
-
-    void type(const platform::ui::View& input, const std::string& text)
-    {
-        tap(input);
-        fingers_.deleteBackward(200);
-        fingers_.typeText(text);
-    }
-
-    // Closes the keyboard with a tap on the screen's title, then saves; a screen that
-    // closes is gone once its animation ends.
-    void save(ZKFieldSettingsFormViewController& screen)
-    {
-        tap(*screen.topBar()->titleLabel());
-        tap(*screen.topBar()->saveButton());
-        TouchInjector::wait(0.6);
-    }
-
-private:
-    std::filesystem::path folder_;
-    std::shared_ptr<platform::ui::Window> window_;
-    TouchInjector fingers_;
-};
-
 bool startDraft(const std::filesystem::path& folder)
 {
     VTTransaction transaction;
@@ -118,81 +53,81 @@ bool startDraft(const std::filesystem::path& folder)
     return !guid.empty();
 }
 
-void textFieldSettings(Walk& walk, const ZKElementView& field)
+void textFieldSettings(host::FieldSettingsWalk& walk, const ZKElementView& field)
 {
     const auto screen = walk.openSettings<ZKTextFieldSettingsVC>(field);
     if (!screen) {
         return;
     }
-    walk.type(*screen->nameTextField, "Unit");
-    walk.type(*screen->defaultValueTextField, "Flat 4B, second floor");
-    walk.type(*screen->maxLengthTextField, "8");
+    walk.retype(*screen->nameTextField, "Unit");
+    walk.retype(*screen->defaultValueTextField, "Flat 4B, second floor");
+    walk.retype(*screen->maxLengthTextField, "8");
     walk.tap(*screen->isRequiredSwitch);
-    walk.save(*screen);
+    walk.save(*screen->topBar());
     walk.draw("1-text-field-too-long");
-    walk.type(*screen->maxLengthTextField, "24");
+    walk.retype(*screen->maxLengthTextField, "24");
     walk.tap(*screen->topBar()->titleLabel());
     walk.draw("2-text-field-corrected-before-save");
-    walk.save(*screen);
+    walk.save(*screen->topBar());
     std::cout << "Text field saved: \"" << field.element()->content() << "\", at most "
               << field.element()->validation()->maxLength().value_or(0) << " characters\n";
 }
 
-void textAreaSettings(Walk& walk, const ZKElementView& field)
+void textAreaSettings(host::FieldSettingsWalk& walk, const ZKElementView& field)
 {
     const auto screen = walk.openSettings<ZKTextAreaSettingsVC>(field);
     if (!screen) {
         return;
     }
-    walk.type(*screen->nameTextField, "Notes");
-    walk.type(*screen->defaultValueTextView, "No pets.\nNo smoking.");
-    walk.type(*screen->maxLengthTextField, "200");
+    walk.retype(*screen->nameTextField, "Notes");
+    walk.retype(*screen->defaultValueTextView, "No pets.\nNo smoking.");
+    walk.retype(*screen->maxLengthTextField, "200");
     walk.tap(*screen->topBar()->titleLabel());
     walk.draw("3-text-area-settings");
-    walk.save(*screen);
+    walk.save(*screen->topBar());
 }
 
-void listSettings(Walk& walk, const ZKElementView& field)
+void listSettings(host::FieldSettingsWalk& walk, const ZKElementView& field)
 {
     const auto screen = walk.openSettings<ZKListViewSettingsVC>(field);
     if (!screen) {
         return;
     }
     walk.draw("4-list-settings-empty");
-    walk.type(*screen->nameTextField, "Parking");
-    walk.type(*screen->listTextView, "None\n  Street permit \n\nGarage\n");
-    walk.type(*screen->defaultValueTextField, " Garage");
+    walk.retype(*screen->nameTextField, "Parking");
+    walk.retype(*screen->listTextView, "None\n  Street permit \n\nGarage\n");
+    walk.retype(*screen->defaultValueTextField, " Garage");
     walk.tap(*screen->topBar()->titleLabel());
     walk.draw("5-list-settings");
-    walk.save(*screen);
+    walk.save(*screen->topBar());
     std::cout << "List saved with " << field.element()->validation()->enumeration().size() << " items, default \""
               << field.element()->content() << "\"\n";
 }
 
-void checkBoxSettings(Walk& walk, const ZKElementView& field)
+void checkBoxSettings(host::FieldSettingsWalk& walk, const ZKElementView& field)
 {
     const auto screen = walk.openSettings<ZKCheckBoxSettingsVC>(field);
     if (!screen) {
         return;
     }
-    walk.type(*screen->nameTextField, "Pets allowed");
+    walk.retype(*screen->nameTextField, "Pets allowed");
     walk.tap(*screen->defaultValueSwitch);
     walk.tap(*screen->topBar()->titleLabel());
     walk.draw("6-check-box-settings");
-    walk.save(*screen);
+    walk.save(*screen->topBar());
 }
 
-void labelSettings(Walk& walk, const ZKElementView& field)
+void labelSettings(host::FieldSettingsWalk& walk, const ZKElementView& field)
 {
     const auto screen = walk.openSettings<ZKLabelSettingsVC>(field);
     if (!screen) {
         return;
     }
-    walk.type(*screen->nameTextField, "Heading");
-    walk.type(*screen->valueTextField, "  Monthly rent: 950  ");
+    walk.retype(*screen->nameTextField, "Heading");
+    walk.retype(*screen->valueTextField, "  Monthly rent: 950  ");
     walk.tap(*screen->topBar()->titleLabel());
     walk.draw("7-label-settings");
-    walk.save(*screen);
+    walk.save(*screen->topBar());
     std::cout << "Label saved trimmed: \"" << field.element()->content() << "\"\n";
 }
 
@@ -200,19 +135,12 @@ void run(const host::DemoContext& context)
 {
     const auto folder = context.outputDirectory / "fieldsettings";
     std::filesystem::create_directories(folder);
-    auto& screen = platform::ui::Screen::main();
-    screen.setDeviceProfile(platform::ui::DeviceProfile::phone);
-    screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
-    auto root = std::make_shared<platform::ui::ViewController>();
-    auto window = std::make_shared<platform::ui::Window>();
-    window->setRootViewController(std::make_shared<platform::ui::NavigationController>(root));
-    window->makeKeyAndVisible();
-    Veltra::dashboard()->setRootViewController(root);
+    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::phone);
     if (!startDraft(folder)) {
         std::cout << "The draft could not start.\n";
         return;
     }
-    Walk walk(folder, window);
+    host::FieldSettingsWalk walk(folder, stage.window, 0);
     walk.place("SIGNATURE", "Signature");
     const auto textField = walk.place("TextBox", "Text Field");
     const auto textArea = walk.place("TextArea", "Text Area");

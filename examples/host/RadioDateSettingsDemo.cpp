@@ -5,6 +5,8 @@
 // and the page after the saves are drawn.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
+#include "DemoStage.h"
+#include "FieldSettingsWalk.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
 #include "ceremony/screens/ZKMainViewController.h"
@@ -32,88 +34,6 @@ namespace {
 
 using platform::ui::TouchInjector;
 
-// A sender's hands on the hub of a started draft, and the pictures of what they see.
-class RadioDateWalk {
-public:
-    RadioDateWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window)
-        : folder_(std::move(folder)), window_(std::move(window)), fingers_(window_)
-    {
-    }
-
-    void draw(const std::string& name) const
-    {
-        TouchInjector::wait(0.6);
-        window_->layoutIfNeeded();
-        const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-                  << "\n";
-    }
-
-    std::shared_ptr<ZKElementView> place(const std::string& type) const
-    {
-        const auto viewer = ZKCTouchManager::sharedInstance()->mainVController()->pdfViewController();
-        auto item = ZKPrepareFormField::initWithIconCharDescriptionTypeAndAutoFill("4", type, type, std::nullopt);
-        item->setIsPrimaryFieldType(type == "SIGNATURE");
-        viewer->userDidTapOnFormFieldViewToConvertLocationFrom(item, viewer->view());
-        window_->layoutIfNeeded();
-        return viewer->elementViews().back();
-    }
-
-    // The screen on top: the hub's presented one, or the top of its navigation controller.
-    template <class Screen>
-    std::shared_ptr<Screen> shown() const
-    {
-        auto top = ZKCTouchManager::sharedInstance()->mainVController()->presentedViewController();
-        if (const auto navigation = std::dynamic_pointer_cast<platform::ui::NavigationController>(top)) {
-            top = navigation->topViewController();
-        }
-        return std::dynamic_pointer_cast<Screen>(top);
-    }
-
-    template <class Screen>
-    std::shared_ptr<Screen> openSettings(const ZKElementView& field)
-    {
-        tap(field);
-        tap(*field.contextMenu()->settingsBtn());
-        TouchInjector::wait(0.6);
-        return shown<Screen>();
-    }
-
-    void tap(const platform::ui::View& view)
-    {
-        window_->layoutIfNeeded();
-        fingers_.tap(view);
-        TouchInjector::wait(0.1);
-    }
-
-    void type(const platform::ui::View& input, const std::string& text)
-    {
-        tap(input);
-        fingers_.deleteBackward(200);
-        fingers_.typeText(text);
-    }
-
-    // Saves, the keyboard closed first by a tap on the title; the screen is gone once its
-    // animation ends.
-    void save(const ZKFieldSettingsTopBar& bar)
-    {
-        tap(*bar.titleLabel());
-        tap(*bar.saveButton());
-        TouchInjector::wait(0.6);
-    }
-
-    void pressReturn()
-    {
-        fingers_.pressReturn();
-        TouchInjector::wait(0.6);
-    }
-
-private:
-    std::filesystem::path folder_;
-    std::shared_ptr<platform::ui::Window> window_;
-    TouchInjector fingers_;
-};
-
 bool startDraft(const std::filesystem::path& folder)
 {
     VTTransaction transaction;
@@ -129,33 +49,34 @@ bool startDraft(const std::filesystem::path& folder)
     return !guid.empty();
 }
 
-void firstRadio(RadioDateWalk& walk, const ZKElementView& field)
+void firstRadio(host::FieldSettingsWalk& walk, const ZKElementView& field)
 {
     const auto screen = walk.openSettings<ZKRadioButtonSettingsVC>(field);
     if (!screen) {
         return;
     }
-    walk.type(*screen->nameTextField, "Garage");
+    walk.retype(*screen->nameTextField, "Garage");
     walk.draw("1-radio-settings-new");
     walk.tap(*screen->arrowRightButton);
     const auto list = walk.shown<ZKRadioGroupSettingsVC>();
     if (!list) {
         return;
     }
-    walk.type(*list->radioGroupTextField.lock(), "Parking");
+    walk.retype(*list->radioGroupTextField.lock(), "Parking");
     walk.draw("2-radio-groups-typing");
-    walk.pressReturn();
+    walk.fingers().pressReturn();
+    TouchInjector::wait(0.6);
     walk.draw("3-radio-settings-in-new-group");
     walk.save(*screen->topBar());
 }
 
-void secondRadio(RadioDateWalk& walk, const ZKElementView& field)
+void secondRadio(host::FieldSettingsWalk& walk, const ZKElementView& field)
 {
     const auto screen = walk.openSettings<ZKRadioButtonSettingsVC>(field);
     if (!screen) {
         return;
     }
-    walk.type(*screen->nameTextField, "Street");
+    walk.retype(*screen->nameTextField, "Street");
     walk.tap(*screen->arrowRightButton);
     const auto list = walk.shown<ZKRadioGroupSettingsVC>();
     if (!list) {
@@ -172,14 +93,14 @@ void secondRadio(RadioDateWalk& walk, const ZKElementView& field)
               << field.element()->content() << "\"\n";
 }
 
-void dateField(RadioDateWalk& walk, const ZKElementView& field)
+void dateField(host::FieldSettingsWalk& walk, const ZKElementView& field)
 {
     const auto screen = walk.openSettings<ZKDateInputSettingsViewController>(field);
     if (!screen) {
         return;
     }
     walk.draw("6-date-settings-new");
-    walk.type(*screen->fieldName, "Start date");
+    walk.retype(*screen->fieldName, "Start date");
     walk.tap(*screen->formatListTableView->cellForRow({0, 3}));
     walk.tap(*screen->topBar()->titleLabel());
     walk.draw("7-date-settings-pattern-picked");
@@ -192,23 +113,16 @@ void run(const host::DemoContext& context)
 {
     const auto folder = context.outputDirectory / "radiodate";
     std::filesystem::create_directories(folder);
-    auto& screen = platform::ui::Screen::main();
-    screen.setDeviceProfile(platform::ui::DeviceProfile::phone);
-    screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
-    auto root = std::make_shared<platform::ui::ViewController>();
-    auto window = std::make_shared<platform::ui::Window>();
-    window->setRootViewController(std::make_shared<platform::ui::NavigationController>(root));
-    window->makeKeyAndVisible();
-    Veltra::dashboard()->setRootViewController(root);
+    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::phone);
     if (!startDraft(folder)) {
         std::cout << "The draft could not start.\n";
         return;
     }
-    RadioDateWalk walk(folder, window);
-    walk.place("SIGNATURE");
-    const auto garage = walk.place("Radio");
-    const auto street = walk.place("Radio");
-    const auto date = walk.place("dateEntryField");
+    host::FieldSettingsWalk walk(folder, stage.window, 0.1);
+    walk.place("SIGNATURE", "SIGNATURE");
+    const auto garage = walk.place("Radio", "Radio");
+    const auto street = walk.place("Radio", "Radio");
+    const auto date = walk.place("dateEntryField", "dateEntryField");
     walk.draw("0-page-with-new-fields");
     firstRadio(walk, *garage);
     secondRadio(walk, *street);

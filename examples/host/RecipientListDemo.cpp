@@ -4,6 +4,8 @@
 // dropped from another application, and ordered signing switched off again. Each step is
 // drawn to a PNG.
 #include "DemoRegistry.h"
+#include "DemoSender.h"
+#include "DemoWalk.h"
 
 #include <iostream>
 
@@ -83,9 +85,7 @@ public:
     void draw(const std::string& name) const
     {
         settle();
-        const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-                  << "\n";
+        host::drawWindow(*window_, folder_, name);
     }
 
     void settle() const
@@ -223,20 +223,14 @@ void walkOnTablet(const std::filesystem::path& folder)
 void run(const host::DemoContext& context)
 {
     fakes::FakeSigningService service;
-    service.addAccount(kSender, "demo-password",
-                       {{"uid", "U-BEN"}, {"email", kSender}, {"firstName", "Ben"}, {"lastName", "Landlord"}});
+    host::addSenderAccount(service);
     if (!service.start()) {
         std::cout << "The stand-in service could not start.\n";
         return;
     }
     const auto folder = context.outputDirectory / "composer";
     std::filesystem::create_directories(folder);
-    const auto facade = Veltra::dashboard();
-    facade->setServerAddress(service.address());
-    bool signedIn = false;
-    facade->loginWithEmailPasswordAndCallback(kSender, "demo-password",
-                                              [&signedIn](const Dictionary&) { signedIn = true; });
-    platform::RunLoop::main().runUntil([&signedIn] { return signedIn; }, 10);
+    host::signInSender(service);
     walkOnPhone(folder);
     walkOnTablet(folder);
     service.stop();

@@ -3,6 +3,8 @@
 // create it on the loopback stand-in of the signing service.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
+#include "DemoSender.h"
+#include "DemoStage.h"
 
 #include <iostream>
 
@@ -46,15 +48,6 @@ struct HostDelegate : VeltraDelegate {
 bool runUntil(const std::function<bool()>& done)
 {
     return platform::RunLoop::main().runUntil(done, 10);
-}
-
-std::optional<Dictionary> signIn(Veltra& facade)
-{
-    std::optional<Dictionary> reply;
-    facade.loginWithEmailPasswordAndCallback("ben@example.com", "demo-password",
-                                             [&reply](const Dictionary& result) { reply = result; });
-    runUntil([&reply] { return reply.has_value(); });
-    return reply;
 }
 
 std::shared_ptr<VTTransaction> composeTransaction(const std::filesystem::path& folder)
@@ -114,23 +107,17 @@ void placeFieldsOnHub(const std::shared_ptr<platform::ui::Window>& window, const
 void run(const host::DemoContext& context)
 {
     fakes::FakeSigningService service;
-    service.addAccount("ben@example.com", "demo-password",
-                       {{"uid", "U-BEN"}, {"email", "ben@example.com"}, {"firstName", "Ben"}, {"lastName", "Landlord"}});
+    host::addSenderAccount(service);
     if (!service.start()) {
         std::cout << "The stand-in service could not start.\n";
         return;
     }
-    auto root = std::make_shared<platform::ui::ViewController>();
-    auto window = std::make_shared<platform::ui::Window>();
-    window->setRootViewController(std::make_shared<platform::ui::NavigationController>(root));
-    window->makeKeyAndVisible();
+    const auto stage = host::DemoStage::open();
     auto delegate = std::make_shared<HostDelegate>();
 
     const auto facade = Veltra::dashboard();
-    facade->setServerAddress(service.address());
-    facade->setRootViewController(root);
     facade->setDelegate(delegate);
-    const auto login = signIn(*facade);
+    const auto login = host::signInSender(service);
     std::cout << "Sign-in: " << (login ? login->dump() : "no answer") << "\n";
 
     const auto folder = context.outputDirectory / "sdk";
@@ -144,7 +131,7 @@ void run(const host::DemoContext& context)
     transaction->startEditingWithCallback([&started](const Dictionary& result) { started = result; });
     std::cout << "Started as a local draft: " << started->dump(2) << "\n"
               << "Current transaction: " << ZKTransactionManager::sharedInstance()->interfaceDictionary().dump(2) << "\n";
-    placeFieldsOnHub(window, folder);
+    placeFieldsOnHub(stage.window, folder);
     facade->exitSDK();
     runUntil([&delegate] { return delegate->exited; });
 

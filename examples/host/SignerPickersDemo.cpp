@@ -5,6 +5,7 @@
 // personal message written. A recipient card stands in for the page that opens the
 // pickers and shows what each of them handed over.
 #include "DemoRegistry.h"
+#include "DemoWalk.h"
 
 #include "composer/screens/CreateTransactionGroupCell.h"
 #include "composer/screens/CreateTransactionLook.h"
@@ -123,10 +124,7 @@ public:
     void draw(const std::string& name) const
     {
         TouchInjector::wait(0.6);
-        window_->layoutIfNeeded();
-        const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
-                  << "\n";
+        host::drawWindow(*window_, folder_, name);
     }
 
     void tap(const platform::ui::View& view)

@@ -1,0 +1,35 @@
+#include "DemoSender.h"
+
+#if __has_include("fakes/FakeSigningService.h")
+
+#include "foundation/RunLoop.h"
+#include "sdk/facade/Veltra.h"
+
+namespace host {
+
+namespace {
+constexpr const char* senderEmail = "ben@example.com";
+constexpr const char* senderPassword = "demo-password";
+} // namespace
+
+void addSenderAccount(fakes::FakeSigningService& service, const std::optional<std::string>& packageGuid)
+{
+    service.addAccount(senderEmail, senderPassword,
+                       {{"uid", "U-BEN"}, {"email", senderEmail}, {"firstName", "Ben"}, {"lastName", "Landlord"}},
+                       packageGuid);
+}
+
+std::optional<Dictionary> signInSender(const fakes::FakeSigningService& service)
+{
+    const auto facade = Veltra::dashboard();
+    facade->setServerAddress(service.address());
+    std::optional<Dictionary> reply;
+    facade->loginWithEmailPasswordAndCallback(senderEmail, senderPassword,
+                                              [&reply](const Dictionary& result) { reply = result; });
+    platform::RunLoop::main().runUntil([&reply] { return reply.has_value(); }, 10);
+    return reply;
+}
+
+} // namespace host
+
+#endif
