@@ -16,7 +16,7 @@ using platform::graphics::makeRect;
 
 namespace {
 
-// The class-level edited element view of the Part's design: one per process, held weakly
+// The class-level edited element view: one per process, held weakly
 // so that it never keeps a removed field alive.
 std::weak_ptr<ZKElementView>& editedSlot()
 {
