@@ -1,11 +1,7 @@
 #include "AuthenticationPageTest.h"
 
-#include "composer/screens/CreateTransactionStoryboard.h"
-#include "foundation/RunLoop.h"
 #include "sdk/facade/Veltra.h"
 #include "signers/screens/SignerSetupScenes.h"
-#include "ui/Screen.h"
-#include "ui/Storyboard.h"
 
 namespace signers_screens_testing {
 
@@ -15,67 +11,37 @@ AuthenticationTestOpener::AuthenticationTestOpener()
                          [this](platform::ui::StoryboardSegue&) { ++unwinds; });
 }
 
-void AuthenticationTestOpener::viewDidLoad()
-{
-    navigationController()->setNavigationBarHidden(true, false);
-}
-
 void AuthenticationPageTest::SetUp()
 {
-    VeltraTest::SetUp();
+    SignerSetupScreenTest::SetUp();
     Veltra::dashboard();
-    auto& screen = platform::ui::Screen::main();
-    screen.setDeviceProfile(platform::ui::DeviceProfile::phone);
-    screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
     opener = std::make_shared<AuthenticationTestOpener>();
-    navigation = std::make_shared<platform::ui::NavigationController>(opener);
-    window = std::make_shared<platform::ui::Window>();
-    window->setRootViewController(navigation);
-    window->makeKeyAndVisible();
-    fingers = std::make_unique<platform::ui::TouchInjector>(window);
-    settle();
-}
-
-void AuthenticationPageTest::TearDown()
-{
-    fingers.reset();
-    VeltraTest::TearDown();
+    push(opener);
 }
 
 std::shared_ptr<AuthenticationPageTest::Picker> AuthenticationPageTest::openPicker(const Method& method)
 {
-    const auto storyboard = CreateTransactionStoryboard::named();
-    picker = std::dynamic_pointer_cast<Picker>(
-        storyboard->instantiateViewController(SignerSetupScenes::authenticationMethodsPageScene));
+    picker = std::dynamic_pointer_cast<Picker>(instantiate(SignerSetupScenes::authenticationMethodsPageScene));
     EXPECT_NE(picker, nullptr);
     opener->method = method;
     picker->setAuthenticationMethod(method);
     picker->setDelegate(opener);
-    navigation->pushViewController(picker, true);
-    settle();
+    push(picker);
     return picker;
 }
 
 std::shared_ptr<AuthenticationPageTest::QAPage> AuthenticationPageTest::openQAPage(const Method& method)
 {
     openPicker(method);
-    tap(*picker->qaButton.lock());
-    settle();
+    SignerSetupScreenTest::tap(*picker->qaButton.lock());
     return std::dynamic_pointer_cast<QAPage>(top());
 }
 
 std::shared_ptr<AuthenticationPageTest::SMSPage> AuthenticationPageTest::openSMSPage(const Method& method)
 {
     openPicker(method);
-    tap(*picker->smsButton.lock());
-    settle();
+    SignerSetupScreenTest::tap(*picker->smsButton.lock());
     return std::dynamic_pointer_cast<SMSPage>(top());
-}
-
-void AuthenticationPageTest::tap(const platform::ui::View& view)
-{
-    window->layoutIfNeeded();
-    fingers->tap(view);
 }
 
 void AuthenticationPageTest::type(platform::ui::TextField& field, const std::string& text)
@@ -84,25 +50,6 @@ void AuthenticationPageTest::type(platform::ui::TextField& field, const std::str
         tap(field);
     }
     fingers->typeText(text);
-}
-
-void AuthenticationPageTest::settle(double seconds)
-{
-    platform::RunLoop::main().advance(seconds);
-    window->layoutIfNeeded();
-}
-
-bool AuthenticationPageTest::isShown(const platform::ui::View& view)
-{
-    if (!view.window()) {
-        return false;
-    }
-    for (const platform::ui::View* current = &view; current; current = current->superviewPointer()) {
-        if (current->isHidden() || current->alpha() < 0.01) {
-            return false;
-        }
-    }
-    return true;
 }
 
 std::vector<std::string> AuthenticationPageTest::checkedRows() const

@@ -1,15 +1,11 @@
 #pragma once
 
+#include "SignerSetupScreenTest.h"
 #include "signers/SignerAuthenticationMethod.h"
 #include "signers/screens/CreateTransactionSignerAuthenticationMethodQAPage.h"
 #include "signers/screens/CreateTransactionSignerAuthenticationMethodSMSPage.h"
 #include "signers/screens/CreateTransactionSignerAuthenticationMethodsPage.h"
 #include "signers/screens/CreateTransactionSignerAuthenticationMethodsPageDelegate.h"
-#include "support/VeltraTest.h"
-#include "ui/NavigationController.h"
-#include "ui/TouchInjector.h"
-#include "ui/ViewController.h"
-#include "ui/Window.h"
 
 #include <memory>
 #include <string>
@@ -24,7 +20,6 @@ class AuthenticationTestOpener : public platform::ui::ViewController,
 public:
     AuthenticationTestOpener();
 
-    void viewDidLoad() override;
     void setAuthenticationMethod(const SignerAuthenticationMethod& authenticationMethod) override
     {
         method = authenticationMethod;
@@ -38,10 +33,10 @@ public:
     int unwinds = 0;
 };
 
-// A phone window whose navigation controller holds the opener, with the SDK started.
-// The picker is made from the storyboard and pushed as the opener would push it; the
-// pages are then driven with the fingers and the keyboard.
-class AuthenticationPageTest : public testing_support::VeltraTest {
+// The signer set-up window with the SDK started and the picker's opener pushed on it;
+// the picker is made from the storyboard and pushed as that opener would push it. A tap
+// here does not wait, so what it sets off can be seen running.
+class AuthenticationPageTest : public SignerSetupScreenTest {
 protected:
     using Picker = CreateTransactionSignerAuthenticationMethodsPage;
     using QAPage = CreateTransactionSignerAuthenticationMethodQAPage;
@@ -49,7 +44,6 @@ protected:
     using Method = SignerAuthenticationMethod;
 
     void SetUp() override;
-    void TearDown() override;
 
     // The picker opened by the opener for a recipient whose method is `method`.
     std::shared_ptr<Picker> openPicker(const Method& method);
@@ -57,20 +51,13 @@ protected:
     std::shared_ptr<SMSPage> openSMSPage(const Method& method);
     std::shared_ptr<platform::ui::ViewController> top() const { return navigation->topViewController(); }
 
-    // What a person does.
-    void tap(const platform::ui::View& view);
+    void tap(const platform::ui::View& view) { touch(view); }
     void type(platform::ui::TextField& field, const std::string& text);
-    void settle(double seconds = 1);
-    // Whether a person sees the view: it and its ancestors shown, in a window.
-    static bool isShown(const platform::ui::View& view);
     // The check marks of the picker that a person sees, as "email", "qa" and "sms".
     std::vector<std::string> checkedRows() const;
 
     std::shared_ptr<AuthenticationTestOpener> opener;
     std::shared_ptr<Picker> picker;
-    std::shared_ptr<platform::ui::NavigationController> navigation;
-    std::shared_ptr<platform::ui::Window> window;
-    std::unique_ptr<platform::ui::TouchInjector> fingers;
 };
 
 } // namespace signers_screens_testing

@@ -116,9 +116,14 @@ platform::contacts::Contact SignerSetupScreenTest::person(const std::string& fir
 
 void SignerSetupScreenTest::tap(const platform::ui::View& view)
 {
+    touch(view);
+    settle();
+}
+
+void SignerSetupScreenTest::touch(const platform::ui::View& view)
+{
     window->layoutIfNeeded();
     fingers->tap(view);
-    settle();
 }
 
 void SignerSetupScreenTest::settle(double seconds)

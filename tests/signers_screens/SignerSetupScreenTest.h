@@ -81,7 +81,10 @@ protected:
     static platform::contacts::Contact person(const std::string& firstName, const std::string& lastName,
                                               const std::vector<std::string>& emails = {});
 
+    // A finger's tap, then a second for what it sets off.
     void tap(const platform::ui::View& view);
+    // A finger's tap alone, for what runs while it is set off.
+    void touch(const platform::ui::View& view);
     void settle(double seconds = 1);
     // Whether a person sees the view: it and its ancestors shown, in a window.
     static bool isShown(const platform::ui::View& view);
@@ -93,7 +96,6 @@ protected:
     std::shared_ptr<platform::ui::Window> window;
     std::unique_ptr<platform::ui::TouchInjector> fingers;
 
-private:
     std::shared_ptr<platform::ui::ViewController> instantiate(const char* scene) const;
     void push(const std::shared_ptr<platform::ui::ViewController>& page);
 };
