@@ -172,17 +172,4 @@ TEST_F(SMSPageTest, ShowsTheStoredNumberButAddsOnlyAfterACheck)
     EXPECT_TRUE(opener->calls.empty());
 }
 
-TEST_F(SMSPageTest, KeepsTheFieldClearOfTheKeyboard)
-{
-    open();
-    tap(field());
-    settle();
-    const auto scroll = page->scrollView.lock();
-    const double keyboard = platform::ui::Keyboard::shared().frame().height();
-    EXPECT_DOUBLE_EQ(scroll->contentInset().bottom, keyboard + 10);
-    EXPECT_DOUBLE_EQ(scroll->scrollIndicatorInsets().bottom, keyboard + 10);
-    fingers->pressReturn();
-    EXPECT_DOUBLE_EQ(scroll->contentInset().bottom, 0);
-}
-
 } // namespace
