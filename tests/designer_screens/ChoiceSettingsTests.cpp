@@ -18,25 +18,6 @@ namespace {
 
 class ChoiceSettingsTest : public FieldSettingsTest {
 protected:
-    template <class Screen>
-    std::shared_ptr<Screen> open(const std::shared_ptr<ZKElement>& element)
-    {
-        openSettingsOf(element);
-        return shown<Screen>();
-    }
-
-    void save(ZKFieldSettingsFormViewController& screen)
-    {
-        tap(*screen.topBar()->saveButton());
-        settle();
-    }
-
-    void cancel(ZKFieldSettingsFormViewController& screen)
-    {
-        tap(*screen.topBar()->cancelButton());
-        settle();
-    }
-
     bool listMessageShown(ZKListViewSettingsVC& screen) const
     {
         const auto label = screen.errorLabel.lock();

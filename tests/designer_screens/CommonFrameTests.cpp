@@ -36,8 +36,7 @@ protected:
         EXPECT_EQ(screen->elementView.lock(), viewOf(element));
         EXPECT_EQ(hub()->activeElementView(), viewOf(element));
         EXPECT_TRUE(screen->isVisible());
-        tap(*screen->topBar()->cancelButton());
-        settle();
+        cancel(*screen);
         EXPECT_EQ(hub()->presentedViewController(), nullptr);
         EXPECT_TRUE(hub()->isVisible());
     }
@@ -117,17 +116,6 @@ TEST_F(CommonFrameTest, TheKeyboardInsetsTheFormAndATapElsewhereClosesIt)
     EXPECT_FALSE(platform::ui::Keyboard::shared().isVisible());
     EXPECT_EQ(screen->scrollView.lock()->contentInset().bottom, 0);
     EXPECT_EQ(screen->scrollView.lock()->scrollIndicatorInsets().bottom, 0);
-}
-
-TEST_F(CommonFrameTest, WithoutANotchTheStatusBarStripIsBlack)
-{
-    openSettingsOf(place("CheckBox"));
-    const auto screen = shown<ZKCheckBoxSettingsVC>();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(screen->statusBar.lock()->backgroundColor(), platform::graphics::Color::black());
-    EXPECT_EQ(screen->statusBar.lock()->frame().height(), 20);
-    EXPECT_EQ(screen->preferredStatusBarStyle(), platform::ui::StatusBarStyle::lightContent);
-    EXPECT_EQ(screen->supportedInterfaceOrientations(), platform::ui::OrientationMask::all);
 }
 
 TEST_F(CommonFrameTest, InLandscapeAKeyboardLiftsTheDateScreenAndPutsItBackWhereItWas)

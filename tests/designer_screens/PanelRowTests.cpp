@@ -2,12 +2,10 @@
 
 #include "ceremony/screens/ZKCTouchManager.h"
 #include "designer/screens/ZKCurrentSignerTableViewCell.h"
-#include "designer/screens/ZKFieldsTableNotifications.h"
 #include "designer/screens/ZKPanelListCell.h"
 #include "designer/screens/ZKPrepareFormFieldViewController.h"
 #include "designer/screens/ZKSignatureFieldTableViewCell.h"
 #include "designer/screens/ZKSignerTableViewCell.h"
-#include "foundation/NotificationCenter.h"
 #include "ui/Animator.h"
 
 using panel_testing::PanelTest;
@@ -60,19 +58,6 @@ TEST_F(PanelRowTest, MaximisedRowsShowTheirNamesAndMinimisedOnlyTheirIconColumn)
     EXPECT_EQ(alphaOf(item->rightSignatureFieldIcon), 1);
     // The panel says how long the rows take.
     EXPECT_EQ(animationOf(item->rightSignatureFieldIcon), 0.19);
-}
-
-TEST_F(PanelRowTest, ASizeNotificationWithoutUserInfoTakesAQuarterSecond)
-{
-    auto& center = platform::NotificationCenter::defaultCenter();
-    center.post(ZKFieldsTableNotifications::minimize);
-    EXPECT_EQ(alphaOf(signerRow(0)->signerCredentials), 1);
-    EXPECT_EQ(animationOf(signerRow(0)->signerCredentials), 0.25);
-    EXPECT_EQ(animationOf(currentSignerRow()->signerNameLabel), 0.25);
-
-    center.post(ZKFieldsTableNotifications::maximize, nullptr, {{"animationDuration", 0.19}});
-    EXPECT_EQ(alphaOf(paletteRow(2)->signatureFieldDescriptionLabel), 1);
-    EXPECT_EQ(animationOf(paletteRow(2)->signatureFieldDescriptionLabel), 0.19);
 }
 
 TEST_F(PanelRowTest, SixTenthsOpenTheCompactPartsAreGoneAndTheFullOnesAtSixTenths)
