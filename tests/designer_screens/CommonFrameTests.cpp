@@ -13,7 +13,6 @@
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
 #include "ui/Keyboard.h"
-#include "ui/NavigationController.h"
 #include "ui/Screen.h"
 
 using designer_screens_testing::FieldSettingsTest;
@@ -53,15 +52,6 @@ TEST_F(CommonFrameTest, EachKindOfFieldOpensItsScreenWithTheFieldAndCancelReturn
     opensItsScreen<ZKLabelSettingsVC>("label");
     opensItsScreen<ZKRadioButtonSettingsVC>("Radio");
     opensItsScreen<ZKDateInputSettingsViewController>("dateEntryField");
-}
-
-TEST_F(CommonFrameTest, TheRadioScreenSitsInANavigationControllerWithoutItsBar)
-{
-    openSettingsOf(place("Radio"));
-    const auto navigation = std::dynamic_pointer_cast<platform::ui::NavigationController>(hub()->presentedViewController());
-    ASSERT_NE(navigation, nullptr);
-    EXPECT_TRUE(navigation->isNavigationBarHidden());
-    EXPECT_NE(std::dynamic_pointer_cast<ZKRadioButtonSettingsVC>(navigation->topViewController()), nullptr);
 }
 
 TEST_F(CommonFrameTest, ASignatureHasNoScreenButBecomesTheActiveElementView)

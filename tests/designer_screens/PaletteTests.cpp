@@ -9,7 +9,6 @@
 #include "designer/screens/ZKSignatureFieldTableViewCell.h"
 #include "fields/ZKElementView.h"
 #include "model/ZKElement.h"
-#include "ui/Animator.h"
 
 #include <algorithm>
 
@@ -107,8 +106,6 @@ TEST_F(PaletteTest, OnlyTheSignatureIsUsableUntilOneIsPlacedAndAgainForAnotherSi
     ASSERT_EQ(elements().size(), 1u);
     EXPECT_EQ(elements()[0]->type(), "SIGNATURE");
     EXPECT_EQ(usable(), all());
-    EXPECT_EQ(platform::ui::Animator::shared().lastAnimation(*paletteRow(5)->cellContentView.lock(), "alpha")->duration,
-              0.15);
 
     tapPaletteItem(5);
     ASSERT_EQ(elements().size(), 2u);
@@ -152,7 +149,6 @@ TEST_F(PaletteTest, ATappedItemFlashesGreyAndADisabledOneIgnoresTheTap)
     tapPaletteItem(0);
     EXPECT_EQ(button->backgroundColor(), ZKPrepareFormFieldLook::tapFlash());
     EXPECT_EQ(button->alpha(), 0);
-    EXPECT_EQ(platform::ui::Animator::shared().lastAnimation(*button, "alpha")->duration, 0.75);
     settle();
     EXPECT_EQ(button->backgroundColor(), std::nullopt);
     EXPECT_EQ(button->alpha(), 1);

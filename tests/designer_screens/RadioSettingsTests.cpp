@@ -174,8 +174,7 @@ TEST_F(RadioSettingsTest, SavingCheckedUnchecksOnlyItsGroupOnTheSameSignatureAnd
     ASSERT_EQ(shown<ZKRadioButtonSettingsVC>(), screen);
     EXPECT_EQ(screen->radioGroupNameLabel->text(), "pets");
     tap(*screen->defaultValueSwitch);
-    tap(*screen->topBar()->saveButton());
-    settle();
+    save(*screen);
 
     EXPECT_EQ(hub()->presentedViewController(), nullptr);
     EXPECT_EQ(stored(element)->content(), "X");
@@ -195,8 +194,7 @@ TEST_F(RadioSettingsTest, AnEmptyNameRemovesItAndCancelKeepsOnlyTheGroupPicked)
     element->saveUpdates();
     auto screen = open<ZKRadioButtonSettingsVC>(element);
     retype(*screen->nameTextField, "");
-    tap(*screen->topBar()->saveButton());
-    settle();
+    save(*screen);
     EXPECT_EQ(stored(element)->name(), "");
 
     screen = open<ZKRadioButtonSettingsVC>(element);
@@ -222,7 +220,6 @@ TEST_F(RadioSettingsTest, TheRemoveButtonPutsTheButtonBackInTheDefaultGroupOnSav
     EXPECT_EQ(screen->radioGroupNameLabel->text(), "default");
     EXPECT_TRUE(screen->removeButton->isHidden());
     EXPECT_EQ(storedGroup(element), "pets");
-    tap(*screen->topBar()->saveButton());
-    settle();
+    save(*screen);
     EXPECT_EQ(storedGroup(element), "default");
 }

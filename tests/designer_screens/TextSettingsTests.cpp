@@ -42,19 +42,15 @@ protected:
 
 } // namespace
 
-TEST_F(TextSettingsTest, AMaxLengthOfZeroIsALimitOnlyAnEmptyValueMeetsAndReadsAsEmpty)
+TEST_F(TextSettingsTest, AMaxLengthOfZeroReadsAsEmptyLeadingZerosAreDroppedAndAnEmptyEntryRemovesTheLimit)
 {
     const auto element = place("TextBox");
     EXPECT_EQ(saveTextField(element, "0", "a"), ZKMaxLengthEntry::defaultValueTooLongMessage);
     EXPECT_EQ(saveTextField(element, "0", ""), "");
     EXPECT_EQ(stored(element)->validation()->maxLength(), 0);
-    const auto screen = open<ZKTextFieldSettingsVC>(element);
-    EXPECT_EQ(screen->maxLengthTextField->text(), "");
-}
+    EXPECT_EQ(open<ZKTextFieldSettingsVC>(element)->maxLengthTextField->text(), "");
+    cancel(*shown<ZKTextFieldSettingsVC>());
 
-TEST_F(TextSettingsTest, LeadingZerosAreReadAsTheNumberAndAnEmptyEntryRemovesTheLimit)
-{
-    const auto element = place("TextBox");
     EXPECT_EQ(saveTextField(element, "007", "Flat 4B"), "");
     EXPECT_EQ(stored(element)->validation()->maxLength(), 7);
     EXPECT_EQ(open<ZKTextFieldSettingsVC>(element)->maxLengthTextField->text(), "7");
