@@ -62,7 +62,7 @@ TEST_F(CommonFrameTest, ASignatureHasNoScreenButBecomesTheActiveElementView)
     EXPECT_EQ(hub()->activeElementView(), viewOf(signature));
 }
 
-TEST_F(CommonFrameTest, AFieldWithoutValidationOpensAndGetsOneAfterItsControlsAreFilled)
+TEST_F(CommonFrameTest, AFieldWithoutValidationGetsOneAfterItsControlsAreFilledExceptALabel)
 {
     const auto element = place("TextBox");
     element->setValidation(nullptr);
@@ -76,15 +76,13 @@ TEST_F(CommonFrameTest, AFieldWithoutValidationOpensAndGetsOneAfterItsControlsAr
     EXPECT_EQ(screen->maxLengthTextField->text(), "");
     ASSERT_NE(element->validation(), nullptr);
     EXPECT_NE(stored(element)->validation(), nullptr);
-}
+    cancel(*screen);
 
-TEST_F(CommonFrameTest, TheLabelScreenCreatesNoValidation)
-{
-    const auto element = place("label");
-    element->setValidation(nullptr);
-    openSettingsOf(element);
-    ASSERT_NE(shown<ZKLabelSettingsVC>(), nullptr);
-    EXPECT_EQ(element->validation(), nullptr);
+    // A label keeps no validation.
+    const auto label = place("label");
+    label->setValidation(nullptr);
+    ASSERT_NE(open<ZKLabelSettingsVC>(label), nullptr);
+    EXPECT_EQ(label->validation(), nullptr);
 }
 
 TEST_F(CommonFrameTest, TheKeyboardInsetsTheFormAndATapElsewhereClosesIt)

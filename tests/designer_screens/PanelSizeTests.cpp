@@ -58,7 +58,7 @@ std::vector<double> progressesDuring(const std::function<void()>& action)
 
 } // namespace
 
-TEST_F(PanelSizeTest, SwipesOpenAndCloseThePanelOneSizeAtATime)
+TEST_F(PanelSizeTest, SwipesOpenAndCloseThePanelOneSizeAtATimeDownToItsTab)
 {
     swipeBody(SwipeDirection::right);
     EXPECT_EQ(panel()->tableSizeState(), Panel::maximized);
@@ -76,12 +76,9 @@ TEST_F(PanelSizeTest, SwipesOpenAndCloseThePanelOneSizeAtATime)
     EXPECT_EQ(panel()->tableSizeState(), Panel::minimized);
     EXPECT_EQ(panel()->tableType(), Panel::signersClosed);
     EXPECT_EQ(currentSignerRow()->arrowIcon.lock()->text(), ZKCurrentSignerTableViewCell::openArrow);
-}
 
-// The left swipe itself leaves a minimised panel alone; the leftward pan under it tucks
-// the panel away to its reveal tab.
-TEST_F(PanelSizeTest, ALeftSwipeOnTheIconColumnTucksThePanelAwayBehindItsTab)
-{
+    // Minimised, the left swipe itself changes nothing; the leftward pan under it tucks
+    // the panel away to its reveal tab.
     swipeBody(SwipeDirection::left);
     EXPECT_EQ(panel()->tableSizeState(), Panel::hidden);
     EXPECT_EQ(bodyX(), -257);

@@ -83,9 +83,11 @@ TEST_F(TextSettingsTest, AMaxLengthThatIsNoCountGivesAClearMessageAndWritesNothi
     EXPECT_EQ(stored(element)->validation()->maxLength(), 2147483647);
 }
 
-TEST_F(TextSettingsTest, ADefaultValueAsLongAsTheLimitPassesAndOneMoreCharacterDoesNot)
+TEST_F(TextSettingsTest, ADefaultValueAsLongAsTheLimitPassesAndOneMoreCharacterDoesNotAndThePageShowsIt)
 {
     const auto element = place("TextArea");
+    const auto area = std::dynamic_pointer_cast<ZKTextArea>(viewOf(element));
+    const auto placeholderColor = area->textAreaDisplayView()->signingModeLabel()->textColor();
     const auto screen = open<ZKTextAreaSettingsVC>(element);
     ASSERT_NE(screen, nullptr);
     retype(*screen->maxLengthTextField, "6");
@@ -101,6 +103,9 @@ TEST_F(TextSettingsTest, ADefaultValueAsLongAsTheLimitPassesAndOneMoreCharacterD
     EXPECT_EQ(hub()->presentedViewController(), nullptr);
     EXPECT_EQ(stored(element)->content(), "Lin\n\xf0\x9f\x98\x80");
     EXPECT_EQ(stored(element)->validation()->maxLength(), 6);
+    const auto& label = area->textAreaDisplayView()->signingModeLabel();
+    EXPECT_EQ(label->text(), "Lin\n\xf0\x9f\x98\x80");
+    EXPECT_NE(label->textColor(), placeholderColor);
 }
 
 TEST_F(TextSettingsTest, AGeneratedNameIsKeptUnlessTheNameFieldWasEdited)
@@ -147,19 +152,6 @@ TEST_F(TextSettingsTest, SaveWritesEveryValueAndThePageShowsTheDefault)
     EXPECT_TRUE(again->isRequiredSwitch->isOn());
     EXPECT_TRUE(again->readOnlySwitch->isOn());
     EXPECT_EQ(again->maxLengthTextField->text(), "20");
-}
-
-TEST_F(TextSettingsTest, ATextAreaOnThePageShowsItsSavedValueAsAValue)
-{
-    const auto element = place("TextArea");
-    const auto area = std::dynamic_pointer_cast<ZKTextArea>(viewOf(element));
-    const auto placeholderColor = area->textAreaDisplayView()->signingModeLabel()->textColor();
-    const auto screen = open<ZKTextAreaSettingsVC>(element);
-    retype(*screen->defaultValueTextView, "Two\nlines");
-    save(*screen);
-    const auto& label = area->textAreaDisplayView()->signingModeLabel();
-    EXPECT_EQ(label->text(), "Two\nlines");
-    EXPECT_NE(label->textColor(), placeholderColor);
 }
 
 TEST_F(TextSettingsTest, CancelLeavesTheElementAndThePageAsTheyWere)
