@@ -3,7 +3,9 @@
 
 #include "ceremony/screens/ZKCTouchManager.h"
 #include "ceremony/screens/ZKMainViewController.h"
+#include "ceremony/screens/ZKPDFViewController.h"
 #include "ceremony/screens/ZKStoryboardUniversal.h"
+#include "fields/ZKElementView.h"
 #include "foundation/RunLoop.h"
 #include "model/ZKDocument.h"
 #include "model/ZKTransaction.h"
@@ -13,6 +15,7 @@
 #include "ui/Screen.h"
 #include "ui/Storyboard.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace hub_testing {
@@ -131,6 +134,22 @@ std::shared_ptr<ZKPrepareFormField> HubTest::item(const std::string& type, bool 
     auto field = ZKPrepareFormField::initWithIconCharDescriptionTypeAndAutoFill("4", type, type, std::nullopt);
     field->setIsPrimaryFieldType(primary);
     return field;
+}
+
+std::shared_ptr<ZKElement> HubTest::tap(const std::shared_ptr<ZKPrepareFormField>& field)
+{
+    const auto& elements = transaction->documents()[static_cast<std::size_t>(hub()->documentIndex())]->elements();
+    const auto before = elements.size();
+    panel()->delegate()->userDidTapOnFormFieldViewToConvertLocationFrom(field, panel()->view());
+    return elements.size() > before ? elements.back() : nullptr;
+}
+
+std::shared_ptr<ZKElementView> HubTest::viewOf(const std::shared_ptr<ZKElement>& element) const
+{
+    const auto views = viewer()->elementViews();
+    const auto found =
+        std::find_if(views.begin(), views.end(), [&](const auto& view) { return view->element() == element; });
+    return found == views.end() ? nullptr : *found;
 }
 
 std::vector<std::shared_ptr<ZKElement>> HubTest::storedElements(std::size_t documentIndex) const

@@ -83,6 +83,11 @@ protected:
 
     static std::shared_ptr<ZKPrepareFormField> item(const std::string& type, bool primary = false);
     static std::shared_ptr<ZKPrepareFormField> signatureItem() { return item("SIGNATURE", true); }
+    // Taps the palette item as the panel reports it; answers the element placed on the
+    // shown document, or null when none was.
+    std::shared_ptr<ZKElement> tap(const std::shared_ptr<ZKPrepareFormField>& field);
+    // The view of an element on the page, or null.
+    std::shared_ptr<ZKElementView> viewOf(const std::shared_ptr<ZKElement>& element) const;
     // The elements of a document, as the store holds them after the last save.
     std::vector<std::shared_ptr<ZKElement>> storedElements(std::size_t documentIndex) const;
     // Lets the clock run past presentations and animations.

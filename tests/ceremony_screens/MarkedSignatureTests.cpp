@@ -10,8 +10,6 @@
 #include "model/ZKTransaction.h"
 #include "ui/TouchInjector.h"
 
-#include <algorithm>
-
 using hub_testing::HubTest;
 
 namespace {
@@ -28,21 +26,6 @@ protected:
     {
         HubTest::SetUp();
         showHub();
-    }
-
-    std::shared_ptr<ZKElement> tap(const std::shared_ptr<ZKPrepareFormField>& field)
-    {
-        const auto& elements = transaction->documents()[static_cast<std::size_t>(hub()->documentIndex())]->elements();
-        const auto before = elements.size();
-        panel()->delegate()->userDidTapOnFormFieldViewToConvertLocationFrom(field, panel()->view());
-        return elements.size() > before ? elements.back() : nullptr;
-    }
-
-    std::shared_ptr<ZKElementView> viewOf(const std::shared_ptr<ZKElement>& element) const
-    {
-        const auto views = viewer()->elementViews();
-        const auto found = std::find_if(views.begin(), views.end(), [&](const auto& view) { return view->element() == element; });
-        return found == views.end() ? nullptr : *found;
     }
 
     void tapOnPage(const std::shared_ptr<ZKElement>& element) const

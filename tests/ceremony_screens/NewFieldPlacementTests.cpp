@@ -41,13 +41,6 @@ protected:
         return elements().size() > before ? elements().back() : nullptr;
     }
 
-    std::shared_ptr<ZKElement> tap(const std::shared_ptr<ZKPrepareFormField>& field)
-    {
-        const auto before = elements().size();
-        panel()->delegate()->userDidTapOnFormFieldViewToConvertLocationFrom(field, panel()->view());
-        return elements().size() > before ? elements().back() : nullptr;
-    }
-
     const std::vector<std::shared_ptr<ZKElement>>& elements() const { return transaction->documents()[0]->elements(); }
 
     // Where an element of the first document lies on the viewer's screen.

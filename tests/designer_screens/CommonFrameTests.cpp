@@ -13,7 +13,6 @@
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
 #include "ui/Keyboard.h"
-#include "ui/NavigationController.h"
 #include "ui/Screen.h"
 
 using designer_screens_testing::FieldSettingsTest;
@@ -36,8 +35,7 @@ protected:
         EXPECT_EQ(screen->elementView.lock(), viewOf(element));
         EXPECT_EQ(hub()->activeElementView(), viewOf(element));
         EXPECT_TRUE(screen->isVisible());
-        tap(*screen->topBar()->cancelButton());
-        settle();
+        cancel(*screen);
         EXPECT_EQ(hub()->presentedViewController(), nullptr);
         EXPECT_TRUE(hub()->isVisible());
     }
@@ -56,15 +54,6 @@ TEST_F(CommonFrameTest, EachKindOfFieldOpensItsScreenWithTheFieldAndCancelReturn
     opensItsScreen<ZKDateInputSettingsViewController>("dateEntryField");
 }
 
-TEST_F(CommonFrameTest, TheRadioScreenSitsInANavigationControllerWithoutItsBar)
-{
-    openSettingsOf(place("Radio"));
-    const auto navigation = std::dynamic_pointer_cast<platform::ui::NavigationController>(hub()->presentedViewController());
-    ASSERT_NE(navigation, nullptr);
-    EXPECT_TRUE(navigation->isNavigationBarHidden());
-    EXPECT_NE(std::dynamic_pointer_cast<ZKRadioButtonSettingsVC>(navigation->topViewController()), nullptr);
-}
-
 TEST_F(CommonFrameTest, ASignatureHasNoScreenButBecomesTheActiveElementView)
 {
     const auto signature = place("SIGNATURE");
@@ -73,7 +62,7 @@ TEST_F(CommonFrameTest, ASignatureHasNoScreenButBecomesTheActiveElementView)
     EXPECT_EQ(hub()->activeElementView(), viewOf(signature));
 }
 
-TEST_F(CommonFrameTest, AFieldWithoutValidationOpensAndGetsOneAfterItsControlsAreFilled)
+TEST_F(CommonFrameTest, AFieldWithoutValidationGetsOneAfterItsControlsAreFilledExceptALabel)
 {
     const auto element = place("TextBox");
     element->setValidation(nullptr);
@@ -87,15 +76,13 @@ TEST_F(CommonFrameTest, AFieldWithoutValidationOpensAndGetsOneAfterItsControlsAr
     EXPECT_EQ(screen->maxLengthTextField->text(), "");
     ASSERT_NE(element->validation(), nullptr);
     EXPECT_NE(stored(element)->validation(), nullptr);
-}
+    cancel(*screen);
 
-TEST_F(CommonFrameTest, TheLabelScreenCreatesNoValidation)
-{
-    const auto element = place("label");
-    element->setValidation(nullptr);
-    openSettingsOf(element);
-    ASSERT_NE(shown<ZKLabelSettingsVC>(), nullptr);
-    EXPECT_EQ(element->validation(), nullptr);
+    // A label keeps no validation.
+    const auto label = place("label");
+    label->setValidation(nullptr);
+    ASSERT_NE(open<ZKLabelSettingsVC>(label), nullptr);
+    EXPECT_EQ(label->validation(), nullptr);
 }
 
 TEST_F(CommonFrameTest, TheKeyboardInsetsTheFormAndATapElsewhereClosesIt)
@@ -117,17 +104,6 @@ TEST_F(CommonFrameTest, TheKeyboardInsetsTheFormAndATapElsewhereClosesIt)
     EXPECT_FALSE(platform::ui::Keyboard::shared().isVisible());
     EXPECT_EQ(screen->scrollView.lock()->contentInset().bottom, 0);
     EXPECT_EQ(screen->scrollView.lock()->scrollIndicatorInsets().bottom, 0);
-}
-
-TEST_F(CommonFrameTest, WithoutANotchTheStatusBarStripIsBlack)
-{
-    openSettingsOf(place("CheckBox"));
-    const auto screen = shown<ZKCheckBoxSettingsVC>();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(screen->statusBar.lock()->backgroundColor(), platform::graphics::Color::black());
-    EXPECT_EQ(screen->statusBar.lock()->frame().height(), 20);
-    EXPECT_EQ(screen->preferredStatusBarStyle(), platform::ui::StatusBarStyle::lightContent);
-    EXPECT_EQ(screen->supportedInterfaceOrientations(), platform::ui::OrientationMask::all);
 }
 
 TEST_F(CommonFrameTest, InLandscapeAKeyboardLiftsTheDateScreenAndPutsItBackWhereItWas)

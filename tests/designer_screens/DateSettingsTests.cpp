@@ -25,12 +25,6 @@ protected:
         platform::Date::pinNow(lastMondayOf2024);
     }
 
-    std::shared_ptr<ZKDateInputSettingsViewController> open(const std::shared_ptr<ZKElement>& element)
-    {
-        openSettingsOf(element);
-        return shown<ZKDateInputSettingsViewController>();
-    }
-
     std::optional<int> selectedRow(ZKDateInputSettingsViewController& screen) const
     {
         const auto row = screen.formatListTableView->indexPathForSelectedRow();
@@ -41,12 +35,6 @@ protected:
     {
         tap(*screen.formatListTableView->cellForRow({0, row}));
     }
-
-    void save(ZKDateInputSettingsViewController& screen)
-    {
-        tap(*screen.topBar()->saveButton());
-        settle();
-    }
 };
 
 } // namespace
@@ -54,7 +42,7 @@ protected:
 TEST_F(DateSettingsTest, AFieldWithoutAPatternOpensOnTheFirstAndStoresIt)
 {
     const auto element = place("dateEntryField");
-    const auto screen = open(element);
+    const auto screen = open<ZKDateInputSettingsViewController>(element);
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(selectedRow(*screen), 0);
     // The week-based year of the last days of December is the next one.
@@ -71,7 +59,7 @@ TEST_F(DateSettingsTest, ANewFieldStartsWithThePatternOfTheDesignerSettings)
     ZKDesignerHelper::sharedInstance()->saveDesignerSettings(
         Dictionary{{"datepicker", {{"template", {{"validation", {{"pattern", "dd-MM-YYYY"}, {"required", true}}}}}}}});
     const auto element = place("dateEntryField");
-    const auto screen = open(element);
+    const auto screen = open<ZKDateInputSettingsViewController>(element);
     EXPECT_EQ(selectedRow(*screen), 3);
     EXPECT_EQ(screen->dateExample->text(), "e.g 30-12-2025");
     EXPECT_TRUE(screen->isRequiredSwitch->isOn());
@@ -82,7 +70,7 @@ TEST_F(DateSettingsTest, AnUnknownStoredPatternSelectsNoRowButShowsItsExample)
     const auto element = place("dateEntryField");
     element->validation()->setPattern("yyyy/MM/dd");
     element->saveUpdates();
-    const auto screen = open(element);
+    const auto screen = open<ZKDateInputSettingsViewController>(element);
     EXPECT_EQ(selectedRow(*screen), std::nullopt);
     EXPECT_EQ(screen->dateExample->text(), "e.g 2024/12/30");
     save(*screen);
@@ -93,17 +81,16 @@ TEST_F(DateSettingsTest, ATappedPatternChangesTheExampleAndIsStoredOnlyBySave)
 {
     const auto element = place("dateEntryField");
     const auto nameBefore = element->name();
-    auto screen = open(element);
+    auto screen = open<ZKDateInputSettingsViewController>(element);
     tapRow(*screen, 2);
     EXPECT_EQ(screen->dateExample->text(), "e.g 12-30-2025");
     EXPECT_EQ(element->validation()->pattern(), std::nullopt);
     retype(*screen->fieldName, "Moving day");
-    tap(*screen->topBar()->cancelButton());
-    settle();
+    cancel(*screen);
     EXPECT_EQ(stored(element)->validation()->pattern(), std::nullopt);
     EXPECT_EQ(stored(element)->name(), nameBefore);
 
-    screen = open(element);
+    screen = open<ZKDateInputSettingsViewController>(element);
     EXPECT_EQ(selectedRow(*screen), 0);
     tapRow(*screen, 1);
     retype(*screen->fieldName, " \tMoving day\t ");

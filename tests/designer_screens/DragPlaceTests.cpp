@@ -11,8 +11,6 @@
 #include "fields/ZKElementView.h"
 #include "model/ZKElement.h"
 
-#include <algorithm>
-
 using panel_testing::PanelTest;
 using platform::graphics::makeRect;
 using platform::graphics::Point;
@@ -111,13 +109,6 @@ protected:
         const auto touch = pressAndPull(start);
         moveTo(touch, {start.x + 12, start.y}, inRoot);
         fingers->touchUp(touch);
-    }
-
-    std::shared_ptr<ZKElementView> viewOf(const std::shared_ptr<ZKElement>& element) const
-    {
-        const auto views = hub()->pdfViewController()->elementViews();
-        const auto found = std::find_if(views.begin(), views.end(), [&](const auto& view) { return view->element() == element; });
-        return found == views.end() ? nullptr : *found;
     }
 
     std::shared_ptr<RecordingDelegate> recorder;

@@ -39,6 +39,26 @@ protected:
         return std::dynamic_pointer_cast<Screen>(presented());
     }
     std::shared_ptr<platform::ui::ViewController> presented() const;
+    // Opens the field's settings and answers the screen, of the expected class.
+    template <class Screen>
+    std::shared_ptr<Screen> open(const std::shared_ptr<ZKElement>& element)
+    {
+        openSettingsOf(element);
+        return shown<Screen>();
+    }
+    // Taps the screen's Save or Cancel and lets it close.
+    template <class Screen>
+    void save(Screen& screen)
+    {
+        tap(*screen.topBar()->saveButton());
+        settle();
+    }
+    template <class Screen>
+    void cancel(Screen& screen)
+    {
+        tap(*screen.topBar()->cancelButton());
+        settle();
+    }
     // The element as a later launch reads it from the store.
     std::shared_ptr<ZKElement> stored(const std::shared_ptr<ZKElement>& element) const;
 

@@ -2,13 +2,10 @@
 
 #include "ceremony/screens/ZKCTouchManager.h"
 #include "designer/screens/ZKCurrentSignerTableViewCell.h"
-#include "designer/screens/ZKFieldsTableNotifications.h"
 #include "designer/screens/ZKPanelListCell.h"
 #include "designer/screens/ZKPrepareFormFieldViewController.h"
 #include "designer/screens/ZKSignatureFieldTableViewCell.h"
 #include "designer/screens/ZKSignerTableViewCell.h"
-#include "foundation/NotificationCenter.h"
-#include "ui/Animator.h"
 
 using panel_testing::PanelTest;
 using Panel = ZKPrepareFormFieldViewController;
@@ -28,10 +25,6 @@ protected:
     }
 
     static double alphaOf(const std::weak_ptr<platform::ui::Label>& label) { return label.lock()->alpha(); }
-    static double animationOf(const std::weak_ptr<platform::ui::Label>& label)
-    {
-        return platform::ui::Animator::shared().lastAnimation(*label.lock(), "alpha")->duration;
-    }
 };
 
 } // namespace
@@ -58,21 +51,6 @@ TEST_F(PanelRowTest, MaximisedRowsShowTheirNamesAndMinimisedOnlyTheirIconColumn)
     EXPECT_EQ(alphaOf(current->signerInitialsLabel), 1);
     EXPECT_EQ(alphaOf(item->signatureFieldDescriptionLabel), 0);
     EXPECT_EQ(alphaOf(item->rightSignatureFieldIcon), 1);
-    // The panel says how long the rows take.
-    EXPECT_EQ(animationOf(item->rightSignatureFieldIcon), 0.19);
-}
-
-TEST_F(PanelRowTest, ASizeNotificationWithoutUserInfoTakesAQuarterSecond)
-{
-    auto& center = platform::NotificationCenter::defaultCenter();
-    center.post(ZKFieldsTableNotifications::minimize);
-    EXPECT_EQ(alphaOf(signerRow(0)->signerCredentials), 1);
-    EXPECT_EQ(animationOf(signerRow(0)->signerCredentials), 0.25);
-    EXPECT_EQ(animationOf(currentSignerRow()->signerNameLabel), 0.25);
-
-    center.post(ZKFieldsTableNotifications::maximize, nullptr, {{"animationDuration", 0.19}});
-    EXPECT_EQ(alphaOf(paletteRow(2)->signatureFieldDescriptionLabel), 1);
-    EXPECT_EQ(animationOf(paletteRow(2)->signatureFieldDescriptionLabel), 0.19);
 }
 
 TEST_F(PanelRowTest, SixTenthsOpenTheCompactPartsAreGoneAndTheFullOnesAtSixTenths)

@@ -5,6 +5,7 @@
 #include "DataManager/ZKTransactionManager.h"
 #include "ceremony/screens/ZKCTouchManager.h"
 #include "ceremony/screens/ZKMainViewController.h"
+#include "ceremony/screens/ZKPDFViewController.h"
 #include "ceremony/screens/ZKStoryboardUniversal.h"
 #include "designer/screens/ZKCurrentSignerTableViewCell.h"
 #include "designer/screens/ZKPrepareFormFieldScene.h"
@@ -13,6 +14,7 @@
 #include "designer/screens/ZKSignatureFieldsTableViewCell.h"
 #include "designer/screens/ZKSignerTableViewCell.h"
 #include "designer/screens/ZKSignersTableViewCell.h"
+#include "fields/ZKElementView.h"
 #include "foundation/RunLoop.h"
 #include "model/ZKDocument.h"
 #include "model/ZKTransaction.h"
@@ -20,6 +22,7 @@
 #include "store/ZKTransactionMapper.h"
 #include "ui/Screen.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace panel_testing {
@@ -137,6 +140,14 @@ void PanelTest::tapCurrentSigner()
 std::vector<std::shared_ptr<ZKElement>> PanelTest::elements() const
 {
     return transaction->documents()[0]->elements();
+}
+
+std::shared_ptr<ZKElementView> PanelTest::viewOf(const std::shared_ptr<ZKElement>& element) const
+{
+    const auto views = hub()->pdfViewController()->elementViews();
+    const auto found =
+        std::find_if(views.begin(), views.end(), [&](const auto& view) { return view->element() == element; });
+    return found == views.end() ? nullptr : *found;
 }
 
 } // namespace panel_testing

@@ -12,6 +12,7 @@
 
 class ZKCurrentSignerTableViewCell;
 class ZKElement;
+class ZKElementView;
 class ZKMainViewController;
 class ZKPrepareFormFieldViewController;
 class ZKSignatureFieldTableViewCell;
@@ -51,6 +52,8 @@ protected:
     void tapCurrentSigner();
 
     std::vector<std::shared_ptr<ZKElement>> elements() const;
+    // The view of an element on the page, or null.
+    std::shared_ptr<ZKElementView> viewOf(const std::shared_ptr<ZKElement>& element) const;
 
     std::shared_ptr<ZKTransaction> transaction;
     std::shared_ptr<platform::ui::ViewController> root;

@@ -27,12 +27,6 @@ protected:
         return element;
     }
 
-    std::shared_ptr<ZKRadioButtonSettingsVC> open(const std::shared_ptr<ZKElement>& element)
-    {
-        openSettingsOf(element);
-        return shown<ZKRadioButtonSettingsVC>();
-    }
-
     std::shared_ptr<ZKRadioGroupSettingsVC> openGroups(ZKRadioButtonSettingsVC& screen)
     {
         tap(*screen.arrowRightButton);
@@ -72,7 +66,7 @@ TEST_F(RadioSettingsTest, ANewRadioButtonOpensInTheDefaultGroupAndWritesIt)
     const auto element = place("Radio");
     element->setName("Yes");
     element->saveUpdates();
-    const auto screen = open(element);
+    const auto screen = open<ZKRadioButtonSettingsVC>(element);
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->radioGroupNameLabel->text(), "default");
     EXPECT_TRUE(screen->removeButton->isHidden());
@@ -86,7 +80,7 @@ TEST_F(RadioSettingsTest, AddingAListedNameInAnyCaseOrBlanksAddsNothingAndANewNa
 {
     placeRadio("pets");
     const auto element = placeRadio("cars");
-    const auto screen = open(element);
+    const auto screen = open<ZKRadioButtonSettingsVC>(element);
     ASSERT_EQ(*screen->groups, (Groups{"default", "cars", "pets"}));
     const auto list = openGroups(*screen);
     ASSERT_NE(list, nullptr);
@@ -120,7 +114,7 @@ TEST_F(RadioSettingsTest, TheDefaultRowStaysClosedAndTwoQuickDeletionsRemoveTheR
         placeRadio(group);
     }
     const auto element = placeRadio("c");
-    const auto screen = open(element);
+    const auto screen = open<ZKRadioButtonSettingsVC>(element);
     const auto list = openGroups(*screen);
     ASSERT_EQ(*list->radioGroups, (Groups{"default", "a", "b", "c"}));
 
@@ -172,7 +166,7 @@ TEST_F(RadioSettingsTest, SavingCheckedUnchecksOnlyItsGroupOnTheSameSignatureAnd
     elsewhere->updateContent("X");
     elsewhere->saveUpdates();
 
-    const auto screen = open(element);
+    const auto screen = open<ZKRadioButtonSettingsVC>(element);
     ASSERT_EQ(*screen->groups, (Groups{"default", "cars", "pets"}));
     const auto list = openGroups(*screen);
     tap(*rowOf(*list, 2));
@@ -180,8 +174,7 @@ TEST_F(RadioSettingsTest, SavingCheckedUnchecksOnlyItsGroupOnTheSameSignatureAnd
     ASSERT_EQ(shown<ZKRadioButtonSettingsVC>(), screen);
     EXPECT_EQ(screen->radioGroupNameLabel->text(), "pets");
     tap(*screen->defaultValueSwitch);
-    tap(*screen->topBar()->saveButton());
-    settle();
+    save(*screen);
 
     EXPECT_EQ(hub()->presentedViewController(), nullptr);
     EXPECT_EQ(stored(element)->content(), "X");
@@ -199,20 +192,18 @@ TEST_F(RadioSettingsTest, AnEmptyNameRemovesItAndCancelKeepsOnlyTheGroupPicked)
     const auto element = placeRadio("default");
     element->setName("Choice");
     element->saveUpdates();
-    auto screen = open(element);
+    auto screen = open<ZKRadioButtonSettingsVC>(element);
     retype(*screen->nameTextField, "");
-    tap(*screen->topBar()->saveButton());
-    settle();
+    save(*screen);
     EXPECT_EQ(stored(element)->name(), "");
 
-    screen = open(element);
+    screen = open<ZKRadioButtonSettingsVC>(element);
     retype(*screen->nameTextField, "Other");
     tap(*screen->isRequiredSwitch);
     const auto list = openGroups(*screen);
     tap(*rowOf(*list, 1));
     settle();
-    tap(*screen->topBar()->cancelButton());
-    settle();
+    cancel(*screen);
     EXPECT_EQ(hub()->presentedViewController(), nullptr);
     const auto saved = stored(element);
     EXPECT_EQ(saved->name(), "");
@@ -223,13 +214,12 @@ TEST_F(RadioSettingsTest, AnEmptyNameRemovesItAndCancelKeepsOnlyTheGroupPicked)
 TEST_F(RadioSettingsTest, TheRemoveButtonPutsTheButtonBackInTheDefaultGroupOnSave)
 {
     const auto element = placeRadio("pets");
-    const auto screen = open(element);
+    const auto screen = open<ZKRadioButtonSettingsVC>(element);
     EXPECT_FALSE(screen->removeButton->isHidden());
     tap(*screen->removeButton);
     EXPECT_EQ(screen->radioGroupNameLabel->text(), "default");
     EXPECT_TRUE(screen->removeButton->isHidden());
     EXPECT_EQ(storedGroup(element), "pets");
-    tap(*screen->topBar()->saveButton());
-    settle();
+    save(*screen);
     EXPECT_EQ(storedGroup(element), "default");
 }

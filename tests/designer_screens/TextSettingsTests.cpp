@@ -16,24 +16,6 @@ namespace {
 
 class TextSettingsTest : public FieldSettingsTest {
 protected:
-    std::shared_ptr<ZKTextFieldSettingsVC> openTextField(const std::shared_ptr<ZKElement>& element)
-    {
-        openSettingsOf(element);
-        return shown<ZKTextFieldSettingsVC>();
-    }
-
-    std::shared_ptr<ZKTextAreaSettingsVC> openTextArea(const std::shared_ptr<ZKElement>& element)
-    {
-        openSettingsOf(element);
-        return shown<ZKTextAreaSettingsVC>();
-    }
-
-    void save(ZKFieldSettingsFormViewController& screen)
-    {
-        tap(*screen.topBar()->saveButton());
-        settle();
-    }
-
     static std::string message(ZKFieldSettingsFormViewController& screen)
     {
         const auto label = screen.errorLabel.lock();
@@ -45,15 +27,14 @@ protected:
     std::string saveTextField(const std::shared_ptr<ZKElement>& element, const std::string& maxLength,
                               const std::string& defaultValue)
     {
-        const auto screen = openTextField(element);
+        const auto screen = open<ZKTextFieldSettingsVC>(element);
         EXPECT_NE(screen, nullptr);
         retype(*screen->maxLengthTextField, maxLength);
         retype(*screen->defaultValueTextField, defaultValue);
         save(*screen);
         const auto shown = message(*screen);
         if (!shown.empty()) {
-            tap(*screen->topBar()->cancelButton());
-            settle();
+            cancel(*screen);
         }
         return shown;
     }
@@ -61,24 +42,19 @@ protected:
 
 } // namespace
 
-TEST_F(TextSettingsTest, AMaxLengthOfZeroIsALimitOnlyAnEmptyValueMeetsAndReadsAsEmpty)
+TEST_F(TextSettingsTest, AMaxLengthOfZeroReadsAsEmptyLeadingZerosAreDroppedAndAnEmptyEntryRemovesTheLimit)
 {
     const auto element = place("TextBox");
     EXPECT_EQ(saveTextField(element, "0", "a"), ZKMaxLengthEntry::defaultValueTooLongMessage);
     EXPECT_EQ(saveTextField(element, "0", ""), "");
     EXPECT_EQ(stored(element)->validation()->maxLength(), 0);
-    const auto screen = openTextField(element);
-    EXPECT_EQ(screen->maxLengthTextField->text(), "");
-}
+    EXPECT_EQ(open<ZKTextFieldSettingsVC>(element)->maxLengthTextField->text(), "");
+    cancel(*shown<ZKTextFieldSettingsVC>());
 
-TEST_F(TextSettingsTest, LeadingZerosAreReadAsTheNumberAndAnEmptyEntryRemovesTheLimit)
-{
-    const auto element = place("TextBox");
     EXPECT_EQ(saveTextField(element, "007", "Flat 4B"), "");
     EXPECT_EQ(stored(element)->validation()->maxLength(), 7);
-    EXPECT_EQ(openTextField(element)->maxLengthTextField->text(), "7");
-    tap(*shown<ZKTextFieldSettingsVC>()->topBar()->cancelButton());
-    settle();
+    EXPECT_EQ(open<ZKTextFieldSettingsVC>(element)->maxLengthTextField->text(), "7");
+    cancel(*shown<ZKTextFieldSettingsVC>());
     EXPECT_EQ(saveTextField(element, "", "Flat 4B"), "");
     EXPECT_EQ(stored(element)->validation()->maxLength(), std::nullopt);
 }
@@ -107,10 +83,12 @@ TEST_F(TextSettingsTest, AMaxLengthThatIsNoCountGivesAClearMessageAndWritesNothi
     EXPECT_EQ(stored(element)->validation()->maxLength(), 2147483647);
 }
 
-TEST_F(TextSettingsTest, ADefaultValueAsLongAsTheLimitPassesAndOneMoreCharacterDoesNot)
+TEST_F(TextSettingsTest, ADefaultValueAsLongAsTheLimitPassesAndOneMoreCharacterDoesNotAndThePageShowsIt)
 {
     const auto element = place("TextArea");
-    const auto screen = openTextArea(element);
+    const auto area = std::dynamic_pointer_cast<ZKTextArea>(viewOf(element));
+    const auto placeholderColor = area->textAreaDisplayView()->signingModeLabel()->textColor();
+    const auto screen = open<ZKTextAreaSettingsVC>(element);
     ASSERT_NE(screen, nullptr);
     retype(*screen->maxLengthTextField, "6");
     // Counted in UTF-16 code units: the emoji takes two.
@@ -125,6 +103,9 @@ TEST_F(TextSettingsTest, ADefaultValueAsLongAsTheLimitPassesAndOneMoreCharacterD
     EXPECT_EQ(hub()->presentedViewController(), nullptr);
     EXPECT_EQ(stored(element)->content(), "Lin\n\xf0\x9f\x98\x80");
     EXPECT_EQ(stored(element)->validation()->maxLength(), 6);
+    const auto& label = area->textAreaDisplayView()->signingModeLabel();
+    EXPECT_EQ(label->text(), "Lin\n\xf0\x9f\x98\x80");
+    EXPECT_NE(label->textColor(), placeholderColor);
 }
 
 TEST_F(TextSettingsTest, AGeneratedNameIsKeptUnlessTheNameFieldWasEdited)
@@ -132,18 +113,18 @@ TEST_F(TextSettingsTest, AGeneratedNameIsKeptUnlessTheNameFieldWasEdited)
     const auto element = place("TextBox");
     element->setName(element->ident());
     element->saveUpdates();
-    auto screen = openTextField(element);
+    auto screen = open<ZKTextFieldSettingsVC>(element);
     EXPECT_EQ(screen->nameTextField->text(), "");
     save(*screen);
     EXPECT_EQ(stored(element)->name(), element->ident());
 
     // Editing began, nothing typed: the empty text is written.
-    screen = openTextField(element);
+    screen = open<ZKTextFieldSettingsVC>(element);
     tap(*screen->nameTextField);
     save(*screen);
     EXPECT_EQ(stored(element)->name(), "");
 
-    screen = openTextField(element);
+    screen = open<ZKTextFieldSettingsVC>(element);
     retype(*screen->nameTextField, "  Unit ");
     save(*screen);
     EXPECT_EQ(stored(element)->name(), "  Unit ");
@@ -152,7 +133,7 @@ TEST_F(TextSettingsTest, AGeneratedNameIsKeptUnlessTheNameFieldWasEdited)
 TEST_F(TextSettingsTest, SaveWritesEveryValueAndThePageShowsTheDefault)
 {
     const auto element = place("TextBox");
-    const auto screen = openTextField(element);
+    const auto screen = open<ZKTextFieldSettingsVC>(element);
     retype(*screen->defaultValueTextField, "Flat 4B");
     tap(*screen->isRequiredSwitch);
     tap(*screen->readOnlySwitch);
@@ -166,24 +147,11 @@ TEST_F(TextSettingsTest, SaveWritesEveryValueAndThePageShowsTheDefault)
     const auto field = std::dynamic_pointer_cast<ZKTextField>(viewOf(element));
     EXPECT_EQ(field->textFieldView()->signingModeTextField()->text(), "Flat 4B");
 
-    const auto again = openTextField(element);
+    const auto again = open<ZKTextFieldSettingsVC>(element);
     EXPECT_EQ(again->defaultValueTextField->text(), "Flat 4B");
     EXPECT_TRUE(again->isRequiredSwitch->isOn());
     EXPECT_TRUE(again->readOnlySwitch->isOn());
     EXPECT_EQ(again->maxLengthTextField->text(), "20");
-}
-
-TEST_F(TextSettingsTest, ATextAreaOnThePageShowsItsSavedValueAsAValue)
-{
-    const auto element = place("TextArea");
-    const auto area = std::dynamic_pointer_cast<ZKTextArea>(viewOf(element));
-    const auto placeholderColor = area->textAreaDisplayView()->signingModeLabel()->textColor();
-    const auto screen = openTextArea(element);
-    retype(*screen->defaultValueTextView, "Two\nlines");
-    save(*screen);
-    const auto& label = area->textAreaDisplayView()->signingModeLabel();
-    EXPECT_EQ(label->text(), "Two\nlines");
-    EXPECT_NE(label->textColor(), placeholderColor);
 }
 
 TEST_F(TextSettingsTest, CancelLeavesTheElementAndThePageAsTheyWere)
@@ -192,14 +160,13 @@ TEST_F(TextSettingsTest, CancelLeavesTheElementAndThePageAsTheyWere)
     element->setName("Unit");
     element->validation()->setMaxLength(9);
     element->saveUpdates();
-    const auto screen = openTextField(element);
+    const auto screen = open<ZKTextFieldSettingsVC>(element);
     retype(*screen->nameTextField, "Other");
     retype(*screen->defaultValueTextField, "Typed");
     retype(*screen->maxLengthTextField, "30");
     tap(*screen->isRequiredSwitch);
     tap(*screen->readOnlySwitch);
-    tap(*screen->topBar()->cancelButton());
-    settle();
+    cancel(*screen);
     EXPECT_EQ(hub()->presentedViewController(), nullptr);
     for (const auto& current : {element, stored(element)}) {
         EXPECT_EQ(current->name(), "Unit");
@@ -214,7 +181,7 @@ TEST_F(TextSettingsTest, CancelLeavesTheElementAndThePageAsTheyWere)
 
 TEST_F(TextSettingsTest, ReturnMovesThroughTheFieldsByTheirTags)
 {
-    const auto field = openTextField(place("TextBox"));
+    const auto field = open<ZKTextFieldSettingsVC>(place("TextBox"));
     tap(*field->nameTextField);
     fingers->pressReturn();
     EXPECT_TRUE(field->defaultValueTextField->isFirstResponder());
@@ -222,10 +189,9 @@ TEST_F(TextSettingsTest, ReturnMovesThroughTheFieldsByTheirTags)
     EXPECT_TRUE(field->maxLengthTextField->isFirstResponder());
     fingers->pressReturn();
     EXPECT_FALSE(field->maxLengthTextField->isFirstResponder());
-    tap(*field->topBar()->cancelButton());
-    settle();
+    cancel(*field);
 
-    const auto area = openTextArea(place("TextArea"));
+    const auto area = open<ZKTextAreaSettingsVC>(place("TextArea"));
     tap(*area->nameTextField);
     fingers->pressReturn();
     EXPECT_TRUE(area->defaultValueTextView->isFirstResponder());
@@ -238,17 +204,16 @@ TEST_F(TextSettingsTest, TheClearButtonsEmptyTheDefaultValue)
 {
     const auto element = place("TextArea");
     element->updateContent("Old");
-    const auto area = openTextArea(element);
+    const auto area = open<ZKTextAreaSettingsVC>(element);
     tap(*area->defaultValueTextView);
     tap(*area->clearTextAreaButton);
     EXPECT_EQ(area->defaultValueTextView->text(), "");
     EXPECT_FALSE(area->defaultValueTextView->isFirstResponder());
-    tap(*area->topBar()->cancelButton());
-    settle();
+    cancel(*area);
 
     const auto other = place("TextBox");
     other->updateContent("Old");
-    const auto field = openTextField(other);
+    const auto field = open<ZKTextFieldSettingsVC>(other);
     tap(*field->clearButton);
     EXPECT_EQ(field->defaultValueTextField->text(), "");
 }
@@ -257,7 +222,7 @@ TEST_F(TextSettingsTest, InLandscapeTheKeyboardScrollsTheDefaultTextIntoView)
 {
     platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
     settle();
-    const auto area = openTextArea(place("TextArea"));
+    const auto area = open<ZKTextAreaSettingsVC>(place("TextArea"));
     ASSERT_NE(area, nullptr);
     tap(*area->nameTextField);
     settle();
