@@ -81,8 +81,7 @@ TEST_F(RecipientListRemovalTest, RemovingDownToOneRecipientSwitchesOrderedSignin
     settle();
     ASSERT_TRUE(model->orderedSigning());
     swipeOpen(1);
-    tap(*recipient(1)->trashButton.lock());
-    settle();
+    tapAndSettle(*recipient(1)->trashButton.lock());
     EXPECT_EQ(modelNames(), Names{"Ann"});
     EXPECT_FALSE(model->orderedSigning());
     EXPECT_LT(recipient(0)->signerIndexLabel.lock()->frame().minX(), 0);
@@ -92,14 +91,12 @@ TEST_F(RecipientListRemovalTest, ATapOnAnOpenRowClosesItAndTheNextTapOpensTheRec
 {
     openWithRecipients({"Ann", "Bob"});
     swipeOpen(1);
-    tap(*recipient(1)->cellButton.lock());
-    settle();
+    tapAndSettle(*recipient(1)->cellButton.lock());
     EXPECT_FALSE(recipient(1)->backMenuShowing);
     EXPECT_EQ(recipient(1)->frontView.lock()->frame().minX(), 0);
     EXPECT_EQ(page()->presentedViewController(), nullptr);
 
-    tap(*recipient(1)->cellButton.lock());
-    settle();
+    tapAndSettle(*recipient(1)->cellButton.lock());
     const auto opened = openedRecipientPage();
     ASSERT_NE(opened, nullptr) << "the list asks the page for \"fromCreateTransactionPageToAddSignerPage\"";
     EXPECT_EQ(opened->signerIndex(), 1);
@@ -115,8 +112,7 @@ TEST_F(RecipientListRemovalTest, ATapOnARowWhileARemovalIsUnderwayOpensNothing)
     EXPECT_EQ(page()->presentedViewController(), nullptr);
 
     settle();
-    tap(*recipient(1)->cellButton.lock());
-    settle();
+    tapAndSettle(*recipient(1)->cellButton.lock());
     ASSERT_NE(openedRecipientPage(), nullptr);
     EXPECT_EQ(openedRecipientPage()->signerIndex(), 1);
     EXPECT_EQ(model->dataForSignerWithIndex(1).value("firstName", ""), "Cid");
