@@ -1,6 +1,7 @@
 // Removing recipients through the trash button of a swiped row, and opening one by a tap.
 #include "RecipientListTest.h"
 
+#include "composer/screens/CreateTransactionAddRecipientCell.h"
 #include "foundation/RunLoop.h"
 #include "signers/screens/AddSignerViewController.h"
 #include "ui/NavigationController.h"
@@ -74,12 +75,17 @@ TEST_F(RecipientListRemovalTest, RotatingDuringARemovalShowsTheRecipientsThatSta
     EXPECT_EQ(rowTexts(), (Names{"1 Ann", "2 Cid"}));
 }
 
-TEST_F(RecipientListRemovalTest, RemovingDownToOneRecipientSwitchesOrderedSigningOff)
+TEST_F(RecipientListRemovalTest, AReleaseWithoutMovingTurnsOrderedSigningOnAndRemovingDownToOneTurnsItOff)
 {
     openWithRecipients({"Ann", "Bob"});
     fingers->longPress(centerOf(1));
     settle();
     ASSERT_TRUE(model->orderedSigning());
+    EXPECT_TRUE(std::dynamic_pointer_cast<CreateTransactionAddRecipientCell>(row(Row::addRecipient))
+                    ->orderedSigningSwitch.lock()
+                    ->isOn());
+    EXPECT_EQ(modelNames(), (Names{"Ann", "Bob"}));
+    EXPECT_EQ(rowTexts(), (Names{"1 Ann", "2 Bob"}));
     swipeOpen(1);
     tapAndSettle(*recipient(1)->trashButton.lock());
     EXPECT_EQ(modelNames(), Names{"Ann"});

@@ -73,17 +73,6 @@ TEST_F(RecipientListReorderTest, ADragTurnsOrderedSigningOnAndTheRowsAreRenumber
     EXPECT_EQ(orderedSigningNotices, 1);
 }
 
-TEST_F(RecipientListReorderTest, ReleasingWithoutMovingStillTurnsOrderedSigningOn)
-{
-    openWithRecipients({"Ann", "Bob"});
-    fingers->longPress(centerOf(0));
-    settle();
-    EXPECT_TRUE(model->orderedSigning());
-    EXPECT_TRUE(switchIsOn());
-    EXPECT_EQ(modelNames(), (Names{"Ann", "Bob"}));
-    EXPECT_EQ(rowTexts(), (Names{"1 Ann", "2 Bob"}));
-}
-
 TEST_F(RecipientListReorderTest, TheSwitchSlidesEveryRowsNumberAndHandleInAndOut)
 {
     openWithRecipients({"Ann", "Bob"});
