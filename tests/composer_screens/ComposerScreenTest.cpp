@@ -5,7 +5,6 @@
 #include "graphics/PdfWriter.h"
 #include "sdk/VTDocument.h"
 #include "sdk/VTSigner.h"
-#include "sdk/VTTransaction.h"
 #include "sdk/facade/Veltra.h"
 #include "service/ZKIdentity.h"
 
@@ -65,19 +64,29 @@ std::string ComposerScreenTest::writePdf(const std::string& fileName) const
 
 std::shared_ptr<ComposerScreenTest::Page> ComposerScreenTest::openWith(const std::optional<std::string>& name,
                                                                        int documents,
-                                                                       const std::vector<std::string>& recipientEmails)
+                                                                       const std::vector<std::string>& recipientEmails,
+                                                                       bool canAddDocuments, bool canDeleteDocuments,
+                                                                       bool canReorderDocuments)
 {
     auto transaction = std::make_shared<VTTransaction>();
     transaction->setName(name);
     for (int index = 0; index < documents; ++index) {
-        const std::string file = "document-" + std::to_string(index) + ".pdf";
-        transaction->addDocument(VTDocument::initWithNameAndPath("Document " + std::to_string(index), writePdf(file)));
+        const std::string documentName = "Document " + std::to_string(index);
+        transaction->addDocument(VTDocument::initWithNameAndPath(documentName, writePdf(documentName + ".pdf")));
     }
     for (const auto& email : recipientEmails) {
         transaction->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
             "First", "Last", email, std::nullopt, std::nullopt, std::nullopt));
     }
-    EXPECT_TRUE(Veltra::dashboard()->createAndStartEditWithTransaction(transaction, true, true, true));
+    return open(transaction, canAddDocuments, canDeleteDocuments, canReorderDocuments);
+}
+
+std::shared_ptr<ComposerScreenTest::Page> ComposerScreenTest::open(const std::shared_ptr<VTTransaction>& transaction,
+                                                                   bool canAddDocuments, bool canDeleteDocuments,
+                                                                   bool canReorderDocuments)
+{
+    EXPECT_TRUE(Veltra::dashboard()->createAndStartEditWithTransaction(transaction, canAddDocuments,
+                                                                       canDeleteDocuments, canReorderDocuments));
     settle();
     return page();
 }
@@ -86,6 +95,12 @@ void ComposerScreenTest::tap(const platform::ui::View& view)
 {
     window->layoutIfNeeded();
     fingers->tap(view);
+}
+
+void ComposerScreenTest::tapAndSettle(const platform::ui::View& view)
+{
+    tap(view);
+    settle();
 }
 
 void ComposerScreenTest::typeName(const std::string& name)
@@ -117,6 +132,12 @@ platform::ui::TableViewCellPtr ComposerScreenTest::row(int row) const
 double ComposerScreenTest::heightOfRow(int row) const
 {
     return page()->tableView.lock()->rectForRow({0, row}).height();
+}
+
+std::string ComposerScreenTest::titleText() const
+{
+    const auto title = page()->transactionNameButton.lock()->attributedTitle();
+    return title ? title->string() : "";
 }
 
 bool ComposerScreenTest::isShown(const platform::ui::View& view)

@@ -4,6 +4,7 @@
 #include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
 #include "fakes/FakeSigningService.h"
 #include "foundation/Dictionary.h"
+#include "sdk/VTTransaction.h"
 #include "sdk/VeltraDelegate.h"
 #include "support/VeltraTest.h"
 #include "ui/NavigationController.h"
@@ -72,19 +73,26 @@ protected:
     void makeHost(platform::ui::DeviceProfile profile, bool withNavigation = true);
     // The page on top of the host's navigation stack or presented on its root.
     std::shared_ptr<Page> page() const;
-    // A fresh page opened on a new host transaction of the documents and recipients.
+    // A fresh page opened on a new host transaction of documents "Document 0", "Document 1"
+    // ... and the recipients, with the host's flags.
     std::shared_ptr<Page> openWith(const std::optional<std::string>& name, int documents,
-                                   const std::vector<std::string>& recipientEmails);
+                                   const std::vector<std::string>& recipientEmails, bool canAddDocuments = true,
+                                   bool canDeleteDocuments = true, bool canReorderDocuments = true);
+    std::shared_ptr<Page> open(const std::shared_ptr<VTTransaction>& transaction, bool canAddDocuments = true,
+                               bool canDeleteDocuments = true, bool canReorderDocuments = true);
     std::string writePdf(const std::string& fileName) const;
 
     // What a person does.
     void tap(const platform::ui::View& view);
+    void tapAndSettle(const platform::ui::View& view);
     void typeName(const std::string& name);
     void settle(double seconds = 1);
     void rotate(platform::ui::InterfaceOrientation orientation);
 
     platform::ui::TableViewCellPtr row(int row) const;
     double heightOfRow(int row) const;
+    // The page's title as a person reads it.
+    std::string titleText() const;
     // Whether a person sees the view: it and its ancestors shown, in a window.
     static bool isShown(const platform::ui::View& view);
 

@@ -4,9 +4,6 @@
 #include "foundation/NotificationCenter.h"
 #include "foundation/RunLoop.h"
 #include "graphics/PdfWriter.h"
-#include "sdk/VTDocument.h"
-#include "sdk/VTTransaction.h"
-#include "sdk/facade/Veltra.h"
 #include "sdk/screens/VTAlertView.h"
 
 namespace composer_screens_testing {
@@ -49,16 +46,7 @@ std::shared_ptr<ComposerScreenTest::Page> DocumentListTest::openDocuments(int do
                                                                           bool canReorderDocuments,
                                                                           bool canAddDocuments)
 {
-    auto transaction = std::make_shared<VTTransaction>();
-    transaction->setName(std::string("Contracts"));
-    for (int index = 0; index < documents; ++index) {
-        const std::string name = "Document " + std::to_string(index);
-        transaction->addDocument(VTDocument::initWithNameAndPath(name, writePdf(name + ".pdf")));
-    }
-    EXPECT_TRUE(Veltra::dashboard()->createAndStartEditWithTransaction(transaction, canAddDocuments,
-                                                                       canDeleteDocuments, canReorderDocuments));
-    settle();
-    return page();
+    return openWith("Contracts", documents, {}, canAddDocuments, canDeleteDocuments, canReorderDocuments);
 }
 
 std::shared_ptr<CreateTransactionDocumentListCell> DocumentListTest::list() const

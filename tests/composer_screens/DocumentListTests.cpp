@@ -39,7 +39,7 @@ protected:
     }
 };
 
-TEST_F(DocumentListPageTest, DragHandlesShowForTwoDocumentsOrMoreOnlyWhenTheHostAllowsReordering)
+TEST_F(DocumentListPageTest, DragHandlesShowForTwoDocumentsOrMoreAndSwipesOpenRowsOnlyAsTheHostAllows)
 {
     openDocuments(1, true, true);
     EXPECT_EQ(shownRows(), 1);
@@ -47,12 +47,16 @@ TEST_F(DocumentListPageTest, DragHandlesShowForTwoDocumentsOrMoreOnlyWhenTheHost
     EXPECT_EQ(handlesShown(), std::vector<bool>{false});
     EXPECT_EQ(documentsTable()->rectForRow({0, 0}).height(), 65);
 
-    openDocuments(3, true, false);
+    openDocuments(3, false, false);
     EXPECT_EQ(handlesShown(), (std::vector<bool>{false, false, false}));
     EXPECT_FALSE(hasReorderPress());
     fingers->longPressAndDrag(rowCenter(0), {rowCenter(2)});
     EXPECT_EQ(documentNames(), (Names{"Document 0", "Document 1", "Document 2"}));
     EXPECT_TRUE(dragNotifications.empty());
+    swipeOpen(0);
+    settle();
+    EXPECT_FALSE(documentRow(0)->backViewShowing) << "without deleting allowed a swipe uncovers nothing";
+    EXPECT_EQ(documentRow(0)->frontView.lock()->frame().minX(), 0);
 
     openDocuments(3, true, true);
     EXPECT_EQ(handlesShown(), (std::vector<bool>{true, true, true}));
@@ -87,44 +91,19 @@ TEST_F(DocumentListPageTest, TwoQuickDeletionsRemoveExactlyThoseDocumentsInTapOr
     EXPECT_EQ(heightOfRow(Row::documentList), 130);
 }
 
-TEST_F(DocumentListPageTest, WithoutDeletingAllowedASwipeUncoversNothing)
-{
-    openDocuments(2, false, true);
-    swipeOpen(0);
-    settle();
-    EXPECT_FALSE(documentRow(0)->backViewShowing);
-    EXPECT_EQ(documentRow(0)->frontView.lock()->frame().minX(), 0);
-    EXPECT_EQ(model->documentsNumber(), 2);
-}
-
 TEST_F(DocumentListPageTest, ATapPreviewsTheDocumentUnlessTheRowKnowsNoFile)
 {
     openDocuments(2, true, true);
     const auto row = documentRow(1);
     row->filePath.reset();
-    tap(*row->cellSelectionButton.lock());
-    settle();
+    tapAndSettle(*row->cellSelectionButton.lock());
     EXPECT_EQ(page()->presentedViewController(), nullptr);
 
-    tap(*documentRow(0)->cellSelectionButton.lock());
-    settle();
+    tapAndSettle(*documentRow(0)->cellSelectionButton.lock());
     const auto preview =
         std::dynamic_pointer_cast<platform::dragdrop::DocumentPreviewController>(page()->presentedViewController());
     ASSERT_NE(preview, nullptr);
-    tap(*preview->doneButton());
-    settle();
-}
-
-TEST_F(DocumentListPageTest, AHandedOutListHasEveryRowClosed)
-{
-    openDocuments(2, true, true);
-    swipeOpen(0);
-    settle();
-    ASSERT_TRUE(documentRow(0)->backViewShowing);
-    page()->tableView.lock()->reloadData();
-    settle();
-    EXPECT_FALSE(documentRow(0)->backViewShowing);
-    EXPECT_EQ(documentRow(0)->frontView.lock()->frame().minX(), 0);
+    tapAndSettle(*preview->doneButton());
 }
 
 TEST_F(DocumentListPageTest, TheModelFollowsADragPlaceByPlaceAndTheHostHearsItsStartAndEnd)

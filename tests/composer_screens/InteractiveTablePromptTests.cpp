@@ -22,6 +22,19 @@ protected:
     {
         return {table->emptyTablePromptIcon(), table->emptyTablePromptLabel()};
     }
+    // Both the icon and the label are hidden or not, at the alpha and scale given if any.
+    void expectPrompt(bool hidden, std::optional<double> alpha, std::optional<double> scale = std::nullopt) const
+    {
+        for (const auto& view : prompt()) {
+            EXPECT_EQ(view->isHidden(), hidden);
+            if (alpha) {
+                EXPECT_EQ(view->alpha(), *alpha);
+            }
+            if (scale) {
+                EXPECT_EQ(view->transform(), AffineTransform::scale(*scale, *scale));
+            }
+        }
+    }
 };
 
 TEST_F(InteractiveTablePromptTest, AnAnimatedHideShrinksThePromptAndAPlainShowKeepsItSmall)
@@ -32,37 +45,19 @@ TEST_F(InteractiveTablePromptTest, AnAnimatedHideShrinksThePromptAndAPlainShowKe
         EXPECT_EQ(view->superview(), table);
     }
     table->manageEmptyTablePrompt(true, false);
-    for (const auto& view : prompt()) {
-        EXPECT_FALSE(view->isHidden());
-        EXPECT_EQ(view->alpha(), 1);
-    }
+    expectPrompt(false, 1);
 
     table->manageEmptyTablePrompt(false, true);
-    for (const auto& view : prompt()) {
-        EXPECT_FALSE(view->isHidden()) << "shown until the fade ends";
-        EXPECT_EQ(view->alpha(), 0);
-        EXPECT_EQ(view->transform(), AffineTransform::scale(0.8, 0.8));
-    }
+    expectPrompt(false, 0, 0.8);
     TouchInjector::wait(VLTInteractiveTableView::kPromptDuration);
-    for (const auto& view : prompt()) {
-        EXPECT_TRUE(view->isHidden());
-    }
+    expectPrompt(true, std::nullopt);
 
     table->manageEmptyTablePrompt(true, false);
-    for (const auto& view : prompt()) {
-        EXPECT_FALSE(view->isHidden());
-        EXPECT_EQ(view->transform(), AffineTransform::scale(0.8, 0.8));
-    }
+    expectPrompt(false, std::nullopt, 0.8);
     table->manageEmptyTablePrompt(true, true);
-    for (const auto& view : prompt()) {
-        EXPECT_EQ(view->alpha(), 1);
-        EXPECT_EQ(view->transform(), AffineTransform::identity());
-    }
+    expectPrompt(false, 1, 1);
     table->manageEmptyTablePrompt(false, false);
-    for (const auto& view : prompt()) {
-        EXPECT_TRUE(view->isHidden());
-        EXPECT_EQ(view->alpha(), 0);
-    }
+    expectPrompt(true, 0);
 }
 
 TEST_F(InteractiveTablePromptTest, AShowDuringTheFadeKeepsThePromptVisible)
@@ -73,10 +68,7 @@ TEST_F(InteractiveTablePromptTest, AShowDuringTheFadeKeepsThePromptVisible)
     TouchInjector::wait(0.1);
     table->manageEmptyTablePrompt(true, false);
     TouchInjector::wait(1);
-    for (const auto& view : prompt()) {
-        EXPECT_FALSE(view->isHidden());
-        EXPECT_EQ(view->alpha(), 1);
-    }
+    expectPrompt(false, 1);
 }
 
 TEST_F(InteractiveTablePromptTest, ATableWithoutRowsLetsTouchesThroughToWhatLiesBehind)

@@ -1,6 +1,7 @@
 // Removing recipients through the trash button of a swiped row, and opening one by a tap.
 #include "RecipientListTest.h"
 
+#include "composer/screens/CreateTransactionAddRecipientCell.h"
 #include "foundation/RunLoop.h"
 #include "signers/screens/AddSignerViewController.h"
 #include "ui/NavigationController.h"
@@ -74,15 +75,19 @@ TEST_F(RecipientListRemovalTest, RotatingDuringARemovalShowsTheRecipientsThatSta
     EXPECT_EQ(rowTexts(), (Names{"1 Ann", "2 Cid"}));
 }
 
-TEST_F(RecipientListRemovalTest, RemovingDownToOneRecipientSwitchesOrderedSigningOff)
+TEST_F(RecipientListRemovalTest, AReleaseWithoutMovingTurnsOrderedSigningOnAndRemovingDownToOneTurnsItOff)
 {
     openWithRecipients({"Ann", "Bob"});
     fingers->longPress(centerOf(1));
     settle();
     ASSERT_TRUE(model->orderedSigning());
+    EXPECT_TRUE(std::dynamic_pointer_cast<CreateTransactionAddRecipientCell>(row(Row::addRecipient))
+                    ->orderedSigningSwitch.lock()
+                    ->isOn());
+    EXPECT_EQ(modelNames(), (Names{"Ann", "Bob"}));
+    EXPECT_EQ(rowTexts(), (Names{"1 Ann", "2 Bob"}));
     swipeOpen(1);
-    tap(*recipient(1)->trashButton.lock());
-    settle();
+    tapAndSettle(*recipient(1)->trashButton.lock());
     EXPECT_EQ(modelNames(), Names{"Ann"});
     EXPECT_FALSE(model->orderedSigning());
     EXPECT_LT(recipient(0)->signerIndexLabel.lock()->frame().minX(), 0);
@@ -92,14 +97,12 @@ TEST_F(RecipientListRemovalTest, ATapOnAnOpenRowClosesItAndTheNextTapOpensTheRec
 {
     openWithRecipients({"Ann", "Bob"});
     swipeOpen(1);
-    tap(*recipient(1)->cellButton.lock());
-    settle();
+    tapAndSettle(*recipient(1)->cellButton.lock());
     EXPECT_FALSE(recipient(1)->backMenuShowing);
     EXPECT_EQ(recipient(1)->frontView.lock()->frame().minX(), 0);
     EXPECT_EQ(page()->presentedViewController(), nullptr);
 
-    tap(*recipient(1)->cellButton.lock());
-    settle();
+    tapAndSettle(*recipient(1)->cellButton.lock());
     const auto opened = openedRecipientPage();
     ASSERT_NE(opened, nullptr) << "the list asks the page for \"fromCreateTransactionPageToAddSignerPage\"";
     EXPECT_EQ(opened->signerIndex(), 1);
@@ -115,8 +118,7 @@ TEST_F(RecipientListRemovalTest, ATapOnARowWhileARemovalIsUnderwayOpensNothing)
     EXPECT_EQ(page()->presentedViewController(), nullptr);
 
     settle();
-    tap(*recipient(1)->cellButton.lock());
-    settle();
+    tapAndSettle(*recipient(1)->cellButton.lock());
     ASSERT_NE(openedRecipientPage(), nullptr);
     EXPECT_EQ(openedRecipientPage()->signerIndex(), 1);
     EXPECT_EQ(model->dataForSignerWithIndex(1).value("firstName", ""), "Cid");

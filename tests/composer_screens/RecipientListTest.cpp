@@ -5,7 +5,6 @@
 #include "sdk/VTDocument.h"
 #include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
-#include "sdk/facade/Veltra.h"
 
 namespace composer_screens_testing {
 
@@ -18,8 +17,7 @@ void RecipientListTest::openWithRecipients(const std::vector<std::string>& first
         transaction->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
             name, "Last", platform::text::toLower(name) + "@example.com", std::nullopt, std::nullopt, std::nullopt));
     }
-    ASSERT_TRUE(Veltra::dashboard()->createAndStartEditWithTransaction(transaction, true, true, true));
-    settle();
+    ASSERT_NE(open(transaction), nullptr);
     page()->tableView.lock()->scrollToRow({0, Row::addRecipient}, platform::ui::TableScrollPosition::top, false);
     settle();
 }
