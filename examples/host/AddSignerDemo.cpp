@@ -4,7 +4,10 @@
 // the tenant edited into the sender's own address, which is already in the transaction.
 // The page is drawn empty, with its field errors, ready to add, with the source menu open,
 // holding the group, in edit mode and with the duplicate refused.
+#include "DemoComposer.h"
 #include "DemoRegistry.h"
+#include "DemoSender.h"
+#include "DemoStage.h"
 
 #include <iostream>
 
@@ -16,12 +19,10 @@
 #include "composer/screens/CreateTransactionStoryboard.h"
 #include "fakes/FakeSigningService.h"
 #include "foundation/RunLoop.h"
-#include "sdk/VTTransaction.h"
 #include "sdk/facade/Veltra.h"
 #include "signers/screens/AddSignerViewController.h"
 #include "signers/screens/CreateTransactionPickGroupViewController.h"
 #include "ui/NavigationController.h"
-#include "ui/Screen.h"
 #include "ui/TouchInjector.h"
 #include "ui/Window.h"
 
@@ -185,39 +186,19 @@ void run(const host::DemoContext& context)
     const auto folder = context.outputDirectory / "composer";
     std::filesystem::create_directories(folder);
     fakes::FakeSigningService service;
-    service.addAccount("ben@example.com", "demo-password",
-                       {{"uid", "U-BEN"}, {"email", "ben@example.com"}, {"firstName", "Ben"}, {"lastName", "Landlord"}});
+    host::addSenderAccount(service);
     service.setGroups(Dictionary::array(
         {{{"id", "G-LEGAL"}, {"name", "Legal"}, {"email", "legal@groups.veltra.com"}, {"members", Dictionary::array()}}}));
-    if (!service.start()) {
-        std::cout << "The stand-in service could not start.\n";
+    if (!host::startService(service)) {
         return;
     }
-    bool signedIn = false;
-    Veltra::dashboard()->setServerAddress(service.address());
-    Veltra::dashboard()->loginWithEmailPasswordAndCallback("ben@example.com", "demo-password",
-                                                           [&signedIn](const Dictionary&) { signedIn = true; });
-    platform::RunLoop::main().runUntil([&signedIn] { return signedIn; }, 10);
-    auto& screen = platform::ui::Screen::main();
-    screen.setDeviceProfile(platform::ui::DeviceProfile::phone);
-    screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
-    const auto root = std::make_shared<platform::ui::ViewController>();
-    const auto navigation = std::make_shared<platform::ui::NavigationController>(root);
-    const auto window = std::make_shared<platform::ui::Window>();
-    window->setRootViewController(navigation);
-    window->makeKeyAndVisible();
-    Veltra::dashboard()->setRootViewController(root);
-
-    auto transaction = std::make_shared<VTTransaction>();
-    transaction->setName(std::string("Lease renewal"));
-    Veltra::dashboard()->createAndStartEditWithTransaction(transaction, false, false, false);
-    TouchInjector::wait(0.6);
-    const auto mainPage = std::dynamic_pointer_cast<MainPage>(navigation->topViewController());
+    host::signInSender(service);
+    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::phone);
+    const auto mainPage = host::openComposer(stage, "Lease renewal");
     if (!mainPage) {
-        std::cout << "The main page did not open.\n";
         return;
     }
-    AddSignerWalk walk(folder, window, mainPage);
+    AddSignerWalk walk(folder, stage.window, mainPage);
     addTenant(walk);
     addSender(walk);
     addGroup(walk);
@@ -239,9 +220,7 @@ host::DemoRegistration registration(82, "Signer setup: the add/edit recipient pa
 #else
 
 namespace {
-host::DemoRegistration registration(82, "Signer setup: the add/edit recipient page", [](const host::DemoContext&) {
-    std::cout << "This host was built without the stand-in service; nothing to show.\n";
-});
+host::DemoRegistration registration(82, "Signer setup: the add/edit recipient page", host::sayBuiltWithoutService);
 } // namespace
 
 #endif

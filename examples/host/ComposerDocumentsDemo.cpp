@@ -236,9 +236,7 @@ host::DemoRegistration registration(81, "Composer: the document list", run);
 #else
 
 namespace {
-host::DemoRegistration registration(81, "Composer: the document list", [](const host::DemoContext&) {
-    std::cout << "This host was built without the stand-in service; nothing to show.\n";
-});
+host::DemoRegistration registration(81, "Composer: the document list", host::sayBuiltWithoutService);
 } // namespace
 
 #endif

@@ -227,8 +227,7 @@ void run(const host::DemoContext& context)
 {
     fakes::FakeSigningService service;
     host::addSenderAccount(service);
-    if (!service.start()) {
-        std::cout << "The stand-in service could not start.\n";
+    if (!host::startService(service)) {
         return;
     }
     const auto folder = context.outputDirectory / "composer";
@@ -253,9 +252,7 @@ host::DemoRegistration registration(80, "Composer: the create/edit transaction p
 #else
 
 namespace {
-host::DemoRegistration registration(80, "Composer: the create/edit transaction page", [](const host::DemoContext&) {
-    std::cout << "This host was built without the stand-in service; nothing to show.\n";
-});
+host::DemoRegistration registration(80, "Composer: the create/edit transaction page", host::sayBuiltWithoutService);
 } // namespace
 
 #endif

@@ -67,8 +67,7 @@ void run(const host::DemoContext& context)
     std::filesystem::create_directories(folder);
     fakes::FakeSigningService service;
     host::addSenderAccount(service);
-    if (!service.start()) {
-        std::cout << "The stand-in service could not start.\n";
+    if (!host::startService(service)) {
         return;
     }
     host::signInSender(service);
@@ -110,9 +109,7 @@ host::DemoRegistration registration(81, "Composer: the transaction settings page
 #else
 
 namespace {
-host::DemoRegistration registration(81, "Composer: the transaction settings page", [](const host::DemoContext&) {
-    std::cout << "This host was built without the stand-in service; nothing to show.\n";
-});
+host::DemoRegistration registration(81, "Composer: the transaction settings page", host::sayBuiltWithoutService);
 } // namespace
 
 #endif

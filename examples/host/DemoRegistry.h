@@ -32,6 +32,9 @@ private:
     std::vector<Entry> entries_;
 };
 
+// What a part that signs in against the stand-in service shows in a host built without it.
+void sayBuiltWithoutService(const DemoContext& context);
+
 struct DemoRegistration {
     DemoRegistration(int order, std::string title, DemoRegistry::Demo run)
     {

@@ -5,6 +5,8 @@
 #include "foundation/RunLoop.h"
 #include "sdk/facade/Veltra.h"
 
+#include <iostream>
+
 namespace host {
 
 namespace {
@@ -17,6 +19,15 @@ void addSenderAccount(fakes::FakeSigningService& service, const std::optional<st
     service.addAccount(senderEmail, senderPassword,
                        {{"uid", "U-BEN"}, {"email", senderEmail}, {"firstName", "Ben"}, {"lastName", "Landlord"}},
                        packageGuid);
+}
+
+bool startService(fakes::FakeSigningService& service)
+{
+    if (service.start()) {
+        return true;
+    }
+    std::cout << "The stand-in service could not start.\n";
+    return false;
 }
 
 std::optional<Dictionary> signInSender(const fakes::FakeSigningService& service)

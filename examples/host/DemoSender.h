@@ -14,6 +14,9 @@ namespace host {
 // service; `packageGuid` gives his login a package, for designer settings kept on it.
 void addSenderAccount(fakes::FakeSigningService& service, const std::optional<std::string>& packageGuid = std::nullopt);
 
+// Starts the service on the loopback, or says that it could not.
+bool startService(fakes::FakeSigningService& service);
+
 // Points the SDK at the service and signs the sender in through the facade. Answers the
 // login reply, or nothing when none came within ten seconds.
 std::optional<Dictionary> signInSender(const fakes::FakeSigningService& service);

@@ -155,8 +155,7 @@ void run(const host::DemoContext& context)
     fakes::FakeSigningService service;
     host::addSenderAccount(service, "P-DESIGN");
     service.setDesignerSettings("P-DESIGN", Dictionary{{"datepicker", {{"visibility", true}}}});
-    if (!service.start()) {
-        std::cout << "The stand-in service could not start.\n";
+    if (!host::startService(service)) {
         return;
     }
     const auto stage = host::DemoStage::open();

@@ -224,8 +224,7 @@ void run(const host::DemoContext& context)
 {
     fakes::FakeSigningService service;
     host::addSenderAccount(service);
-    if (!service.start()) {
-        std::cout << "The stand-in service could not start.\n";
+    if (!host::startService(service)) {
         return;
     }
     const auto folder = context.outputDirectory / "composer";
@@ -243,9 +242,7 @@ host::DemoRegistration registration(81, "Composer: the recipient list", run);
 #else
 
 namespace {
-host::DemoRegistration registration(81, "Composer: the recipient list", [](const host::DemoContext&) {
-    std::cout << "This host was built without the stand-in service; nothing to show.\n";
-});
+host::DemoRegistration registration(81, "Composer: the recipient list", host::sayBuiltWithoutService);
 } // namespace
 
 #endif

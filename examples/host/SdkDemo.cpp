@@ -108,8 +108,7 @@ void run(const host::DemoContext& context)
 {
     fakes::FakeSigningService service;
     host::addSenderAccount(service);
-    if (!service.start()) {
-        std::cout << "The stand-in service could not start.\n";
+    if (!host::startService(service)) {
         return;
     }
     const auto stage = host::DemoStage::open();
@@ -149,9 +148,7 @@ host::DemoRegistration registration(60, "Public interface: sign in, build and st
 #else
 
 namespace {
-host::DemoRegistration registration(60, "Public interface", [](const host::DemoContext&) {
-    std::cout << "This host was built without the stand-in service; nothing to show.\n";
-});
+host::DemoRegistration registration(60, "Public interface", host::sayBuiltWithoutService);
 } // namespace
 
 #endif

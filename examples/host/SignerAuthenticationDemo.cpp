@@ -4,13 +4,14 @@
 // time, laid out as it is typed. The picker, the question-and-answer page with its error,
 // the SMS page with the formatted number and the add/edit page showing the chosen method
 // are drawn to PNGs.
+#include "DemoComposer.h"
 #include "DemoRegistry.h"
+#include "DemoStage.h"
 #include "DemoWalk.h"
 
 #include "composer/VLTNewTransactionViewModel.h"
 #include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
 #include "composer/screens/CreateTransactionAddRecipientCell.h"
-#include "sdk/VTTransaction.h"
 #include "sdk/facade/Veltra.h"
 #include "signers/SignerAuthenticationDictionary.h"
 #include "signers/screens/AddSignerViewController.h"
@@ -18,7 +19,6 @@
 #include "signers/screens/CreateTransactionSignerAuthenticationMethodSMSPage.h"
 #include "signers/screens/CreateTransactionSignerAuthenticationMethodsPage.h"
 #include "ui/NavigationController.h"
-#include "ui/Screen.h"
 #include "ui/TouchInjector.h"
 #include "ui/Window.h"
 
@@ -121,25 +121,12 @@ void run(const host::DemoContext& context)
 {
     const auto folder = context.outputDirectory / "signers";
     std::filesystem::create_directories(folder);
-    auto& screen = platform::ui::Screen::main();
-    screen.setDeviceProfile(platform::ui::DeviceProfile::phone);
-    screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
-    const auto root = std::make_shared<platform::ui::ViewController>();
-    const auto navigation = std::make_shared<platform::ui::NavigationController>(root);
-    const auto window = std::make_shared<platform::ui::Window>();
-    window->setRootViewController(navigation);
-    window->makeKeyAndVisible();
-    Veltra::dashboard()->setRootViewController(root);
-    auto transaction = std::make_shared<VTTransaction>();
-    transaction->setName(std::string("Lease renewal"));
-    Veltra::dashboard()->createAndStartEditWithTransaction(transaction, false, false, false);
-    TouchInjector::wait(0.6);
-    const auto mainPage = std::dynamic_pointer_cast<MainPage>(navigation->topViewController());
+    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::phone);
+    const auto mainPage = host::openComposer(stage, "Lease renewal");
     if (!mainPage) {
-        std::cout << "The main page did not open.\n";
         return;
     }
-    host::DemoWalk walk(folder, window);
+    host::DemoWalk walk(folder, stage.window);
     addRecipient(walk, *mainPage, {"Tia", "Tenant", "tia@example.com", giveQuestions, "authentication-phone-1-picker",
                                   "authentication-phone-4-recipient-qa"});
     addRecipient(walk, *mainPage, {"Ben", "Landlord", "ben@example.com", giveSMS, "", "authentication-phone-8-recipient-sms"});

@@ -18,6 +18,17 @@ using platform::ui::View;
 
 namespace {
 
+// Moves only the bottom edge of the form's insets and of its scroll indicators.
+void setBottomInset(platform::ui::ScrollView& scroll, double bottom)
+{
+    auto insets = scroll.contentInset();
+    insets.bottom = bottom;
+    scroll.setContentInset(insets);
+    auto indicators = scroll.scrollIndicatorInsets();
+    indicators.bottom = bottom;
+    scroll.setScrollIndicatorInsets(indicators);
+}
+
 constexpr double messageMargin = 16;
 
 } // namespace
@@ -152,25 +163,12 @@ void ZKFieldSettingsFormViewController::dismissKeyboard()
 
 void ZKFieldSettingsFormViewController::handleKeyboardDidShowNotification(const platform::Notification& notification)
 {
-    const double height = ZKScreen::keyboardHeightFromNotification(notification);
-    const auto scroll = scrollView.lock();
-    auto insets = scroll->contentInset();
-    insets.bottom = height;
-    scroll->setContentInset(insets);
-    auto indicators = scroll->scrollIndicatorInsets();
-    indicators.bottom = height;
-    scroll->setScrollIndicatorInsets(indicators);
+    setBottomInset(*scrollView.lock(), ZKScreen::keyboardHeightFromNotification(notification));
 }
 
 void ZKFieldSettingsFormViewController::handleKeyboardWillHideNotification(const platform::Notification&)
 {
-    const auto scroll = scrollView.lock();
-    auto insets = scroll->contentInset();
-    insets.bottom = 0;
-    scroll->setContentInset(insets);
-    auto indicators = scroll->scrollIndicatorInsets();
-    indicators.bottom = 0;
-    scroll->setScrollIndicatorInsets(indicators);
+    setBottomInset(*scrollView.lock(), 0);
 }
 
 // For the screens
