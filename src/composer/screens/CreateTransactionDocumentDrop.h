@@ -2,6 +2,7 @@
 
 #include "composer/DragAndDropDocument.h"
 #include "composer/DragAndDropHelper.h"
+#include "support/LocalizedSDK.h"
 
 #include <functional>
 #include <optional>
@@ -24,7 +25,7 @@ class CreateTransactionDocumentDrop {
 public:
     using Finished = std::function<void()>;
 
-    static constexpr const char* blockingMessageKey = "Adding to Transaction...";
+    static constexpr const char* blockingMessageKey = localizableKey("Adding to Transaction...");
 
     // The name every dropped file of the kind gets; none for an unsupported one.
     static std::optional<std::string> fileNameForType(DragAndDropDocumentType type);
