@@ -71,7 +71,10 @@ std::vector<Wheel> wheelsFor(DatePickerMode mode, const Date& date)
     const int year = std::stoi(DateFormatter("yyyy").format(date));
     return {
         {0.25, [date](int k) { return DateFormatter("d").format(date.byAdding(k * secondsPerDay)); }},
-        {0.4, [midMonth](int k) { return DateFormatter("MMMM").format(midMonth.byAdding(k * daysPerMonth * secondsPerDay)); }},
+        {0.4,
+         [midMonth](int k) {
+             return DateFormatter("MMMM").format(midMonth.byAdding(k * daysPerMonth * secondsPerDay));
+         }},
         {0.35, [year](int k) { return std::to_string(year + k); }},
     };
 }
@@ -84,7 +87,8 @@ void DatePicker::draw(graphics::DrawingContext& context) const
 {
     const Rect area = bounds();
     const double bandTop = area.midY() - wheelRowHeight / 2;
-    context.fill(graphics::makeRect(area.minX() + 8, bandTop, area.width() - 16, wheelRowHeight), Color::systemGray6(), 8);
+    context.fill(graphics::makeRect(area.minX() + 8, bandTop, area.width() - 16, wheelRowHeight), Color::systemGray6(),
+                 8);
     double left = area.minX();
     for (const auto& wheel : wheelsFor(mode_, date_)) {
         const double width = wheel.share * area.width();

@@ -186,7 +186,8 @@ void ZKElementView::placeContextMenu()
     // another field while there is room below.
     const bool roomAbove = above.minY() >= 0;
     const bool roomBelow = below.maxY() <= page->bounds().height();
-    const bool useAbove = roomAbove && (!coversAnotherField(*page, above) || !roomBelow || coversAnotherField(*page, below));
+    const bool useAbove =
+        roomAbove && (!coversAnotherField(*page, above) || !roomBelow || coversAnotherField(*page, below));
     contextMenu_->setFrame(useAbove ? above : below);
 }
 

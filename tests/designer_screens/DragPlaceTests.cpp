@@ -205,7 +205,11 @@ TEST_F(DragPlaceTest, ACheckBoxIsPlacedUnderTheFingerAtItsOwnSize)
     settle(0.3);
     moveTo(touch, {start.x + 12, start.y}, {150, 250});
     // The floating copy is what lands, where it lands; the guides are light grey.
-    EXPECT_EQ(floatingFrame(), makeRect(150 - 7, 250 - 6.92, 13.84, 13.84));
+    const Rect floating = floatingFrame();
+    EXPECT_NEAR(floating.minX(), 150 - 7, 1e-9);
+    EXPECT_NEAR(floating.minY(), 250 - 6.92, 1e-9);
+    EXPECT_NEAR(floating.width(), 13.84, 1e-9);
+    EXPECT_NEAR(floating.height(), 13.84, 1e-9);
     EXPECT_EQ(panel()->verticalGridView.lock()->borderColor(), platform::graphics::Color::lightGray());
     EXPECT_EQ(panel()->horizontalGridView.lock()->frame().midY(), 250);
     EXPECT_EQ(panel()->verticalGridView.lock()->frame().midX(), 150);

@@ -19,7 +19,8 @@ using platform::ui::TableView;
 
 namespace {
 
-constexpr const char* notAddedMessageKey = localizableKey("%@ contant(s) were not added.\nMissing information or existing contact");
+constexpr const char* notAddedMessageKey =
+    localizableKey("%@ contant(s) were not added.\nMissing information or existing contact");
 
 std::string notAddedMessage(int notAdded)
 {
