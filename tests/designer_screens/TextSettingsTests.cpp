@@ -18,6 +18,9 @@ using designer_screens_testing::FieldSettingsTest;
 
 namespace {
 
+// The message as the sender reads it: its key is misspelt, its text is not.
+constexpr const char* tooLongText = "The 'Default Value' should not be longer than the 'Max Length' field value.";
+
 class TextSettingsTest : public FieldSettingsTest {
 protected:
     static std::string message(ZKFieldSettingsFormViewController& screen)
@@ -111,7 +114,7 @@ TEST_F(TextSettingsTest, ASaveTheStoreRefusesStaysOpenWithTheReasonAndWritesNoth
 TEST_F(TextSettingsTest, AMaxLengthOfZeroReadsAsEmptyLeadingZerosAreDroppedAndAnEmptyEntryRemovesTheLimit)
 {
     const auto element = place("TextBox");
-    EXPECT_EQ(saveTextField(element, "0", "a"), ZKMaxLengthEntry::defaultValueTooLongMessage);
+    EXPECT_EQ(saveTextField(element, "0", "a"), tooLongText);
     EXPECT_EQ(saveTextField(element, "0", ""), "");
     EXPECT_EQ(stored(element)->validation()->maxLength(), 0);
     EXPECT_EQ(open<ZKTextFieldSettingsVC>(element)->maxLengthTextField->text(), "");
@@ -160,7 +163,7 @@ TEST_F(TextSettingsTest, ADefaultValueAsLongAsTheLimitPassesAndOneMoreCharacterD
     // Counted in UTF-16 code units: the emoji takes two.
     retype(*screen->defaultValueTextView, "Lin\n\xf0\x9f\x98\x80!");
     save(*screen);
-    EXPECT_EQ(message(*screen), ZKMaxLengthEntry::defaultValueTooLongMessage);
+    EXPECT_EQ(message(*screen), tooLongText);
     EXPECT_EQ(element->content(), "");
     EXPECT_EQ(element->validation()->maxLength(), std::nullopt);
 
@@ -172,6 +175,27 @@ TEST_F(TextSettingsTest, ADefaultValueAsLongAsTheLimitPassesAndOneMoreCharacterD
     const auto& label = area->textAreaDisplayView()->signingModeLabel();
     EXPECT_EQ(label->text(), "Lin\n\xf0\x9f\x98\x80");
     EXPECT_NE(label->textColor(), placeholderColor);
+}
+
+TEST_F(TextSettingsTest, AShownMessageGoesOnceAnEditMakesTheValuesPassAndComesBackOnlyWithSave)
+{
+    const auto element = place("TextBox");
+    const auto screen = open<ZKTextFieldSettingsVC>(element);
+    ASSERT_NE(screen, nullptr);
+    retype(*screen->maxLengthTextField, "2");
+    retype(*screen->defaultValueTextField, "Flat 4B");
+    save(*screen);
+    EXPECT_EQ(message(*screen), tooLongText);
+    retype(*screen->defaultValueTextField, "4B");
+    EXPECT_EQ(message(*screen), "");
+
+    retype(*screen->maxLengthTextField, "1");
+    EXPECT_EQ(message(*screen), "");
+    save(*screen);
+    EXPECT_EQ(message(*screen), tooLongText);
+    retype(*screen->maxLengthTextField, "");
+    EXPECT_EQ(message(*screen), "");
+    cancel(*screen);
 }
 
 TEST_F(TextSettingsTest, AGeneratedNameIsKeptUnlessTheNameFieldWasEdited)

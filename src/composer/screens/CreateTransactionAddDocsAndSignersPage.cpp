@@ -97,11 +97,12 @@ void CreateTransactionAddDocsAndSignersPage::loadView()
     auto root = std::make_shared<View>(platform::ui::Screen::main().bounds());
     root->setBackgroundColor(CreateTransactionLook::pageBackground());
     makeTable(*root);
-    makeRegularNextButton(*root);
     auto blur = std::make_shared<platform::ui::VisualEffectView>();
     blur->setHidden(true);
     root->addSubview(blur);
     blurView = blur;
+    // Above the blur: while the name row is open the round button is its Done.
+    makeRegularNextButton(*root);
     makeTopBar(*root);
     statusBarView = std::make_shared<View>();
     statusBarView->setBackgroundColor(CreateTransactionLook::bar());
@@ -204,6 +205,8 @@ void CreateTransactionAddDocsAndSignersPage::viewDidLayoutSubviews()
     const double tableTop = top + ZKScreen::kTopBarHeight;
     const auto table = tableView.lock();
     table->setFrame(makeRect(0, tableTop, bounds.width(), bounds.height() - tableTop - bottom));
+    // The end of the page scrolls clear of the round Next button.
+    table->setContentInset({0, 0, regular ? regularNextSize + 2 * regularNextMargin : 0, 0});
     const double nameRowHeight = regular ? CreateTransactionPageRowHeights::openNameRowHeightRegular
                                          : CreateTransactionPageRowHeights::openNameRowHeightCompact;
     blurView.lock()->setFrame(

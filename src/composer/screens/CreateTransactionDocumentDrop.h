@@ -2,6 +2,7 @@
 
 #include "composer/DragAndDropDocument.h"
 #include "composer/DragAndDropHelper.h"
+#include "support/LocalizedSDK.h"
 
 #include <functional>
 #include <optional>
@@ -27,9 +28,9 @@ class CreateTransactionDocumentDrop {
 public:
     using Finished = std::function<void()>;
 
-    static constexpr const char* blockingMessageKey = "Adding to Transaction...";
+    static constexpr const char* blockingMessageKey = localizableKey("Adding to Transaction...");
     // One line of the refusal alert; "%@" is the file's name.
-    static constexpr const char* refusedFileMessageKey = "The file \"%@\" cannot be read and was not added.";
+    static constexpr const char* refusedFileMessageKey = localizableKey("The file \"%@\" cannot be read and was not added.");
 
     // The name every dropped file of the kind gets; none for an unsupported one.
     static std::optional<std::string> fileNameForType(DragAndDropDocumentType type);

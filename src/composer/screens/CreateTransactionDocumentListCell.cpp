@@ -3,6 +3,7 @@
 #include "composer/VLTNewTransactionViewModel.h"
 #include "composer/screens/CreateTransactionDocumentCell.h"
 #include "composer/screens/CreateTransactionDocumentDrop.h"
+#include "composer/screens/CreateTransactionLook.h"
 #include "composer/screens/CreateTransactionNotifications.h"
 #include "composer/screens/CreateTransactionUtil.h"
 #include "foundation/NotificationCenter.h"
@@ -16,9 +17,6 @@ using platform::ui::IndexPath;
 using platform::ui::TableView;
 
 namespace {
-
-// The strip of the row left around the inner table, where a drop lands on the row itself.
-constexpr double tableMargin = 8;
 
 std::shared_ptr<VLTNewTransactionViewModel> model()
 {
@@ -43,7 +41,11 @@ CreateTransactionDocumentListCell::CreateTransactionDocumentListCell(const std::
 {
     setClipsToBounds(true);
     setSelectionStyle(platform::ui::CellSelectionStyle::none);
+    // Below the last row the list shows the page, so room for rows to come does not read
+    // as an empty row.
+    setBackgroundColor(CreateTransactionLook::pageBackground());
     auto table = std::make_shared<VLTInteractiveTableView>(makeRect(0, 0, 0, 0), platform::ui::TableViewStyle::plain);
+    table->setBackgroundColor(CreateTransactionLook::pageBackground());
     table->registerCell(CreateTransactionDocumentCell::identifier,
                         [] { return std::make_shared<CreateTransactionDocumentCell>(); });
     contentView()->addSubview(table);
@@ -83,8 +85,7 @@ void CreateTransactionDocumentListCell::awakeFromNib()
 void CreateTransactionDocumentListCell::layoutSubviews()
 {
     TableViewCell::layoutSubviews();
-    const auto area = contentView()->bounds();
-    documentsTableView.lock()->setFrame(makeRect(tableMargin, 0, area.width() - 2 * tableMargin, area.height()));
+    documentsTableView.lock()->setFrame(contentView()->bounds());
 }
 
 void CreateTransactionDocumentListCell::handleOrientationChange()

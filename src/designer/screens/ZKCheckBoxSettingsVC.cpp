@@ -4,6 +4,7 @@
 #include "fields/ZKCheckBox.h"
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
+#include "support/LocalizedSDK.h"
 #include "support/ZKTracker.h"
 
 using platform::ui::Control;
@@ -11,9 +12,9 @@ using platform::ui::ControlEvent;
 
 void ZKCheckBoxSettingsVC::makeControls(ZKFieldSettingsForm& form)
 {
-    form.addEntry("Name", nameTextField, ZKFieldSettingsForm::textFieldHeight);
-    form.addSwitch("Checked by Default", defaultValueSwitch);
-    form.addSwitch("Required", isRequiredSwitch);
+    form.addEntry(localizableKey("Name"), nameTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addSwitch(localizableKey("Checked by Default"), defaultValueSwitch);
+    form.addSwitch(localizableKey("Required"), isRequiredSwitch);
     const auto self = shared_from_this();
     nameTextField->addTarget(self, ControlEvent::editingDidBegin,
                              [this](Control& sender) { nameTextFieldEditingDidBegin(sender); });

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr const char* notSavedMessageKey = "The field's settings were not saved.";
+constexpr const char* notSavedMessageKey = localizableKey("The field's settings were not saved.");
 
 void showRefusal(const ZKError& error)
 {

@@ -4,6 +4,7 @@
 #include "fields/ZKLabel.h"
 #include "foundation/Text.h"
 #include "model/ZKElement.h"
+#include "support/LocalizedSDK.h"
 #include "support/ZKTracker.h"
 
 using platform::ui::Control;
@@ -11,8 +12,8 @@ using platform::ui::ControlEvent;
 
 void ZKLabelSettingsVC::makeControls(ZKFieldSettingsForm& form)
 {
-    form.addEntry("Name", nameTextField, ZKFieldSettingsForm::textFieldHeight);
-    form.addEntry("Value", valueTextField, ZKFieldSettingsForm::textFieldHeight, clearButton);
+    form.addEntry(localizableKey("Name"), nameTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addEntry(localizableKey("Value"), valueTextField, ZKFieldSettingsForm::textFieldHeight, clearButton);
     const auto self = shared_from_this();
     nameTextField->addTarget(self, ControlEvent::editingDidBegin,
                              [this](Control& sender) { textFieldEditingDidBegin(sender); });

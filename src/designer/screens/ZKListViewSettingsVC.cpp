@@ -18,10 +18,10 @@ using platform::ui::ControlEvent;
 
 void ZKListViewSettingsVC::makeControls(ZKFieldSettingsForm& form)
 {
-    form.addEntry("Name", nameTextField, ZKFieldSettingsForm::textFieldHeight);
-    form.addEntry("Default Value", defaultValueTextField, ZKFieldSettingsForm::textFieldHeight);
-    form.addEntry("List Items", listTextView, listHeight, clearButton);
-    form.addSwitch("Required", isRequiredSwitch);
+    form.addEntry(localizableKey("Name"), nameTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addEntry(localizableKey("Default Value"), defaultValueTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addEntry(localizableKey("List Items"), listTextView, listHeight, clearButton);
+    form.addSwitch(localizableKey("Required"), isRequiredSwitch);
     makeHelpOverlay();
     listTextView->superview()->addSubview(listHelpOverlayView);
     wireControls();

@@ -5,6 +5,7 @@
 #include "designer/screens/ZKRadioGroupSettingsVC.h"
 #include "fields/ZKRadio.h"
 #include "foundation/Text.h"
+#include "graphics/DrawingContext.h"
 #include "model/ZKDocument.h"
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
@@ -41,6 +42,21 @@ public:
         arrow_->setFrame(area);
     }
 
+    // The arrow button's title is empty once another group than "default" is shown; the
+    // row still opens the group list, so it keeps its chevron.
+    void draw(platform::graphics::DrawingContext& context) const override
+    {
+        View::draw(context);
+        if (!arrow_->title().value_or("").empty()) {
+            return;
+        }
+        platform::graphics::TextStyle style;
+        style.font = arrow_->titleLabel()->font();
+        style.color = arrow_->titleColor();
+        style.alignment = platform::graphics::TextAlignment::right;
+        context.drawText(ZKRadioButtonSettingsVC::arrowGlyph, arrow_->titleLabel()->frame(), style);
+    }
+
 private:
     std::shared_ptr<platform::ui::Label> name_;
     std::shared_ptr<platform::ui::Button> arrow_;
@@ -60,10 +76,10 @@ void ZKRadioButtonSettingsVC::makeControls(ZKFieldSettingsForm& form)
 {
     removeButton = ZKFieldSettingsForm::makeClearButton();
     removeButton->setTitle(localizedSDK("Remove"));
-    form.addEntry("Name", nameTextField, ZKFieldSettingsForm::textFieldHeight);
-    form.addSwitch("Checked by Default", defaultValueSwitch);
-    form.addSwitch("Required", isRequiredSwitch);
-    form.addEntry("Group", makeGroupRow(), ZKFieldSettingsForm::textFieldHeight, removeButton);
+    form.addEntry(localizableKey("Name"), nameTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addSwitch(localizableKey("Checked by Default"), defaultValueSwitch);
+    form.addSwitch(localizableKey("Required"), isRequiredSwitch);
+    form.addEntry(localizableKey("Group"), makeGroupRow(), ZKFieldSettingsForm::textFieldHeight, removeButton);
 }
 
 std::shared_ptr<platform::ui::View> ZKRadioButtonSettingsVC::makeGroupRow()

@@ -6,19 +6,35 @@
 #include "fields/ZKTextField.h"
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
+#include "support/LocalizedSDK.h"
 #include "support/ZKTracker.h"
 
 void ZKTextSettingsViewController::makeControls(ZKFieldSettingsForm& form)
 {
-    form.addEntry("Name", nameTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addEntry(localizableKey("Name"), nameTextField, ZKFieldSettingsForm::textFieldHeight);
     addDefaultValueControl(form);
-    form.addEntry("Max Length", maxLengthTextField, ZKFieldSettingsForm::textFieldHeight);
-    form.addSwitch("Required", isRequiredSwitch);
+    form.addEntry(localizableKey("Max Length"), maxLengthTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addSwitch(localizableKey("Required"), isRequiredSwitch);
     addOtherControls(form);
     nameTextField->addTarget(shared_from_this(), platform::ui::ControlEvent::editingDidBegin,
                              [this](platform::ui::Control& sender) { nameEditingDidBegin(sender); });
     wireReturnKey(*nameTextField);
     wireReturnKey(*maxLengthTextField);
+    recheckWhenEdited(*maxLengthTextField);
+}
+
+void ZKTextSettingsViewController::recheckWhenEdited(platform::ui::TextField& field)
+{
+    field.addTarget(shared_from_this(), platform::ui::ControlEvent::editingChanged,
+                    [this](platform::ui::Control&) { hideMessageOnceCorrected(); });
+}
+
+// A message that no longer applies must not stay up until Save.
+void ZKTextSettingsViewController::hideMessageOnceCorrected()
+{
+    if (!ZKMaxLengthEntry(maxLengthTextField->text()).messageForDefaultValue(defaultValueText())) {
+        hideValidationMessage();
+    }
 }
 
 void ZKTextSettingsViewController::wireReturnKey(platform::ui::TextField& field)
