@@ -118,9 +118,15 @@ KWPhoneFormat::KWPhoneFormat(std::vector<std::uint8_t> data, const std::optional
 std::string KWPhoneFormat::strip(std::string_view text)
 {
     static constexpr auto kKept = phoneCharacters();
+    const auto isKept = [](char c) { return kKept[static_cast<unsigned char>(c)]; };
     // Normalising ASCII changes no character that is kept, so typed ASCII skips it.
-    std::string stripped = isAscii(text) ? std::string(text) : TypedPhoneNumber::normalized(text);
-    std::erase_if(stripped, [](char c) { return !kKept[static_cast<unsigned char>(c)]; });
+    if (isAscii(text)) {
+        std::string stripped;
+        std::copy_if(text.begin(), text.end(), std::back_inserter(stripped), isKept);
+        return stripped;
+    }
+    std::string stripped = TypedPhoneNumber::normalized(text);
+    std::erase_if(stripped, [&](char c) { return !isKept(c); });
     return stripped;
 }
 
