@@ -1,6 +1,7 @@
 #include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
 
 #include "DataManager/ZKDataManager.h"
+#include "composer/CellPhoneNumberRules.h"
 #include "composer/DocumentFileImport.h"
 #include "composer/VLTNewTransactionViewModel.h"
 #include "composer/screens/CreateTransactionAddDocumentCell.h"
@@ -264,6 +265,7 @@ void CreateTransactionAddDocsAndSignersPage::viewDidLoad()
     loadTransaction();
     manageNextButton();
     model()->setDelegate(self());
+    CellPhoneNumberRules::warmUp();
     if (!ZKUtil::isiPhoneX()) {
         statusBarView->setBackgroundColor(Color::black());
     }
