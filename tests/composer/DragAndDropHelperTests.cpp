@@ -6,6 +6,8 @@
 #include "graphics/Image.h"
 #include "graphics/ImageCodec.h"
 #include "graphics/PdfDocument.h"
+#include "graphics/PdfWriter.h"
+#include "support/PeakMemory.h"
 
 namespace {
 
@@ -15,8 +17,9 @@ using platform::contacts::Contact;
 using platform::graphics::Size;
 
 const Bytes kPdf = [] {
-    const std::string text = "%PDF-1.4\n%%EOF\n";
-    return Bytes(text.begin(), text.end());
+    platform::graphics::PdfWriter writer;
+    writer.beginPage({612, 792});
+    return *writer.finish();
 }();
 
 std::shared_ptr<DragAndDropDocument> item(const std::string& typeIdentifier, std::optional<Bytes> data)
@@ -48,7 +51,7 @@ protected:
     int importDocuments()
     {
         int completions = 0;
-        importer->startImportingDocuments([&] { ++completions; });
+        importer->startImportingDocuments([&](const std::vector<std::string>&) { ++completions; });
         platform::RunLoop::main().runUntil([&] { return completions > 0; }, 20);
         platform::RunLoop::main().runUntilIdle();
         return completions;
@@ -90,6 +93,26 @@ TEST_F(DragAndDropHelperTest, DroppedPicturesGetALongerSideOfExactly1024Points)
     EXPECT_EQ(redrawn->jpeg[0], 0xFF) << "a JPEG, whatever the picture was";
 
     EXPECT_FALSE(DroppedImageRedraw::redraw(kPdf));
+}
+
+// A phone's system kills an app that takes hundreds of megabytes: pictures that would
+// need that are refused before they are decoded, and a camera photo is decoded no larger
+// than its redrawn size.
+TEST_F(DragAndDropHelperTest, PicturesBeyondAPhonesMemoryAreRefusedWhileCameraPhotosImportSmall)
+{
+    const std::vector<std::pair<std::string, Bytes>> drops = {
+        {"huge-canvas.gif", testing_support::sampleFile("huge-canvas.gif")},
+        {"animated-canvas.webp", testing_support::sampleFile("animated-canvas.webp")},
+        {"camera.jpg", platform::graphics::ImageCodec::encodeJpeg(platform::graphics::Image(8064, 6048), 0.9)}};
+    for (const auto& [name, bytes] : drops) {
+        SCOPED_TRACE(name);
+        ASSERT_FALSE(bytes.empty());
+        ASSERT_TRUE(importer->addFiles({item("public.image", bytes)}, {name}, std::nullopt));
+        const auto growth = testing_support::PeakMemory::growthDuring([&] { EXPECT_EQ(importDocuments(), 1); });
+        EXPECT_LE(growth, 64 << 20);
+    }
+    EXPECT_EQ(documentNames(), (std::vector<std::string>{"camera"}));
+    EXPECT_EQ(pageSizeOfDocument(0), (Size{1024, 768}));
 }
 
 TEST_F(DragAndDropHelperTest, QueueingIsRefusedForMissingNamesOrMismatchedPositions)
@@ -143,11 +166,11 @@ TEST_F(DragAndDropHelperTest, ARunningBatchRefusesNewDropsAndIsLeftAlone)
     ASSERT_TRUE(importer->addFiles({item("public.plain-text", Bytes{'a'}), item("com.adobe.pdf", kPdf)},
                                    {"first.txt", "second.pdf"}, std::vector<int>{0, 1}));
     int completions = 0;
-    importer->startImportingDocuments([&] { ++completions; });
+    importer->startImportingDocuments([&](const std::vector<std::string>&) { ++completions; });
     // The text is being converted on its own thread; nothing has answered yet.
     EXPECT_FALSE(importer->addFiles({item("com.adobe.pdf", kPdf)}, {"late.pdf"}, std::nullopt));
     EXPECT_FALSE(importer->addContacts({contact("Ann", "Lee", "ann@example.com")}, {0}));
-    importer->startImportingDocuments([&] { completions += 10; });
+    importer->startImportingDocuments([&](const std::vector<std::string>&) { completions += 10; });
     importer->startImportingContacts([&](int, int) { completions += 100; });
 
     ASSERT_TRUE(platform::RunLoop::main().runUntil([&] { return completions > 0; }, 20));
@@ -160,7 +183,7 @@ TEST_F(DragAndDropHelperTest, ARunningBatchRefusesNewDropsAndIsLeftAlone)
 TEST_F(DragAndDropHelperTest, ABatchOfNothingOrOfSkippedItemsStillCompletes)
 {
     int documentCompletions = 0;
-    importer->startImportingDocuments([&] { ++documentCompletions; });
+    importer->startImportingDocuments([&](const std::vector<std::string>&) { ++documentCompletions; });
     EXPECT_EQ(documentCompletions, 1);
     std::vector<std::pair<int, int>> counts;
     importer->startImportingContacts([&](int total, int added) { counts.emplace_back(total, added); });

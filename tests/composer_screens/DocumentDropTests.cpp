@@ -6,6 +6,7 @@
 #include "dragdrop/TypeIdentifier.h"
 #include "graphics/Image.h"
 #include "sdk/screens/VTAlertView.h"
+#include "sdk/screens/VTErrorAlertView.h"
 
 namespace {
 
@@ -117,6 +118,28 @@ TEST_F(DocumentDropTest, UnreadableFilesAreLeftOutAndADropOfNothingReadableOnlyR
 
     EXPECT_FALSE(drop({droppedItem("public.movie", Bytes{1})}, rowCenter(0)).performed);
     EXPECT_FALSE(VTAlertView::sharedInstance()->isShowingBlockingMessage());
+}
+
+TEST_F(DocumentDropTest, FilesThatCannotBeReadAreRefusedByNameAndTheRestOfTheDropIsAdded)
+{
+    openDocuments(1, true, true);
+    drop({droppedItem(TypeIdentifier::pdf, Bytes{}), droppedItem(TypeIdentifier::pdf, textBytes("Terms, as text.")),
+          droppedItem(TypeIdentifier::pdf, textBytes("%PDF-1.7\n")), droppedItem(TypeIdentifier::png, textBytes("a note")),
+          droppedItem(TypeIdentifier::utf8PlainText, Bytes{}), droppedItem(TypeIdentifier::png, Bytes{}),
+          droppedItem(TypeIdentifier::pdf, pdfBytes(2))},
+         rowCenter(0));
+    waitForImport();
+    EXPECT_EQ(documentNames(), (Names{"Document 0", "PDF document.pdf"}));
+    EXPECT_EQ(documentBytes()[1], pdfBytes(2));
+    const auto alert = VTAlertView::sharedInstance()->errorAlertView();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->titleLabel()->text(), "Error");
+    const auto refused = [](const std::string& name) {
+        return "The file \"" + name + "\" cannot be read and was not added.";
+    };
+    EXPECT_EQ(alert->messageLabel()->text(),
+              refused("PDF document.pdf") + "\n" + refused("PDF document.pdf") + "\n" + refused("PDF document.pdf") +
+                  "\n" + refused("Photo.png") + "\n" + refused("Text document.txt") + "\n" + refused("Photo.png"));
 }
 
 TEST_F(DocumentDropTest, ADropHoldingAnythingUnsupportedImportsNothing)

@@ -449,10 +449,13 @@ void CreateTransactionAddDocsAndSignersPage::firstNextButtonPass()
     showBlurView(false);
 }
 
+// A field still being edited (the name, the message to all) hands its text to the model
+// only when its editing ends: every way out of the page ends it first.
 void CreateTransactionAddDocsAndSignersPage::nextButtonTappedWithSender(platform::ui::Control&)
 {
+    view()->endEditing(true);
     if (!shouldRevealTransactionNameCell) {
-        model()->startNewTransaction();
+        startTransaction();
         ZKTracker::reportEvent("Next button");
         return;
     }
@@ -462,18 +465,39 @@ void CreateTransactionAddDocsAndSignersPage::nextButtonTappedWithSender(platform
         hideBlurView(true);
         ZKTracker::reportEvent("Done button");
     }
-    view()->endEditing(true);
     manageNextButton();
+}
+
+void CreateTransactionAddDocsAndSignersPage::startTransaction()
+{
+    model()->startNewTransaction([](const std::string& failure) { showStoreFailure(failure); });
+}
+
+void CreateTransactionAddDocsAndSignersPage::showStoreFailure(const std::string& description)
+{
+    VTAlertView::sharedInstance()->showErrorAlertWithTitleMessageCancelButtonTitleAndCancelBtnAction(
+        localizedSDK("Error"), description.empty() ? localizedSDK("The transaction could not be stored.") : description,
+        localizedSDK("OK"));
 }
 
 // Close and leaving
 
 void CreateTransactionAddDocsAndSignersPage::closeButtonTappedWithSender(platform::ui::Control&)
 {
+    view()->endEditing(true);
     if (loadingFinished_) {
         ZKTracker::reportEvent("Close button");
     }
-    model()->commitUpdatesWithCallback(nullptr);
+    // A failed store is answered before the commit returns; the page then stays, so the
+    // sender can take out what the store refused and keep the rest.
+    const auto failure = std::make_shared<std::optional<std::string>>();
+    model()->commitUpdatesWithCallback([failure](const Dictionary& details) {
+        *failure = VLTNewTransactionViewModel::failureDescriptionOf(details);
+    });
+    if (*failure) {
+        showStoreFailure(**failure);
+        return;
+    }
     if (const auto listener = delegate()) {
         listener->createTransactionPageCloseButtonTappedWithCreateTransactionVC(self());
     }

@@ -1,5 +1,6 @@
 #include "designer/screens/ZKCheckBoxSettingsVC.h"
 
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "fields/ZKCheckBox.h"
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
@@ -38,17 +39,21 @@ void ZKCheckBoxSettingsVC::saveButtonTapped(Control&)
     ZKTracker::reportEvent("Save button");
     hideValidationMessage();
     if (const auto field = element()) {
-        field->updateContent(defaultValueSwitch->isOn() ? checkedContent : "");
+        ZKFieldSettingsSave save(field);
         if (const auto& validation = field->validation()) {
             validation->setRequired(isRequiredSwitch->isOn());
-        }
-        if (const auto checkBox = std::dynamic_pointer_cast<ZKCheckBox>(elementView.lock())) {
-            checkBox->checkboxDisplayView()->updateAppearance();
         }
         if (updateField) {
             field->setName(nameTextField->text());
         }
-        field->saveUpdates();
+        // Written last, the content stores the element with every other value at once.
+        field->updateContent(defaultValueSwitch->isOn() ? checkedContent : "");
+        if (!save.store()) {
+            return;
+        }
+        if (const auto checkBox = std::dynamic_pointer_cast<ZKCheckBox>(elementView.lock())) {
+            checkBox->checkboxDisplayView()->updateAppearance();
+        }
     }
     unwindToHub();
 }

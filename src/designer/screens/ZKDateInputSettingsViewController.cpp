@@ -1,5 +1,6 @@
 #include "designer/screens/ZKDateInputSettingsViewController.h"
 
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "designer/screens/ZKFieldSettingsLook.h"
 #include "fields/ZKElementView.h"
 #include "foundation/Date.h"
@@ -153,13 +154,16 @@ void ZKDateInputSettingsViewController::doneBtnAction(platform::ui::Control&)
 {
     ZKTracker::reportEvent("Save button");
     if (const auto field = elementOf(elementView)) {
-        field->setName(platform::text::trimSpacesAndTabs(fieldName->text()));
         field->initializeValidationIfNeeded();
+        ZKFieldSettingsSave save(field);
+        field->setName(platform::text::trimSpacesAndTabs(fieldName->text()));
         const auto& validation = field->validation();
         validation->setRequired(isRequiredSwitch->isOn());
         const auto selected = formatListTableView->indexPathForSelectedRow();
         validation->setPattern(patterns.at(selected ? static_cast<std::size_t>(selected->row) : 0));
-        field->saveUpdates();
+        if (!save.store()) {
+            return;
+        }
     }
     unwindNavigation();
 }

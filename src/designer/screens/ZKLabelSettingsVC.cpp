@@ -1,5 +1,6 @@
 #include "designer/screens/ZKLabelSettingsVC.h"
 
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "fields/ZKLabel.h"
 #include "foundation/Text.h"
 #include "model/ZKElement.h"
@@ -36,9 +37,12 @@ void ZKLabelSettingsVC::saveButtonTapped(Control&)
 {
     ZKTracker::reportEvent("Save button");
     if (const auto field = element()) {
+        ZKFieldSettingsSave save(field);
         field->setName(platform::text::trimSpacesAndTabs(nameTextField->text()));
         field->updateContent(platform::text::trimSpacesAndTabs(valueTextField->text()));
-        field->saveUpdates();
+        if (!save.store()) {
+            return;
+        }
         // Redrawn from the element, the text shows as a value even where the label
         // showed its placeholder before.
         if (const auto label = std::dynamic_pointer_cast<ZKLabel>(elementView.lock())) {

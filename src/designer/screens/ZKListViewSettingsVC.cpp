@@ -1,5 +1,6 @@
 #include "designer/screens/ZKListViewSettingsVC.h"
 
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "designer/screens/ZKFieldSettingsLook.h"
 #include "fields/ZKList.h"
 #include "foundation/Text.h"
@@ -106,27 +107,33 @@ void ZKListViewSettingsVC::saveButtonTapped(Control&)
         return;
     }
     hideValidationMessage();
-    if (const auto field = element()) {
-        writeValues(*field, defaultValue, std::move(items));
+    if (const auto field = element(); field && !writeValues(field, defaultValue, std::move(items))) {
+        return;
     }
     unwindToHub();
 }
 
-void ZKListViewSettingsVC::writeValues(ZKElement& element, const std::string& defaultValue,
+bool ZKListViewSettingsVC::writeValues(const std::shared_ptr<ZKElement>& field, const std::string& defaultValue,
                                        std::vector<std::string> items)
 {
+    ZKFieldSettingsSave save(field);
+    auto& element = *field;
     if (nameTextField->text() != element.name()) {
         element.setName(nameTextField->text());
     }
-    element.updateContent(defaultValue);
     if (const auto& validation = element.validation()) {
         validation->setRequired(isRequiredSwitch->isOn());
         validation->setEnumeration(std::move(items));
     }
-    element.saveUpdates();
+    // Written last, the content stores the element with every other value at once.
+    element.updateContent(defaultValue);
+    if (!save.store()) {
+        return false;
+    }
     if (const auto list = std::dynamic_pointer_cast<ZKList>(elementView.lock())) {
         list->setValue(defaultValue);
     }
+    return true;
 }
 
 void ZKListViewSettingsVC::returnButtonTapped(Control& sender)

@@ -57,5 +57,7 @@ private:
     void makeHelpOverlay();
     void showHelpOverlayIfEmpty();
     void wireControls();
-    void writeValues(ZKElement& element, const std::string& defaultValue, std::vector<std::string> items);
+    // Answers whether the values are stored.
+    bool writeValues(const std::shared_ptr<ZKElement>& field, const std::string& defaultValue,
+                     std::vector<std::string> items);
 };

@@ -1,5 +1,6 @@
 #include "designer/screens/ZKRadioButtonSettingsVC.h"
 
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "designer/screens/ZKFieldSettingsLook.h"
 #include "designer/screens/ZKRadioGroupSettingsVC.h"
 #include "fields/ZKRadio.h"
@@ -180,15 +181,18 @@ void ZKRadioButtonSettingsVC::saveButtonTapped(Control&)
         return;
     }
     field->initializeValidationIfNeeded();
+    ZKFieldSettingsSave save(field);
     const auto& validation = field->validation();
     validation->setEnumeration({shownGroup()});
     validation->setRequired(isRequiredSwitch->isOn());
-    validation->saveUpdates();
-    const bool checked = defaultValueSwitch->isOn();
-    field->updateContent(checked ? checkedContent : "");
     // An empty field leaves the button without a name.
     field->setName(nameTextField->text());
-    field->saveUpdates();
+    // Written last, the content stores the button with every other value at once.
+    const bool checked = defaultValueSwitch->isOn();
+    field->updateContent(checked ? checkedContent : "");
+    if (!save.store()) {
+        return;
+    }
     const auto radio = std::dynamic_pointer_cast<ZKRadio>(elementView.lock());
     if (radio) {
         radio->update();

@@ -1,5 +1,6 @@
 #include "designer/screens/ZKTextSettingsViewController.h"
 
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "designer/ZKMaxLengthEntry.h"
 #include "fields/ZKTextArea.h"
 #include "fields/ZKTextField.h"
@@ -78,18 +79,23 @@ void ZKTextSettingsViewController::saveButtonTapped(platform::ui::Control&)
     }
     hideValidationMessage();
     if (const auto field = element()) {
+        ZKFieldSettingsSave save(field);
         writeValues(*field, entry.limit());
+        if (!save.store()) {
+            return;
+        }
         showContentOnPage();
     }
     unwindToHub();
 }
 
+// The content goes last: writing it stores the element, which must hold every other
+// value by then, so that all of them are stored together or none is.
 void ZKTextSettingsViewController::writeValues(ZKElement& element, const std::optional<int>& limit)
 {
     if (updateField) {
         element.setName(nameTextField->text());
     }
-    element.updateContent(defaultValueText());
     const auto& validation = element.validation();
     if (validation) {
         validation->setRequired(isRequiredSwitch->isOn());
@@ -98,7 +104,7 @@ void ZKTextSettingsViewController::writeValues(ZKElement& element, const std::op
     if (validation) {
         validation->setMaxLength(limit);
     }
-    element.saveUpdates();
+    element.updateContent(defaultValueText());
 }
 
 // Both screens test for both kinds of field view. A text area redraws from its element,
