@@ -45,6 +45,12 @@ public:
     // Runs tasks until the predicate holds or the real-time timeout passes; answers the
     // predicate's last value.
     bool runUntil(const std::function<bool()>& predicate, double timeoutSeconds);
+    // Runs tasks until the predicate holds or the clock has moved `seconds`. On the manual
+    // clock, time leaps to the next timer whenever no task is ready and no background work
+    // is in flight, so waits for animations and delays take no real time; background work
+    // is waited for up to `seconds` of real time. On the real clock it is runUntil. Answers
+    // the predicate's last value.
+    bool advanceUntil(const std::function<bool()>& predicate, double seconds);
     // Runs until stop() is called.
     void run();
     void stop();
@@ -65,6 +71,7 @@ private:
 
     RunLoop();
     bool runOne(std::unique_lock<std::mutex>& lock);
+    bool hasReadyTask() const { return readyHead_ < ready_.size(); }
     double clockNow() const;
     void waitForWork(std::unique_lock<std::mutex>& lock, std::chrono::steady_clock::time_point deadline);
 

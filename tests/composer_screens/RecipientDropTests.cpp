@@ -97,7 +97,7 @@ TEST_F(RecipientDropTest, AnUnreadableCardAmongGoodOnesIsSkippedAndTheImportWait
         return std::nullopt;
     });
     drop({card("Joe", "Good", "joe@example.com"), unreadableCard(), {slow}, card("Kim", "Good", "kim@example.com")});
-    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    platform::RunLoop::main().advanceUntil([] { return false; }, 0.2);
     EXPECT_EQ(model->signersNumber(), 1) << "nothing joins before every item has answered";
 
     release.set_value();
@@ -114,7 +114,7 @@ TEST_F(RecipientDropTest, ADropOfOnlyAnUnreadableCardOrOfOtherTypesAddsNothing)
     openWithRecipients({"Ann"});
     EXPECT_FALSE(drop({{std::make_shared<ItemProvider>("com.adobe.pdf", Bytes{'%', 'P', 'D', 'F'})}}).performed);
     EXPECT_TRUE(drop({unreadableCard()}).performed);
-    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    platform::RunLoop::main().advanceUntil([] { return false; }, 0.2);
     settle();
     EXPECT_EQ(modelNames(), Names{"Ann"});
     EXPECT_EQ(alert(), nullptr);

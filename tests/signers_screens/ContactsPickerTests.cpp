@@ -199,14 +199,14 @@ TEST_F(ContactsPickerTest, TheAnswerToTheAccessRequestDecidesOnTheMainRunLoop)
     openPicker(AuthorizationStatus::notDetermined);
     tap(*page->backButton);
     page.reset();
-    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    platform::RunLoop::main().advanceUntil([] { return false; }, 0.2);
 
     ContactStoreSettings::shared()->setGrantsAccessWhenAsked(false);
     openPicker(AuthorizationStatus::notDetermined);
     const auto asked = page;
     platform::RunLoop::main().runUntil(
         [] { return ContactStoreSettings::shared()->authorizationStatus() == AuthorizationStatus::denied; }, 5);
-    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    platform::RunLoop::main().advanceUntil([] { return false; }, 0.2);
     settle();
     expectState("Need permission to access Address Book", true, false);
     EXPECT_EQ(asked->presentedViewController(), nullptr);
