@@ -2,7 +2,9 @@
 
 #include "foundation/SharedInstances.h"
 
+#include <cstdlib>
 #include <future>
+#include <iostream>
 
 namespace platform {
 
@@ -71,6 +73,15 @@ bool RunLoop::isMainThread() const
 {
     std::lock_guard lock(mutex_);
     return std::this_thread::get_id() == mainThread_;
+}
+
+void RunLoop::assertMainThread(std::string_view what) const
+{
+    if (isMainThread()) {
+        return;
+    }
+    std::cerr << what << " must run on the main thread, but ran on another one\n";
+    std::abort();
 }
 
 void RunLoop::bindToCurrentThread()
