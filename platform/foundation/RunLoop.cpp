@@ -3,7 +3,9 @@
 #include "foundation/BackgroundWork.h"
 #include "foundation/SharedInstances.h"
 
+#include <cstdlib>
 #include <future>
+#include <iostream>
 
 namespace platform {
 
@@ -72,6 +74,15 @@ bool RunLoop::isMainThread() const
 {
     std::lock_guard lock(mutex_);
     return std::this_thread::get_id() == mainThread_;
+}
+
+void RunLoop::assertMainThread(std::string_view what) const
+{
+    if (isMainThread()) {
+        return;
+    }
+    std::cerr << what << " must run on the main thread, but ran on another one\n";
+    std::abort();
 }
 
 void RunLoop::bindToCurrentThread()

@@ -6,6 +6,7 @@
 #include <functional>
 #include <mutex>
 #include <queue>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -28,6 +29,10 @@ public:
     void runSync(const Task& task);
 
     bool isMainThread() const;
+    // For code that touches main-thread state and is reached from other threads through a
+    // hop to the main one: elsewhere it stops the process, naming `what`, so a missing hop
+    // fails every run that reaches it instead of racing now and then. Active in every build.
+    void assertMainThread(std::string_view what) const;
     // Makes the calling thread the main thread (the first thread to ask is by default).
     void bindToCurrentThread();
 

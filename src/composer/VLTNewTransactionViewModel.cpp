@@ -846,6 +846,7 @@ void VLTNewTransactionViewModel::commitUpdatesWithCallback(const DetailsCallback
 void VLTNewTransactionViewModel::finishCommit(const std::string& guid, const Dictionary& transaction,
                                               const DetailsCallback& callback) const
 {
+    platform::RunLoop::main().assertMainThread("A committed transaction's report");
     Dictionary details = transaction.is_object() ? transaction : Dictionary::object();
     details["sender"] = DraftDetails::sender(signedInEmail());
     const auto hostDelegate = VTFacadeServices::installed().delegate();
@@ -860,6 +861,7 @@ void VLTNewTransactionViewModel::finishCommit(const std::string& guid, const Dic
 
 void VLTNewTransactionViewModel::reportFailedCommit(const Dictionary& result, const DetailsCallback& callback)
 {
+    platform::RunLoop::main().assertMainThread("A failed commit's report");
     const Dictionary failure{{"status", "failed"}, {"error", objectAt(result, "error")}};
     const auto hostDelegate = VTFacadeServices::installed().delegate();
     if (hostDelegate && hostDelegate->respondsToDidFailToStoreLocalDraftWithDetails()) {
@@ -893,6 +895,7 @@ void VLTNewTransactionViewModel::updateGroups()
 
 void VLTNewTransactionViewModel::setGroups(const std::optional<Groups>& groups)
 {
+    platform::RunLoop::main().assertMainThread("The fetched signing groups");
     groups_ = groups.value_or(Groups());
     platform::NotificationCenter::defaultCenter().post(kListOfGroupsDidChangeNotification);
 }

@@ -106,3 +106,11 @@ TEST_F(RunLoopTest, ResetDropsPendingWork)
     loop.advance(2);
     EXPECT_TRUE(order.empty());
 }
+
+TEST_F(RunLoopTest, WorkForTheMainThreadStopsTheProcessWhenItRunsOnAnother)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    loop.assertMainThread("The page's update");
+    EXPECT_DEATH(std::thread([&] { loop.assertMainThread("The page's update"); }).join(),
+                 "The page's update must run on the main thread");
+}

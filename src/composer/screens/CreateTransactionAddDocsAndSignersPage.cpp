@@ -20,6 +20,7 @@
 #include "composer/screens/CreateTransactionUtil.h"
 #include "foundation/AtomicFile.h"
 #include "foundation/Environment.h"
+#include "foundation/RunLoop.h"
 #include "sdk/VTFacadeServices.h"
 #include "sdk/VeltraDelegate.h"
 #include "sdk/screens/VLTOpenInPreviewController.h"
@@ -325,6 +326,7 @@ void CreateTransactionAddDocsAndSignersPage::loadTransaction()
 
 void CreateTransactionAddDocsAndSignersPage::finishLoading(const std::optional<Dictionary>& error)
 {
+    platform::RunLoop::main().assertMainThread("The loaded transaction's page update");
     loadingFinished_ = true;
     VTAlertView::sharedInstance()->hideBlockingMessage();
     if (error) {
