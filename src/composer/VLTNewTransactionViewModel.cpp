@@ -82,16 +82,12 @@ std::vector<std::shared_ptr<VTSigner>> VLTNewTransactionViewModel::signers() con
 
 std::shared_ptr<VTSigner> VLTNewTransactionViewModel::signerAt(std::int64_t index) const
 {
-    auto all = signers();
-    if (index < 0 || index >= static_cast<std::int64_t>(all.size())) {
-        return nullptr;
-    }
-    return all[static_cast<std::size_t>(index)];
+    return transaction_ ? transaction_->signerAtIndex(index) : nullptr;
 }
 
 int VLTNewTransactionViewModel::signersNumber() const
 {
-    return transaction_ ? static_cast<int>(transaction_->signers().size()) : 0;
+    return transaction_ ? static_cast<int>(transaction_->signerCount()) : 0;
 }
 
 Dictionary VLTNewTransactionViewModel::dataForSignerWithIndex(int index) const
@@ -546,7 +542,7 @@ Dictionary VLTNewTransactionViewModel::currentTransactionInfo() const
 
 int VLTNewTransactionViewModel::documentsNumber() const
 {
-    return transaction_ ? static_cast<int>(transaction_->documents().size()) : 0;
+    return transaction_ ? static_cast<int>(transaction_->documentCount()) : 0;
 }
 
 Dictionary VLTNewTransactionViewModel::displayDataForDocumentWithIndex(int index) const
@@ -554,7 +550,7 @@ Dictionary VLTNewTransactionViewModel::displayDataForDocumentWithIndex(int index
     if (!transaction_ || index < 0 || index >= documentsNumber()) {
         return Dictionary::object();
     }
-    const auto document = transaction_->documents()[static_cast<std::size_t>(index)];
+    const auto document = transaction_->documentAtIndex(index);
     const std::string& name = document->name();
     return Dictionary{{"displayName", name.ends_with(".pdf") ? name : name + ".pdf"}, {"path", document->pdfPath()}};
 }
@@ -564,7 +560,7 @@ std::optional<std::string> VLTNewTransactionViewModel::nameOfDocumentWithIndex(i
     if (!transaction_ || index < 0 || index >= documentsNumber()) {
         return std::nullopt;
     }
-    return transaction_->documents()[static_cast<std::size_t>(index)]->name();
+    return transaction_->documentAtIndex(index)->name();
 }
 
 std::optional<std::vector<std::uint8_t>> VLTNewTransactionViewModel::dataForDocumentWithIndex(int index) const
@@ -572,7 +568,7 @@ std::optional<std::vector<std::uint8_t>> VLTNewTransactionViewModel::dataForDocu
     if (!transaction_ || index < 0 || index >= documentsNumber()) {
         return std::nullopt;
     }
-    return transaction_->documents()[static_cast<std::size_t>(index)]->data();
+    return transaction_->documentAtIndex(index)->data();
 }
 
 void VLTNewTransactionViewModel::addDocument(const Dictionary& document)

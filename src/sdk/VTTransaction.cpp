@@ -124,6 +124,19 @@ void VTTransaction::removeDocumentWithIndex(int index)
     }
 }
 
+std::shared_ptr<VTSigner> VTTransaction::signerAtIndex(std::int64_t index) const
+{
+    return index >= 0 && static_cast<std::size_t>(index) < signers_.size() ? signers_[static_cast<std::size_t>(index)]
+                                                                           : nullptr;
+}
+
+std::shared_ptr<VTDocument> VTTransaction::documentAtIndex(std::int64_t index) const
+{
+    return index >= 0 && static_cast<std::size_t>(index) < documents_.size()
+               ? documents_[static_cast<std::size_t>(index)]
+               : nullptr;
+}
+
 void VTTransaction::changePlaceOfDocumentWithIndexToIndex(int from, int to)
 {
     moveElement(documents_, from, to);

@@ -3,6 +3,7 @@
 #include "foundation/Date.h"
 #include "foundation/Dictionary.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -53,6 +54,11 @@ public:
     // Copies of the arrays; the recipients and documents themselves are shared.
     std::vector<std::shared_ptr<VTSigner>> signers() const { return signers_; }
     std::vector<std::shared_ptr<VTDocument>> documents() const { return documents_; }
+    // Without copying, for long lists: the counts, and one entry (null out of range).
+    std::size_t signerCount() const { return signers_.size(); }
+    std::size_t documentCount() const { return documents_.size(); }
+    std::shared_ptr<VTSigner> signerAtIndex(std::int64_t index) const;
+    std::shared_ptr<VTDocument> documentAtIndex(std::int64_t index) const;
 
     // Appends the recipient; the signed-in user's own recipient (not a group) goes to the
     // first place instead while ordered signing is off. A null signer changes nothing.
