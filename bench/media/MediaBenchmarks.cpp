@@ -1,5 +1,6 @@
 #include "TiledHeicWriter.h"
 
+#include "composer/DroppedImageRedraw.h"
 #include "contacts/VCardReader.h"
 #include "contacts/VCardWriter.h"
 #include "graphics/DocumentConverter.h"
@@ -74,9 +75,21 @@ std::filesystem::path heicFile()
     return path;
 }
 
-// What the importer does with a dropped photo: decode, redraw with the longer side at
-// 1024 points, encode as JPEG at quality 0.75.
+// What the importer does with a dropped photo: decode no larger than needed, redraw with
+// the longer side at 1024 points, encode as JPEG at quality 0.75.
 void importPhoto(benchmark::State& state, const std::vector<std::uint8_t>& photo)
+{
+    for (auto _ : state) {
+        if (!DroppedImageRedraw::redraw(photo)) {
+            state.SkipWithError("the photo could not be imported");
+            break;
+        }
+    }
+    state.SetLabel(std::to_string(photo.size() / 1024) + " KB photo");
+}
+
+// The same, decoding the photo whole before redrawing it, as the importer used to.
+void importPhotoDecodedWhole(benchmark::State& state, const std::vector<std::uint8_t>& photo)
 {
     for (auto _ : state) {
         const auto image = graphics::ImageCodec::decode(photo);
@@ -84,20 +97,23 @@ void importPhoto(benchmark::State& state, const std::vector<std::uint8_t>& photo
             state.SkipWithError("the photo could not be decoded");
             break;
         }
-        const graphics::Size size = image->size();
-        const graphics::Size target = size.height < size.width
-            ? graphics::Size{1024, size.height / size.width * 1024}
-            : graphics::Size{size.width / size.height * 1024, 1024};
-        const auto redrawn = graphics::ImageScaler::redraw(*image, target);
-        benchmark::DoNotOptimize(graphics::ImageCodec::encodeJpeg(*redrawn, 0.75));
+        const auto redrawn = graphics::ImageScaler::redraw(*image, DroppedImageRedraw::redrawnSize(image->size()));
+        benchmark::DoNotOptimize(graphics::ImageCodec::encodeJpeg(*redrawn, DroppedImageRedraw::kJpegQuality));
     }
     state.SetLabel(std::to_string(photo.size() / 1024) + " KB photo");
+}
+
+// ImageMagick's own binary: the `convert` first on PATH may be a wrapper that does more.
+std::string imageMagickConvert()
+{
+    const std::filesystem::path real = "/usr/bin/convert-im6.q16";
+    return std::filesystem::exists(real) ? real.string() : "convert";
 }
 
 // The same work by ImageMagick on the same file, for comparison (process start included).
 void convertWithImageMagick(benchmark::State& state, const std::filesystem::path& photo)
 {
-    const std::string command = "convert '" + photo.string() + "' -resize 1024x1024 -quality 75 '"
+    const std::string command = imageMagickConvert() + " '" + photo.string() + "' -resize 1024x1024 -quality 75 '"
         + (workDirectory() / "convert-out.jpg").string() + "'";
     for (auto _ : state) {
         if (std::system(command.c_str()) != 0) {
@@ -112,6 +128,12 @@ void BM_ImportPhoto(benchmark::State& state)
     importPhoto(state, bench_samples::samplePhotoJpeg());
 }
 BENCHMARK(BM_ImportPhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ImportPhotoDecodedWhole(benchmark::State& state)
+{
+    importPhotoDecodedWhole(state, bench_samples::samplePhotoJpeg());
+}
+BENCHMARK(BM_ImportPhotoDecodedWhole)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ImageMagickConvert(benchmark::State& state)
 {
@@ -154,24 +176,41 @@ void BM_ReadTenThousandVCards(benchmark::State& state)
 }
 BENCHMARK(BM_ReadTenThousandVCards)->Unit(benchmark::kMillisecond);
 
-void BM_PlainTextToPdf(benchmark::State& state)
+// Words of a contract, a line break after about every twelfth word, or none at all.
+std::vector<std::uint8_t> contractText(std::size_t size, bool oneLine)
 {
     std::string text;
     std::mt19937 random(3);
     const char* words[] = {"agreement", "the", "signer", "shall", "document", "of", "and", "party", "date", "clause"};
-    while (text.size() < 200 * 1024) {
+    while (text.size() < size) {
         text += words[random() % 10];
-        text += random() % 12 == 0 ? "\n" : " ";
+        text += !oneLine && random() % 12 == 0 ? "\n" : " ";
     }
-    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    return {text.begin(), text.end()};
+}
+
+void textToPdf(benchmark::State& state, const std::vector<std::uint8_t>& bytes)
+{
     for (auto _ : state) {
         const auto pdf = graphics::DocumentConverter::convertToPdf("notes.txt", bytes, {});
         if (!pdf)
             state.SkipWithError("conversion failed");
     }
     state.SetLabel(std::to_string(bytes.size() / 1024) + " KB text");
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
 }
-BENCHMARK(BM_PlainTextToPdf)->Unit(benchmark::kMillisecond);
+
+void BM_PlainTextToPdf(benchmark::State& state)
+{
+    textToPdf(state, contractText(static_cast<std::size_t>(state.range(0)) * 1024, false));
+}
+BENCHMARK(BM_PlainTextToPdf)->Arg(200)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+void BM_OneLineTextToPdf(benchmark::State& state)
+{
+    textToPdf(state, contractText(static_cast<std::size_t>(state.range(0)) * 1024, true));
+}
+BENCHMARK(BM_OneLineTextToPdf)->Arg(1024)->Unit(benchmark::kMillisecond);
 
 // A 200 KB contract-like page: sections of headings, paragraphs, bulleted lists and
 // bordered tables, styled in a style sheet.

@@ -86,16 +86,26 @@ std::optional<std::vector<std::uint8_t>> htmlToPdf(std::string_view fileName, st
     return PaginatedHtmlRenderer(pageSize, folder).render(TextDecoder::decode(bytes));
 }
 
-std::optional<std::vector<TextBlock>> readText(SourceKind kind, std::span<const std::uint8_t> bytes)
+std::optional<std::vector<std::uint8_t>> rtfToPdf(std::span<const std::uint8_t> bytes, Size pageSize)
 {
-    switch (kind) {
-    case SourceKind::rtf:
-        return RtfReader::read(bytes);
-    case SourceKind::text:
-        return PlainTextReader::read(bytes);
-    default:
+    const auto blocks = RtfReader::read(bytes);
+    if (!blocks)
+        return std::nullopt;
+    return PaginatedTextRenderer(pageSize).render(*blocks);
+}
+
+// Lines go onto pages as they are read, so the text is never held twice over.
+std::optional<std::vector<std::uint8_t>> plainTextToPdf(std::string_view fileName, std::span<const std::uint8_t> bytes, Size pageSize)
+{
+    if (bytes.size() > DocumentConverter::maxTextBytes) {
+        Log::write("ERROR", std::string(fileName) + " is not converted: the text file is larger than "
+            + std::to_string(DocumentConverter::maxTextBytes / (1024 * 1024)) + " MB");
         return std::nullopt;
     }
+    PaginatedTextRenderer renderer(pageSize);
+    if (!PlainTextReader::read(bytes, [&renderer](const TextBlock& line) { renderer.add(line); }))
+        return std::nullopt;
+    return renderer.finish();
 }
 
 } // namespace
@@ -111,10 +121,9 @@ std::optional<std::vector<std::uint8_t>> DocumentConverter::convertToPdf(
     const Size pageSize = size.isEmpty() ? paperSizeForLocale(Environment::locale()) : size;
     if (kind == SourceKind::html)
         return htmlToPdf(fileName, bytes, pageSize);
-    const auto blocks = readText(kind, bytes);
-    if (!blocks)
-        return std::nullopt;
-    return PaginatedTextRenderer(pageSize).render(*blocks);
+    if (kind == SourceKind::rtf)
+        return rtfToPdf(bytes, pageSize);
+    return plainTextToPdf(fileName, bytes, pageSize);
 }
 
 bool DocumentConverter::writePdf(std::string_view fileName, std::span<const std::uint8_t> bytes, Size size,

@@ -19,7 +19,8 @@ namespace platform::graphics {
 // - html, htm, xhtml: laid out as a browser prints it (PaginatedHtmlRenderer), with
 //   pictures from data: URIs and, when the name has a folder, from files beside it;
 // - rtf: its paragraphs flowed over pages;
-// - txt, text: its lines flowed over pages.
+// - txt, text: its lines flowed over pages as they are read; a file of more than
+//   maxTextBytes is refused (logged): its conversion would keep the sender waiting for long.
 // Text documents use `size` as their page size, or the locale's paper (US Letter in
 // the Americas that use it, A4 elsewhere) when it is 0 x 0.
 // Any other extension, pdf included, and bytes that the reader refuses (empty data,
@@ -28,6 +29,9 @@ namespace platform::graphics {
 // logged.
 class DocumentConverter {
 public:
+    // Some hundreds of pages, converted in a few seconds.
+    static constexpr std::size_t maxTextBytes = 2 * 1024 * 1024;
+
     static std::optional<std::vector<std::uint8_t>> convertToPdf(
         std::string_view fileName, std::span<const std::uint8_t> bytes, Size size);
 

@@ -1,5 +1,7 @@
 #include "graphics/ExifOrientation.h"
 
+#include "graphics/JpegSegment.h"
+
 namespace platform::graphics {
 
 int ExifOrientation::read(ByteView exif)
@@ -30,22 +32,11 @@ int ExifOrientation::read(ByteView exif)
 int ExifOrientation::ofJpeg(ByteView jpeg)
 {
     constexpr std::uint64_t exifSegment = 0xFFE1;
-    constexpr std::uint64_t startOfScan = 0xFFDA;
     const std::string_view exifHeader("Exif\0\0", 6);
-    // Segments follow the start-of-image marker, each a marker and a length that counts
-    // itself; the picture data begins at the start of scan.
-    std::uint64_t offset = 2;
-    while (jpeg.has(offset, 4) && jpeg.bigEndian(offset, 1) == 0xFF) {
-        const std::uint64_t marker = jpeg.bigEndian(offset, 2);
-        const std::uint64_t length = jpeg.bigEndian(offset + 2, 2);
-        if (marker == startOfScan || length < 2)
-            return 0;
-        const ByteView body = jpeg.window(offset + 4, length - 2);
-        if (marker == exifSegment && body.matches(0, exifHeader))
-            return read(body.window(exifHeader.size()));
-        offset += 2 + length;
-    }
-    return 0;
+    const auto exif = JpegSegment::find(jpeg, [&exifHeader](const JpegSegment& segment) {
+        return segment.marker == exifSegment && segment.body.matches(0, exifHeader);
+    });
+    return exif ? read(exif->body.window(exifHeader.size())) : 0;
 }
 
 } // namespace platform::graphics

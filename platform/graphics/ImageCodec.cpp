@@ -14,9 +14,28 @@
 namespace platform::graphics {
 namespace {
 
-std::string tooLarge()
+std::string tooLarge(double pixels)
 {
-    return "The image has more than " + std::to_string(ImageCodec::maxDecodedPixels) + " pixels";
+    return "The image needs " + std::to_string(static_cast<std::int64_t>(pixels)) + " pixels to decode, more than the "
+        + std::to_string(ImageCodec::maxDecodedPixels) + " a phone can hold";
+}
+
+// libjpeg decodes at 1/2, 1/4 or 1/8 of the size for little more than the cost of the
+// smaller picture; the largest of these that keeps the longer side needed is taken.
+int jpegDenominator(double width, double height, double longerSide)
+{
+    if (longerSide <= 0)
+        return 1;
+    for (const int denominator : {8, 4, 2}) {
+        if (std::ceil(std::max(width, height) / denominator) >= longerSide)
+            return denominator;
+    }
+    return 1;
+}
+
+double scaledPixels(double width, double height, int denominator)
+{
+    return std::ceil(width / denominator) * std::ceil(height / denominator);
 }
 
 struct ObjectUnref {
@@ -28,17 +47,28 @@ using PixbufHolder = std::unique_ptr<GdkPixbuf, ObjectUnref>;
 // Some loaders finish a truncated file without an error; the rows that were never
 // decoded tell such an image apart from a whole one.
 struct LoadProgress {
-    bool tooLarge = false;
+    bool jpeg = false;
+    double longerSide = 0;
+    double refusedPixels = 0;
     int decodedBottom = 0;
     int rowsBeforeClose = 0;
 };
 
-void refuseHugeImages(GdkPixbufLoader* loader, int width, int height, gpointer data)
+// The size a loader tells before it allocates: a picture over the budget is refused,
+// and a JPEG is asked for at its scale (exactly the size libjpeg gives, so that the
+// loader scales nothing afterwards and keeps reporting the rows it decodes).
+void chooseDecodedSize(GdkPixbufLoader* loader, int width, int height, gpointer data)
 {
-    if (static_cast<std::int64_t>(width) * height <= ImageCodec::maxDecodedPixels)
-        return;
-    static_cast<LoadProgress*>(data)->tooLarge = true;
-    gdk_pixbuf_loader_set_size(loader, 1, 1);
+    auto* progress = static_cast<LoadProgress*>(data);
+    const int denominator = progress->jpeg ? jpegDenominator(width, height, progress->longerSide) : 1;
+    const double pixels = scaledPixels(width, height, denominator);
+    if (pixels > static_cast<double>(ImageCodec::maxDecodedPixels)) {
+        progress->refusedPixels = pixels;
+        gdk_pixbuf_loader_set_size(loader, 1, 1);
+    } else if (denominator > 1) {
+        gdk_pixbuf_loader_set_size(loader, static_cast<int>(std::ceil(static_cast<double>(width) / denominator)),
+            static_cast<int>(std::ceil(static_cast<double>(height) / denominator)));
+    }
 }
 
 void noteDecodedRows(GdkPixbufLoader*, int, int y, int, int height, gpointer data)
@@ -66,15 +96,15 @@ std::string loaderError(GError* error)
     return "The image could not be decoded: " + text;
 }
 
-PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const char* type, std::string& error)
+PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const char* type, double longerSide, std::string& error)
 {
     LoaderHolder loader(gdk_pixbuf_loader_new_with_type(type, nullptr));
     if (!loader) {
         error = std::string("No loader for ") + type + " images is installed";
         return nullptr;
     }
-    LoadProgress progress;
-    g_signal_connect(loader.get(), "size-prepared", G_CALLBACK(refuseHugeImages), &progress);
+    LoadProgress progress{std::string_view(type) == "jpeg", longerSide};
+    g_signal_connect(loader.get(), "size-prepared", G_CALLBACK(chooseDecodedSize), &progress);
     g_signal_connect(loader.get(), "area-updated", G_CALLBACK(noteDecodedRows), &progress);
     GError* loadError = nullptr;
     const bool written = gdk_pixbuf_loader_write(loader.get(), bytes.data(), bytes.size(), &loadError);
@@ -85,8 +115,8 @@ PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const char* type, s
         error = loaderError(loadError);
         return nullptr;
     }
-    if (progress.tooLarge) {
-        error = tooLarge();
+    if (progress.refusedPixels > 0) {
+        error = tooLarge(progress.refusedPixels);
         return nullptr;
     }
     GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader.get());
@@ -174,6 +204,11 @@ ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes)
 
 ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes, std::string& error)
 {
+    return decode(bytes, 0, error);
+}
+
+ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes, double longerSide, std::string& error)
+{
     const ImageHeader header = ImageHeader::read(bytes);
     if (!header.loaderType) {
         error = "The data is no image in a format this system reads";
@@ -183,11 +218,14 @@ ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes, std::string& er
         error = "The image file is cut short or its header does not match its data";
         return nullptr;
     }
-    if (header.declaredPixels > static_cast<double>(maxDecodedPixels)) {
-        error = tooLarge();
+    const double pixels = header.width > 0
+        ? scaledPixels(header.width, header.height, jpegDenominator(header.width, header.height, longerSide))
+        : header.declaredPixels;
+    if (pixels > static_cast<double>(maxDecodedPixels)) {
+        error = tooLarge(pixels);
         return nullptr;
     }
-    PixbufHolder pixbuf = loadPixbuf(bytes, header.loaderType, error);
+    PixbufHolder pixbuf = loadPixbuf(bytes, header.loaderType, longerSide, error);
     if (!pixbuf)
         return nullptr;
     if (header.orientation > 0)

@@ -14,17 +14,25 @@ namespace platform::graphics {
 // Decoding accepts PNG, JPEG, GIF, TIFF, BMP, WebP (a still picture or the first frame of
 // an animation) and HEIF/HEIC (the primary image), recognised by their signature, and
 // turns camera photos upright as their EXIF or HEIF orientation says. Anything else,
-// truncated data, headers that contradict the data and pictures of more than
-// maxDecodedPixels are refused with nullptr before a loader runs where the header
-// tells, so "this is an image" means exactly "decode() answers an image". A decoded
-// image has scale 1: one pixel, one point.
+// truncated data, headers that contradict the data and pictures whose decoding would
+// hold more than maxDecodedPixels are refused with nullptr, before a loader runs where
+// the header tells (canvas x frames, and the working canvases of a WebP animation), so
+// "this is an image" means exactly "decode() answers an image". A decoded image has
+// scale 1: one pixel, one point. Stateless; any thread.
 class ImageCodec {
 public:
-    static constexpr std::int64_t maxDecodedPixels = 100'000'000;
+    // What a phone can hold beside the app: 200 MB of bitmap at 4 bytes a pixel, enough
+    // for the largest camera photos (48 megapixels, 8064 x 6048) at full size.
+    static constexpr std::int64_t maxDecodedPixels = 50'000'000;
 
     static ImagePtr decode(std::span<const std::uint8_t> bytes);
     // The same; when no image comes out, `error` says why in a sentence.
     static ImagePtr decode(std::span<const std::uint8_t> bytes, std::string& error);
+    // For a caller that needs no more than `longerSide` pixels on the picture's longer
+    // side: JPEG decodes at 1/2, 1/4 or 1/8 of its size while that keeps at least
+    // `longerSide` (and is measured against the budget at that size); other formats
+    // decode whole. 0 decodes whole.
+    static ImagePtr decode(std::span<const std::uint8_t> bytes, double longerSide, std::string& error);
 
     // JPEG at a compression quality from 0 (smallest) to 1 (best); transparent pixels
     // are flattened onto white. Empty when the image cannot be encoded.

@@ -2,6 +2,7 @@
 
 #include "graphics/ByteView.h"
 #include "graphics/HeifHeader.h"
+#include "graphics/JpegSegment.h"
 #include "graphics/WebpHeader.h"
 
 #include <algorithm>
@@ -68,7 +69,24 @@ ImageHeader webpHeader(const ByteView& bytes)
     const auto header = WebpHeader::read(bytes);
     if (!header)
         return {"webp", false};
-    return {"webp", true, header->width * header->height * header->frames, header->orientation};
+    // libwebp's animation decoder keeps two canvases of its own besides the frames.
+    const double canvases = header->frames + (header->animated ? 2 : 0);
+    return {"webp", true, header->width * header->height * canvases, header->orientation};
+}
+
+// The frame header names the picture's size; markers C4, C8 and CC share its range
+// but are tables.
+ImageHeader jpegHeader(const ByteView& bytes)
+{
+    const auto frame = JpegSegment::find(bytes, [](const JpegSegment& segment) {
+        const std::uint64_t marker = segment.marker;
+        return marker >= 0xFFC0 && marker <= 0xFFCF && marker != 0xFFC4 && marker != 0xFFC8 && marker != 0xFFCC;
+    });
+    if (!frame || !frame->body.has(0, 5))
+        return {"jpeg", true};
+    const auto height = static_cast<double>(frame->body.bigEndian(1, 2));
+    const auto width = static_cast<double>(frame->body.bigEndian(3, 2));
+    return {"jpeg", true, width * height, 0, width, height};
 }
 
 ImageHeader heifHeader(const ByteView& bytes)
@@ -86,7 +104,7 @@ ImageHeader ImageHeader::read(std::span<const std::uint8_t> data)
     if (bytes.matches(0, "\x89PNG\r\n\x1a\n"))
         return {"png", true, static_cast<double>(bytes.bigEndian(16, 4)) * static_cast<double>(bytes.bigEndian(20, 4))};
     if (bytes.matches(0, "\xff\xd8\xff"))
-        return {"jpeg", true};
+        return jpegHeader(bytes);
     if (bytes.matches(0, "GIF87a") || bytes.matches(0, "GIF89a"))
         return {"gif", true, static_cast<double>(bytes.littleEndian(6, 2)) * static_cast<double>(bytes.littleEndian(8, 2))};
     if (bytes.matches(0, std::string_view("II*\0", 4)) || bytes.matches(0, std::string_view("MM\0*", 4)))

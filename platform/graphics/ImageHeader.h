@@ -19,11 +19,16 @@ public:
     const char* loaderType = nullptr;
     // False when the header is cut short or contradicts itself or the data.
     bool intact = false;
-    // The pixels the loader will decode (every frame of a WebP animation); 0 when the
-    // header does not tell it readily.
+    // The pixels the loader will hold while it decodes at full size (every frame of a
+    // WebP animation and its decoder's canvases); 0 when the header does not tell it
+    // readily.
     double declaredPixels = 0;
     // EXIF orientation 1 to 8 for the loader's picture, 0 when the loader knows it.
     int orientation = 0;
+    // The picture's size in pixels where its loader can decode it smaller (JPEG); 0 x 0
+    // otherwise.
+    double width = 0;
+    double height = 0;
 };
 
 } // namespace platform::graphics

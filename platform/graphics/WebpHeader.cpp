@@ -91,13 +91,13 @@ std::optional<WebpHeader> extendedHeader(const std::vector<Chunk>& chunks)
     const int orientation = orientationIn(chunks);
     if (flags.bigEndian(0, 1) & animationFlag) {
         const auto frames = std::count_if(chunks.begin(), chunks.end(), [](const Chunk& chunk) { return chunk.type == "ANMF"; });
-        return frames > 0 ? std::optional(WebpHeader{canvas.width, canvas.height, static_cast<double>(frames), orientation})
+        return frames > 0 ? std::optional(WebpHeader{canvas.width, canvas.height, static_cast<double>(frames), true, orientation})
                           : std::nullopt;
     }
     std::optional<Dimensions> still;
     for (auto chunk = chunks.begin() + 1; chunk != chunks.end() && !still; ++chunk)
         still = bitstreamSize(*chunk);
-    return still == canvas ? std::optional(WebpHeader{canvas.width, canvas.height, 1, orientation}) : std::nullopt;
+    return still == canvas ? std::optional(WebpHeader{canvas.width, canvas.height, 1, false, orientation}) : std::nullopt;
 }
 
 } // namespace
@@ -118,7 +118,7 @@ std::optional<WebpHeader> WebpHeader::read(ByteView bytes)
     if (chunks->front().type == "VP8X")
         return extendedHeader(*chunks);
     const auto size = bitstreamSize(chunks->front());
-    return size ? std::optional(WebpHeader{size->width, size->height, 1, 0}) : std::nullopt;
+    return size ? std::optional(WebpHeader{size->width, size->height, 1, false, 0}) : std::nullopt;
 }
 
 } // namespace platform::graphics

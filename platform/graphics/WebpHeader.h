@@ -22,6 +22,7 @@ public:
     // The system's loader decodes every frame of an animation at once, each the size of
     // the canvas.
     double frames = 1;
+    bool animated = false;
     // EXIF orientation 1 to 8, 0 when the file has none.
     int orientation = 0;
 };

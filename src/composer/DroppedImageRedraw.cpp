@@ -18,7 +18,9 @@ Size DroppedImageRedraw::redrawnSize(const Size& size)
 
 std::optional<DroppedImageRedraw::Result> DroppedImageRedraw::redraw(const Bytes& bytes)
 {
-    const auto image = platform::graphics::ImageCodec::decode(bytes);
+    // Nothing larger than the redrawn picture is decoded where the format allows it.
+    std::string ignored;
+    const auto image = platform::graphics::ImageCodec::decode(bytes, kLongerSide, ignored);
     if (!image) {
         return std::nullopt;
     }

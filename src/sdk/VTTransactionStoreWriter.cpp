@@ -262,8 +262,12 @@ void VTTransactionStoreWriter::adoptStoredState(const std::string& guid)
     for (std::size_t index = 0; index < builder_.documents_.size(); ++index) {
         builder_.documents_[index]->setDocumentId(documentIdents_[index]);
     }
+    // The composer's temporary copy has served once the document is stored.
     for (const auto& pending : pendingFiles_) {
-        builder_.documents_[pending.documentIndex]->setPdfPath(pending.path.string());
+        auto& document = *builder_.documents_[pending.documentIndex];
+        const std::filesystem::path copy = document.pdfPath();
+        document.setPdfPath(pending.path.string());
+        ZKFileManager::removeTemporaryCopy(copy);
     }
 }
 

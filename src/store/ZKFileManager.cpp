@@ -60,6 +60,12 @@ std::shared_ptr<ZKFileManager> ZKFileManager::sharedInstance()
     return platform::SharedInstance<ZKFileManager>::get();
 }
 
+ZKFileManager::ZKFileManager()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(preferencesFolderPath() / kTemporaryFolderName, ignored);
+}
+
 void ZKFileManager::setCurrentTransactionIdProvider(CurrentTransactionIdProvider provider)
 {
     currentTransactionId_ = std::move(provider);
@@ -100,6 +106,17 @@ void ZKFileManager::removeTemporaryFolder() const
 {
     std::error_code ignored;
     std::filesystem::remove_all(temporaryFolderPath(), ignored);
+}
+
+void ZKFileManager::removeTemporaryCopy(const std::filesystem::path& path)
+{
+    const auto folder = preferencesFolderPath() / kTemporaryFolderName;
+    const auto relative = path.lexically_normal().lexically_relative(folder);
+    if (relative.empty() || hasParentReference(relative) || relative == ".") {
+        return;
+    }
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
 }
 
 std::string ZKFileManager::getGoodNameForFileWithPathNameExtentionAndNumber(const std::string& folder,

@@ -14,6 +14,9 @@
 // transaction's PDFs, and the temporary folder Library/Preferences/CorvexTMPFolder/<current
 // transaction id>/ for plain copies while a transaction is composed. Files are written to a
 // temporary file and renamed over the target; names never lead outside their folder.
+// Temporary copies are removed once stored, and what a killed process left in the
+// temporary folder goes when the next process first uses its file manager, before it
+// can have put anything there. Any thread.
 class ZKFileManager {
 public:
     using Bytes = std::vector<std::uint8_t>;
@@ -25,6 +28,8 @@ public:
     static constexpr const char* kTemporaryFolderName = "CorvexTMPFolder";
 
     static std::shared_ptr<ZKFileManager> sharedInstance();
+
+    ZKFileManager();
 
     // The transaction manager installs the provider of the current transaction id, so this
     // class needs no link to it. Without a provider there is no current transaction.
@@ -42,6 +47,9 @@ public:
     std::optional<std::string> createEmptyTemporaryFolder() const;
     // Removes the temporary folder of the current transaction and what it holds.
     void removeTemporaryFolder() const;
+    // Removes the file when it lies in the temporary folder (of any transaction): a copy
+    // that was stored elsewhere and is not needed any more.
+    static void removeTemporaryCopy(const std::filesystem::path& path);
 
     // The full path of the first file in `folder` that does not exist yet: name.ext, then
     // name(number).ext, name(number+1).ext ... (no suffix for number 0; no extension when

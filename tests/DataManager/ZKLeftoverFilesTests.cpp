@@ -46,6 +46,8 @@ TEST_F(ZKLeftoverFilesTest, TheNextStartRemovesWhatInterruptedWorkLeftAndNothing
         temporaryBeside(preferences() / "FRESH"),
         write(preferences() / "VeltDownloads" / "9F1C" / "document-1.pdf"),
         temporaryBeside(preferences() / "CorvexTMPFolder" / "DRAFT" / "scan.pdf"),
+        write(preferences() / "CorvexTMPFolder" / "DRAFT" / "scan.pdf"),
+        write(preferences() / "CorvexTMPFolder" / "notes.pdf"),
     };
     const auto untouched = std::vector<fs::path>{
         kept / "lease.pdf",
@@ -53,7 +55,6 @@ TEST_F(ZKLeftoverFilesTest, TheNextStartRemovesWhatInterruptedWorkLeftAndNothing
         write(preferences() / "MIXED" / "settings.json"),
         write(preferences() / "host.pdf"),
         write(preferences() / "notes.1234.tmp"),
-        write(preferences() / "CorvexTMPFolder" / "DRAFT" / "scan.pdf"),
         write(home() / "Documents" / "other.pdf"),
     };
 

@@ -6,6 +6,7 @@
 #include "graphics/Image.h"
 #include "graphics/ImageCodec.h"
 #include "graphics/PdfDocument.h"
+#include "support/PeakMemory.h"
 
 namespace {
 
@@ -90,6 +91,26 @@ TEST_F(DragAndDropHelperTest, DroppedPicturesGetALongerSideOfExactly1024Points)
     EXPECT_EQ(redrawn->jpeg[0], 0xFF) << "a JPEG, whatever the picture was";
 
     EXPECT_FALSE(DroppedImageRedraw::redraw(kPdf));
+}
+
+// A phone's system kills an app that takes hundreds of megabytes: pictures that would
+// need that are refused before they are decoded, and a camera photo is decoded no larger
+// than its redrawn size.
+TEST_F(DragAndDropHelperTest, PicturesBeyondAPhonesMemoryAreRefusedWhileCameraPhotosImportSmall)
+{
+    const std::vector<std::pair<std::string, Bytes>> drops = {
+        {"huge-canvas.gif", testing_support::sampleFile("huge-canvas.gif")},
+        {"animated-canvas.webp", testing_support::sampleFile("animated-canvas.webp")},
+        {"camera.jpg", platform::graphics::ImageCodec::encodeJpeg(platform::graphics::Image(8064, 6048), 0.9)}};
+    for (const auto& [name, bytes] : drops) {
+        SCOPED_TRACE(name);
+        ASSERT_FALSE(bytes.empty());
+        ASSERT_TRUE(importer->addFiles({item("public.image", bytes)}, {name}, std::nullopt));
+        const auto growth = testing_support::PeakMemory::growthDuring([&] { EXPECT_EQ(importDocuments(), 1); });
+        EXPECT_LE(growth, 64 << 20);
+    }
+    EXPECT_EQ(documentNames(), (std::vector<std::string>{"camera"}));
+    EXPECT_EQ(pageSizeOfDocument(0), (Size{1024, 768}));
 }
 
 TEST_F(DragAndDropHelperTest, QueueingIsRefusedForMissingNamesOrMismatchedPositions)

@@ -20,6 +20,7 @@ using composer_testing::ComposerTest;
 using composer_testing::person;
 using composer_testing::RecordingHostDelegate;
 using Model = VLTNewTransactionViewModel;
+using Bytes = std::vector<std::uint8_t>;
 
 class QueueWatcher : public VeltraSynchronizationQueueDelegate {
 public:
@@ -127,6 +128,31 @@ TEST_F(LeavingComposerTest, AStartTheBuilderCannotStoreFailsAndLeavesTheBuilderA
     EXPECT_EQ(model->startNewTransaction(), Model::started);
     EXPECT_TRUE(model->transaction()->draft());
     EXPECT_EQ(host->details.size(), 1u);
+}
+
+TEST_F(LeavingComposerTest, TemporaryCopiesGoOnceTheirDocumentsAreStored)
+{
+    const auto importText = [this](const std::string& name) {
+        bool done = false;
+        const std::string text = "Terms of the lease";
+        model->addDocumentWithNameAtIndexDataAndSizeCompletion(name, 0, Bytes(text.begin(), text.end()), {0, 0},
+                                                               [&](const std::optional<Dictionary>&) { done = true; });
+        EXPECT_TRUE(platform::RunLoop::main().runUntil([&] { return done; }, 20));
+        return std::filesystem::path(model->displayDataForDocumentWithIndex(0).value("path", std::string()));
+    };
+    model->setTitle("Lease");
+    model->addSignerAtIndex(person("Ann", "Lee", "ann@example.com"), 0);
+    const auto closed = importText("lease.txt");
+    ASSERT_TRUE(std::filesystem::exists(closed));
+    commit();
+    EXPECT_FALSE(std::filesystem::exists(closed));
+    EXPECT_FALSE(model->dataForDocumentWithIndex(0).value_or(Bytes{}).empty()) << "the stored copy is read instead";
+
+    const auto started = importText("annex.txt");
+    ASSERT_TRUE(std::filesystem::exists(started));
+    ASSERT_EQ(model->startNewTransaction(), Model::started);
+    EXPECT_FALSE(std::filesystem::exists(started));
+    EXPECT_FALSE(model->dataForDocumentWithIndex(0).value_or(Bytes{}).empty());
 }
 
 TEST_F(LeavingComposerTest, CommitTellsTheHostThenTheCallerThenQueuesATenthOfASecondLater)

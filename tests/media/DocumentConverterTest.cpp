@@ -1,11 +1,13 @@
 #include "MediaSamples.h"
 
+#include "support/PeakMemory.h"
 #include "support/VeltraTest.h"
 #include "foundation/Environment.h"
 #include "graphics/DocumentConverter.h"
 #include "graphics/ImageCodec.h"
 #include "graphics/PdfDocument.h"
 
+#include <algorithm>
 #include <fstream>
 
 using namespace media_samples;
@@ -96,6 +98,38 @@ TEST_F(DocumentConverterTest, RtfAndPlainTextKeepTheirWords)
     ASSERT_TRUE(text);
     EXPECT_GE(PdfDocument::open(*text)->pageCount(), 5);
     EXPECT_NE(pdfText(*text).find("line 399"), std::string::npos);
+}
+
+// Numbered words on one line, "w1 w2 w3 ...", of at least `size` bytes.
+std::string numberedWords(std::size_t size)
+{
+    std::string text;
+    for (int word = 1; text.size() < size; ++word)
+        text += "w" + std::to_string(word) + " ";
+    return text;
+}
+
+TEST_F(DocumentConverterTest, ALongLineFlowsOverPagesWithoutLosingAWordAndInBoundedMemory)
+{
+    const std::string line = numberedWords(40 * 1024);
+    const auto pdf = DocumentConverter::convertToPdf("notes.txt", bytesOf(line), {});
+    ASSERT_TRUE(pdf);
+    std::string words = pdfText(*pdf);
+    std::replace(words.begin(), words.end(), '\n', ' ');
+    EXPECT_NE(words.find(line.substr(0, line.size() - 1)), std::string::npos) << "every word once, in order";
+
+    const std::string longLine = numberedWords(3 * DocumentConverter::maxTextBytes / 4);
+    const auto growth = testing_support::PeakMemory::growthDuring([&] {
+        EXPECT_TRUE(DocumentConverter::convertToPdf("notes.txt", bytesOf(longLine), {}));
+    });
+    EXPECT_LE(growth, 32 << 20);
+}
+
+TEST_F(DocumentConverterTest, ATextFileAboveTheSizeLimitIsRefusedWithTheReason)
+{
+    const std::string text(DocumentConverter::maxTextBytes + 1, 'a');
+    EXPECT_FALSE(DocumentConverter::convertToPdf("big.txt", bytesOf(text), {}));
+    EXPECT_EQ(logLines().back(), "ERROR: big.txt is not converted: the text file is larger than 2 MB");
 }
 
 TEST_F(DocumentConverterTest, WhatCannotConvertGivesNothing)

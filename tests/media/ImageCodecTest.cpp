@@ -75,6 +75,28 @@ TEST_F(ImageCodecTest, RefusesWhatIsNoImage)
     EXPECT_EQ(ImageCodec::decode(paletteBitmap), nullptr);
 }
 
+TEST_F(ImageCodecTest, JpegDecodesAtTheScaleTheCallerNeeds)
+{
+    const auto jpeg = encode(*makeSplitImage(4000, 3000), "jpeg");
+    std::string error;
+    const auto half = ImageCodec::decode(jpeg, 1024, error);
+    ASSERT_NE(half, nullptr) << error;
+    EXPECT_EQ(half->size(), (Size{2000, 1500})) << "1/4 would leave the longer side short of 1024";
+    EXPECT_TRUE(isReddish(half->pixelAt(500, 750)));
+    EXPECT_TRUE(isBluish(half->pixelAt(1500, 750)));
+    EXPECT_EQ(ImageCodec::decode(jpeg, 500, error)->size(), (Size{500, 375}));
+    EXPECT_EQ(ImageCodec::decode(jpeg, 5000, error)->size(), (Size{4000, 3000}));
+}
+
+TEST_F(ImageCodecTest, RefusesWhatWouldNotFitInAPhonesMemoryAndSaysWhy)
+{
+    std::string error;
+    EXPECT_EQ(ImageCodec::decode(testing_support::sampleFile("huge-canvas.gif"), error), nullptr);
+    EXPECT_EQ(error, "The image needs 67543400 pixels to decode, more than the 50000000 a phone can hold");
+    EXPECT_EQ(ImageCodec::decode(testing_support::sampleFile("animated-canvas.webp"), 1024, error), nullptr);
+    EXPECT_EQ(error, "The image needs 247727880 pixels to decode, more than the 50000000 a phone can hold");
+}
+
 TEST_F(ImageCodecTest, JpegQualityTradesSizeAndFlattensTransparencyOnWhite)
 {
     const auto noisy = makeImage(64, 64, [](int x, int y) { return 0xFF000000u | ((x * 37 + y * 91) % 256) << 8 | (x * y % 256); });

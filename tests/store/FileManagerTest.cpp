@@ -66,8 +66,9 @@ TEST_F(FileManagerTest, FoldersFollowTheCurrentTransaction)
 
 TEST_F(FileManagerTest, AnUncreatableTemporaryFolderGivesNothing)
 {
+    const auto manager = ZKFileManager::sharedInstance();
     touch(preferences() / "CorvexTMPFolder");
-    EXPECT_FALSE(ZKFileManager::sharedInstance()->createEmptyTemporaryFolder().has_value());
+    EXPECT_FALSE(manager->createEmptyTemporaryFolder().has_value());
 }
 
 TEST_F(FileManagerTest, GoodNamesCountUpFromTheGivenNumber)
