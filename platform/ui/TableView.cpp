@@ -414,12 +414,13 @@ void TableView::moveRow(const IndexPath& from, const IndexPath& to)
     if (updateDepth_ > 0) {
         return;
     }
-    const int rowsBefore = geometry_.numberOfRows(from.section);
-    rebuildGeometry();
-    if (!withinSection || geometry_.numberOfRows(from.section) != rowsBefore) {
+    if (!withinSection || !geometry_.contains(to)) {
+        rebuildGeometry();
         layoutVisibleRows(true);
         return;
     }
+    // The moved row takes its height along; no other height is asked again.
+    geometry_.moveRow(from.section, from.row, to.row);
     // The rows between keep their span as a whole, so no row comes on or goes off screen.
     for (auto entry = visible_.lower_bound(first); entry != visible_.upper_bound(last); ++entry) {
         placeCell(entry->first, entry->second, true);
