@@ -7,6 +7,8 @@ namespace platform::ui {
 
 // A view whose content is larger than itself: the content offset is the bounds origin.
 // A pan scrolls it while scrolling is enabled, kept within the content and its insets.
+// Views inside it whose content depends on how much of them it shows (a table as tall as
+// its rows) follow it: they are marked for layout whenever what it shows changes.
 class ScrollView : public View {
 public:
     static constexpr double animationDuration = 0.3;
@@ -35,6 +37,14 @@ public:
     // The offset kept within the content size and the insets.
     Point clampedOffset(const Point& offset) const;
 
+    // Idempotent; a follower is let go once it is no longer inside this view.
+    void addVisibleAreaFollower(const std::shared_ptr<View>& view);
+    void layoutSubviews() override;
+
+protected:
+    // Marks the followers for layout.
+    void visibleAreaDidChange();
+
 private:
     void handlePan(PanGestureRecognizer& pan);
 
@@ -44,6 +54,7 @@ private:
     bool scrollEnabled_ = true;
     std::shared_ptr<PanGestureRecognizer> pan_;
     Point panStartOffset_;
+    std::vector<std::weak_ptr<View>> followers_;
 };
 
 } // namespace platform::ui
