@@ -48,6 +48,8 @@ using PixbufHolder = std::unique_ptr<GdkPixbuf, ObjectUnref>;
 // decoded tell such an image apart from a whole one.
 struct LoadProgress {
     bool jpeg = false;
+    // Whether the header showed a JPEG whose smaller picture costs no more than its size.
+    bool scalesCheaply = false;
     double longerSide = 0;
     double refusedPixels = 0;
     int decodedBottom = 0;
@@ -56,12 +58,13 @@ struct LoadProgress {
 
 // The size a loader tells before it allocates: a picture over the budget is refused,
 // and a JPEG is asked for at its scale (exactly the size libjpeg gives, so that the
-// loader scales nothing afterwards and keeps reporting the rows it decodes).
+// loader scales nothing afterwards and keeps reporting the rows it decodes). Unless
+// its header showed otherwise, a JPEG costs its whole size at any scale.
 void chooseDecodedSize(GdkPixbufLoader* loader, int width, int height, gpointer data)
 {
     auto* progress = static_cast<LoadProgress*>(data);
     const int denominator = progress->jpeg ? jpegDenominator(width, height, progress->longerSide) : 1;
-    const double pixels = scaledPixels(width, height, denominator);
+    const double pixels = scaledPixels(width, height, progress->scalesCheaply ? denominator : 1);
     if (pixels > static_cast<double>(ImageCodec::maxDecodedPixels)) {
         progress->refusedPixels = pixels;
         gdk_pixbuf_loader_set_size(loader, 1, 1);
@@ -96,14 +99,15 @@ std::string loaderError(GError* error)
     return "The image could not be decoded: " + text;
 }
 
-PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const char* type, double longerSide, std::string& error)
+PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const ImageHeader& header, double longerSide, std::string& error)
 {
+    const char* type = header.loaderType;
     LoaderHolder loader(gdk_pixbuf_loader_new_with_type(type, nullptr));
     if (!loader) {
         error = std::string("No loader for ") + type + " images is installed";
         return nullptr;
     }
-    LoadProgress progress{std::string_view(type) == "jpeg", longerSide};
+    LoadProgress progress{std::string_view(type) == "jpeg", header.width > 0, longerSide};
     g_signal_connect(loader.get(), "size-prepared", G_CALLBACK(chooseDecodedSize), &progress);
     g_signal_connect(loader.get(), "area-updated", G_CALLBACK(noteDecodedRows), &progress);
     GError* loadError = nullptr;
@@ -225,7 +229,7 @@ ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes, double longerSi
         error = tooLarge(pixels);
         return nullptr;
     }
-    PixbufHolder pixbuf = loadPixbuf(bytes, header.loaderType, longerSide, error);
+    PixbufHolder pixbuf = loadPixbuf(bytes, header, longerSide, error);
     if (!pixbuf)
         return nullptr;
     if (header.orientation > 0)
