@@ -1,6 +1,7 @@
 #include "graphics/ImageCodec.h"
 
 #include "graphics/ImageHeader.h"
+#include "graphics/WebpAnimationFrame.h"
 
 #include <cairo.h>
 #include <gdk-pixbuf/gdk-pixbuf.h>
@@ -82,13 +83,10 @@ void noteDecodedRows(GdkPixbufLoader*, int, int y, int, int height, gpointer dat
 
 // The WebP loader reports its whole picture when it closes, decoded or not (a cut or
 // damaged bitstream leaves black rows), so for it only the rows reported while reading
-// count. An animation, which it decodes whole when it closes, reports no rows at all
-// and fails there instead when data is missing.
-bool wholePictureDecoded(std::string_view type, const LoadProgress& progress, GdkPixbuf* pixbuf, GdkPixbufAnimation* animation)
+// count. (WebP animations do not come here.)
+bool wholePictureDecoded(std::string_view type, const LoadProgress& progress, GdkPixbuf* pixbuf)
 {
     const bool webp = type == "webp";
-    if (webp && animation && !gdk_pixbuf_animation_is_static_image(animation))
-        return true;
     return (webp ? progress.rowsBeforeClose : progress.decodedBottom) >= gdk_pixbuf_get_height(pixbuf);
 }
 
@@ -124,7 +122,7 @@ PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const ImageHeader& 
         return nullptr;
     }
     GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader.get());
-    if (!pixbuf || !wholePictureDecoded(type, progress, pixbuf, gdk_pixbuf_loader_get_animation(loader.get()))) {
+    if (!pixbuf || !wholePictureDecoded(type, progress, pixbuf)) {
         error = "The image data ends before the picture does";
         return nullptr;
     }
@@ -229,7 +227,8 @@ ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes, double longerSi
         error = tooLarge(pixels);
         return nullptr;
     }
-    PixbufHolder pixbuf = loadPixbuf(bytes, header, longerSide, error);
+    PixbufHolder pixbuf = header.animation ? PixbufHolder(WebpAnimationFrame::first(bytes, error))
+                                           : loadPixbuf(bytes, header, longerSide, error);
     if (!pixbuf)
         return nullptr;
     if (header.orientation > 0)

@@ -71,7 +71,7 @@ ImageHeader webpHeader(const ByteView& bytes)
         return {"webp", false};
     // libwebp's animation decoder keeps two canvases of its own besides the frames.
     const double canvases = header->frames + (header->animated ? 2 : 0);
-    return {"webp", true, header->width * header->height * canvases, header->orientation};
+    return {"webp", true, header->width * header->height * canvases, header->orientation, 0, 0, header->animated};
 }
 
 bool isFrame(std::uint64_t marker)

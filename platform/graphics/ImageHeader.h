@@ -30,6 +30,8 @@ public:
     // declaredPixels holds at any scale.
     double width = 0;
     double height = 0;
+    // A WebP animation, whose first frame is decoded without the system's loader.
+    bool animation = false;
 };
 
 } // namespace platform::graphics
