@@ -33,7 +33,7 @@ void ImportTenPhotos(benchmark::State& state)
         model->clearNewTransactionData();
         importer->addFiles(photos, names, std::nullopt);
         bool done = false;
-        importer->startImportingDocuments([&] { done = true; });
+        importer->startImportingDocuments([&](const std::vector<std::string>&) { done = true; });
         if (!platform::RunLoop::main().runUntil([&] { return done; }, 60) || model->documentsNumber() != kPhotos) {
             state.SkipWithError("the batch did not add every photo");
             break;

@@ -1,12 +1,11 @@
 #include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
 #include "foundation/Environment.h"
 #include "foundation/RunLoop.h"
+#include "samples/HostWindow.h"
 #include "sdk/VTDocument.h"
 #include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
 #include "sdk/facade/Veltra.h"
-#include "ui/NavigationController.h"
-#include "ui/Window.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,22 +43,17 @@ void openMainPage(benchmark::State& state)
     auto& loop = platform::RunLoop::main();
     loop.bindToCurrentThread();
     loop.useManualClock();
-    const auto root = std::make_shared<platform::ui::ViewController>();
-    const auto navigation = std::make_shared<platform::ui::NavigationController>(root);
-    const auto window = std::make_shared<platform::ui::Window>();
-    window->setRootViewController(navigation);
-    window->makeKeyAndVisible();
+    const bench::HostWindow host;
     const auto facade = Veltra::dashboard();
-    facade->setRootViewController(root);
     for (auto _ : state) {
         state.PauseTiming();
         const auto transaction = largeTransaction();
         state.ResumeTiming();
         facade->createAndStartEditWithTransaction(transaction, true, true, true);
         loop.advance(1);
-        window->layoutIfNeeded();
+        host.window->layoutIfNeeded();
         state.PauseTiming();
-        navigation->popToRootViewController(false);
+        host.navigation->popToRootViewController(false);
         loop.advance(1);
         state.ResumeTiming();
     }

@@ -133,8 +133,8 @@ void ComposerLists::importDocuments(const dragdrop::TableViewDropCoordinator& co
             --batchesRunning;
             return;
         }
-        documentImporter_->startImportingDocuments([this] {
-            std::cout << "  documents imported\n";
+        documentImporter_->startImportingDocuments([this](const std::vector<std::string>& refused) {
+            std::cout << "  documents imported, " << refused.size() << " refused\n";
             table->reloadData();
             --batchesRunning;
         });

@@ -8,6 +8,18 @@
 
 namespace platform::ui {
 
+namespace {
+
+// A section title starts where the rows' text does, as on the device.
+class SectionHeaderLabel : public Label {
+public:
+    static constexpr double textInset = 15;
+
+    void draw(graphics::DrawingContext& context) const override { drawText(context, bounds().insetBy(textInset, 0)); }
+};
+
+} // namespace
+
 TableView::TableView(TableViewStyle style) : style_(style)
 {
     setBackgroundColor(style == TableViewStyle::grouped ? Color::systemGray6() : Color::white());
@@ -164,7 +176,8 @@ void TableView::layoutHeaders()
         if (!title) {
             continue;
         }
-        auto label = headers_.count(section) ? headers_[section] : std::make_shared<Label>();
+        std::shared_ptr<Label> label =
+            headers_.count(section) ? headers_[section] : std::make_shared<SectionHeaderLabel>();
         label->setText(*title);
         label->setFont(graphics::Font::boldSystemFont(13));
         label->setBackgroundColor(Color::systemGray6());

@@ -81,7 +81,7 @@ void TextField::draw(graphics::DrawingContext& context) const
     const Rect area = bounds().insetBy(horizontalPadding, 0);
     if (text_.empty()) {
         graphics::TextStyle placeholderStyle = style_;
-        placeholderStyle.color = Color::fromRGBA(0.78, 0.78, 0.8);
+        placeholderStyle.color = placeholderColor_;
         context.drawText(placeholder_, area, placeholderStyle);
         return;
     }

@@ -36,6 +36,9 @@ public:
     void setText(const std::string& text) { text_ = text; }
     const std::string& placeholder() const { return placeholder_; }
     void setPlaceholder(const std::string& placeholder) { placeholder_ = placeholder; }
+    // The placeholder's colour: the device's light placeholder grey unless set.
+    const Color& placeholderColor() const { return placeholderColor_; }
+    void setPlaceholderColor(const Color& color) { placeholderColor_ = color; }
     const graphics::Font& font() const { return style_.font; }
     void setFont(const graphics::Font& font) { style_.font = font; }
     const Color& textColor() const { return style_.color; }
@@ -61,6 +64,7 @@ protected:
 private:
     std::string text_;
     std::string placeholder_;
+    Color placeholderColor_ = Color::fromRGBA(0.78, 0.78, 0.8);
     graphics::TextStyle style_;
     bool secure_ = false;
     std::weak_ptr<TextFieldDelegate> delegate_;

@@ -2,11 +2,19 @@
 
 #include "composer/DroppedImageRedraw.h"
 #include "composer/VLTNewTransactionViewModel.h"
+#include "graphics/PdfDocument.h"
 #include "signers/SignerAuthenticationDictionary.h"
 
 namespace {
 
 constexpr int kNoPosition = -1;
+
+// A PDF the hub could show: it opens and its first page has a size.
+bool isReadablePdf(const DragAndDropDocument::Bytes& data)
+{
+    const auto pdf = platform::graphics::PdfDocument::open(data);
+    return pdf && pdf->pageCount() > 0 && pdf->pageSize(0).has_value();
+}
 
 } // namespace
 
@@ -49,23 +57,43 @@ void DragAndDropHelper::importDocumentsFromCurrentIndex()
     finishDocuments();
 }
 
+// A file that cannot be read is refused here, by name, rather than becoming a document
+// that shows nothing and that the store later refuses with the whole transaction.
 void DragAndDropHelper::importFile(const QueuedFile& file)
 {
-    if (!file.object || !file.object->data() || file.object->type() == DragAndDropDocumentType::unsupported) {
+    if (!file.object || file.object->type() == DragAndDropDocumentType::unsupported) {
         fileImported(currentIndex_);
         return;
     }
-    const auto& data = *file.object->data();
-    if (file.object->type() != DragAndDropDocumentType::image) {
-        addDocument(file, data, {0, 0});
+    const auto& data = file.object->data();
+    if (!data || data->empty()) {
+        refuse(file);
         return;
     }
-    const auto redrawn = DroppedImageRedraw::redraw(data);
-    if (!redrawn) {
-        fileImported(currentIndex_);
+    switch (file.object->type()) {
+    case DragAndDropDocumentType::pdf:
+        if (!isReadablePdf(*data)) {
+            refuse(file);
+            return;
+        }
+        break;
+    case DragAndDropDocumentType::image:
+        if (const auto redrawn = DroppedImageRedraw::redraw(*data)) {
+            addDocument(file, redrawn->jpeg, redrawn->size);
+        } else {
+            refuse(file);
+        }
         return;
+    default:
+        break;
     }
-    addDocument(file, redrawn->jpeg, redrawn->size);
+    addDocument(file, *data, {0, 0});
+}
+
+void DragAndDropHelper::refuse(const QueuedFile& file)
+{
+    refusedFileNames_.push_back(file.fileName);
+    fileImported(currentIndex_);
 }
 
 void DragAndDropHelper::addDocument(const QueuedFile& file, const DragAndDropDocument::Bytes& data,
@@ -75,7 +103,11 @@ void DragAndDropHelper::addDocument(const QueuedFile& file, const DragAndDropDoc
     const auto model = VLTNewTransactionViewModel::sharedInstance();
     model->addDocumentWithNameAtIndexDataAndSizeCompletion(
         file.fileName, file.fileIndex, data, size,
-        [self = shared_from_this(), model, index = currentIndex_](const std::optional<Dictionary>&) {
+        [self = shared_from_this(), model, index = currentIndex_, name = file.fileName](
+            const std::optional<Dictionary>& result) {
+            if (!result && self->isRunning_ && index == self->currentIndex_) {
+                self->refusedFileNames_.push_back(name);
+            }
             self->fileImported(index);
         });
 }
@@ -97,7 +129,7 @@ void DragAndDropHelper::finishDocuments()
 {
     const auto keepAlive = shared_from_this();
     if (documentsCompletion_) {
-        documentsCompletion_();
+        documentsCompletion_(refusedFileNames_);
     }
     reset();
 }
@@ -161,4 +193,5 @@ void DragAndDropHelper::reset()
     numberOfContactsAdded_ = 0;
     isRunning_ = false;
     documentsCompletion_ = nullptr;
+    refusedFileNames_.clear();
 }

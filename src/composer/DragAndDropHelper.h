@@ -25,7 +25,8 @@ class DragAndDropHelper : public std::enable_shared_from_this<DragAndDropHelper>
 public:
     using Documents = std::vector<std::shared_ptr<DragAndDropDocument>>;
     using Contacts = std::vector<platform::contacts::Contact>;
-    using DocumentsCompletion = std::function<void()>;
+    // Hears the names of the files refused, in queued order.
+    using DocumentsCompletion = std::function<void(const std::vector<std::string>& refusedFileNames)>;
     using ContactsCompletion = std::function<void(int total, int added)>;
 
     // Queues documents, each with its name and, when `indexes` is given, its place in the
@@ -33,9 +34,11 @@ public:
     // than files, positions not one per name, or while a batch runs.
     bool addFiles(const Documents& files, const std::vector<std::string>& fileNames,
                   const std::optional<std::vector<int>>& indexes);
-    // PDF, RTF, HTML and text go to the model as they are, pictures redrawn; items of
-    // an unknown type, without bytes or with bytes that are no picture add nothing. A
-    // start while a batch runs is ignored; a start with nothing queued completes at once.
+    // PDF, RTF, HTML and text go to the model as they are, pictures redrawn; items of an
+    // unknown type add nothing. A file that cannot be read (no bytes, a PDF that does not
+    // open or has no page, a picture that does not decode) and one the model could not
+    // add are refused: they add nothing and the completion names them. A start while a
+    // batch runs is ignored; a start with nothing queued completes at once.
     void startImportingDocuments(DocumentsCompletion completion);
 
     // Queues contacts, each with its position in the recipient list. Refused for no
@@ -63,6 +66,7 @@ private:
     void importFile(const QueuedFile& file);
     void addDocument(const QueuedFile& file, const DragAndDropDocument::Bytes& data,
                      const platform::graphics::Size& size);
+    void refuse(const QueuedFile& file);
     void fileImported(int index);
     void finishDocuments();
     void finishContacts(const ContactsCompletion& completion);
@@ -75,6 +79,7 @@ private:
     int numberOfContactsAdded_ = 0;
     bool isRunning_ = false;
     DocumentsCompletion documentsCompletion_;
+    std::vector<std::string> refusedFileNames_;
     // While an item is being handed to the model: an answer that comes back at once is
     // noted here and the batch goes on in a loop, so a long batch of items answered at
     // once never deepens the stack.

@@ -711,7 +711,7 @@ void VLTNewTransactionViewModel::setAutoComplete(bool autoComplete)
 
 // Leaving the composer
 
-int VLTNewTransactionViewModel::startNewTransaction()
+int VLTNewTransactionViewModel::startNewTransaction(const StartFailure& failed)
 {
     if (!transaction_) {
         return noName;
@@ -732,14 +732,31 @@ int VLTNewTransactionViewModel::startNewTransaction()
     std::weak_ptr<VLTNewTransactionViewModel> weakSelf = shared_from_this();
     // The builder answers before it returns; an answer that comes later cannot change
     // the code any more.
-    const auto failed = std::make_shared<bool>(false);
-    transaction_->startEditingWithCallback([weakSelf, failed](const Dictionary& result) {
-        *failed = !result.contains("transaction");
+    const auto failure = std::make_shared<std::optional<std::string>>();
+    transaction_->startEditingWithCallback([weakSelf, failure](const Dictionary& result) {
+        if (!result.contains("transaction")) {
+            *failure = failureDescriptionOf(result).value_or("");
+        }
         if (const auto self = weakSelf.lock()) {
             self->sendDraftDetails(result);
         }
     });
-    return *failed ? startFailed : started;
+    if (!*failure) {
+        return started;
+    }
+    if (failed) {
+        failed(**failure);
+    }
+    return startFailed;
+}
+
+std::optional<std::string> VLTNewTransactionViewModel::failureDescriptionOf(const Dictionary& reply)
+{
+    const auto found = reply.find("error");
+    if (found == reply.end()) {
+        return std::nullopt;
+    }
+    return stringAt(*found, "description").value_or("");
 }
 
 void VLTNewTransactionViewModel::sendDraftDetails(const Dictionary& startResult) const

@@ -64,6 +64,8 @@ public:
     // Receives the committed transaction's details, or the failure {"status": "failed",
     // "error": error}; only a failure holds "error".
     using DetailsCallback = std::function<void(const Dictionary& details)>;
+    // Receives what kept a start from storing the draft, as the store describes it.
+    using StartFailure = std::function<void(const std::string& description)>;
 
     // The shared model (reset with platform::SharedInstances).
     static std::shared_ptr<VLTNewTransactionViewModel> sharedInstance();
@@ -171,11 +173,15 @@ public:
     void setAutoComplete(bool autoComplete);
 
     // Leaving the composer.
-    int startNewTransaction();
+    // A start that the builder could not store (startFailed) also tells `failed` why.
+    int startNewTransaction(const StartFailure& failed = nullptr);
     // The host's delegate and then the callback hear the outcome on the main thread: the
     // details of the stored transaction (queued for synchronisation 0.1 s later), or the
     // failure. A name empty after trimming stores nothing and nobody hears anything.
     void commitUpdatesWithCallback(const DetailsCallback& callback);
+    // The description of the error of a failed start or commit reply; nothing for a reply
+    // that stored.
+    static std::optional<std::string> failureDescriptionOf(const Dictionary& reply);
 
     // Signing groups of the account.
     void updateGroups();

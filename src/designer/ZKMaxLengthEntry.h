@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/LocalizedSDK.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,11 +13,11 @@
 // object; safe from any thread.
 class ZKMaxLengthEntry {
 public:
-    static constexpr const char* notANumberMessage = "The 'Max Length' field should contain a number.";
-    static constexpr const char* otherDigitsMessage = "The 'Max Length' field should contain the digits 0 to 9 only.";
-    static constexpr const char* tooLargeMessage = "The 'Max Length' field should not be greater than 2147483647.";
+    static constexpr const char* notANumberMessage = localizableKey("The 'Max Length' field should contain a number.");
+    static constexpr const char* otherDigitsMessage = localizableKey("The 'Max Length' field should contain the digits 0 to 9 only.");
+    static constexpr const char* tooLargeMessage = localizableKey("The 'Max Length' field should not be greater than 2147483647.");
     static constexpr const char* defaultValueTooLongMessage =
-        "The 'Default Value' should not be longer thant the 'Max Length' field value.";
+        localizableKey("The 'Default Value' should not be longer thant the 'Max Length' field value.");
 
     explicit ZKMaxLengthEntry(std::string_view text);
 

@@ -176,12 +176,30 @@ void ZKElementView::placeContextMenu()
         page->bringSubviewToFront(*contextMenu_);
     }
     const auto field = frame();
-    const double above = field.minY() - ZKContextMenuView::gap - ZKContextMenuView::height;
-    // Below the field when there is no room above it on the page.
-    const double y = above >= 0 ? above : field.maxY() + ZKContextMenuView::gap;
     const double x = std::clamp(field.midX() - ZKContextMenuView::width / 2, 0.0,
                                 std::max(0.0, page->bounds().width() - ZKContextMenuView::width));
-    contextMenu_->setFrame(makeRect(x, y, ZKContextMenuView::width, ZKContextMenuView::height));
+    const auto above = makeRect(x, field.minY() - ZKContextMenuView::gap - ZKContextMenuView::height,
+                                ZKContextMenuView::width, ZKContextMenuView::height);
+    const auto below = makeRect(x, field.maxY() + ZKContextMenuView::gap, ZKContextMenuView::width,
+                                ZKContextMenuView::height);
+    // Above the field, unless there is no room there on the page or it would cover
+    // another field while there is room below.
+    const bool roomAbove = above.minY() >= 0;
+    const bool roomBelow = below.maxY() <= page->bounds().height();
+    const bool useAbove =
+        roomAbove && (!coversAnotherField(*page, above) || !roomBelow || coversAnotherField(*page, below));
+    contextMenu_->setFrame(useAbove ? above : below);
+}
+
+bool ZKElementView::coversAnotherField(const platform::ui::View& page, const platform::graphics::Rect& area) const
+{
+    for (const auto& sibling : page.subviews()) {
+        if (sibling.get() != this && sibling != contextMenu_ && dynamic_cast<const ZKElementView*>(sibling.get()) &&
+            !sibling->isHidden() && sibling->frame().intersects(area)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void ZKElementView::scheduleHandlesClose()

@@ -70,6 +70,7 @@ protected:
 private:
     void makeHandles();
     void placeContextMenu();
+    bool coversAnotherField(const platform::ui::View& page, const platform::graphics::Rect& area) const;
     void scheduleHandlesClose();
 
     std::shared_ptr<ZKElement> element_;

@@ -48,6 +48,7 @@ const std::map<std::string, Maker>& makersByType()
         {"CheckBox", maker<ZKCheckBox>()},        {"Radio", maker<ZKRadio>()},
         {"List", maker<ZKList>()},                {"dateEntryField", maker<ZKDateInputField>()},
         {"Selector", maker<ZKSelectorField>()},   {"Switch", maker<ZKSwitch>()},
+        {"CUSTOMFIELD", maker<ZKTextField>()},
     };
     return makers;
 }

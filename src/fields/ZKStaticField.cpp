@@ -9,9 +9,9 @@
 namespace {
 
 constexpr std::array<std::pair<const char*, const char*>, 3> autofillNames{{
-    {"{signer.name}", "Signer Name"},
-    {"{signer.title}", "Signer Title"},
-    {"{signer.company}", "Signer Company"},
+    {"{signer.name}", localizableKey("Signer Name")},
+    {"{signer.title}", localizableKey("Signer Title")},
+    {"{signer.company}", localizableKey("Signer Company")},
 }};
 
 } // namespace

@@ -4,6 +4,9 @@
 
 ZKTextFieldView::ZKTextFieldView() : signingModeTextField_(std::make_shared<platform::ui::TextField>())
 {
+    // The field's tint and the page's text under it make the device's pale placeholder
+    // grey hard to read; the placeholder takes the colour of the other fields' names.
+    signingModeTextField_->setPlaceholderColor(platform::graphics::Color::darkGray());
     addSubview(signingModeTextField_);
 }
 

@@ -5,10 +5,10 @@
 namespace {
 
 struct LabelKeyOf {
-    std::optional<std::string> operator()(const SignerAuthenticationMethod::QuestionAndAnswer&) const { return "Q&A"; }
-    std::optional<std::string> operator()(const SignerAuthenticationMethod::SMS&) const { return "SMS"; }
+    std::optional<std::string> operator()(const SignerAuthenticationMethod::QuestionAndAnswer&) const { return localizableKey("Q&A"); }
+    std::optional<std::string> operator()(const SignerAuthenticationMethod::SMS&) const { return localizableKey("SMS"); }
     std::optional<std::string> operator()(const SignerAuthenticationMethod::None&) const { return std::nullopt; }
-    std::optional<std::string> operator()(const SignerAuthenticationMethod::Email&) const { return "email"; }
+    std::optional<std::string> operator()(const SignerAuthenticationMethod::Email&) const { return localizableKey("email"); }
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "graphics/Image.h"
 #include "graphics/ImageCodec.h"
 #include "graphics/PdfDocument.h"
+#include "graphics/PdfWriter.h"
 #include "support/PeakMemory.h"
 
 namespace {
@@ -16,8 +17,9 @@ using platform::contacts::Contact;
 using platform::graphics::Size;
 
 const Bytes kPdf = [] {
-    const std::string text = "%PDF-1.4\n%%EOF\n";
-    return Bytes(text.begin(), text.end());
+    platform::graphics::PdfWriter writer;
+    writer.beginPage({612, 792});
+    return *writer.finish();
 }();
 
 std::shared_ptr<DragAndDropDocument> item(const std::string& typeIdentifier, std::optional<Bytes> data)
@@ -49,7 +51,7 @@ protected:
     int importDocuments()
     {
         int completions = 0;
-        importer->startImportingDocuments([&] { ++completions; });
+        importer->startImportingDocuments([&](const std::vector<std::string>&) { ++completions; });
         platform::RunLoop::main().runUntil([&] { return completions > 0; }, 20);
         platform::RunLoop::main().runUntilIdle();
         return completions;
@@ -164,11 +166,11 @@ TEST_F(DragAndDropHelperTest, ARunningBatchRefusesNewDropsAndIsLeftAlone)
     ASSERT_TRUE(importer->addFiles({item("public.plain-text", Bytes{'a'}), item("com.adobe.pdf", kPdf)},
                                    {"first.txt", "second.pdf"}, std::vector<int>{0, 1}));
     int completions = 0;
-    importer->startImportingDocuments([&] { ++completions; });
+    importer->startImportingDocuments([&](const std::vector<std::string>&) { ++completions; });
     // The text is being converted on its own thread; nothing has answered yet.
     EXPECT_FALSE(importer->addFiles({item("com.adobe.pdf", kPdf)}, {"late.pdf"}, std::nullopt));
     EXPECT_FALSE(importer->addContacts({contact("Ann", "Lee", "ann@example.com")}, {0}));
-    importer->startImportingDocuments([&] { completions += 10; });
+    importer->startImportingDocuments([&](const std::vector<std::string>&) { completions += 10; });
     importer->startImportingContacts([&](int, int) { completions += 100; });
 
     ASSERT_TRUE(platform::RunLoop::main().runUntil([&] { return completions > 0; }, 20));
@@ -181,7 +183,7 @@ TEST_F(DragAndDropHelperTest, ARunningBatchRefusesNewDropsAndIsLeftAlone)
 TEST_F(DragAndDropHelperTest, ABatchOfNothingOrOfSkippedItemsStillCompletes)
 {
     int documentCompletions = 0;
-    importer->startImportingDocuments([&] { ++documentCompletions; });
+    importer->startImportingDocuments([&](const std::vector<std::string>&) { ++documentCompletions; });
     EXPECT_EQ(documentCompletions, 1);
     std::vector<std::pair<int, int>> counts;
     importer->startImportingContacts([&](int total, int added) { counts.emplace_back(total, added); });

@@ -12,12 +12,15 @@
 #include "foundation/Environment.h"
 #include "foundation/RunLoop.h"
 #include "dragdrop/DocumentPreviewController.h"
+#include "model/VeltManagedObject.h"
+#include "model/ZKTransaction.h"
 #include "sdk/VTDocument.h"
 #include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
 #include "sdk/facade/Veltra.h"
 #include "sdk/screens/VLTOpenInPreviewController.h"
 #include "sdk/screens/VTAlertView.h"
+#include "sdk/screens/VTErrorAlertView.h"
 #include "signers/screens/AddSignerViewController.h"
 #include "support/ZKColor.h"
 #include "ui/Application.h"
@@ -47,6 +50,38 @@ protected:
     }
     std::string nextGlyph() const { return page()->nextButton.lock()->title().value_or(""); }
     bool nextShown() const { return isShown(*page()->nextButton.lock()); }
+
+    // A transaction named "Offer" for Ann with the documents, each a file of the home
+    // folder with the given content, or a PDF of one page when none is given.
+    std::shared_ptr<VTTransaction> offer(const std::vector<std::pair<std::string, std::optional<std::string>>>& documents) const
+    {
+        auto transaction = std::make_shared<VTTransaction>();
+        transaction->setName("Offer");
+        for (const auto& [name, content] : documents) {
+            std::string path = writePdf(name + ".pdf");
+            if (content) {
+                std::ofstream(path, std::ios::binary) << *content;
+            }
+            transaction->addDocument(VTDocument::initWithNameAndPath(name, path));
+        }
+        transaction->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
+            "Ann", "Lee", "ann@example.com", std::nullopt, std::nullopt, std::nullopt));
+        return transaction;
+    }
+    static std::shared_ptr<ZKTransaction> lastStored()
+    {
+        const auto stored = VeltManagedObject::storeManager()->allTransactions();
+        return stored.empty() ? nullptr : stored.front();
+    }
+    static std::string alertMessage()
+    {
+        const auto alert = VTAlertView::sharedInstance()->errorAlertView();
+        return alert ? alert->messageLabel()->text().value_or("") : "";
+    }
+    void closeAlert()
+    {
+        tapAndSettle(*VTAlertView::sharedInstance()->errorAlertView()->button());
+    }
 };
 
 TEST_F(CreateTransactionPageTest, UnnamedTransactionOpensTheNameRowUntilANonEmptyNameIsTypedAndReturned)
@@ -344,6 +379,76 @@ TEST_F(CreateTransactionPageTest, EachAppearanceRefetchesTheGroupsAndTabletsEdit
     tap(*row(Row::recipientList));
     EXPECT_FALSE(cell->emailTextView.lock()->isFirstResponder());
     EXPECT_EQ(model->emailMessage(), "Please sign.\nThanks");
+}
+
+TEST_F(CreateTransactionPageTest, CloseStoresTheNameStillBeingTypedAndARenameThroughTheTitleButton)
+{
+    openWith(std::nullopt, 1, {"ann@example.com"});
+    tap(*nameCell()->transactionNameTextField.lock());
+    fingers->typeText("Lease");
+    tapAndSettle(*page()->closeButton.lock());
+    ASSERT_EQ(host->details.size(), 1u) << "typed without Return, the name still counts";
+    EXPECT_EQ(host->details[0]["title"], "Lease");
+    EXPECT_EQ(host->events.back(), "didExitSDK");
+
+    host->details.clear();
+    openWith("Offer", 1, {"ann@example.com"});
+    tapAndSettle(*page()->transactionNameButton.lock());
+    tap(*nameCell()->transactionNameTextField.lock());
+    fingers->deleteBackward(10);
+    fingers->typeText("Lease 2");
+    tapAndSettle(*page()->closeButton.lock());
+    ASSERT_EQ(host->details.size(), 1u);
+    EXPECT_EQ(host->details[0]["title"], "Lease 2");
+}
+
+TEST_F(CreateTransactionPageTest, OnATabletTheMessageStillBeingTypedGoesWithNextAndWithClose)
+{
+    makeHost(platform::ui::DeviceProfile::tablet);
+    const auto typeMessage = [this](const std::string& text) {
+        const auto cell = std::dynamic_pointer_cast<CreateTransactionEmailMessageCell>(row(Row::messageToAll));
+        ASSERT_NE(cell, nullptr);
+        tap(*cell->emailTextView.lock());
+        fingers->typeText(text);
+    };
+    open(offer({{"Document 0", std::nullopt}}));
+    typeMessage("Thanks");
+    tapAndSettle(*page()->closeButton.lock());
+    ASSERT_NE(lastStored(), nullptr);
+    EXPECT_EQ(lastStored()->emailMessage(), "Thanks");
+
+    const auto started = offer({{"Document 1", std::nullopt}});
+    open(started);
+    typeMessage("Please sign by Friday");
+    tapAndSettle(*page()->iPadNextButton.lock());
+    EXPECT_EQ(started->emailMessage(), "Please sign by Friday");
+    EXPECT_NE(root->presentedViewController(), nullptr);
+}
+
+TEST_F(CreateTransactionPageTest, AStoreFailureOnCloseOrNextKeepsThePageWithTheReasonUntilTheCulpritIsGone)
+{
+    open(offer({{"Plan", std::nullopt}, {"Notes", std::string("just some text")}}));
+    const auto composer = page();
+    tapAndSettle(*composer->closeButton.lock());
+    EXPECT_EQ(page(), composer);
+    EXPECT_EQ(alertMessage(), "The document \"Notes\" is not a readable PDF file.");
+    EXPECT_TRUE(host->events.empty()) << "the host hears neither a draft nor an exit";
+    closeAlert();
+
+    ASSERT_TRUE(nextShown());
+    tapAndSettle(*composer->nextButton.lock());
+    EXPECT_EQ(root->presentedViewController(), nullptr) << "no draft opens on the hub";
+    EXPECT_EQ(alertMessage(), "The document \"Notes\" is not a readable PDF file.");
+    closeAlert();
+    EXPECT_EQ(lastStored(), nullptr);
+
+    model->removeDocumentWithIndex(1);
+    tapAndSettle(*composer->closeButton.lock());
+    EXPECT_EQ(alertMessage(), "");
+    EXPECT_EQ(navigation->topViewController(), root);
+    ASSERT_NE(lastStored(), nullptr);
+    EXPECT_EQ(lastStored()->documents().size(), 1u);
+    EXPECT_EQ(host->events.back(), "didExitSDK");
 }
 
 } // namespace

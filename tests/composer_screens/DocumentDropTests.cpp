@@ -6,6 +6,7 @@
 #include "dragdrop/TypeIdentifier.h"
 #include "graphics/Image.h"
 #include "sdk/screens/VTAlertView.h"
+#include "sdk/screens/VTErrorAlertView.h"
 
 namespace {
 
@@ -69,16 +70,17 @@ TEST_F(DocumentDropTest, ADropBelowTheLastRowAddsAfterIt)
     EXPECT_EQ(documentNames(), (Names{"Document 0", "PDF document.pdf"}));
 }
 
-TEST_F(DocumentDropTest, FilesDroppedBesideTheTableGoEachToTheTopWithoutPositions)
+TEST_F(DocumentDropTest, FilesDroppedOnTheRowItselfGoEachToTheTopWithoutPositions)
 {
-    openDocuments(2, true, true);
+    // The inner table runs edge to edge, so only an empty one lets a drop through to the row.
+    openDocuments(0, true, true);
     const auto outcome = drop({droppedItem(TypeIdentifier::png, platform::graphics::Image(40, 30).pngData()),
                                droppedItem(TypeIdentifier::utf8PlainText, textBytes("Terms of the lease."))},
-                              besideTheTable());
+                              rowCenter(0));
     EXPECT_EQ(outcome.target, list());
     EXPECT_TRUE(outcome.performed);
     waitForImport();
-    EXPECT_EQ(documentNames(), (Names{"Text document", "Photo", "Document 0", "Document 1"}));
+    EXPECT_EQ(documentNames(), (Names{"Text document", "Photo"}));
     EXPECT_EQ(documentRow(0)->documentNameabel.lock()->text(), "Text document.pdf");
 }
 
@@ -117,6 +119,28 @@ TEST_F(DocumentDropTest, UnreadableFilesAreLeftOutAndADropOfNothingReadableOnlyR
 
     EXPECT_FALSE(drop({droppedItem("public.movie", Bytes{1})}, rowCenter(0)).performed);
     EXPECT_FALSE(VTAlertView::sharedInstance()->isShowingBlockingMessage());
+}
+
+TEST_F(DocumentDropTest, FilesThatCannotBeReadAreRefusedByNameAndTheRestOfTheDropIsAdded)
+{
+    openDocuments(1, true, true);
+    drop({droppedItem(TypeIdentifier::pdf, Bytes{}), droppedItem(TypeIdentifier::pdf, textBytes("Terms, as text.")),
+          droppedItem(TypeIdentifier::pdf, textBytes("%PDF-1.7\n")), droppedItem(TypeIdentifier::png, textBytes("a note")),
+          droppedItem(TypeIdentifier::utf8PlainText, Bytes{}), droppedItem(TypeIdentifier::png, Bytes{}),
+          droppedItem(TypeIdentifier::pdf, pdfBytes(2))},
+         rowCenter(0));
+    waitForImport();
+    EXPECT_EQ(documentNames(), (Names{"Document 0", "PDF document.pdf"}));
+    EXPECT_EQ(documentBytes()[1], pdfBytes(2));
+    const auto alert = VTAlertView::sharedInstance()->errorAlertView();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->titleLabel()->text(), "Error");
+    const auto refused = [](const std::string& name) {
+        return "The file \"" + name + "\" cannot be read and was not added.";
+    };
+    EXPECT_EQ(alert->messageLabel()->text(),
+              refused("PDF document.pdf") + "\n" + refused("PDF document.pdf") + "\n" + refused("PDF document.pdf") +
+                  "\n" + refused("Photo.png") + "\n" + refused("Text document.txt") + "\n" + refused("Photo.png"));
 }
 
 TEST_F(DocumentDropTest, ADropHoldingAnythingUnsupportedImportsNothing)

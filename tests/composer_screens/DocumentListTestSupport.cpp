@@ -77,12 +77,6 @@ platform::ui::Point DocumentListTest::belowLastRow() const
     return table->convertPointTo({bounds.midX(), bounds.maxY() - 4}, nullptr);
 }
 
-platform::ui::Point DocumentListTest::besideTheTable() const
-{
-    const auto table = documentsTable();
-    return table->convertPointTo({-4, table->bounds().midY()}, nullptr);
-}
-
 std::vector<std::string> DocumentListTest::documentNames() const
 {
     std::vector<std::string> names;

@@ -38,7 +38,6 @@ protected:
     // Window coordinates.
     platform::ui::Point rowCenter(int row) const;
     platform::ui::Point belowLastRow() const;
-    platform::ui::Point besideTheTable() const;
     // The model's document names, in order.
     std::vector<std::string> documentNames() const;
     int shownRows() const;

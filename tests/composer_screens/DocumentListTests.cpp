@@ -91,6 +91,37 @@ TEST_F(DocumentListPageTest, TwoQuickDeletionsRemoveExactlyThoseDocumentsInTapOr
     EXPECT_EQ(heightOfRow(Row::documentList), 130);
 }
 
+TEST_F(DocumentListPageTest, ADocumentOnItsWayOutIsNeitherShownNorTappedAndLeavesWhateverTheModelDidMeanwhile)
+{
+    openDocuments(3, true, true);
+    const auto shownNames = [this] {
+        Names names;
+        for (int row = 0; row < shownRows(); ++row) {
+            names.push_back(documentRow(row)->documentNameabel.lock()->text().value_or(""));
+        }
+        return names;
+    };
+    swipeOpen(0);
+    TouchInjector::wait(0.2);
+    tapTrash(0);
+    fingers->tap(*documentRow(0)->cellSelectionButton.lock());
+    EXPECT_EQ(page()->presentedViewController(), nullptr) << "no preview while the places are about to shift";
+
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    window->layoutIfNeeded();
+    EXPECT_EQ(shownNames(), (Names{"Document 1.pdf", "Document 2.pdf"}));
+
+    // Another change of the model inside the window: the deleted document still leaves.
+    model->addDocumentAtIndex(Dictionary{{"displayName", "Late"}, {"path", writePdf("Late.pdf")}}, 0);
+    EXPECT_EQ(shownNames(), (Names{"Late.pdf", "Document 1.pdf", "Document 2.pdf"}));
+    settle();
+    EXPECT_EQ(documentNames(), (Names{"Late", "Document 1", "Document 2"}));
+    EXPECT_EQ(shownNames(), (Names{"Late.pdf", "Document 1.pdf", "Document 2.pdf"}));
+
+    tapAndSettle(*documentRow(1)->cellSelectionButton.lock());
+    EXPECT_NE(page()->presentedViewController(), nullptr) << "once they have left, taps preview again";
+}
+
 TEST_F(DocumentListPageTest, ATapPreviewsTheDocumentUnlessTheRowKnowsNoFile)
 {
     openDocuments(2, true, true);

@@ -56,7 +56,7 @@ TEST_F(RecipientDropTest, CardsTheModelRefusesAreCountedInOneAlert)
     ASSERT_NE(alert(), nullptr);
     EXPECT_EQ(alert()->titleLabel()->text(), "Error");
     EXPECT_EQ(alert()->messageLabel()->text(),
-              "2 contant(s) were not added.\nMissing information or existing contact");
+              "2 contact(s) were not added.\nMissing information or existing contact");
     EXPECT_EQ(alert()->button()->title(), "OK");
     settle();
     EXPECT_EQ(rowTexts(), (Names{"1 Ann", "2 Joe"}));

@@ -204,6 +204,13 @@ TEST_F(DragPlaceTest, ACheckBoxIsPlacedUnderTheFingerAtItsOwnSize)
     const auto touch = pressAndPull(start);
     settle(0.3);
     moveTo(touch, {start.x + 12, start.y}, {150, 250});
+    // The floating copy is what lands, where it lands; the guides are light grey.
+    const Rect floating = floatingFrame();
+    EXPECT_NEAR(floating.minX(), 150 - 7, 1e-9);
+    EXPECT_NEAR(floating.minY(), 250 - 6.92, 1e-9);
+    EXPECT_NEAR(floating.width(), 13.84, 1e-9);
+    EXPECT_NEAR(floating.height(), 13.84, 1e-9);
+    EXPECT_EQ(panel()->verticalGridView.lock()->borderColor(), platform::graphics::Color::lightGray());
     EXPECT_EQ(panel()->horizontalGridView.lock()->frame().midY(), 250);
     EXPECT_EQ(panel()->verticalGridView.lock()->frame().midX(), 150);
     EXPECT_TRUE(panel()->verticalGridView.lock()->isLineShown());

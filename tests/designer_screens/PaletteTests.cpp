@@ -120,6 +120,42 @@ TEST_F(PaletteTest, OnlyTheSignatureIsUsableUntilOneIsPlacedAndAgainForAnotherSi
     EXPECT_FALSE(panel()->shouldEnableNonPrimaryFormFields());
 }
 
+TEST_F(PaletteTest, AFieldOfAnotherSignerLeavesTheSignerPickedWithoutAMarkedSignature)
+{
+    constexpr int checkBox = 7;
+    showHub();
+    tapPaletteItem(0);
+    tapPaletteItem(5);
+    settle();
+    ASSERT_EQ(elements().size(), 2u);
+    const auto theirText = elements()[1];
+    tapCurrentSigner();
+    settle();
+    tapSigner(0);
+    settle();
+
+    panel()->minimizePanelWithCompletionHandler(nullptr);
+    settle();
+    fingers->tap(*viewOf(theirText));
+    settle();
+    ASSERT_EQ(hub()->pdfViewController()->markedSignature(), elements()[0]);
+    ASSERT_TRUE(isUsable(checkBox));
+    tapPaletteItem(checkBox);
+    settle();
+    EXPECT_EQ(elements().size(), 2u) << "the marked signature is another signer's: nothing is placed";
+
+    tapPaletteItem(0);
+    tapPaletteItem(checkBox);
+    settle();
+    ASSERT_EQ(elements().size(), 4u);
+    const auto& ownSignature = elements()[2];
+    const auto& ownCheckBox = elements()[3];
+    EXPECT_EQ(ownCheckBox->type(), "CheckBox");
+    EXPECT_EQ(ownCheckBox->approval(), ownSignature->ident());
+    EXPECT_EQ(ownCheckBox->roles(), ownSignature->roles());
+    EXPECT_NE(ownCheckBox->roles(), theirText->roles());
+}
+
 TEST_F(PaletteTest, TheViewerAndTheFieldsOnThePageTellThePaletteWhatMayBePlaced)
 {
     showHub();

@@ -8,11 +8,18 @@
 #include "fields/ZKTextField.h"
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
+#include "sdk/screens/VTAlertView.h"
+#include "sdk/screens/VTErrorAlertView.h"
+#include "store/SqliteDatabase.h"
+#include "store/ZKCoreDataManager.h"
 #include "ui/Screen.h"
 
 using designer_screens_testing::FieldSettingsTest;
 
 namespace {
+
+// The message as the sender reads it: its key is misspelt, its text is not.
+constexpr const char* tooLongText = "The 'Default Value' should not be longer than the 'Max Length' field value.";
 
 class TextSettingsTest : public FieldSettingsTest {
 protected:
@@ -40,12 +47,74 @@ protected:
     }
 };
 
+// Another writer makes the store refuse every change of a stored element, or allows it again.
+void refuseChangingElements(bool refuse)
+{
+    auto status = SqliteDatabase::OpenStatus::cannotOpen;
+    std::string message;
+    const auto database = SqliteDatabase::open(ZKCoreDataManager::defaultStorePath(), status, message);
+    ASSERT_TRUE(database) << message;
+    ASSERT_TRUE(database->execute(refuse ? "CREATE TRIGGER refuse BEFORE UPDATE ON elements "
+                                           "BEGIN SELECT RAISE(ABORT, 'elements are read-only'); END"
+                                         : "DROP TRIGGER refuse"))
+        << database->lastErrorMessage();
+}
+
 } // namespace
+
+TEST_F(TextSettingsTest, ACustomFieldIsShownAndConfiguredAsATextField)
+{
+    const auto element = place("CUSTOMFIELD");
+    ASSERT_NE(element, nullptr);
+    const auto field = std::dynamic_pointer_cast<ZKTextField>(viewOf(element));
+    ASSERT_NE(field, nullptr);
+    const auto screen = open<ZKTextFieldSettingsVC>(element);
+    ASSERT_NE(screen, nullptr);
+    retype(*screen->defaultValueTextField, "Unit 4");
+    save(*screen);
+    EXPECT_EQ(presented(), nullptr);
+    EXPECT_EQ(stored(element)->content(), "Unit 4");
+    EXPECT_EQ(field->textFieldView()->signingModeTextField()->text(), "Unit 4");
+}
+
+TEST_F(TextSettingsTest, ASaveTheStoreRefusesStaysOpenWithTheReasonAndWritesNothing)
+{
+    const auto element = place("TextBox");
+    const auto screen = open<ZKTextFieldSettingsVC>(element);
+    ASSERT_NE(screen, nullptr);
+    retype(*screen->nameTextField, "Unit");
+    retype(*screen->defaultValueTextField, "Flat 4B");
+    retype(*screen->maxLengthTextField, "12");
+    refuseChangingElements(true);
+    save(*screen);
+
+    EXPECT_EQ(presented(), screen);
+    const auto alert = VTAlertView::sharedInstance()->errorAlertView();
+    ASSERT_NE(alert, nullptr);
+    const auto reason = alert->messageLabel()->text().value_or("");
+    EXPECT_EQ(reason.rfind("The field's settings were not saved.\n", 0), 0u) << reason;
+    EXPECT_NE(reason.find("elements are read-only"), std::string::npos) << reason;
+    EXPECT_EQ(element->name(), "");
+    EXPECT_EQ(element->content(), "");
+    EXPECT_EQ(element->validation()->maxLength(), std::nullopt);
+    EXPECT_EQ(stored(element)->content(), "");
+    EXPECT_EQ(std::dynamic_pointer_cast<ZKTextField>(viewOf(element))->textFieldView()->signingModeTextField()->text(),
+              "");
+
+    tap(*alert->button());
+    settle();
+    refuseChangingElements(false);
+    save(*screen);
+    EXPECT_EQ(presented(), nullptr);
+    EXPECT_EQ(stored(element)->name(), "Unit");
+    EXPECT_EQ(stored(element)->content(), "Flat 4B");
+    EXPECT_EQ(stored(element)->validation()->maxLength(), 12);
+}
 
 TEST_F(TextSettingsTest, AMaxLengthOfZeroReadsAsEmptyLeadingZerosAreDroppedAndAnEmptyEntryRemovesTheLimit)
 {
     const auto element = place("TextBox");
-    EXPECT_EQ(saveTextField(element, "0", "a"), ZKMaxLengthEntry::defaultValueTooLongMessage);
+    EXPECT_EQ(saveTextField(element, "0", "a"), tooLongText);
     EXPECT_EQ(saveTextField(element, "0", ""), "");
     EXPECT_EQ(stored(element)->validation()->maxLength(), 0);
     EXPECT_EQ(open<ZKTextFieldSettingsVC>(element)->maxLengthTextField->text(), "");
@@ -94,7 +163,7 @@ TEST_F(TextSettingsTest, ADefaultValueAsLongAsTheLimitPassesAndOneMoreCharacterD
     // Counted in UTF-16 code units: the emoji takes two.
     retype(*screen->defaultValueTextView, "Lin\n\xf0\x9f\x98\x80!");
     save(*screen);
-    EXPECT_EQ(message(*screen), ZKMaxLengthEntry::defaultValueTooLongMessage);
+    EXPECT_EQ(message(*screen), tooLongText);
     EXPECT_EQ(element->content(), "");
     EXPECT_EQ(element->validation()->maxLength(), std::nullopt);
 
@@ -106,6 +175,27 @@ TEST_F(TextSettingsTest, ADefaultValueAsLongAsTheLimitPassesAndOneMoreCharacterD
     const auto& label = area->textAreaDisplayView()->signingModeLabel();
     EXPECT_EQ(label->text(), "Lin\n\xf0\x9f\x98\x80");
     EXPECT_NE(label->textColor(), placeholderColor);
+}
+
+TEST_F(TextSettingsTest, AShownMessageGoesOnceAnEditMakesTheValuesPassAndComesBackOnlyWithSave)
+{
+    const auto element = place("TextBox");
+    const auto screen = open<ZKTextFieldSettingsVC>(element);
+    ASSERT_NE(screen, nullptr);
+    retype(*screen->maxLengthTextField, "2");
+    retype(*screen->defaultValueTextField, "Flat 4B");
+    save(*screen);
+    EXPECT_EQ(message(*screen), tooLongText);
+    retype(*screen->defaultValueTextField, "4B");
+    EXPECT_EQ(message(*screen), "");
+
+    retype(*screen->maxLengthTextField, "1");
+    EXPECT_EQ(message(*screen), "");
+    save(*screen);
+    EXPECT_EQ(message(*screen), tooLongText);
+    retype(*screen->maxLengthTextField, "");
+    EXPECT_EQ(message(*screen), "");
+    cancel(*screen);
 }
 
 TEST_F(TextSettingsTest, AGeneratedNameIsKeptUnlessTheNameFieldWasEdited)

@@ -11,6 +11,7 @@
 #include "graphics/PdfDocument.h"
 #include "model/ZKDocument.h"
 #include "model/ZKElement.h"
+#include "model/ZKParticipant.h"
 #include "model/ZKTransaction.h"
 #include "store/ZKFileManager.h"
 #include "support/ZKScreen.h"
@@ -254,7 +255,7 @@ void ZKPDFViewController::createField(const ZKPrepareFormField& field, const Rec
 {
     std::optional<std::string> signatureIdent;
     if (!field.isPrimaryFieldType()) {
-        const auto signature = markedSignature();
+        const auto signature = markedSignatureOfCurrentSigner();
         if (!signature) {
             return;
         }
@@ -265,6 +266,20 @@ void ZKPDFViewController::createField(const ZKPrepareFormField& field, const Rec
     if (element && element->type() == signatureType) {
         markedSignature_ = element;
     }
+}
+
+// A field of another signer may be marked while a signer is picked in the panel; a new
+// field belongs to the signer it is created for, so that mark counts as none.
+std::shared_ptr<ZKElement> ZKPDFViewController::markedSignatureOfCurrentSigner() const
+{
+    const auto signature = markedSignature();
+    const auto hub = mainViewController();
+    const auto signer = hub ? hub->currentSigner() : nullptr;
+    if (!signature || !signer) {
+        return nullptr;
+    }
+    const auto& roles = signature->roles();
+    return std::find(roles.begin(), roles.end(), signer->uid()) != roles.end() ? signature : nullptr;
 }
 
 std::size_t ZKPDFViewController::elementCountOnPage(std::size_t pageIndex) const

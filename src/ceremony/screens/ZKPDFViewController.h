@@ -86,6 +86,7 @@ public:
 
 private:
     void createField(const ZKPrepareFormField& field, const platform::graphics::Rect& documentFrame);
+    std::shared_ptr<ZKElement> markedSignatureOfCurrentSigner() const;
     std::size_t elementCountOnPage(std::size_t pageIndex) const;
     std::shared_ptr<ZKElement> signatureOf(const ZKElement& element) const;
     void tellPanelToEnableNonPrimaryFields(bool enable) const;

@@ -1,6 +1,7 @@
 #include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
 
 #include "DataManager/ZKDataManager.h"
+#include "composer/CellPhoneNumberRules.h"
 #include "composer/DocumentFileImport.h"
 #include "composer/VLTNewTransactionViewModel.h"
 #include "composer/screens/CreateTransactionAddDocumentCell.h"
@@ -97,11 +98,12 @@ void CreateTransactionAddDocsAndSignersPage::loadView()
     auto root = std::make_shared<View>(platform::ui::Screen::main().bounds());
     root->setBackgroundColor(CreateTransactionLook::pageBackground());
     makeTable(*root);
-    makeRegularNextButton(*root);
     auto blur = std::make_shared<platform::ui::VisualEffectView>();
     blur->setHidden(true);
     root->addSubview(blur);
     blurView = blur;
+    // Above the blur: while the name row is open the round button is its Done.
+    makeRegularNextButton(*root);
     makeTopBar(*root);
     statusBarView = std::make_shared<View>();
     statusBarView->setBackgroundColor(CreateTransactionLook::bar());
@@ -204,6 +206,8 @@ void CreateTransactionAddDocsAndSignersPage::viewDidLayoutSubviews()
     const double tableTop = top + ZKScreen::kTopBarHeight;
     const auto table = tableView.lock();
     table->setFrame(makeRect(0, tableTop, bounds.width(), bounds.height() - tableTop - bottom));
+    // The end of the page scrolls clear of the round Next button.
+    table->setContentInset({0, 0, regular ? regularNextSize + 2 * regularNextMargin : 0, 0});
     const double nameRowHeight = regular ? CreateTransactionPageRowHeights::openNameRowHeightRegular
                                          : CreateTransactionPageRowHeights::openNameRowHeightCompact;
     blurView.lock()->setFrame(
@@ -261,6 +265,7 @@ void CreateTransactionAddDocsAndSignersPage::viewDidLoad()
     loadTransaction();
     manageNextButton();
     model()->setDelegate(self());
+    CellPhoneNumberRules::warmUp();
     if (!ZKUtil::isiPhoneX()) {
         statusBarView->setBackgroundColor(Color::black());
     }
@@ -449,10 +454,13 @@ void CreateTransactionAddDocsAndSignersPage::firstNextButtonPass()
     showBlurView(false);
 }
 
+// A field still being edited (the name, the message to all) hands its text to the model
+// only when its editing ends: every way out of the page ends it first.
 void CreateTransactionAddDocsAndSignersPage::nextButtonTappedWithSender(platform::ui::Control&)
 {
+    view()->endEditing(true);
     if (!shouldRevealTransactionNameCell) {
-        model()->startNewTransaction();
+        startTransaction();
         ZKTracker::reportEvent("Next button");
         return;
     }
@@ -462,18 +470,39 @@ void CreateTransactionAddDocsAndSignersPage::nextButtonTappedWithSender(platform
         hideBlurView(true);
         ZKTracker::reportEvent("Done button");
     }
-    view()->endEditing(true);
     manageNextButton();
+}
+
+void CreateTransactionAddDocsAndSignersPage::startTransaction()
+{
+    model()->startNewTransaction([](const std::string& failure) { showStoreFailure(failure); });
+}
+
+void CreateTransactionAddDocsAndSignersPage::showStoreFailure(const std::string& description)
+{
+    VTAlertView::sharedInstance()->showErrorAlertWithTitleMessageCancelButtonTitleAndCancelBtnAction(
+        localizedSDK("Error"), description.empty() ? localizedSDK("The transaction could not be stored.") : description,
+        localizedSDK("OK"));
 }
 
 // Close and leaving
 
 void CreateTransactionAddDocsAndSignersPage::closeButtonTappedWithSender(platform::ui::Control&)
 {
+    view()->endEditing(true);
     if (loadingFinished_) {
         ZKTracker::reportEvent("Close button");
     }
-    model()->commitUpdatesWithCallback(nullptr);
+    // A failed store is answered before the commit returns; the page then stays, so the
+    // sender can take out what the store refused and keep the rest.
+    const auto failure = std::make_shared<std::optional<std::string>>();
+    model()->commitUpdatesWithCallback([failure](const Dictionary& details) {
+        *failure = VLTNewTransactionViewModel::failureDescriptionOf(details);
+    });
+    if (*failure) {
+        showStoreFailure(**failure);
+        return;
+    }
     if (const auto listener = delegate()) {
         listener->createTransactionPageCloseButtonTappedWithCreateTransactionVC(self());
     }

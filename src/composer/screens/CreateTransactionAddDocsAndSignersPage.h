@@ -182,6 +182,8 @@ private:
     void finishLoading(const std::optional<Dictionary>& error);
     void reportScreenName();
     void leave();
+    void startTransaction();
+    static void showStoreFailure(const std::string& description);
     void setNextGlyph(const std::string& glyph);
     void showNextButtons(bool visible);
     bool isTransactionValid();

@@ -3,7 +3,8 @@
 #include "support/LocalizedSDK.h"
 
 CreateTransactionAutoCompleteCell::CreateTransactionAutoCompleteCell(const std::string& reuseIdentifier)
-    : CreateTransactionSettingsSwitchCell(reuseIdentifier, localizedSDK("Auto-complete")), autoCompleteSwitch(switch_)
+    : CreateTransactionSettingsSwitchCell(reuseIdentifier, "C", localizedSDK("Auto-complete"))
+    , autoCompleteSwitch(switch_)
 {
 }
 

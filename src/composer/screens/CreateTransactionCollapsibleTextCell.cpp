@@ -35,7 +35,7 @@ CreateTransactionCollapsibleTextCell::CreateTransactionCollapsibleTextCell(const
     setSelectionStyle(platform::ui::CellSelectionStyle::none);
     addIcon_->setFont(CreateTransactionLook::iconFont(iconSize));
     addIcon_->setTextColor(CreateTransactionLook::accent());
-    addIcon_->setText("t");
+    addIcon_->setText(texts.glyph);
     addLabel_->setText("+  " + texts.add);
     addLabel_->setFont(platform::graphics::Font::boldSystemFont(16));
     addLabel_->setTextColor(CreateTransactionLook::accent());

@@ -19,6 +19,8 @@ public:
     static constexpr double animationDuration = 0.3;
 
     struct Texts {
+        // The icon-font glyph beside the add button.
+        std::string glyph;
         std::string add;
         std::string title;
         std::string hint;

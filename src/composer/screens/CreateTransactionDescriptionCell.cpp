@@ -3,7 +3,7 @@
 #include "support/LocalizedSDK.h"
 
 CreateTransactionDescriptionCell::CreateTransactionDescriptionCell(const std::string& reuseIdentifier)
-    : CreateTransactionCollapsibleTextCell(reuseIdentifier, {localizedSDK("Add a description"),
+    : CreateTransactionCollapsibleTextCell(reuseIdentifier, {"t", localizedSDK("Add a description"),
                                                              localizedSDK("Transaction description"),
                                                              localizedSDK("Describe the transaction")})
     , addTransactionDescriptionButton(addButton_)

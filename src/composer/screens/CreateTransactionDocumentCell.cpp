@@ -2,6 +2,7 @@
 
 #include "composer/screens/CreateTransactionLook.h"
 #include "foundation/NotificationCenter.h"
+#include "support/ZKColor.h"
 #include "support/ZKScreen.h"
 #include "ui/Animator.h"
 #include "ui/Screen.h"
@@ -17,7 +18,9 @@ using platform::ui::View;
 
 namespace {
 
-constexpr double nameMargin = 16;
+// Names line up with the page's row titles, and dividers start where the page's do.
+constexpr double nameMargin = 40;
+constexpr double dividerInset = 15;
 constexpr double dragLabelWidth = 44;
 constexpr double glyphSize = 24;
 
@@ -60,7 +63,7 @@ CreateTransactionDocumentCell::~CreateTransactionDocumentCell()
 void CreateTransactionDocumentCell::makeBackView()
 {
     auto back = std::make_shared<View>();
-    back->setBackgroundColor(Color::systemRed());
+    back->setBackgroundColor(ZKColor::error());
     auto trash = makeGlyphButton(trashGlyph);
     auto edit = makeGlyphButton("");
     back->addSubview(edit);
@@ -154,7 +157,7 @@ void CreateTransactionDocumentCell::layoutSubviews()
     const double handleLeft = area.width() - dragLabelTrailing() - dragLabelWidth;
     dragLabel.lock()->setFrame(makeRect(handleLeft, 0, dragLabelWidth, area.height()));
     documentNameabel.lock()->setFrame(makeRect(nameMargin, 0, handleLeft - 8 - nameMargin, area.height()));
-    divider_->setFrame(makeRect(nameMargin, area.height() - 0.5, area.width() - nameMargin, 0.5));
+    divider_->setFrame(makeRect(dividerInset, area.height() - 0.5, area.width() - dividerInset, 0.5));
     cellSelectionButton.lock()->setFrame(makeRect(0, 0, area.width(), area.height()));
 }
 

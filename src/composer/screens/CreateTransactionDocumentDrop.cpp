@@ -54,18 +54,35 @@ void CreateTransactionDocumentDrop::importItems(const DragAndDropHelper::Documen
     const auto importer = std::make_shared<DragAndDropHelper>();
     const bool queued = importer->addFiles(items, names, destinationRow ? std::optional(positions) : std::nullopt);
     if (!queued) {
-        finish(finished);
+        finish(finished, {});
         return;
     }
-    importer->startImportingDocuments([finished] { finish(finished); });
+    importer->startImportingDocuments(
+        [finished](const std::vector<std::string>& refusedFileNames) { finish(finished, refusedFileNames); });
 }
 
-void CreateTransactionDocumentDrop::finish(const Finished& finished)
+void CreateTransactionDocumentDrop::finish(const Finished& finished, const std::vector<std::string>& refusedFileNames)
 {
-    runOnMainQueue([finished] {
+    runOnMainQueue([finished, refusedFileNames] {
         VTAlertView::sharedInstance()->hideBlockingMessage();
+        if (!refusedFileNames.empty()) {
+            showRefusal(refusedFileNames);
+        }
         if (finished) {
             finished();
         }
     });
+}
+
+void CreateTransactionDocumentDrop::showRefusal(const std::vector<std::string>& refusedFileNames)
+{
+    const std::string line = localizedSDK(refusedFileMessageKey);
+    const auto slot = line.find("%@");
+    std::string message;
+    for (const auto& name : refusedFileNames) {
+        const std::string named = slot == std::string::npos ? line : std::string(line).replace(slot, 2, name);
+        message += (message.empty() ? "" : "\n") + named;
+    }
+    VTAlertView::sharedInstance()->showErrorAlertWithTitleMessageCancelButtonTitleAndCancelBtnAction(
+        localizedSDK("Error"), message, localizedSDK("OK"));
 }

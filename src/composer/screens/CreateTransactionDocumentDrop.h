@@ -2,6 +2,7 @@
 
 #include "composer/DragAndDropDocument.h"
 #include "composer/DragAndDropHelper.h"
+#include "support/LocalizedSDK.h"
 
 #include <functional>
 #include <optional>
@@ -17,6 +18,9 @@ class DropSession;
 // "Adding to Transaction..." is up. A drop holding anything of a kind that cannot be
 // named imports nothing at all.
 //
+// Files that cannot be read are refused: once the message is down, one error alert names
+// each of them; the rest of the drop is added.
+//
 // Started on the main thread; `finished` always runs there, once the message is down:
 // when the batch has ended (wherever the model's last answer came from) or at once when
 // nothing could be queued. Stateless.
@@ -24,7 +28,9 @@ class CreateTransactionDocumentDrop {
 public:
     using Finished = std::function<void()>;
 
-    static constexpr const char* blockingMessageKey = "Adding to Transaction...";
+    static constexpr const char* blockingMessageKey = localizableKey("Adding to Transaction...");
+    // One line of the refusal alert; "%@" is the file's name.
+    static constexpr const char* refusedFileMessageKey = localizableKey("The file \"%@\" cannot be read and was not added.");
 
     // The name every dropped file of the kind gets; none for an unsupported one.
     static std::optional<std::string> fileNameForType(DragAndDropDocumentType type);
@@ -37,5 +43,6 @@ public:
                             Finished finished);
 
 private:
-    static void finish(const Finished& finished);
+    static void finish(const Finished& finished, const std::vector<std::string>& refusedFileNames);
+    static void showRefusal(const std::vector<std::string>& refusedFileNames);
 };

@@ -3,6 +3,7 @@
 #include "composer/VLTNewTransactionViewModel.h"
 #include "composer/screens/CreateTransactionDocumentCell.h"
 #include "composer/screens/CreateTransactionDocumentDrop.h"
+#include "composer/screens/CreateTransactionLook.h"
 #include "composer/screens/CreateTransactionNotifications.h"
 #include "composer/screens/CreateTransactionUtil.h"
 #include "foundation/NotificationCenter.h"
@@ -16,9 +17,6 @@ using platform::ui::IndexPath;
 using platform::ui::TableView;
 
 namespace {
-
-// The strip of the row left around the inner table, where a drop lands on the row itself.
-constexpr double tableMargin = 8;
 
 std::shared_ptr<VLTNewTransactionViewModel> model()
 {
@@ -43,7 +41,11 @@ CreateTransactionDocumentListCell::CreateTransactionDocumentListCell(const std::
 {
     setClipsToBounds(true);
     setSelectionStyle(platform::ui::CellSelectionStyle::none);
+    // Below the last row the list shows the page, so room for rows to come does not read
+    // as an empty row.
+    setBackgroundColor(CreateTransactionLook::pageBackground());
     auto table = std::make_shared<VLTInteractiveTableView>(makeRect(0, 0, 0, 0), platform::ui::TableViewStyle::plain);
+    table->setBackgroundColor(CreateTransactionLook::pageBackground());
     table->registerCell(CreateTransactionDocumentCell::identifier,
                         [] { return std::make_shared<CreateTransactionDocumentCell>(); });
     contentView()->addSubview(table);
@@ -83,8 +85,7 @@ void CreateTransactionDocumentListCell::awakeFromNib()
 void CreateTransactionDocumentListCell::layoutSubviews()
 {
     TableViewCell::layoutSubviews();
-    const auto area = contentView()->bounds();
-    documentsTableView.lock()->setFrame(makeRect(tableMargin, 0, area.width() - 2 * tableMargin, area.height()));
+    documentsTableView.lock()->setFrame(contentView()->bounds());
 }
 
 void CreateTransactionDocumentListCell::handleOrientationChange()
@@ -101,7 +102,22 @@ int CreateTransactionDocumentListCell::numberOfSections(TableView&)
 
 int CreateTransactionDocumentListCell::numberOfRows(TableView&, int)
 {
-    return std::max(model()->documentsNumber() - numberOfRowsToBeDeleted_, 0);
+    return static_cast<int>(removals_.shown(documentNames()).size());
+}
+
+std::vector<std::string> CreateTransactionDocumentListCell::documentNames()
+{
+    const auto current = model();
+    std::vector<std::string> names;
+    for (int index = 0; index < current->documentsNumber(); ++index) {
+        names.push_back(current->nameOfDocumentWithIndex(index).value_or(""));
+    }
+    return names;
+}
+
+std::optional<int> CreateTransactionDocumentListCell::modelRowForTableRow(int tableRow) const
+{
+    return removals_.modelRowForTableRow(tableRow, documentNames());
 }
 
 std::optional<double> CreateTransactionDocumentListCell::heightForRow(TableView&, const IndexPath&)
@@ -117,13 +133,14 @@ platform::ui::TableViewCellPtr CreateTransactionDocumentListCell::cellForRow(Tab
     if (!row) {
         return std::make_shared<platform::ui::TableViewCell>();
     }
-    const auto current = model();
-    const Dictionary document = current->displayDataForDocumentWithIndex(indexPath.row);
+    // Rows on their way out are no longer shown; the rest keep the model's order.
+    const auto modelRow = modelRowForTableRow(indexPath.row);
+    const Dictionary document = model()->displayDataForDocumentWithIndex(modelRow.value_or(-1));
     row->filePath = stringAt(document, "path");
     row->setDelegate(self());
     row->documentNameabel.lock()->setText(stringAt(document, "displayName"));
     row->hideBackView(false);
-    const bool showsHandle = current->documentsNumber() >= 2 && canReorderDocuments_;
+    const bool showsHandle = table.numberOfRows(0) >= 2 && canReorderDocuments_;
     const auto handle = row->dragLabel.lock();
     handle->setHidden(!showsHandle);
     handle->setAlpha(showsHandle ? 1.0 : 0.0);
@@ -140,7 +157,11 @@ void CreateTransactionDocumentListCell::tableViewCellDraggingDidStart()
 void CreateTransactionDocumentListCell::tableViewRowMovedWithTableViewFromIndexPathToDestinationPath(
     VLTInteractiveTableView&, const IndexPath& from, const IndexPath& to)
 {
-    model()->changePlaceOfDocumentWithIndexToIndex(from.row, to.row);
+    const auto modelFrom = modelRowForTableRow(from.row);
+    const auto modelTo = modelRowForTableRow(to.row);
+    if (modelFrom && modelTo) {
+        model()->changePlaceOfDocumentWithIndexToIndex(*modelFrom, *modelTo);
+    }
 }
 
 void CreateTransactionDocumentListCell::tableViewCellDraggingDidFinishWithTableView(VLTInteractiveTableView& tableView)
@@ -164,22 +185,33 @@ void CreateTransactionDocumentListCell::documentCellDeleteButtonTapped(CreateTra
     if (!indexPath) {
         return;
     }
-    ++numberOfRowsToBeDeleted_;
+    const auto modelRow = modelRowForTableRow(indexPath->row);
+    const auto name = modelRow ? model()->nameOfDocumentWithIndex(*modelRow) : std::nullopt;
+    if (!name) {
+        return;
+    }
+    removals_.add(*name);
     table->deleteRows({*indexPath}, platform::ui::TableRowAnimation::left);
-    CreateTransactionUtil::runBlockafterDelay(deletionDelay, [weak = std::weak_ptr(self()), row = indexPath->row] {
-        if (const auto list = weak.lock()) {
-            --list->numberOfRowsToBeDeleted_;
-        }
-        model()->removeDocumentWithIndex(row);
+    // The list outlives the page's table for the removal's sake: the document the person
+    // took out leaves the model even when the page closes meanwhile.
+    CreateTransactionUtil::runBlockafterDelay(deletionDelay, [list = self()] { list->removeFirstPendingDocument(); });
+}
+
+void CreateTransactionDocumentListCell::removeFirstPendingDocument()
+{
+    if (const auto modelRow = removals_.takeFirst(documentNames())) {
+        model()->removeDocumentWithIndex(*modelRow);
         ZKTracker::reportEvent("Delete Document");
-    });
+    }
 }
 
 void CreateTransactionDocumentListCell::documentCellDidTapOnCell(CreateTransactionDocumentCell& cell)
 {
     const auto indexPath = documentsTableView.lock()->indexPathForCell(cell);
     const auto listener = delegate();
-    if (!indexPath || !cell.filePath || !listener) {
+    // While a removal is on its way the model's places are about to shift under the
+    // preview that would open: the tap is let go.
+    if (!indexPath || !cell.filePath || !listener || !removals_.empty()) {
         return;
     }
     listener->createTransactionDocumentListCellContentOfFilePreviewRequested(*cell.filePath, indexPath->row);
@@ -206,7 +238,8 @@ void CreateTransactionDocumentListCell::tableViewPerformDropWithCoordinator(
     TableView& tableView, const platform::dragdrop::TableViewDropCoordinator& coordinator)
 {
     const auto& destination = coordinator.destinationIndexPath();
-    importDrop(coordinator.session(), destination ? destination->row : tableView.numberOfRows(0));
+    const int tableRow = destination ? destination->row : tableView.numberOfRows(0);
+    importDrop(coordinator.session(), modelRowForTableRow(tableRow).value_or(model()->documentsNumber()));
 }
 
 bool CreateTransactionDocumentListCell::dropInteractionCanHandleSession(platform::dragdrop::DropInteraction&,

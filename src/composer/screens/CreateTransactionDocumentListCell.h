@@ -2,6 +2,7 @@
 
 #include "composer/screens/CreateTransactionDocumentCellDelegate.h"
 #include "composer/screens/CreateTransactionDocumentListCellDelegate.h"
+#include "composer/screens/PendingDocumentRemovals.h"
 #include "composer/screens/VLTInteractiveTableView.h"
 #include "composer/screens/VLTInteractiveTableViewDelegate.h"
 #include "dragdrop/DropInteraction.h"
@@ -17,8 +18,9 @@
 // one open and tapping its trash button, previewed by a tap, and files dragged in from
 // other applications are added by dropping them on the table (from the row under the
 // drop on) or on the row around it (each at the top). Every change goes to the model;
-// the list keeps only the page's two permission flags and the number of rows taken off
-// the table whose removal from the model is still to come.
+// the list keeps only the page's two permission flags and the documents taken off the
+// table whose removal from the model is still to come. Those rows are no longer shown,
+// and taps on rows are let go until they have left.
 //
 // Main thread only; the end of a drop's import is brought back to it.
 class CreateTransactionDocumentListCell : public platform::ui::TableViewCell,
@@ -45,7 +47,7 @@ public:
     void setCanDeleteDocuments(bool allowed) { canDeleteDocuments_ = allowed; }
     bool canReorderDocuments() const { return canReorderDocuments_; }
     void setCanReorderDocuments(bool allowed) { canReorderDocuments_ = allowed; }
-    int numberOfRowsToBeDeleted() const { return numberOfRowsToBeDeleted_; }
+    int numberOfRowsToBeDeleted() const { return removals_.count(); }
 
     void awakeFromNib() override;
     void layoutSubviews() override;
@@ -93,9 +95,13 @@ public:
 private:
     std::shared_ptr<CreateTransactionDocumentListCell> self();
     void importDrop(const platform::dragdrop::DropSession& session, std::optional<int> destinationRow);
+    // The model's documents by name, in the model's order.
+    static std::vector<std::string> documentNames();
+    std::optional<int> modelRowForTableRow(int tableRow) const;
+    void removeFirstPendingDocument();
 
     std::weak_ptr<CreateTransactionDocumentListCellDelegate> delegate_;
     bool canDeleteDocuments_ = false;
     bool canReorderDocuments_ = false;
-    int numberOfRowsToBeDeleted_ = 0;
+    PendingDocumentRemovals removals_;
 };

@@ -4,6 +4,8 @@
 #include "composer/screens/CreateTransactionLook.h"
 #include "support/LocalizedSDK.h"
 
+#include <algorithm>
+
 using platform::graphics::Color;
 using platform::graphics::makeRect;
 
@@ -11,6 +13,9 @@ namespace {
 
 constexpr double margin = 16;
 constexpr double titleHeight = 40;
+// The row is far taller than a screen's spare room; the editor keeps a size that fits
+// beside the rest of the page, and the row's remainder is page.
+constexpr double editorHeight = 280;
 
 } // namespace
 
@@ -22,6 +27,8 @@ CreateTransactionEmailMessageCell::CreateTransactionEmailMessageCell(const std::
 {
     setClipsToBounds(true);
     setSelectionStyle(platform::ui::CellSelectionStyle::none);
+    setBackgroundColor(CreateTransactionLook::pageBackground());
+    contentView()->setBackgroundColor(CreateTransactionLook::pageBackground());
     titleLabel_->setText(localizedSDK("Message to all recipients"));
     titleLabel_->setFont(CreateTransactionLook::captionFont());
     titleLabel_->setTextColor(CreateTransactionLook::caption());
@@ -29,6 +36,7 @@ CreateTransactionEmailMessageCell::CreateTransactionEmailMessageCell(const std::
     clearButton_->setTitleColor(CreateTransactionLook::accent());
     auto textView = std::make_shared<platform::ui::TextView>();
     textView->setFont(CreateTransactionLook::bodyFont());
+    textView->setBackgroundColor(Color::white());
     auto hint = std::make_shared<platform::ui::Label>();
     hint->setText(localizedSDK("Add a message for all recipients"));
     hint->setTextColor(Color::lightGray());
@@ -62,7 +70,8 @@ void CreateTransactionEmailMessageCell::layoutSubviews()
     const auto area = contentView()->bounds();
     titleLabel_->setFrame(makeRect(margin, 0, area.width() - 2 * margin - 80, titleHeight));
     clearButton_->setFrame(makeRect(area.width() - margin - 80, 0, 80, titleHeight));
-    const auto text = makeRect(margin, titleHeight, area.width() - 2 * margin, area.height() - titleHeight - margin);
+    const double height = std::clamp(area.height() - titleHeight - margin, 0.0, editorHeight);
+    const auto text = makeRect(margin, titleHeight, area.width() - 2 * margin, height);
     emailTextView.lock()->setFrame(text);
     textViewDescriptionLabel.lock()->setFrame(makeRect(text.minX() + 8, text.minY() + 8, text.width() - 16, 24));
 }

@@ -9,6 +9,12 @@ namespace {
 
 constexpr double margin = 16;
 constexpr double checkmarkSize = 28;
+// Two lines in a 48-point row: type a size smaller than the page's rows, with air around.
+constexpr double nameFontSize = 16;
+constexpr double emailFontSize = 13;
+constexpr double nameHeight = 20;
+constexpr double emailHeight = 16;
+constexpr double lineGap = 2;
 
 } // namespace
 
@@ -18,9 +24,9 @@ CreateTransactionGroupCell::CreateTransactionGroupCell(const std::string& reuseI
 {
     setSelectionStyle(platform::ui::CellSelectionStyle::none);
     auto name = std::make_shared<platform::ui::Label>();
-    name->setFont(CreateTransactionLook::bodyFont());
+    name->setFont(platform::graphics::Font::systemFont(nameFontSize));
     auto email = std::make_shared<platform::ui::Label>();
-    email->setFont(platform::graphics::Font::systemFont(14));
+    email->setFont(platform::graphics::Font::systemFont(emailFontSize));
     email->setTextColor(ZKColor::textLight());
     auto checkmark = std::make_shared<platform::ui::Label>();
     checkmark->setFont(CreateTransactionLook::iconFont(checkmarkSize - 6));
@@ -46,8 +52,8 @@ void CreateTransactionGroupCell::layoutSubviews()
     const auto area = contentView()->bounds();
     const double textWidth = std::max(0.0, area.width() - 3 * margin - checkmarkSize);
     const double middle = area.height() / 2;
-    groupNameLabel.lock()->setFrame(makeRect(margin, middle - 21, textWidth, 22));
-    groupEmailLabel.lock()->setFrame(makeRect(margin, middle + 1, textWidth, 18));
+    groupNameLabel.lock()->setFrame(makeRect(margin, middle - nameHeight - lineGap / 2, textWidth, nameHeight));
+    groupEmailLabel.lock()->setFrame(makeRect(margin, middle + lineGap / 2, textWidth, emailHeight));
     checkmarkLabel.lock()->setFrame(
         makeRect(area.width() - margin - checkmarkSize, middle - checkmarkSize / 2, checkmarkSize, checkmarkSize));
 }

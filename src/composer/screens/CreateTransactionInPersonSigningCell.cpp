@@ -3,7 +3,8 @@
 #include "support/LocalizedSDK.h"
 
 CreateTransactionInPersonSigningCell::CreateTransactionInPersonSigningCell(const std::string& reuseIdentifier)
-    : CreateTransactionSettingsSwitchCell(reuseIdentifier, localizedSDK("In-person signing")), inPersonSigningSwitch(switch_)
+    : CreateTransactionSettingsSwitchCell(reuseIdentifier, "p", localizedSDK("In-person signing"))
+    , inPersonSigningSwitch(switch_)
 {
 }
 

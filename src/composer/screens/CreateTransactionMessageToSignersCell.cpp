@@ -3,7 +3,7 @@
 #include "support/LocalizedSDK.h"
 
 CreateTransactionMessageToSignersCell::CreateTransactionMessageToSignersCell(const std::string& reuseIdentifier)
-    : CreateTransactionCollapsibleTextCell(reuseIdentifier, {localizedSDK("Add a message"),
+    : CreateTransactionCollapsibleTextCell(reuseIdentifier, {"m", localizedSDK("Add a message"),
                                                              localizedSDK("Message to all recipients"),
                                                              localizedSDK("Add a message for all recipients")})
     , addMessageButton(addButton_)

@@ -19,7 +19,8 @@ using platform::ui::TableView;
 
 namespace {
 
-constexpr const char* notAddedMessageKey = "%@ contant(s) were not added.\nMissing information or existing contact";
+constexpr const char* notAddedMessageKey =
+    localizableKey("%@ contant(s) were not added.\nMissing information or existing contact");
 
 std::string notAddedMessage(int notAdded)
 {
@@ -47,6 +48,13 @@ CreateTransactionRecipientListCell::CreateTransactionRecipientListCell(const std
                         [] { return std::make_shared<CreateTransactionRecipientCell>(); });
     contentView()->addSubview(table);
     signersTableView = table;
+    emptyHint_ = std::make_shared<platform::ui::Label>();
+    emptyHint_->setText(localizedSDK("No recipients yet"));
+    emptyHint_->setFont(platform::graphics::Font::systemFont(15));
+    emptyHint_->setTextColor(CreateTransactionLook::caption());
+    emptyHint_->setTextAlignment(platform::graphics::TextAlignment::center);
+    emptyHint_->setUserInteractionEnabled(false);
+    contentView()->addSubview(emptyHint_);
 }
 
 CreateTransactionRecipientListCell::~CreateTransactionRecipientListCell()
@@ -87,6 +95,7 @@ void CreateTransactionRecipientListCell::layoutSubviews()
 {
     TableViewCell::layoutSubviews();
     signersTableView.lock()->setFrame(contentView()->bounds());
+    emptyHint_->setFrame(contentView()->bounds());
 }
 
 void CreateTransactionRecipientListCell::handleOrientationChange()
@@ -103,7 +112,10 @@ int CreateTransactionRecipientListCell::numberOfSections(TableView&)
 
 int CreateTransactionRecipientListCell::numberOfRows(TableView&, int)
 {
-    return std::max(0, model()->signersNumber() - numberOfDeletedSigners());
+    const int rows = std::max(0, model()->signersNumber() - numberOfDeletedSigners());
+    // Every reload asks this first, so the hint follows the list.
+    emptyHint_->setHidden(rows > 0);
+    return rows;
 }
 
 std::optional<double> CreateTransactionRecipientListCell::heightForRow(TableView&, const IndexPath&)

@@ -5,6 +5,7 @@
 #include "composer/screens/PendingSignerRemovals.h"
 #include "composer/screens/VLTInteractiveTableView.h"
 #include "dragdrop/DropInteraction.h"
+#include "ui/Label.h"
 #include "ui/TableViewCell.h"
 
 #include <memory>
@@ -84,5 +85,7 @@ private:
     void removeFirstPendingSigner();
 
     std::weak_ptr<CreateTransactionRecipientListCellDelegate> delegate_;
+    // Shown while there is no recipient, so the room kept for them does not read as blank.
+    std::shared_ptr<platform::ui::Label> emptyHint_;
     PendingSignerRemovals removals_;
 };

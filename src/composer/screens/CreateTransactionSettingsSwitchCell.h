@@ -15,10 +15,13 @@ public:
     void layoutSubviews() override;
 
 protected:
-    CreateTransactionSettingsSwitchCell(const std::string& reuseIdentifier, const std::string& caption);
+    // `glyph`: the icon-font character shown before the caption, as on the page's other rows.
+    CreateTransactionSettingsSwitchCell(const std::string& reuseIdentifier, const std::string& glyph,
+                                        const std::string& caption);
 
     virtual void switchChanged(bool on) = 0;
 
+    const std::shared_ptr<platform::ui::Label> icon_;
     const std::shared_ptr<platform::ui::Label> caption_;
     const std::shared_ptr<platform::ui::Switch> switch_;
 };

@@ -466,6 +466,8 @@ platform::ui::TableViewCellPtr CreateTransactionSettingsVC::cellForRow(platform:
     auto plain = std::make_shared<TableViewCell>();
     plain->setSelectionStyle(platform::ui::CellSelectionStyle::none);
     plain->setBackgroundColor(CreateTransactionLook::pageBackground());
+    // The room under the last setting is page, not a row: no divider under it.
+    plain->contentView()->setBackgroundColor(CreateTransactionLook::pageBackground());
     return plain;
 }
 

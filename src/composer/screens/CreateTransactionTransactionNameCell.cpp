@@ -49,7 +49,7 @@ CreateTransactionTransactionNameCell::CreateTransactionTransactionNameCell(const
     auto icon = std::make_shared<Label>();
     icon->setFont(CreateTransactionLook::iconFont(iconSize));
     icon->setTextColor(CreateTransactionLook::accent());
-    icon->setText("z");
+    icon->setText(transactionGlyph);
     auto phoneCaption = makeCaption(13);
     auto tabletCaption = makeCaption(17);
     for (const auto& view : std::initializer_list<std::shared_ptr<View>>{phoneCaption, tabletCaption, icon, field, bar}) {

@@ -18,6 +18,8 @@ public:
     static constexpr double statusBarAnimationDuration = 0.25;
     static constexpr double shakeDuration = 0.3;
     static constexpr double shakeMovement = 12;
+    // The icon-font glyph of a page beside the name: what is being named.
+    static constexpr const char* transactionGlyph = "d";
 
     explicit CreateTransactionTransactionNameCell(const std::string& reuseIdentifier);
 

@@ -1,8 +1,10 @@
 #include "designer/screens/ZKCheckBoxSettingsVC.h"
 
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "fields/ZKCheckBox.h"
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
+#include "support/LocalizedSDK.h"
 #include "support/ZKTracker.h"
 
 using platform::ui::Control;
@@ -10,9 +12,9 @@ using platform::ui::ControlEvent;
 
 void ZKCheckBoxSettingsVC::makeControls(ZKFieldSettingsForm& form)
 {
-    form.addEntry("Name", nameTextField, ZKFieldSettingsForm::textFieldHeight);
-    form.addSwitch("Checked by Default", defaultValueSwitch);
-    form.addSwitch("Required", isRequiredSwitch);
+    form.addEntry(localizableKey("Name"), nameTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addSwitch(localizableKey("Checked by Default"), defaultValueSwitch);
+    form.addSwitch(localizableKey("Required"), isRequiredSwitch);
     const auto self = shared_from_this();
     nameTextField->addTarget(self, ControlEvent::editingDidBegin,
                              [this](Control& sender) { nameTextFieldEditingDidBegin(sender); });
@@ -38,17 +40,21 @@ void ZKCheckBoxSettingsVC::saveButtonTapped(Control&)
     ZKTracker::reportEvent("Save button");
     hideValidationMessage();
     if (const auto field = element()) {
-        field->updateContent(defaultValueSwitch->isOn() ? checkedContent : "");
+        ZKFieldSettingsSave save(field);
         if (const auto& validation = field->validation()) {
             validation->setRequired(isRequiredSwitch->isOn());
-        }
-        if (const auto checkBox = std::dynamic_pointer_cast<ZKCheckBox>(elementView.lock())) {
-            checkBox->checkboxDisplayView()->updateAppearance();
         }
         if (updateField) {
             field->setName(nameTextField->text());
         }
-        field->saveUpdates();
+        // Written last, the content stores the element with every other value at once.
+        field->updateContent(defaultValueSwitch->isOn() ? checkedContent : "");
+        if (!save.store()) {
+            return;
+        }
+        if (const auto checkBox = std::dynamic_pointer_cast<ZKCheckBox>(elementView.lock())) {
+            checkBox->checkboxDisplayView()->updateAppearance();
+        }
     }
     unwindToHub();
 }

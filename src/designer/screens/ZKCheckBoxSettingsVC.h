@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designer/screens/ZKFieldSettingsFormViewController.h"
+#include "support/LocalizedSDK.h"
 #include "ui/Switch.h"
 #include "ui/TextField.h"
 
@@ -12,7 +13,7 @@ public:
     static constexpr const char* unwindSegueIdentifier = "unwindFromCheckBoxSettingsToMainPageSDK";
     static constexpr const char* checkedContent = "1";
 
-    ZKCheckBoxSettingsVC() : ZKFieldSettingsFormViewController("Checkbox Settings") {}
+    ZKCheckBoxSettingsVC() : ZKFieldSettingsFormViewController(localizableKey("Checkbox Settings")) {}
 
     void populateFields() override;
     void saveButtonTapped(platform::ui::Control& sender) override;

@@ -1,5 +1,6 @@
 #include "designer/screens/ZKDateInputSettingsViewController.h"
 
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "designer/screens/ZKFieldSettingsLook.h"
 #include "fields/ZKElementView.h"
 #include "foundation/Date.h"
@@ -7,6 +8,7 @@
 #include "foundation/Text.h"
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
+#include "support/LocalizedSDK.h"
 #include "support/ZKTracker.h"
 #include "support/ZKUtil.h"
 #include "ui/Screen.h"
@@ -47,7 +49,7 @@ void ZKDateInputSettingsViewController::loadView()
     root->setBackgroundColor(ZKFieldSettingsLook::background());
     auto strip = std::make_shared<platform::ui::View>();
     strip->setBackgroundColor(ZKFieldSettingsLook::bar());
-    topBar_ = std::make_shared<ZKFieldSettingsTopBar>("Date Field Settings");
+    topBar_ = std::make_shared<ZKFieldSettingsTopBar>(localizableKey("Date Field Settings"));
     doneBtn = topBar_->saveButton();
     auto message = std::make_shared<platform::ui::Label>();
     message->setHidden(true);
@@ -72,11 +74,11 @@ void ZKDateInputSettingsViewController::makeBody(platform::ui::View& root)
     dateExample->setFont(ZKFieldSettingsLook::bodyFont());
     dateExample->setTextColor(ZKFieldSettingsLook::caption());
     form_ = std::make_unique<ZKFieldSettingsForm>(body_);
-    form_->addEntry("Name", fieldName, ZKFieldSettingsForm::textFieldHeight);
-    form_->addSwitch("Required", isRequiredSwitch);
-    form_->addEntry("Date Format", formatListTableView,
+    form_->addEntry(localizableKey("Name"), fieldName, ZKFieldSettingsForm::textFieldHeight);
+    form_->addSwitch(localizableKey("Required"), isRequiredSwitch);
+    form_->addEntry(localizableKey("Date Format"), formatListTableView,
                     static_cast<double>(patterns.size()) * platform::ui::TableView::defaultRowHeight);
-    form_->addEntry("Example", dateExample, exampleHeight);
+    form_->addEntry(localizableKey("Example"), dateExample, exampleHeight);
     root.addSubview(body_);
 }
 
@@ -153,13 +155,16 @@ void ZKDateInputSettingsViewController::doneBtnAction(platform::ui::Control&)
 {
     ZKTracker::reportEvent("Save button");
     if (const auto field = elementOf(elementView)) {
-        field->setName(platform::text::trimSpacesAndTabs(fieldName->text()));
         field->initializeValidationIfNeeded();
+        ZKFieldSettingsSave save(field);
+        field->setName(platform::text::trimSpacesAndTabs(fieldName->text()));
         const auto& validation = field->validation();
         validation->setRequired(isRequiredSwitch->isOn());
         const auto selected = formatListTableView->indexPathForSelectedRow();
         validation->setPattern(patterns.at(selected ? static_cast<std::size_t>(selected->row) : 0));
-        field->saveUpdates();
+        if (!save.store()) {
+            return;
+        }
     }
     unwindNavigation();
 }

@@ -1,8 +1,10 @@
 #include "designer/screens/ZKLabelSettingsVC.h"
 
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "fields/ZKLabel.h"
 #include "foundation/Text.h"
 #include "model/ZKElement.h"
+#include "support/LocalizedSDK.h"
 #include "support/ZKTracker.h"
 
 using platform::ui::Control;
@@ -10,8 +12,8 @@ using platform::ui::ControlEvent;
 
 void ZKLabelSettingsVC::makeControls(ZKFieldSettingsForm& form)
 {
-    form.addEntry("Name", nameTextField, ZKFieldSettingsForm::textFieldHeight);
-    form.addEntry("Value", valueTextField, ZKFieldSettingsForm::textFieldHeight, clearButton);
+    form.addEntry(localizableKey("Name"), nameTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addEntry(localizableKey("Value"), valueTextField, ZKFieldSettingsForm::textFieldHeight, clearButton);
     const auto self = shared_from_this();
     nameTextField->addTarget(self, ControlEvent::editingDidBegin,
                              [this](Control& sender) { textFieldEditingDidBegin(sender); });
@@ -36,9 +38,12 @@ void ZKLabelSettingsVC::saveButtonTapped(Control&)
 {
     ZKTracker::reportEvent("Save button");
     if (const auto field = element()) {
+        ZKFieldSettingsSave save(field);
         field->setName(platform::text::trimSpacesAndTabs(nameTextField->text()));
         field->updateContent(platform::text::trimSpacesAndTabs(valueTextField->text()));
-        field->saveUpdates();
+        if (!save.store()) {
+            return;
+        }
         // Redrawn from the element, the text shows as a value even where the label
         // showed its placeholder before.
         if (const auto label = std::dynamic_pointer_cast<ZKLabel>(elementView.lock())) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designer/screens/ZKFieldSettingsFormViewController.h"
+#include "support/LocalizedSDK.h"
 #include "ui/Button.h"
 #include "ui/TextField.h"
 
@@ -12,7 +13,7 @@ public:
     static constexpr const char* screenNameReported = "Label Settings Page";
     static constexpr const char* unwindSegueIdentifier = "unwindFromLabelSettingsToMainPageSDK";
 
-    ZKLabelSettingsVC() : ZKFieldSettingsFormViewController("Label Settings") {}
+    ZKLabelSettingsVC() : ZKFieldSettingsFormViewController(localizableKey("Label Settings")) {}
 
     void populateFields() override;
     void saveButtonTapped(platform::ui::Control& sender) override;

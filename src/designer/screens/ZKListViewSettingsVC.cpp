@@ -1,5 +1,6 @@
 #include "designer/screens/ZKListViewSettingsVC.h"
 
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "designer/screens/ZKFieldSettingsLook.h"
 #include "fields/ZKList.h"
 #include "foundation/Text.h"
@@ -17,10 +18,10 @@ using platform::ui::ControlEvent;
 
 void ZKListViewSettingsVC::makeControls(ZKFieldSettingsForm& form)
 {
-    form.addEntry("Name", nameTextField, ZKFieldSettingsForm::textFieldHeight);
-    form.addEntry("Default Value", defaultValueTextField, ZKFieldSettingsForm::textFieldHeight);
-    form.addEntry("List Items", listTextView, listHeight, clearButton);
-    form.addSwitch("Required", isRequiredSwitch);
+    form.addEntry(localizableKey("Name"), nameTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addEntry(localizableKey("Default Value"), defaultValueTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addEntry(localizableKey("List Items"), listTextView, listHeight, clearButton);
+    form.addSwitch(localizableKey("Required"), isRequiredSwitch);
     makeHelpOverlay();
     listTextView->superview()->addSubview(listHelpOverlayView);
     wireControls();
@@ -106,27 +107,33 @@ void ZKListViewSettingsVC::saveButtonTapped(Control&)
         return;
     }
     hideValidationMessage();
-    if (const auto field = element()) {
-        writeValues(*field, defaultValue, std::move(items));
+    if (const auto field = element(); field && !writeValues(field, defaultValue, std::move(items))) {
+        return;
     }
     unwindToHub();
 }
 
-void ZKListViewSettingsVC::writeValues(ZKElement& element, const std::string& defaultValue,
+bool ZKListViewSettingsVC::writeValues(const std::shared_ptr<ZKElement>& field, const std::string& defaultValue,
                                        std::vector<std::string> items)
 {
+    ZKFieldSettingsSave save(field);
+    auto& element = *field;
     if (nameTextField->text() != element.name()) {
         element.setName(nameTextField->text());
     }
-    element.updateContent(defaultValue);
     if (const auto& validation = element.validation()) {
         validation->setRequired(isRequiredSwitch->isOn());
         validation->setEnumeration(std::move(items));
     }
-    element.saveUpdates();
+    // Written last, the content stores the element with every other value at once.
+    element.updateContent(defaultValue);
+    if (!save.store()) {
+        return false;
+    }
     if (const auto list = std::dynamic_pointer_cast<ZKList>(elementView.lock())) {
         list->setValue(defaultValue);
     }
+    return true;
 }
 
 void ZKListViewSettingsVC::returnButtonTapped(Control& sender)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designer/screens/ZKFieldSettingsFormViewController.h"
+#include "support/LocalizedSDK.h"
 #include "ui/Button.h"
 #include "ui/Switch.h"
 #include "ui/TextField.h"
@@ -16,14 +17,14 @@ class ZKListViewSettingsVC : public ZKFieldSettingsFormViewController, public pl
 public:
     static constexpr const char* screenNameReported = "List Settings Page";
     static constexpr const char* unwindSegueIdentifier = "unwindFromListViewSettingsToMainPageSDK";
-    static constexpr const char* defaultNotAnItemMessage = "Default value must be empty or one of the list items.";
+    static constexpr const char* defaultNotAnItemMessage = localizableKey("Default value must be empty or one of the list items.");
     static constexpr double listHeight = 150;
     // Where the form scrolls in landscape while the items are typed.
     static constexpr double landscapeEditingOffset = 160;
 
     enum Tag : int { nameTag = 1, defaultValueTag = 2 };
 
-    ZKListViewSettingsVC() : ZKFieldSettingsFormViewController("List Settings") {}
+    ZKListViewSettingsVC() : ZKFieldSettingsFormViewController(localizableKey("List Settings")) {}
 
     void viewDidLayoutSubviews() override;
     void populateFields() override;
@@ -57,5 +58,7 @@ private:
     void makeHelpOverlay();
     void showHelpOverlayIfEmpty();
     void wireControls();
-    void writeValues(ZKElement& element, const std::string& defaultValue, std::vector<std::string> items);
+    // Answers whether the values are stored.
+    bool writeValues(const std::shared_ptr<ZKElement>& field, const std::string& defaultValue,
+                     std::vector<std::string> items);
 };

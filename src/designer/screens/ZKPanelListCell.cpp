@@ -19,6 +19,11 @@ void ZKPanelListCell::awakeFromNib()
     table_->setDelegate(self);
 }
 
+void ZKPanelListCell::draw(platform::graphics::DrawingContext& context) const
+{
+    View::draw(context);
+}
+
 void ZKPanelListCell::layoutSubviews()
 {
     TableViewCell::layoutSubviews();

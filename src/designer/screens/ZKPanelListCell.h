@@ -28,6 +28,8 @@ public:
 
     void awakeFromNib() override;
     void layoutSubviews() override;
+    // Its inner rows draw their own dividers; one of the list's own would double the last.
+    void draw(platform::graphics::DrawingContext& context) const override;
 
     std::optional<double> heightForRow(platform::ui::TableView& table, const platform::ui::IndexPath& indexPath) override;
     void didSelectRow(platform::ui::TableView& table, const platform::ui::IndexPath& indexPath) override;

@@ -21,7 +21,7 @@ struct ZKPrepareFormFieldLook {
     // The flash of a tapped inner row.
     static platform::graphics::Color tapFlash() { return platform::graphics::Color::fromRGBA(0.647, 0.647, 0.647, 0.6); }
     // The guide lines that follow a dragged field.
-    static platform::graphics::Color guide() { return platform::graphics::Color::fromRGBA(0.0, 0.478, 1.0); }
+    static platform::graphics::Color guide() { return platform::graphics::Color::lightGray(); }
 
     // The SDK's icon font at the size.
     static platform::graphics::Font iconFont(double size);

@@ -22,17 +22,17 @@ struct Kind {
 constexpr const char* signingDateAutofill = "{approval.signed}";
 
 constexpr std::array<Kind, 11> optionalKinds{{
-    {"/", "Signing Date", "TextBox", signingDateAutofill, nullptr},
-    {"5", "Signer Name", "TextBox", "{signer.name}", "signerName"},
-    {"6", "Signer Title", "TextBox", "{signer.title}", "signerTitle"},
-    {"7", "Signer Company", "TextBox", "{signer.company}", "signerCompany"},
-    {"z", "Text Field", "TextBox", nullptr, "textfield"},
-    {"R", "Label", "label", nullptr, "label"},
-    {"Q", "Check Box", "CheckBox", nullptr, "checkbox"},
-    {"8", "List", "List", nullptr, "list"},
-    {"t", "Text Area", "TextArea", nullptr, "textarea"},
-    {"!", "Radio", "Radio", nullptr, "radio"},
-    {"U", "Date Field", "dateEntryField", nullptr, "datepicker"},
+    {"/", localizableKey("Signing Date"), "TextBox", signingDateAutofill, nullptr},
+    {"5", localizableKey("Signer Name"), "TextBox", "{signer.name}", "signerName"},
+    {"6", localizableKey("Signer Title"), "TextBox", "{signer.title}", "signerTitle"},
+    {"7", localizableKey("Signer Company"), "TextBox", "{signer.company}", "signerCompany"},
+    {"z", localizableKey("Text Field"), "TextBox", nullptr, "textfield"},
+    {"R", localizableKey("Label"), "label", nullptr, "label"},
+    {"Q", localizableKey("Check Box"), "CheckBox", nullptr, "checkbox"},
+    {"8", localizableKey("List"), "List", nullptr, "list"},
+    {"t", localizableKey("Text Area"), "TextArea", nullptr, "textarea"},
+    {"!", localizableKey("Radio"), "Radio", nullptr, "radio"},
+    {"U", localizableKey("Date Field"), "dateEntryField", nullptr, "datepicker"},
 }};
 
 std::optional<std::string> optionalText(const char* text)
@@ -60,7 +60,7 @@ std::shared_ptr<ZKPrepareFormField> makeItem(const Kind& kind)
 
 std::vector<std::shared_ptr<ZKPrepareFormField>> ZKPrepareFormFieldPalette::formFields(ZKDesignerHelper& settings)
 {
-    auto signature = makeItem({"4", "Signature", "SIGNATURE", nullptr, nullptr});
+    auto signature = makeItem({"4", localizableKey("Signature"), "SIGNATURE", nullptr, nullptr});
     signature->setIsPrimaryFieldType(true);
     std::vector<std::shared_ptr<ZKPrepareFormField>> fields{signature};
     for (const auto& kind : optionalKinds) {

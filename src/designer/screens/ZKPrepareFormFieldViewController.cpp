@@ -295,7 +295,8 @@ void ZKPrepareFormFieldViewController::layoutDragViews(const platform::graphics:
     place(*horizontalGridView.lock(), bounds.width(), draggedFieldHeight);
     place(*verticalGridView.lock(), draggedFieldWidth, bounds.height());
     const auto dragged = draggedFieldView.lock();
-    place(*dragged, draggedFieldWidth, draggedFieldHeight);
+    const double side = ZKPrepareFormFieldDrag::smallFieldSide;
+    place(*dragged, dragsSmallField() ? side : draggedFieldWidth, dragsSmallField() ? side : draggedFieldHeight);
     leftFieldIcon.lock()->setFrame(makeRect(0, 0, draggedFieldGlyphWidth, draggedFieldHeight));
     rightFieldIcon.lock()->setFrame(
         makeRect(draggedFieldWidth - draggedFieldGlyphWidth, 0, draggedFieldGlyphWidth, draggedFieldHeight));
@@ -723,6 +724,7 @@ void ZKPrepareFormFieldViewController::beginDrag(platform::ui::PanGestureRecogni
     draggedField_ = formFields_.at(static_cast<std::size_t>(item.item()));
     leftFieldIcon.lock()->setText(draggedField_->fieldIcon());
     rightFieldIcon.lock()->setText(draggedField_->fieldIcon());
+    sizeDraggedFieldForItem();
     if (const auto listener = delegate()) {
         listener->userDidBeginDraggingFormField(draggedField_);
     }
@@ -741,9 +743,31 @@ void ZKPrepareFormFieldViewController::beginDrag(platform::ui::PanGestureRecogni
     });
 }
 
+void ZKPrepareFormFieldViewController::sizeDraggedFieldForItem()
+{
+    const bool small = dragsSmallField();
+    const double width = small ? ZKPrepareFormFieldDrag::smallFieldSide : draggedFieldWidth;
+    const double height = small ? ZKPrepareFormFieldDrag::smallFieldSide : draggedFieldHeight;
+    const auto dragged = draggedFieldView.lock();
+    dragged->setBounds(makeRect(0, 0, width, height));
+    dragged->setCenter(view()->bounds().center());
+    leftFieldIcon.lock()->setHidden(small);
+    rightFieldIcon.lock()->setHidden(small);
+}
+
 void ZKPrepareFormFieldViewController::moveDrag(platform::ui::PanGestureRecognizer& pan)
 {
     const auto dragged = draggedFieldView.lock();
+    const auto finger = pan.locationInView(view().get());
+    if (dragsSmallField()) {
+        // Under the finger, where it will land.
+        const auto frame = ZKPrepareFormFieldDrag::smallFieldFrame(finger, view()->bounds().size);
+        const auto middle = view()->bounds().center();
+        dragged->setTransform(platform::graphics::AffineTransform::translation(frame.center().x - middle.x,
+                                                                               frame.center().y - middle.y));
+        updateGridPositionUsingLocationInField({finger.x - frame.minX(), finger.y - frame.minY()});
+        return;
+    }
     const ZKPrepareFormFieldDrag drag(pan.locationInView(view().get()), dragged->frame().size, view()->bounds().size);
     leftFieldIcon.lock()->setHidden(drag.fingerInLeftHalf());
     rightFieldIcon.lock()->setHidden(!drag.fingerInLeftHalf());

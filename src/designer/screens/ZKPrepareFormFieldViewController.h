@@ -228,6 +228,9 @@ private:
     void endDrag(platform::ui::PanGestureRecognizer& pan);
     // Whether the dragged item is placed under the finger at its own small size.
     bool dragsSmallField() const;
+    // The floating copy takes the size of what will land: the default field, or a check
+    // box's or radio button's small square.
+    void sizeDraggedFieldForItem();
     // The frame a release reports: the floating field's, or a small one at the finger.
     platform::graphics::Rect releasedFrame(const platform::graphics::Point& finger);
     std::vector<std::shared_ptr<ZKBorderedView>> gridViews() const;

@@ -1,9 +1,11 @@
 #include "designer/screens/ZKRadioButtonSettingsVC.h"
 
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "designer/screens/ZKFieldSettingsLook.h"
 #include "designer/screens/ZKRadioGroupSettingsVC.h"
 #include "fields/ZKRadio.h"
 #include "foundation/Text.h"
+#include "graphics/DrawingContext.h"
 #include "model/ZKDocument.h"
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
@@ -40,6 +42,21 @@ public:
         arrow_->setFrame(area);
     }
 
+    // The arrow button's title is empty once another group than "default" is shown; the
+    // row still opens the group list, so it keeps its chevron.
+    void draw(platform::graphics::DrawingContext& context) const override
+    {
+        View::draw(context);
+        if (!arrow_->title().value_or("").empty()) {
+            return;
+        }
+        platform::graphics::TextStyle style;
+        style.font = arrow_->titleLabel()->font();
+        style.color = arrow_->titleColor();
+        style.alignment = platform::graphics::TextAlignment::right;
+        context.drawText(ZKRadioButtonSettingsVC::arrowGlyph, arrow_->titleLabel()->frame(), style);
+    }
+
 private:
     std::shared_ptr<platform::ui::Label> name_;
     std::shared_ptr<platform::ui::Button> arrow_;
@@ -59,10 +76,10 @@ void ZKRadioButtonSettingsVC::makeControls(ZKFieldSettingsForm& form)
 {
     removeButton = ZKFieldSettingsForm::makeClearButton();
     removeButton->setTitle(localizedSDK("Remove"));
-    form.addEntry("Name", nameTextField, ZKFieldSettingsForm::textFieldHeight);
-    form.addSwitch("Checked by Default", defaultValueSwitch);
-    form.addSwitch("Required", isRequiredSwitch);
-    form.addEntry("Group", makeGroupRow(), ZKFieldSettingsForm::textFieldHeight, removeButton);
+    form.addEntry(localizableKey("Name"), nameTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addSwitch(localizableKey("Checked by Default"), defaultValueSwitch);
+    form.addSwitch(localizableKey("Required"), isRequiredSwitch);
+    form.addEntry(localizableKey("Group"), makeGroupRow(), ZKFieldSettingsForm::textFieldHeight, removeButton);
 }
 
 std::shared_ptr<platform::ui::View> ZKRadioButtonSettingsVC::makeGroupRow()
@@ -180,15 +197,18 @@ void ZKRadioButtonSettingsVC::saveButtonTapped(Control&)
         return;
     }
     field->initializeValidationIfNeeded();
+    ZKFieldSettingsSave save(field);
     const auto& validation = field->validation();
     validation->setEnumeration({shownGroup()});
     validation->setRequired(isRequiredSwitch->isOn());
-    validation->saveUpdates();
-    const bool checked = defaultValueSwitch->isOn();
-    field->updateContent(checked ? checkedContent : "");
     // An empty field leaves the button without a name.
     field->setName(nameTextField->text());
-    field->saveUpdates();
+    // Written last, the content stores the button with every other value at once.
+    const bool checked = defaultValueSwitch->isOn();
+    field->updateContent(checked ? checkedContent : "");
+    if (!save.store()) {
+        return;
+    }
     const auto radio = std::dynamic_pointer_cast<ZKRadio>(elementView.lock());
     if (radio) {
         radio->update();

@@ -2,6 +2,7 @@
 
 #include "designer/screens/ZKFieldSettingsFormViewController.h"
 #include "designer/screens/ZKRadioGroupSettingsVCDelegate.h"
+#include "support/LocalizedSDK.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
 #include "ui/Switch.h"
@@ -31,7 +32,7 @@ public:
     // The arrow's glyph while the group is "default".
     static constexpr const char* arrowGlyph = "B";
 
-    ZKRadioButtonSettingsVC() : ZKFieldSettingsFormViewController("Radio Settings") {}
+    ZKRadioButtonSettingsVC() : ZKFieldSettingsFormViewController(localizableKey("Radio Settings")) {}
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;

@@ -28,7 +28,7 @@ void ZKRadioGroupSettingsVC::loadView()
     root->setBackgroundColor(ZKFieldSettingsLook::background());
     auto strip = std::make_shared<View>();
     strip->setBackgroundColor(ZKFieldSettingsLook::bar());
-    topBar_ = std::make_shared<ZKFieldSettingsTopBar>("Radio Groups");
+    topBar_ = std::make_shared<ZKFieldSettingsTopBar>(localizableKey("Radio Groups"));
     topBar_->saveButton()->setHidden(true);
     auto field = ZKFieldSettingsForm::makeTextField(1);
     field->setPlaceholder(localizedSDK("New group"));

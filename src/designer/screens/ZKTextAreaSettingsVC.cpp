@@ -1,10 +1,11 @@
 #include "designer/screens/ZKTextAreaSettingsVC.h"
 
+#include "support/LocalizedSDK.h"
 #include "support/ZKScreen.h"
 
 void ZKTextAreaSettingsVC::addDefaultValueControl(ZKFieldSettingsForm& form)
 {
-    form.addEntry("Default Value", defaultValueTextView, defaultValueHeight, clearTextAreaButton);
+    form.addEntry(localizableKey("Default Value"), defaultValueTextView, defaultValueHeight, clearTextAreaButton);
     clearTextAreaButton->addTarget(shared_from_this(), platform::ui::ControlEvent::touchUpInside,
                                    [this](platform::ui::Control& sender) { clearTextAreaButtonTapped(sender); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designer/screens/ZKTextSettingsViewController.h"
+#include "support/LocalizedSDK.h"
 #include "ui/Button.h"
 #include "ui/TextView.h"
 
@@ -15,7 +16,7 @@ public:
     // stays above the keyboard.
     static constexpr double landscapeEditingOffset = 100;
 
-    ZKTextAreaSettingsVC() : ZKTextSettingsViewController("Text Area Settings") {}
+    ZKTextAreaSettingsVC() : ZKTextSettingsViewController(localizableKey("Text Area Settings")) {}
 
     void clearTextAreaButtonTapped(platform::ui::Control& sender);
     void handleKeyboardDidShowNotification(const platform::Notification& notification) override;

@@ -1,23 +1,26 @@
 #include "designer/screens/ZKTextFieldSettingsVC.h"
 
 #include "model/ZKElement.h"
+#include "support/LocalizedSDK.h"
 
 void ZKTextFieldSettingsVC::addDefaultValueControl(ZKFieldSettingsForm& form)
 {
-    form.addEntry("Default Value", defaultValueTextField, ZKFieldSettingsForm::textFieldHeight, clearButton);
+    form.addEntry(localizableKey("Default Value"), defaultValueTextField, ZKFieldSettingsForm::textFieldHeight, clearButton);
     wireReturnKey(*defaultValueTextField);
+    recheckWhenEdited(*defaultValueTextField);
     clearButton->addTarget(shared_from_this(), platform::ui::ControlEvent::touchUpInside,
                            [this](platform::ui::Control& sender) { clearButtonTapped(sender); });
 }
 
 void ZKTextFieldSettingsVC::addOtherControls(ZKFieldSettingsForm& form)
 {
-    form.addSwitch("Read Only", readOnlySwitch);
+    form.addSwitch(localizableKey("Read Only"), readOnlySwitch);
 }
 
 void ZKTextFieldSettingsVC::clearButtonTapped(platform::ui::Control&)
 {
     defaultValueTextField->setText("");
+    hideMessageOnceCorrected();
 }
 
 void ZKTextFieldSettingsVC::populateOtherFields(const ZKElement& element)

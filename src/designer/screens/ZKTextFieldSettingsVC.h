@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designer/screens/ZKTextSettingsViewController.h"
+#include "support/LocalizedSDK.h"
 #include "ui/Button.h"
 
 // The settings of a one-line text field (element view ZKTextField): name, default value,
@@ -10,7 +11,7 @@ public:
     static constexpr const char* screenNameReported = "Text Field Settings Page";
     static constexpr const char* unwindSegueIdentifier = "unwindFromTextFieldSettingsToMainPageSDK";
 
-    ZKTextFieldSettingsVC() : ZKTextSettingsViewController("Text Field Settings") {}
+    ZKTextFieldSettingsVC() : ZKTextSettingsViewController(localizableKey("Text Field Settings")) {}
 
     void clearButtonTapped(platform::ui::Control& sender);
 

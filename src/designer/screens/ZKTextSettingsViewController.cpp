@@ -1,23 +1,40 @@
 #include "designer/screens/ZKTextSettingsViewController.h"
 
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "designer/ZKMaxLengthEntry.h"
 #include "fields/ZKTextArea.h"
 #include "fields/ZKTextField.h"
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
+#include "support/LocalizedSDK.h"
 #include "support/ZKTracker.h"
 
 void ZKTextSettingsViewController::makeControls(ZKFieldSettingsForm& form)
 {
-    form.addEntry("Name", nameTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addEntry(localizableKey("Name"), nameTextField, ZKFieldSettingsForm::textFieldHeight);
     addDefaultValueControl(form);
-    form.addEntry("Max Length", maxLengthTextField, ZKFieldSettingsForm::textFieldHeight);
-    form.addSwitch("Required", isRequiredSwitch);
+    form.addEntry(localizableKey("Max Length"), maxLengthTextField, ZKFieldSettingsForm::textFieldHeight);
+    form.addSwitch(localizableKey("Required"), isRequiredSwitch);
     addOtherControls(form);
     nameTextField->addTarget(shared_from_this(), platform::ui::ControlEvent::editingDidBegin,
                              [this](platform::ui::Control& sender) { nameEditingDidBegin(sender); });
     wireReturnKey(*nameTextField);
     wireReturnKey(*maxLengthTextField);
+    recheckWhenEdited(*maxLengthTextField);
+}
+
+void ZKTextSettingsViewController::recheckWhenEdited(platform::ui::TextField& field)
+{
+    field.addTarget(shared_from_this(), platform::ui::ControlEvent::editingChanged,
+                    [this](platform::ui::Control&) { hideMessageOnceCorrected(); });
+}
+
+// A message that no longer applies must not stay up until Save.
+void ZKTextSettingsViewController::hideMessageOnceCorrected()
+{
+    if (!ZKMaxLengthEntry(maxLengthTextField->text()).messageForDefaultValue(defaultValueText())) {
+        hideValidationMessage();
+    }
 }
 
 void ZKTextSettingsViewController::wireReturnKey(platform::ui::TextField& field)
@@ -78,18 +95,23 @@ void ZKTextSettingsViewController::saveButtonTapped(platform::ui::Control&)
     }
     hideValidationMessage();
     if (const auto field = element()) {
+        ZKFieldSettingsSave save(field);
         writeValues(*field, entry.limit());
+        if (!save.store()) {
+            return;
+        }
         showContentOnPage();
     }
     unwindToHub();
 }
 
+// The content goes last: writing it stores the element, which must hold every other
+// value by then, so that all of them are stored together or none is.
 void ZKTextSettingsViewController::writeValues(ZKElement& element, const std::optional<int>& limit)
 {
     if (updateField) {
         element.setName(nameTextField->text());
     }
-    element.updateContent(defaultValueText());
     const auto& validation = element.validation();
     if (validation) {
         validation->setRequired(isRequiredSwitch->isOn());
@@ -98,7 +120,7 @@ void ZKTextSettingsViewController::writeValues(ZKElement& element, const std::op
     if (validation) {
         validation->setMaxLength(limit);
     }
-    element.saveUpdates();
+    element.updateContent(defaultValueText());
 }
 
 // Both screens test for both kinds of field view. A text area redraws from its element,

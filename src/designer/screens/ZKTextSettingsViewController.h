@@ -49,6 +49,9 @@ protected:
     virtual bool reportsSaveBeforeChecks() const = 0;
 
     void wireReturnKey(platform::ui::TextField& field);
+    // An edit of the field takes away a shown message once the values pass its check.
+    void recheckWhenEdited(platform::ui::TextField& field);
+    void hideMessageOnceCorrected();
 
 private:
     void writeValues(ZKElement& element, const std::optional<int>& limit);

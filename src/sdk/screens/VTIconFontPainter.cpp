@@ -215,6 +215,23 @@ void textField(const IconPen& pen)
     pen.line({{0.24, 0.38}, {0.24, 0.62}}, 0.07);
 }
 
+// A page with a folded corner and lines of text: the transaction itself.
+void document(const IconPen& pen)
+{
+    pen.line({{0.2, 0.06}, {0.6, 0.06}, {0.82, 0.28}, {0.82, 0.94}, {0.2, 0.94}}, 0.08, true);
+    pen.line({{0.58, 0.08}, {0.58, 0.3}, {0.8, 0.3}}, 0.07);
+    for (const double y : {0.5, 0.66, 0.8}) {
+        pen.line({{0.34, y}, {0.68, y}}, 0.06);
+    }
+}
+
+// A closed envelope: a message that goes with the invitation.
+void envelope(const IconPen& pen)
+{
+    pen.frame(0.06, 0.2, 0.88, 0.6);
+    pen.line({{0.1, 0.26}, {0.5, 0.56}, {0.9, 0.26}}, 0.07);
+}
+
 void label(const IconPen& pen)
 {
     pen.line({{0.1, 0.3}, {0.62, 0.3}, {0.9, 0.5}, {0.62, 0.7}, {0.1, 0.7}}, 0.08, true);
@@ -277,6 +294,7 @@ const std::map<std::string, Icon>& icons()
         {"6", signerTitle}, {"7", company},       {"z", textField},   {"R", label},       {"Q", checkBox},
         {"8", list},        {"t", textArea},      {"!", radio},       {"U", dateField},   {"=", dragHandle},
         {"T", trash},       {"+", addMark},       {"B", chevronRight},
+        {"d", document},    {"m", envelope},
     };
     return table;
 }

@@ -12,6 +12,9 @@ constexpr double captionTop = 8;
 constexpr double captionHeight = 16;
 constexpr double fieldHeight = 30;
 constexpr double statusBarHeight = 3;
+// A text field draws its text this far in from its left edge; the field starts that much
+// to the left so typed text lines up with the caption.
+constexpr double fieldTextInset = 4;
 
 } // namespace
 
@@ -38,6 +41,7 @@ void AddSignerFieldRow::layoutSubviews()
     const auto area = bounds();
     const double width = area.width() - 2 * margin;
     caption_->setFrame(makeRect(margin, captionTop, width, captionHeight));
-    textField_->setFrame(makeRect(margin, captionTop + captionHeight, width, fieldHeight));
+    textField_->setFrame(
+        makeRect(margin - fieldTextInset, captionTop + captionHeight, width + fieldTextInset, fieldHeight));
     statusBar_->setFrame(makeRect(0, area.height() - statusBarHeight, area.width(), statusBarHeight));
 }

@@ -15,6 +15,7 @@ public:
 
     explicit AddSignerFieldRow(const std::string& caption);
 
+    const std::shared_ptr<platform::ui::Label>& caption() const { return caption_; }
     const std::shared_ptr<platform::ui::TextField>& textField() const { return textField_; }
     const std::shared_ptr<platform::ui::View>& statusBar() const { return statusBar_; }
 

@@ -149,7 +149,9 @@ void AddSignerViewController::makeForm(platform::ui::ScrollView& form)
         {&titleView, &titleStatusBar},
         {&companyView, &companyStatusBar},
     }};
-    const std::array<const char*, fieldCount> captions{"First Name *", "Last Name *", "Email *", "Title", "Company"};
+    const std::array<const char*, fieldCount> captions{localizableKey("First Name *"), localizableKey("Last Name *"),
+                                                       localizableKey("Email *"), localizableKey("Title"),
+                                                       localizableKey("Company")};
     const std::array<std::weak_ptr<platform::ui::TextField>*, fieldCount> fields{
         &firstNameTextField, &lastNameTextField, &emailTextField, &titleTextField, &companyTextField};
     for (int index = 0; index < fieldCount; ++index) {
@@ -459,6 +461,7 @@ void AddSignerViewController::updateUIForSignerType(CreateTransactionSignerType 
     const bool optionsEnabled = signerType != Kind::myself;
     for (const auto& row : fieldRows_) {
         setControlEnabled(*row->textField(), detailsEnabled);
+        setLabelEnabled(*row->caption(), detailsEnabled);
     }
     setControlEnabled(*authenticationButton.lock(), detailsEnabled);
     setLabelEnabled(*authenticationTypeLabel.lock(), detailsEnabled);

@@ -7,6 +7,8 @@
 #include "support/LocalizedSDK.h"
 #include "ui/Screen.h"
 
+#include <algorithm>
+
 using platform::ui::IndexPath;
 using Cell = CreateTransactionGroupCell;
 
@@ -14,6 +16,7 @@ namespace {
 
 // The check mark of the icon font.
 constexpr const char* checkmarkGlyph = "C";
+constexpr double listTopGap = 16;
 
 } // namespace
 
@@ -51,7 +54,11 @@ void CreateTransactionPickGroupViewController::viewDidLoad()
 
 void CreateTransactionPickGroupViewController::viewDidLayoutSubviews()
 {
-    tableView.lock()->setFrame(SignerSetupPageLayout::layout(*this, *statusBarView, *topBar));
+    // The list starts a little below the bar, as grouped lists do, so the first row does
+    // not read as part of the bar.
+    const auto content = SignerSetupPageLayout::layout(*this, *statusBarView, *topBar);
+    tableView.lock()->setFrame(platform::graphics::makeRect(content.minX(), content.minY() + listTopGap, content.width(),
+                                                            std::max(0.0, content.height() - listTopGap)));
 }
 
 int CreateTransactionPickGroupViewController::numberOfRows(platform::ui::TableView&, int)

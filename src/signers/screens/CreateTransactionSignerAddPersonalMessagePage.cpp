@@ -19,7 +19,6 @@ namespace {
 constexpr double margin = 16;
 constexpr double headingHeight = 24;
 constexpr double editorHeight = 200;
-constexpr double clearButtonWidth = 80;
 constexpr double clearButtonHeight = 36;
 
 // The localised format with its one "%@" filled.
@@ -96,8 +95,10 @@ void CreateTransactionSignerAddPersonalMessagePage::viewDidLayoutSubviews()
     const double editorTop = 2 * margin + headingHeight;
     messageTextView.lock()->setFrame(makeRect(margin, editorTop, width, editorHeight));
     const double clearTop = editorTop + editorHeight + 8;
-    clearButton.lock()->setFrame(
-        makeRect(content.width() - margin - clearButtonWidth, clearTop, clearButtonWidth, clearButtonHeight));
+    // The button is as wide as its title, so the title ends where the editor does.
+    const auto clear = clearButton.lock();
+    const double clearWidth = clear->titleLabel()->sizeThatFits({0, 0}).width;
+    clear->setFrame(makeRect(content.width() - margin - clearWidth, clearTop, clearWidth, clearButtonHeight));
     scroller->setContentSize({content.width(), clearTop + clearButtonHeight + margin});
 }
 

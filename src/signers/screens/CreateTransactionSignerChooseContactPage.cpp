@@ -24,7 +24,7 @@ using Cell = CreateTransactionSignerContactCell;
 
 namespace {
 
-constexpr const char* needPermissionText = "Need permission to access Address Book";
+constexpr const char* needPermissionText = localizableKey("Need permission to access Address Book");
 constexpr double messageMargin = 24;
 constexpr double messageHeight = 60;
 constexpr double settingsButtonHeight = 44;
