@@ -81,9 +81,11 @@ bool isFrame(std::uint64_t marker)
 }
 
 // The frame header names the picture's size; without one libjpeg decodes nothing, and
-// without it the cost could not be told before the decoder allocates. libjpeg decodes a
+// without it the cost could not be told before the decoder allocates. Arithmetic coding
+// (frames C9 to CF), which hardly any camera or program writes, is not read: the
+// system's loader never returns from some such files that end early. libjpeg decodes a
 // smaller picture for little more than its cost only when the data comes in one scan
-// of every component of a sequential frame (C0, C1, C9); for several scans it keeps the
+// of every component of a sequential frame (C0, C1); for several scans it keeps the
 // coefficients of the whole picture, whatever the scale.
 ImageHeader jpegHeader(const ByteView& bytes)
 {
@@ -98,7 +100,9 @@ ImageHeader jpegHeader(const ByteView& bytes)
     const auto height = static_cast<double>(frame->body.bigEndian(1, 2));
     const auto width = static_cast<double>(frame->body.bigEndian(3, 2));
     const std::uint64_t marker = frame->marker;
-    const bool sequential = marker == 0xFFC0 || marker == 0xFFC1 || marker == 0xFFC9;
+    if (marker >= 0xFFC9)
+        return {};
+    const bool sequential = marker == 0xFFC0 || marker == 0xFFC1;
     const bool oneScan = sequential && scan && scan->body.has(0, 1) && scan->body.bigEndian(0, 1) == frame->body.bigEndian(5, 1);
     if (!oneScan)
         return {"jpeg", true, width * height};

@@ -116,6 +116,14 @@ TEST_F(ImageCodecTest, AProgressiveJpegCostsItsWholeSizeAtAnyScale)
     }
 }
 
+// The system's loader never returned from this file, which fuzzing found.
+TEST_F(ImageCodecTest, ArithmeticCodedJpegIsNoFormatReadHere)
+{
+    std::string error;
+    EXPECT_EQ(ImageCodec::decode(testing_support::sampleFile("arithmetic-cut.jpg"), error), nullptr);
+    EXPECT_EQ(error, "The data is no image in a format this system reads");
+}
+
 TEST_F(ImageCodecTest, JpegQualityTradesSizeAndFlattensTransparencyOnWhite)
 {
     const auto noisy = makeImage(64, 64, [](int x, int y) { return 0xFF000000u | ((x * 37 + y * 91) % 256) << 8 | (x * y % 256); });
