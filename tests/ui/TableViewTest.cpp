@@ -210,6 +210,14 @@ TEST_F(TableViewTest, TappingARowSelectsItAndTellsTheDelegate)
     EXPECT_FALSE(table->indexPathForSelectedRow().has_value());
     TouchInjector(window).pan({{100, 300}, {100, 200}, {100, 100}});
     EXPECT_EQ(rows->selections.size(), 1u);
+
+    // A finger that lands on one row and lifts on the next, too little to scroll, chose neither.
+    TouchInjector fingers(window);
+    const auto touch = fingers.touchDown({100, 86});
+    fingers.touchMove(touch, {100, 94});
+    fingers.touchUp(touch);
+    EXPECT_EQ(rows->selections.size(), 1u);
+    EXPECT_FALSE(table->indexPathForSelectedRow().has_value());
 }
 
 TEST_F(TableViewTest, SectionHeadersAndIndexTitles)
