@@ -8,17 +8,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iomanip>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <string_view>
 
 namespace platform::graphics {
 namespace {
 
+// A header may declare more pixels than any integer type holds.
 std::string tooLarge(double pixels)
 {
-    return "The image needs " + std::to_string(static_cast<std::int64_t>(pixels)) + " pixels to decode, more than the "
-        + std::to_string(ImageCodec::maxDecodedPixels) + " a phone can hold";
+    std::ostringstream text;
+    text << "The image needs " << std::fixed << std::setprecision(0) << pixels << " pixels to decode, more than the "
+         << ImageCodec::maxDecodedPixels << " a phone can hold";
+    return text.str();
 }
 
 // libjpeg decodes at 1/2, 1/4 or 1/8 of the size for little more than the cost of the

@@ -98,6 +98,9 @@ TEST_F(ImageCodecTest, RefusesWhatWouldNotFitInAPhonesMemoryAndSaysWhy)
     EXPECT_EQ(error, "The image needs 67543400 pixels to decode, more than the 50000000 a phone can hold");
     EXPECT_EQ(ImageCodec::decode(testing_support::sampleFile("animated-canvas.webp"), 1024, error), nullptr);
     EXPECT_EQ(error, "The image needs 247727880 pixels to decode, more than the 50000000 a phone can hold");
+    const std::string largestPng("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\xff\xff\xff\xff\xff\xff\xff\xff", 24);
+    EXPECT_EQ(ImageCodec::decode(std::vector<std::uint8_t>(largestPng.begin(), largestPng.end()), error), nullptr);
+    EXPECT_EQ(error, "The image needs 18446744065119617024 pixels to decode, more than the 50000000 a phone can hold");
 }
 
 // libjpeg keeps every coefficient of a progressive picture, whatever the scale it
