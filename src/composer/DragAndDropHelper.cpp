@@ -2,8 +2,12 @@
 
 #include "composer/DroppedImageRedraw.h"
 #include "composer/VLTNewTransactionViewModel.h"
+#include "foundation/BackgroundWork.h"
+#include "foundation/RunLoop.h"
 #include "graphics/PdfDocument.h"
 #include "signers/SignerAuthenticationDictionary.h"
+
+#include <system_error>
 
 namespace {
 
@@ -45,16 +49,21 @@ void DragAndDropHelper::startImportingDocuments(DocumentsCompletion completion)
 void DragAndDropHelper::importDocumentsFromCurrentIndex()
 {
     while (currentIndex_ < static_cast<int>(files_.size())) {
-        handingOver_ = true;
-        answeredWhileHandingOver_ = false;
-        importFile(files_[currentIndex_]);
-        handingOver_ = false;
-        if (!answeredWhileHandingOver_) {
+        if (!handOver([this] { importFile(files_[currentIndex_]); })) {
             return;
         }
         ++currentIndex_;
     }
     finishDocuments();
+}
+
+bool DragAndDropHelper::handOver(const std::function<void()>& step)
+{
+    handingOver_ = true;
+    answeredWhileHandingOver_ = false;
+    step();
+    handingOver_ = false;
+    return answeredWhileHandingOver_;
 }
 
 // A file that cannot be read is refused here, by name, rather than becoming a document
@@ -78,16 +87,53 @@ void DragAndDropHelper::importFile(const QueuedFile& file)
         }
         break;
     case DragAndDropDocumentType::image:
-        if (const auto redrawn = DroppedImageRedraw::redraw(*data)) {
-            addDocument(file, redrawn->jpeg, redrawn->size);
-        } else {
-            refuse(file);
-        }
+        redrawOnWorker(file);
         return;
     default:
         break;
     }
     addDocument(file, *data, {0, 0});
+}
+
+// Decoding and redrawing a camera photo takes tens of milliseconds, so it runs on a worker
+// thread that sees only the picture's bytes; the batch goes on back on the main thread.
+void DragAndDropHelper::redrawOnWorker(const QueuedFile& file)
+{
+    try {
+        // The importer is only carried back, never left to end on the worker.
+        auto work = [self = shared_from_this(), index = currentIndex_, picture = file.object]() mutable {
+            auto redrawn = DroppedImageRedraw::redraw(*picture->data());
+            platform::RunLoop::main().dispatchAsync([self = std::move(self), index, redrawn = std::move(redrawn)] {
+                self->pictureRedrawn(index, redrawn);
+            });
+        };
+        platform::BackgroundWork::start(std::move(work));
+    } catch (const std::system_error&) {
+        // Without a spare thread the picture is redrawn here, as slowly as ever.
+        addRedrawn(file, DroppedImageRedraw::redraw(*file.object->data()));
+    }
+}
+
+void DragAndDropHelper::pictureRedrawn(int index, const std::optional<DroppedImageRedraw::Result>& redrawn)
+{
+    platform::RunLoop::main().assertMainThread("A dropped picture's redraw");
+    if (!isRunning_ || index != currentIndex_) {
+        return;
+    }
+    const QueuedFile& file = files_[index];
+    if (handOver([&] { addRedrawn(file, redrawn); })) {
+        ++currentIndex_;
+        importDocumentsFromCurrentIndex();
+    }
+}
+
+void DragAndDropHelper::addRedrawn(const QueuedFile& file, const std::optional<DroppedImageRedraw::Result>& redrawn)
+{
+    if (redrawn) {
+        addDocument(file, redrawn->jpeg, redrawn->size);
+    } else {
+        refuse(file);
+    }
 }
 
 void DragAndDropHelper::refuse(const QueuedFile& file)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "composer/DragAndDropDocument.h"
+#include "composer/DroppedImageRedraw.h"
 #include "contacts/Contact.h"
 #include "foundation/Dictionary.h"
 #include "graphics/Geometry.h"
@@ -17,10 +18,14 @@
 // order: the next document starts only when the model has answered for the previous
 // one. At the end of a batch it calls the batch's completion once and is idle again.
 //
-// Threads: driven from the main thread by its owner. A document batch goes on, and
-// ends, on the thread where the model's answer arrives; the model answers on the main
-// thread. Nothing is locked: only the running batch touches the queue. Lives in a shared
-// pointer; a running batch keeps its importer alive until the batch has ended.
+// Threads: main thread only, driven there by its owner; the model and the store it reaches
+// refuse other threads. A dropped picture is decoded, redrawn and encoded on a worker
+// thread that reads the picture's bytes and touches nothing of the importer; its result
+// comes back to the main thread, and only there is the queue touched or the model called.
+// The batch waits for that result, so items still join in queued order. A document batch
+// goes on, and ends, where the model's answer arrives: on the main thread. Nothing is
+// locked. Lives in a shared pointer; a running batch, a picture on a worker included,
+// keeps its importer alive until the batch has ended.
 class DragAndDropHelper : public std::enable_shared_from_this<DragAndDropHelper> {
 public:
     using Documents = std::vector<std::shared_ptr<DragAndDropDocument>>;
@@ -65,6 +70,11 @@ private:
 
     void importDocumentsFromCurrentIndex();
     void importFile(const QueuedFile& file);
+    // Runs one step of the batch; answers whether the item was answered for during it.
+    bool handOver(const std::function<void()>& step);
+    void redrawOnWorker(const QueuedFile& file);
+    void pictureRedrawn(int index, const std::optional<DroppedImageRedraw::Result>& redrawn);
+    void addRedrawn(const QueuedFile& file, const std::optional<DroppedImageRedraw::Result>& redrawn);
     void addDocument(const QueuedFile& file, const DragAndDropDocument::Bytes& data,
                      const platform::graphics::Size& size);
     void refuse(const QueuedFile& file);
