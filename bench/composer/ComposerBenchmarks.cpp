@@ -1,4 +1,6 @@
 #include "composer/VLTNewTransactionViewModel.h"
+#include "sdk/VTDocument.h"
+#include "sdk/VTTransaction.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,7 +47,26 @@ void DataForSignerWithIndex(benchmark::State& state)
         benchmark::DoNotOptimize(model->dataForSignerWithIndex(index));
     }
 }
-BENCHMARK(DataForSignerWithIndex)->Arg(5)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DataForSignerWithIndex)->Arg(5)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// The counts and one row of a document list of that many documents.
+void DisplayDataForDocumentWithIndex(benchmark::State& state)
+{
+    auto transaction = std::make_shared<VTTransaction>();
+    for (int number = 0; number < state.range(0); ++number) {
+        transaction->addDocument(VTDocument::initWithNameAndPath("Contract " + std::to_string(number), "/nowhere.pdf"));
+    }
+    const auto model = VLTNewTransactionViewModel::sharedInstance();
+    model->setTransaction(transaction);
+    const int index = static_cast<int>(state.range(0)) / 2;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(model->documentsNumber());
+        benchmark::DoNotOptimize(model->signersNumber());
+        benchmark::DoNotOptimize(model->displayDataForDocumentWithIndex(index));
+    }
+    model->clearNewTransactionData();
+}
+BENCHMARK(DisplayDataForDocumentWithIndex)->Arg(5)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 void ValidateInternationalCellPhoneNumber(benchmark::State& state)
 {

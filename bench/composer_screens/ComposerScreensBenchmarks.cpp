@@ -1,16 +1,9 @@
-#include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
-#include "foundation/Environment.h"
-#include "foundation/RunLoop.h"
+#include "ComposerWindow.h"
 #include "sdk/VTDocument.h"
 #include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
-#include "sdk/facade/Veltra.h"
-#include "ui/NavigationController.h"
-#include "ui/Window.h"
 
 #include <benchmark/benchmark.h>
-
-#include <filesystem>
 
 namespace {
 
@@ -38,32 +31,16 @@ std::shared_ptr<VTTransaction> largeTransaction()
 // table on a phone's window, push transition included.
 void openMainPage(benchmark::State& state)
 {
-    const auto home = std::filesystem::temp_directory_path() / "veltra-composer-screens-bench";
-    std::filesystem::create_directories(home);
-    platform::Environment::setHomeDirectory(home);
-    auto& loop = platform::RunLoop::main();
-    loop.bindToCurrentThread();
-    loop.useManualClock();
-    const auto root = std::make_shared<platform::ui::ViewController>();
-    const auto navigation = std::make_shared<platform::ui::NavigationController>(root);
-    const auto window = std::make_shared<platform::ui::Window>();
-    window->setRootViewController(navigation);
-    window->makeKeyAndVisible();
-    const auto facade = Veltra::dashboard();
-    facade->setRootViewController(root);
+    composer_bench::ComposerWindow composer;
     for (auto _ : state) {
         state.PauseTiming();
         const auto transaction = largeTransaction();
         state.ResumeTiming();
-        facade->createAndStartEditWithTransaction(transaction, true, true, true);
-        loop.advance(1);
-        window->layoutIfNeeded();
+        composer.open(transaction);
         state.PauseTiming();
-        navigation->popToRootViewController(false);
-        loop.advance(1);
+        composer.close();
         state.ResumeTiming();
     }
-    std::filesystem::remove_all(home);
 }
 BENCHMARK(openMainPage)->Unit(benchmark::kMillisecond);
 

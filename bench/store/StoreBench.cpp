@@ -105,6 +105,43 @@ void BM_ChangeOneElementContentAndSave(benchmark::State& state)
 }
 BENCHMARK(BM_ChangeOneElementContentAndSave)->Unit(benchmark::kMicrosecond);
 
+// Placing one field as the designer does: the element made in the store on the shown
+// document, and the draft marked local and saved. The draft holds `range(0)` fields
+// before the first placement.
+void BM_PlaceOneFieldAmong(benchmark::State& state)
+{
+    BenchStore store;
+    const auto draft = store.store(transaction("trx", 1, static_cast<int>(state.range(0)), 2));
+    for (auto _ : state) {
+        ZKElement::createElementFromTypeForApprovalForRolesWithAutofillValueWithFrameInDocumentIndexAndPageNumberForTransaction(
+            "TextBox", std::string("trx-0-0"), {"role-0"}, std::nullopt, platform::graphics::makeRect(40, 60, 130, 38),
+            0, 1, draft);
+        if (!draft->setLocal()) {
+            state.SkipWithError("save failed");
+        }
+    }
+}
+BENCHMARK(BM_PlaceOneFieldAmong)->Arg(0)->Arg(1000)->Arg(10000)->Iterations(500)->Unit(benchmark::kMicrosecond);
+
+// Opening the store where none is yet, as the first launch in a fresh home does.
+void BM_OpenStoreInAFreshHome(benchmark::State& state)
+{
+    const auto root = std::filesystem::temp_directory_path() / ("veltra-bench-open-" + std::to_string(std::random_device()()));
+    int serial = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const auto file = root / std::to_string(serial++) / "VeltCoreDB.sqlite";
+        state.ResumeTiming();
+        auto manager = ZKCoreDataManager::open(file).manager;
+        // Closing is not part of opening.
+        state.PauseTiming();
+        manager.reset();
+        state.ResumeTiming();
+    }
+    std::filesystem::remove_all(root);
+}
+BENCHMARK(BM_OpenStoreInAFreshHome)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_RadioGroupNamesOver10000Elements(benchmark::State& state)
 {
     BenchStore store;

@@ -8,6 +8,7 @@
 #include "DemoRegistry.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
+#include "DemoWalk.h"
 
 #include <iostream>
 
@@ -42,7 +43,7 @@ public:
 
     void draw(const std::string& name) const
     {
-        TouchInjector::wait(0.6);
+        host::pause(0.6);
         window_->layoutIfNeeded();
         const auto path = folder_ / (name + ".png");
         std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
@@ -53,7 +54,7 @@ public:
     {
         window_->layoutIfNeeded();
         fingers_.tap(view);
-        TouchInjector::wait(0.4);
+        host::pause(0.4);
     }
 
     void type(const std::weak_ptr<platform::ui::TextField>& field, const std::string& text)
@@ -75,7 +76,7 @@ public:
         if (recipient) {
             mainPage_->setSelectedSignerIndex(recipient);
             mainPage_->performSegueWithIdentifierSender(CreateTransactionStoryboard::toAddSignerPageSegue, mainPage_);
-            TouchInjector::wait(0.6);
+            host::pause(0.6);
         } else {
             const auto row = std::dynamic_pointer_cast<CreateTransactionAddRecipientCell>(
                 mainPage_->tableView.lock()->cellForRow({0, MainPage::Row::addRecipient}));
@@ -205,11 +206,11 @@ void run(const host::DemoContext& context)
     editTenantIntoDuplicate(walk);
     printRecipients();
     walk.tap(*mainPage->closeButton.lock());
-    TouchInjector::wait(0.6);
+    host::pause(0.6);
     // Signed out, so that the walks after this one do not reach for the stopped service.
     bool signedOut = false;
     Veltra::dashboard()->logoutWithCallback([&signedOut](const Dictionary&) { signedOut = true; });
-    platform::RunLoop::main().runUntil([&signedOut] { return signedOut; }, 10);
+    platform::RunLoop::main().advanceUntil([&signedOut] { return signedOut; }, 10);
     service.stop();
 }
 

@@ -49,7 +49,7 @@ public:
 
 bool waitFor(const std::function<bool()>& condition)
 {
-    return platform::RunLoop::main().runUntil(condition, 10);
+    return platform::RunLoop::main().advanceUntil(condition, 10);
 }
 
 void startService(fakes::FakeSigningService& service)

@@ -110,7 +110,7 @@ public:
     }
     void draw(const std::string& name) const
     {
-        TouchInjector::wait(0.6);
+        host::pause(0.6);
         drawNow(name);
     }
     void printDocuments() const
@@ -132,7 +132,7 @@ public:
     void waitForImport() const
     {
         const auto alerts = VTAlertView::sharedInstance();
-        platform::RunLoop::main().runUntil([&alerts] { return !alerts->isShowingBlockingMessage(); }, 30);
+        platform::RunLoop::main().advanceUntil([&alerts] { return !alerts->isShowingBlockingMessage(); }, 30);
     }
     void drag(int from, int to)
     {
@@ -213,7 +213,7 @@ void walkDocuments(const std::filesystem::path& folder)
         walk.tap(*preview->doneButton());
     }
     walk.tap(*walk.page()->closeButton.lock());
-    TouchInjector::wait(0.6);
+    host::pause(0.6);
 }
 
 void run(const host::DemoContext& context)

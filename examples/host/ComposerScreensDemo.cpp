@@ -101,7 +101,7 @@ public:
 
     void draw(const std::string& name) const
     {
-        TouchInjector::wait(0.6);
+        host::pause(0.6);
         host::drawWindow(*window_, folder_, name);
     }
 
@@ -163,7 +163,7 @@ void walkToNext(const std::filesystem::path& folder, PrintingHost& host)
     walk.tap(*walk.page()->nextButton.lock());
     walk.draw("composer-phone-6-after-next");
     Veltra::dashboard()->exitSDK();
-    TouchInjector::wait(0.6);
+    host::pause(0.6);
     (void)host;
 }
 
@@ -195,7 +195,7 @@ void walkOnTablet(const std::filesystem::path& folder)
     walk.rotate(InterfaceOrientation::landscapeRight);
     walk.draw("composer-tablet-3-landscape");
     walk.tap(*walk.page()->closeButton.lock());
-    TouchInjector::wait(0.6);
+    host::pause(0.6);
     Screen::main().setDeviceProfile(DeviceProfile::phone);
     Screen::main().setOrientation(InterfaceOrientation::portrait);
 }

@@ -79,7 +79,7 @@ void run(const host::DemoContext& context)
         "Tia", "Tenant", "tia@example.com", "Flat 4B", "Tenant", std::nullopt));
     std::cout << "createAndStartEditWithTransaction: "
               << Veltra::dashboard()->createAndStartEditWithTransaction(transaction, false, false, false) << "\n";
-    TouchInjector::wait(0.6);
+    host::pause(0.6);
     const auto page = std::dynamic_pointer_cast<CreateTransactionAddDocsAndSignersPage>(stage.navigation->topViewController());
     host::DemoWalk walk(folder, stage.window);
     walk.tap(*page->settingsButton.lock());
@@ -98,7 +98,7 @@ void run(const host::DemoContext& context)
               << model->emailMessage().value_or("") << "\", in person " << model->inPerson() << ", expires "
               << (model->transactionExpiry() ? day.format(*model->transactionExpiry()) : "never") << "\n";
     walk.tap(*page->closeButton.lock());
-    TouchInjector::wait(0.6);
+    host::pause(0.6);
     service.stop();
 }
 

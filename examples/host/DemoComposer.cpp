@@ -1,8 +1,9 @@
 #include "DemoComposer.h"
 
+#include "DemoWalk.h"
+
 #include "sdk/VTTransaction.h"
 #include "sdk/facade/Veltra.h"
-#include "ui/TouchInjector.h"
 
 #include <iostream>
 
@@ -14,7 +15,7 @@ std::shared_ptr<CreateTransactionAddDocsAndSignersPage> openComposer(const DemoS
     auto transaction = std::make_shared<VTTransaction>();
     transaction->setName(transactionName);
     Veltra::dashboard()->createAndStartEditWithTransaction(transaction, false, false, false);
-    platform::ui::TouchInjector::wait(0.6);
+    host::pause(0.6);
     auto page = std::dynamic_pointer_cast<CreateTransactionAddDocsAndSignersPage>(stage.navigation->topViewController());
     if (!page) {
         std::cout << "The main page did not open.\n";

@@ -37,7 +37,7 @@ std::optional<Dictionary> signInSender(const fakes::FakeSigningService& service)
     std::optional<Dictionary> reply;
     facade->loginWithEmailPasswordAndCallback(senderEmail, senderPassword,
                                               [&reply](const Dictionary& result) { reply = result; });
-    platform::RunLoop::main().runUntil([&reply] { return reply.has_value(); }, 10);
+    platform::RunLoop::main().advanceUntil([&reply] { return reply.has_value(); }, 10);
     return reply;
 }
 

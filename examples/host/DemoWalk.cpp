@@ -1,10 +1,16 @@
 #include "DemoWalk.h"
 
+#include "foundation/RunLoop.h"
+
 #include <iostream>
 
 namespace host {
 
-using platform::ui::TouchInjector;
+
+void pause(double seconds)
+{
+    platform::RunLoop::main().advanceUntil([] { return false; }, seconds);
+}
 
 void drawWindow(platform::ui::Window& window, const std::filesystem::path& folder, const std::string& name)
 {
@@ -20,7 +26,7 @@ DemoWalk::DemoWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::W
 
 void DemoWalk::draw(const std::string& name) const
 {
-    TouchInjector::wait(0.6);
+    host::pause(0.6);
     drawNow(name);
 }
 
@@ -34,7 +40,7 @@ void DemoWalk::tap(const platform::ui::View& view)
     window_->layoutIfNeeded();
     fingers_.tap(view);
     if (pauseAfterTap_ > 0) {
-        TouchInjector::wait(pauseAfterTap_);
+        host::pause(pauseAfterTap_);
     }
 }
 

@@ -10,6 +10,10 @@
 
 namespace host {
 
+// A person's pause of `seconds` on the host's manual clock: what falls due in it runs at
+// once, and work on other threads is given the real time it needs to answer.
+void pause(double seconds);
+
 // Lays the window out, writes it to <folder>/<name>.png and says so.
 void drawWindow(platform::ui::Window& window, const std::filesystem::path& folder, const std::string& name);
 

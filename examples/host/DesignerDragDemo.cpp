@@ -78,7 +78,7 @@ public:
         const auto touch = fingers_.touchDown(start);
         Point at = start;
         for (const double step : {4.0, 8.0, 12.0}) {
-            TouchInjector::wait(0.02);
+            host::pause(0.02);
             at = {start.x + step, start.y};
             fingers_.touchMove(touch, at);
         }
@@ -86,21 +86,21 @@ public:
         const Point from = at;
         for (int step = 1; step <= steps; ++step) {
             const double part = static_cast<double>(step) / steps;
-            TouchInjector::wait(0.03);
+            host::pause(0.03);
             fingers_.touchMove(touch, {from.x + (target.x - from.x) * part, from.y + (target.y - from.y) * part});
         }
         if (whileHeld) {
             whileHeld();
         }
         fingers_.touchUp(touch);
-        TouchInjector::wait(0.5);
+        host::pause(0.5);
         std::cout << "  Dropped a " << description << ": " << hub()->pdfViewController()->elementViews().size()
                   << " fields on the page.\n";
     }
 
     void draw(const std::string& name) const
     {
-        TouchInjector::wait(0.3);
+        host::pause(0.3);
         host::drawWindow(*window_, folder_, name);
     }
 
@@ -168,7 +168,7 @@ void run(const host::DemoContext& context)
     std::filesystem::create_directories(folder);
     const auto transaction = leaseTransaction(folder);
     transaction->startEditingWithCallback([](const Dictionary&) {});
-    TouchInjector::wait(ZKMainViewController::transitionDuration + 0.6);
+    host::pause(ZKMainViewController::transitionDuration + 0.6);
     DragWalk walk(folder, stage.window);
     if (!DragWalk::hub() || !walk.panel()) {
         std::cout << "No designer panel is shown.\n";
@@ -176,7 +176,7 @@ void run(const host::DemoContext& context)
     }
     placeFields(walk);
     facade->exitSDK();
-    platform::RunLoop::main().runUntil([&watcher] { return watcher->exited; }, 10);
+    platform::RunLoop::main().advanceUntil([&watcher] { return watcher->exited; }, 10);
     service.stop();
 }
 

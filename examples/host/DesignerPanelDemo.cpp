@@ -5,6 +5,7 @@
 // its tab. Each step is drawn to a PNG in <output>/designer/.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
+#include "DemoWalk.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
 #include "ceremony/screens/ZKMainViewController.h"
@@ -82,7 +83,7 @@ public:
     }
 
 private:
-    static void settle() { platform::ui::TouchInjector::wait(settleTime); }
+    static void settle() { host::pause(settleTime); }
 
     static std::shared_ptr<platform::ui::View> currentSignerRow(Panel& panel)
     {
@@ -146,7 +147,7 @@ void run(const host::DemoContext& context)
     std::optional<Dictionary> started;
     composeDraft(folder)->startEditingWithCallback([&started](const Dictionary& result) { started = result; });
     std::cout << "Started as a local draft: " << (started ? started->value("status", "") : "no answer") << "\n";
-    platform::ui::TouchInjector::wait(ZKMainViewController::transitionDuration + settleTime);
+    host::pause(ZKMainViewController::transitionDuration + settleTime);
     const auto hub = ZKCTouchManager::sharedInstance()->mainVController();
     const auto panel = hub ? std::dynamic_pointer_cast<Panel>(hub->formFieldVC()) : nullptr;
     if (!panel) {
@@ -156,7 +157,7 @@ void run(const host::DemoContext& context)
     Walk(window, folder).run(*panel);
     std::cout << "Fields placed on the page: " << hub->pdfViewController()->elementViews().size() << "\n";
     facade->exitSDK();
-    platform::ui::TouchInjector::wait(settleTime);
+    host::pause(settleTime);
 }
 
 host::DemoRegistration registration(65, "Designer: the side panel on a started draft", run);

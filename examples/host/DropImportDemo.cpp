@@ -3,6 +3,7 @@
 // people becomes two recipients. The composer's reorderable table shows what the model
 // holds and is drawn while a document is dragged to another place.
 #include "DemoRegistry.h"
+#include "DemoWalk.h"
 
 #include "composer/DragAndDropHelper.h"
 #include "composer/VLTNewTransactionViewModel.h"
@@ -242,7 +243,7 @@ void drop(const std::shared_ptr<ui::Window>& window, ComposerLists& lists, std::
 {
     const auto outcome = dragdrop::DropInjector(window).drop(std::move(items), point);
     std::cout << "  the drop was " << (outcome.performed ? "taken by the table" : "not taken") << "\n";
-    RunLoop::main().runUntil([&] { return lists.batchesRunning == 0; }, 30);
+    RunLoop::main().advanceUntil([&] { return lists.batchesRunning == 0; }, 30);
 }
 
 void dragFirstDocument(const std::shared_ptr<ui::Window>& window, ComposerLists& lists,
@@ -252,15 +253,15 @@ void dragFirstDocument(const std::shared_ptr<ui::Window>& window, ComposerLists&
     const auto& table = *lists.table;
     const auto start = table.convertPointTo(table.rectForRow({kDocuments, 0}).center(), nullptr);
     const auto touch = finger.touchDown(start);
-    ui::TouchInjector::wait(0.6);
+    host::pause(0.6);
     const auto through = table.convertPointTo(table.rectForRow({kDocuments, 1}).center(), nullptr);
     finger.touchMove(touch, {start.x + 30, through.y + 14});
-    ui::TouchInjector::wait(0.4);
+    host::pause(0.4);
     if (window->writePng(picture)) {
         std::cout << "  drawn mid-drag to " << picture.string() << "\n";
     }
     finger.touchUp(touch);
-    ui::TouchInjector::wait(0.4);
+    host::pause(0.4);
 }
 
 void runDropImportDemo(const host::DemoContext& context)

@@ -6,6 +6,7 @@
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoStage.h"
+#include "DemoWalk.h"
 #include "FieldSettingsWalk.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
@@ -48,7 +49,7 @@ bool startDraft(const std::filesystem::path& folder)
         "Ben", "Landlord", "ben@example.com", std::nullopt, std::nullopt, std::nullopt));
     std::string guid;
     transaction.startEditingWithCallback([&guid](const Dictionary& reply) { guid = reply.value("guid", ""); });
-    TouchInjector::wait(0.6);
+    host::pause(0.6);
     std::cout << "Started the draft " << guid << "\n";
     return !guid.empty();
 }
@@ -156,7 +157,7 @@ void run(const host::DemoContext& context)
     labelSettings(walk, *label);
     walk.draw("8-page-after-saves");
     Veltra::dashboard()->exitSDK();
-    TouchInjector::wait(0.6);
+    host::pause(0.6);
 }
 
 host::DemoRegistration registration(65, "Designer: the field settings screens", run);

@@ -1,5 +1,7 @@
 #include "FieldSettingsWalk.h"
 
+#include "DemoWalk.h"
+
 #include "ceremony/screens/ZKPDFViewController.h"
 #include "designer/ZKPrepareFormField.h"
 
@@ -19,7 +21,7 @@ void FieldSettingsWalk::save(const ZKFieldSettingsTopBar& bar)
 {
     tap(*bar.titleLabel());
     tap(*bar.saveButton());
-    platform::ui::TouchInjector::wait(0.6);
+    host::pause(0.6);
 }
 
 } // namespace host

@@ -41,7 +41,7 @@ public:
     {
         tap(field);
         tap(*field.contextMenu()->settingsBtn());
-        platform::ui::TouchInjector::wait(0.6);
+        host::pause(0.6);
         return shown<Screen>();
     }
 

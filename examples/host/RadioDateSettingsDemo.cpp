@@ -6,6 +6,7 @@
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoStage.h"
+#include "DemoWalk.h"
 #include "FieldSettingsWalk.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
@@ -44,9 +45,17 @@ bool startDraft(const std::filesystem::path& folder)
         "Tia", "Tenant", "tia@example.com", std::nullopt, std::nullopt, std::nullopt));
     std::string guid;
     transaction.startEditingWithCallback([&guid](const Dictionary& reply) { guid = reply.value("guid", ""); });
-    TouchInjector::wait(0.6);
+    host::pause(0.6);
     std::cout << "Started the draft " << guid << "\n";
     return !guid.empty();
+}
+
+// A tap that moves to another screen: the screen shown next takes touches once the move
+// has ended.
+void tapToMove(host::FieldSettingsWalk& walk, const platform::ui::View& view)
+{
+    walk.tap(view);
+    host::pause(platform::ui::ViewController::transitionDuration);
 }
 
 void firstRadio(host::FieldSettingsWalk& walk, const ZKElementView& field)
@@ -57,7 +66,7 @@ void firstRadio(host::FieldSettingsWalk& walk, const ZKElementView& field)
     }
     walk.retype(*screen->nameTextField, "Garage");
     walk.draw("1-radio-settings-new");
-    walk.tap(*screen->arrowRightButton);
+    tapToMove(walk, *screen->arrowRightButton);
     const auto list = walk.shown<ZKRadioGroupSettingsVC>();
     if (!list) {
         return;
@@ -65,7 +74,7 @@ void firstRadio(host::FieldSettingsWalk& walk, const ZKElementView& field)
     walk.retype(*list->radioGroupTextField.lock(), "Parking");
     walk.draw("2-radio-groups-typing");
     walk.fingers().pressReturn();
-    TouchInjector::wait(0.6);
+    host::pause(0.6);
     walk.draw("3-radio-settings-in-new-group");
     walk.save(*screen->topBar());
 }
@@ -77,13 +86,13 @@ void secondRadio(host::FieldSettingsWalk& walk, const ZKElementView& field)
         return;
     }
     walk.retype(*screen->nameTextField, "Street");
-    walk.tap(*screen->arrowRightButton);
+    tapToMove(walk, *screen->arrowRightButton);
     const auto list = walk.shown<ZKRadioGroupSettingsVC>();
     if (!list) {
         return;
     }
     walk.draw("4-radio-groups-list");
-    walk.tap(*list->tableView.lock()->cellForRow({0, 1}));
+    tapToMove(walk, *list->tableView.lock()->cellForRow({0, 1}));
     walk.tap(*screen->defaultValueSwitch);
     walk.tap(*screen->topBar()->titleLabel());
     walk.draw("5-radio-settings-default-on");
@@ -129,7 +138,7 @@ void run(const host::DemoContext& context)
     dateField(walk, *date);
     walk.draw("8-page-after-saves");
     Veltra::dashboard()->exitSDK();
-    TouchInjector::wait(0.6);
+    host::pause(0.6);
 }
 
 host::DemoRegistration registration(66, "Designer: the radio button and date field settings", run);

@@ -90,7 +90,7 @@ public:
 
     void settle() const
     {
-        TouchInjector::wait(0.5);
+        host::pause(0.5);
         window_->layoutIfNeeded();
     }
 
@@ -191,7 +191,7 @@ void walkOnPhone(const std::filesystem::path& folder)
                                     contactCard("Raj", "Notary", "raj@example.com")},
                                    *walk.list());
     std::cout << "  the drop was " << (outcome.performed ? "taken by the list" : "not taken") << "\n";
-    platform::RunLoop::main().runUntil(
+    platform::RunLoop::main().advanceUntil(
         [] { return VLTNewTransactionViewModel::sharedInstance()->signersNumber() == 4; }, 10);
     printRecipients();
     walk.draw("recipients-5-cards-dropped");

@@ -5,6 +5,7 @@
 #include "DemoRegistry.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
+#include "DemoWalk.h"
 
 #include <iostream>
 
@@ -47,7 +48,7 @@ struct HostDelegate : VeltraDelegate {
 
 bool runUntil(const std::function<bool()>& done)
 {
-    return platform::RunLoop::main().runUntil(done, 10);
+    return platform::RunLoop::main().advanceUntil(done, 10);
 }
 
 std::shared_ptr<VTTransaction> composeTransaction(const std::filesystem::path& folder)
@@ -74,7 +75,7 @@ std::shared_ptr<VTTransaction> composeTransaction(const std::filesystem::path& f
 void placeFieldsOnHub(const std::shared_ptr<platform::ui::Window>& window, const std::filesystem::path& folder)
 {
     // The designer's panel settles in its icon column a moment after the hub is up.
-    platform::ui::TouchInjector::wait(ZKMainViewController::transitionDuration + 0.8);
+    host::pause(ZKMainViewController::transitionDuration + 0.8);
     const auto hub = ZKCTouchManager::sharedInstance()->mainVController();
     if (!hub) {
         std::cout << "No hub is shown.\n";

@@ -29,7 +29,7 @@ struct DemoSynchronizationDelegate : VTSynchronizationResultDelegate {
 
 bool runUntil(const std::function<bool()>& done)
 {
-    return platform::RunLoop::main().runUntil(done, 10);
+    return platform::RunLoop::main().advanceUntil(done, 10);
 }
 
 void startService(fakes::FakeSigningService& service)

@@ -132,7 +132,7 @@ void run(const host::DemoContext& context)
     addRecipient(walk, *mainPage, {"Ben", "Landlord", "ben@example.com", giveSMS, "", "authentication-phone-8-recipient-sms"});
     printRecipients();
     walk.tap(*mainPage->closeButton.lock());
-    TouchInjector::wait(0.6);
+    host::pause(0.6);
 }
 
 host::DemoRegistration registration(90, "Signer setup: how a recipient proves its identity", run);

@@ -123,7 +123,7 @@ public:
 
     void draw(const std::string& name) const
     {
-        TouchInjector::wait(0.6);
+        host::pause(0.6);
         host::drawWindow(*window_, folder_, name);
     }
 
@@ -131,7 +131,7 @@ public:
     {
         window_->layoutIfNeeded();
         fingers_.tap(view);
-        TouchInjector::wait(0.6);
+        host::pause(0.6);
     }
 
     void type(const std::string& text) { fingers_.typeText(text); }
@@ -146,7 +146,7 @@ public:
             path.push_back({middle, start - distance * step / 10});
         }
         fingers_.pan(path);
-        TouchInjector::wait(0.6);
+        host::pause(0.6);
     }
 
     // A new page of the scene on top of the recipient card, prepared as the add/edit
@@ -158,7 +158,7 @@ public:
         page->setDelegate(card_);
         prepare(*page);
         navigation_->pushViewController(page, true);
-        TouchInjector::wait(0.6);
+        host::pause(0.6);
         return page;
     }
 
@@ -183,7 +183,7 @@ void walkContacts(PickersWalk& walk)
     settings->setAuthorizationStatus(AuthorizationStatus::notDetermined);
     settings->setGrantsAccessWhenAsked(true);
     const auto page = walk.open<ContactsPage>(SignerSetupScenes::contactsPageScene, [](ContactsPage&) {});
-    platform::RunLoop::main().runUntil([&page] { return !page->contacts().empty(); }, 5);
+    platform::RunLoop::main().advanceUntil([&page] { return !page->contacts().empty(); }, 5);
     std::cout << "  " << page->contacts().size() << " contacts in " << page->sectionTitles().size() << " sections\n";
     walk.draw("contacts-1-list");
     walk.scroll(500);

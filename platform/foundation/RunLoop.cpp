@@ -1,8 +1,11 @@
 #include "foundation/RunLoop.h"
 
+#include "foundation/BackgroundWork.h"
 #include "foundation/SharedInstances.h"
 
+#include <cstdlib>
 #include <future>
+#include <iostream>
 
 namespace platform {
 
@@ -71,6 +74,15 @@ bool RunLoop::isMainThread() const
 {
     std::lock_guard lock(mutex_);
     return std::this_thread::get_id() == mainThread_;
+}
+
+void RunLoop::assertMainThread(std::string_view what) const
+{
+    if (isMainThread()) {
+        return;
+    }
+    std::cerr << what << " must run on the main thread, but ran on another one\n";
+    std::abort();
 }
 
 void RunLoop::bindToCurrentThread()
@@ -161,7 +173,7 @@ std::size_t RunLoop::runUntilIdle()
 
 void RunLoop::waitForWork(std::unique_lock<std::mutex>& lock, std::chrono::steady_clock::time_point deadline)
 {
-    if (readyHead_ < ready_.size() || stopped_)
+    if (hasReadyTask() || stopped_)
         return;
     auto until = deadline;
     if (!manualClock_ && !timers_.empty())
@@ -191,6 +203,39 @@ bool RunLoop::runUntil(const std::function<bool()>& predicate, double timeoutSec
         // Short waits, so that a predicate made true by another thread is noticed soon.
         waitForWork(lock, std::min(deadline, now + std::chrono::milliseconds(5)));
     }
+}
+
+bool RunLoop::advanceUntil(const std::function<bool()>& predicate, double seconds)
+{
+    if (!usesManualClock())
+        return runUntil(predicate, seconds);
+    const auto deadline = std::chrono::steady_clock::now() + toDuration(seconds);
+    std::unique_lock lock(mutex_);
+    const double limit = manualNow_ + std::max(seconds, 0.0);
+    for (;;) {
+        while (runOne(lock)) {
+        }
+        lock.unlock();
+        if (predicate())
+            return true;
+        // Work finished on another thread has posted its answer before it is counted out.
+        const bool working = BackgroundWork::inFlight() > 0;
+        lock.lock();
+        if (hasReadyTask())
+            continue;
+        const auto now = std::chrono::steady_clock::now();
+        if (working && now < deadline) {
+            waitForWork(lock, std::min(deadline, now + std::chrono::milliseconds(5)));
+            continue;
+        }
+        if (timers_.empty() || timers_.top().due > limit) {
+            manualNow_ = std::max(manualNow_, limit);
+            break;
+        }
+        manualNow_ = std::max(manualNow_, timers_.top().due);
+    }
+    lock.unlock();
+    return predicate();
 }
 
 void RunLoop::run()

@@ -6,6 +6,7 @@
 #include <functional>
 #include <mutex>
 #include <queue>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -28,6 +29,10 @@ public:
     void runSync(const Task& task);
 
     bool isMainThread() const;
+    // For code that touches main-thread state and is reached from other threads through a
+    // hop to the main one: elsewhere it stops the process, naming `what`, so a missing hop
+    // fails every run that reaches it instead of racing now and then. Active in every build.
+    void assertMainThread(std::string_view what) const;
     // Makes the calling thread the main thread (the first thread to ask is by default).
     void bindToCurrentThread();
 
@@ -45,6 +50,12 @@ public:
     // Runs tasks until the predicate holds or the real-time timeout passes; answers the
     // predicate's last value.
     bool runUntil(const std::function<bool()>& predicate, double timeoutSeconds);
+    // Runs tasks until the predicate holds or the clock has moved `seconds`. On the manual
+    // clock, time leaps to the next timer whenever no task is ready and no background work
+    // is in flight, so waits for animations and delays take no real time; background work
+    // is waited for up to `seconds` of real time. On the real clock it is runUntil. Answers
+    // the predicate's last value.
+    bool advanceUntil(const std::function<bool()>& predicate, double seconds);
     // Runs until stop() is called.
     void run();
     void stop();
@@ -65,6 +76,7 @@ private:
 
     RunLoop();
     bool runOne(std::unique_lock<std::mutex>& lock);
+    bool hasReadyTask() const { return readyHead_ < ready_.size(); }
     double clockNow() const;
     void waitForWork(std::unique_lock<std::mutex>& lock, std::chrono::steady_clock::time_point deadline);
 

@@ -207,12 +207,15 @@ void DrawingContext::drawText(const AttributedString& text, const Rect& rect, co
     if (text.empty() || rect.isEmpty()) {
         return;
     }
-    const TextLayout layout(cairo_, text, style, rect.width());
-    const Size size = layout.size();
+    const TextLayout layout(cairo_, text, style, rect.width(), rect.height());
+    const double room = rect.height() - layout.size().height;
+    // Text of any number of lines that overflows shows its start, not its middle.
+    const bool centred =
+        style.verticalAlignment == VerticalTextAlignment::center && (room > 0 || style.numberOfLines > 0);
     cairo_save(cairo_);
     cairo_rectangle(cairo_, rect.minX(), rect.minY(), rect.width(), rect.height());
     cairo_clip(cairo_);
-    layout.draw(cairo_, {rect.minX(), rect.minY() + (rect.height() - size.height) / 2}, style.color);
+    layout.draw(cairo_, {rect.minX(), rect.minY() + (centred ? room / 2 : 0)}, style.color);
     cairo_restore(cairo_);
 }
 

@@ -135,9 +135,67 @@ void insertPaintedGlyphs(PangoAttrList* list, const std::shared_ptr<const GlyphP
     }
 }
 
+// The first `length` bytes of the text, cut back to a character boundary.
+AttributedString startOf(const AttributedString& text, std::size_t length)
+{
+    AttributedString start;
+    for (const auto& run : text.runs()) {
+        if (run.text.size() <= length) {
+            start.append(run.text, run.font, run.color);
+            length -= run.text.size();
+            continue;
+        }
+        std::size_t cut = length;
+        while (cut > 0 && (static_cast<unsigned char>(run.text[cut]) & 0xc0) == 0x80) {
+            --cut;
+        }
+        start.append(run.text.substr(0, cut), run.font, run.color);
+        break;
+    }
+    return start;
+}
+
+std::size_t lengthOf(const AttributedString& text)
+{
+    std::size_t length = 0;
+    for (const auto& run : text.runs()) {
+        length += run.text.size();
+    }
+    return length;
+}
+
+// A guess at how many bytes fill `lines` lines of that width: a character is seldom
+// narrower than a quarter of the font size. A wrong guess only costs another try.
+std::size_t bytesForLines(double lines, double width, const Font& font)
+{
+    constexpr std::size_t fewest = 256;
+    const double perLine = width / std::max(font.size() * 0.25, 1.0) + 1;
+    return std::max(fewest, static_cast<std::size_t>(std::min(lines * perLine, 1e9)));
+}
+
 } // namespace
 
-TextLayout::TextLayout(cairo_t* cairo, const AttributedString& text, const TextStyle& style, double maxWidth)
+TextLayout::TextLayout(cairo_t* cairo, const AttributedString& text, const TextStyle& style, double maxWidth,
+                       double visibleHeight)
+    : TextLayout(cairo, style, maxWidth)
+{
+    if (maxWidth > 0 && style.numberOfLines > 0) {
+        // Once the last line is ellipsized, the rest of the text changes nothing.
+        applyStartOfRuns(text, style, bytesForLines(style.numberOfLines, maxWidth, style.font),
+                         [this] { return isEllipsized(); });
+        return;
+    }
+    if (maxWidth > 0 && visibleHeight > 0) {
+        // Once the last line is out of sight, the rest of the text changes nothing that shows.
+        const double visibleLines = visibleHeight / std::max(style.font.size(), 1.0) + 1;
+        applyStartOfRuns(text, style, bytesForLines(visibleLines, maxWidth, style.font),
+                         [this, visibleHeight] { return lastLineTop() >= visibleHeight; });
+        return;
+    }
+    applyRuns(text, style);
+}
+
+TextLayout::TextLayout(cairo_t* cairo, const TextStyle& style, double maxWidth)
     : layout_(pango_cairo_create_layout(cairo))
 {
     pango_cairo_context_set_shape_renderer(pango_layout_get_context(layout_), renderPaintedGlyph, nullptr, nullptr);
@@ -154,7 +212,6 @@ TextLayout::TextLayout(cairo_t* cairo, const AttributedString& text, const TextS
             pango_layout_set_height(layout_, -style.numberOfLines);
         }
     }
-    applyRuns(text, style);
 }
 
 TextLayout::~TextLayout()
@@ -194,9 +251,46 @@ void TextLayout::applyRuns(const AttributedString& text, const TextStyle& style)
     pango_attr_list_unref(attributes);
 }
 
+void TextLayout::applyStartOfRuns(const AttributedString& text, const TextStyle& style, std::size_t firstLength,
+                                  const std::function<bool()>& enough)
+{
+    const std::size_t total = lengthOf(text);
+    for (std::size_t length = firstLength; length < total; length *= 4) {
+        applyRuns(startOf(text, length), style);
+        if (enough()) {
+            return;
+        }
+    }
+    applyRuns(text, style);
+}
+
+bool TextLayout::isEllipsized() const
+{
+    return pango_layout_is_ellipsized(layout_);
+}
+
+double TextLayout::lastLineTop() const
+{
+    PangoLayoutIter* line = pango_layout_get_iter(layout_);
+    while (pango_layout_iter_next_line(line)) {
+    }
+    int top = 0;
+    pango_layout_iter_get_line_yrange(line, &top, nullptr);
+    pango_layout_iter_free(line);
+    return static_cast<double>(top) / PANGO_SCALE;
+}
+
 Size TextLayout::measure(const AttributedString& text, const TextStyle& style, double maxWidth)
 {
     return TextLayout(measuringContext(), text, style, maxWidth).size();
+}
+
+double TextLayout::naturalWidthUpTo(const AttributedString& text, const TextStyle& style, double limit)
+{
+    TextLayout layout(measuringContext(), style, 0);
+    layout.applyStartOfRuns(text, style, bytesForLines(1, limit, style.font),
+                            [&] { return layout.size().width > limit; });
+    return layout.size().width;
 }
 
 Size TextLayout::size() const

@@ -4,6 +4,9 @@
 #include "graphics/Geometry.h"
 #include "graphics/TextStyle.h"
 
+#include <cstddef>
+#include <functional>
+
 typedef struct _cairo cairo_t;
 typedef struct _PangoLayout PangoLayout;
 
@@ -11,22 +14,40 @@ namespace platform::graphics {
 
 // A pango layout of attributed text in a style: the one place text is shaped, for both
 // measuring and drawing.
+//
+// Shaping costs time in proportion to the text, however little of it shows. Where the
+// box holds only the start of a text (one ellipsized line, a line limit, or a visible
+// height), the layout takes the start of the text and lengthens it until it fills the
+// box: what it shows is what the whole text would show, and a megabyte of text costs
+// what one screenful costs.
 class TextLayout {
 public:
-    TextLayout(cairo_t* cairo, const AttributedString& text, const TextStyle& style, double maxWidth);
+    // `visibleHeight`: how much of the layout's top is seen (0: all of it).
+    TextLayout(cairo_t* cairo, const AttributedString& text, const TextStyle& style, double maxWidth,
+               double visibleHeight = 0);
     ~TextLayout();
     TextLayout(const TextLayout&) = delete;
     TextLayout& operator=(const TextLayout&) = delete;
 
     // Measures without a drawing surface of the caller's.
     static Size measure(const AttributedString& text, const TextStyle& style, double maxWidth);
+    // The width of the text on one line when it is at most `limit`; any width past the
+    // limit when it is wider.
+    static double naturalWidthUpTo(const AttributedString& text, const TextStyle& style, double limit);
 
     Size size() const;
     // Draws with the top-left corner of the text at `origin`.
     void draw(cairo_t* cairo, const Point& origin, const Color& color) const;
 
 private:
+    TextLayout(cairo_t* cairo, const TextStyle& style, double maxWidth);
     void applyRuns(const AttributedString& text, const TextStyle& style);
+    // Lays out longer and longer starts of the text until `enough` answers yes for one,
+    // or the whole text is laid out.
+    void applyStartOfRuns(const AttributedString& text, const TextStyle& style, std::size_t firstLength,
+                          const std::function<bool()>& enough);
+    bool isEllipsized() const;
+    double lastLineTop() const;
 
     PangoLayout* layout_;
 };

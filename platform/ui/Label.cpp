@@ -50,13 +50,15 @@ double Label::fittingScale(double available) const
     if (!adjustsFontSize_ || minimumScaleFactor_ <= 0 || minimumScaleFactor_ >= 1) {
         return 1;
     }
-    const double natural = graphics::TextLayout::measure(content(), style_, 0).width;
-    if (natural <= available || natural <= 0) {
-        return 1;
-    }
     // Scaled fonts do not measure exactly in proportion (hinting, rounding); a little room
     // keeps the shrunk text from being cut off after all.
     constexpr double slack = 0.97;
+    // Past this width the text shrinks all it may: the rest of a long text is not measured.
+    const double smallestScaleWidth = available / minimumScaleFactor_;
+    const double natural = graphics::TextLayout::naturalWidthUpTo(content(), style_, smallestScaleWidth);
+    if (natural <= available || natural <= 0) {
+        return 1;
+    }
     return std::max(slack * available / natural, minimumScaleFactor_);
 }
 

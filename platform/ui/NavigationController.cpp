@@ -1,6 +1,6 @@
 #include "ui/NavigationController.h"
 
-#include "foundation/RunLoop.h"
+#include "ui/ControllerTransition.h"
 #include "ui/Screen.h"
 
 #include <algorithm>
@@ -141,11 +141,7 @@ void NavigationController::transition(const std::shared_ptr<ViewController>& fro
         }
         finishRemoval();
     };
-    if (animated && visible) {
-        RunLoop::main().dispatchAfter(transitionDuration, finish);
-    } else {
-        finish();
-    }
+    ControllerTransition::run(animated && visible, {view()}, finish);
 }
 
 void NavigationController::placeIncoming(const std::shared_ptr<ViewController>& from,

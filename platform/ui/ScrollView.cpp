@@ -34,9 +34,11 @@ ScrollView::ScrollView(const Rect& frame) : ScrollView()
 
 void ScrollView::setContentOffset(const Point& offset, bool animated)
 {
+    // Only this view and what follows it are laid out, not the whole window.
     const auto apply = [this, offset] {
         setBounds({offset, bounds().size});
         setNeedsLayout();
+        visibleAreaDidChange();
         layoutIfNeeded();
     };
     if (animated) {
@@ -50,6 +52,32 @@ void ScrollView::setScrollEnabled(bool enabled)
 {
     scrollEnabled_ = enabled;
     pan_->setEnabled(enabled);
+}
+
+void ScrollView::addVisibleAreaFollower(const std::shared_ptr<View>& view)
+{
+    const auto known = std::find_if(followers_.begin(), followers_.end(),
+                                    [&](const std::weak_ptr<View>& follower) { return follower.lock() == view; });
+    if (known == followers_.end()) {
+        followers_.push_back(view);
+    }
+}
+
+void ScrollView::layoutSubviews()
+{
+    visibleAreaDidChange();
+}
+
+void ScrollView::visibleAreaDidChange()
+{
+    std::erase_if(followers_, [this](const std::weak_ptr<View>& follower) {
+        const auto view = follower.lock();
+        if (!view || !view->isDescendantOf(*this)) {
+            return true;
+        }
+        view->setNeedsLayout();
+        return false;
+    });
 }
 
 Point ScrollView::clampedOffset(const Point& offset) const

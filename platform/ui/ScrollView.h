@@ -9,6 +9,8 @@ namespace platform::ui {
 
 // A view whose content is larger than itself: the content offset is the bounds origin.
 // A pan scrolls it while scrolling is enabled, kept within the content and its insets.
+// Views inside it whose content depends on how much of them it shows (a table as tall as
+// its rows) follow it: they are marked for layout whenever what it shows changes.
 // While content taller than the view scrolls, and for a moment after, a thin vertical
 // indicator at its right edge shows where the visible part lies in the whole.
 class ScrollView : public View {
@@ -49,6 +51,14 @@ public:
     std::optional<Rect> verticalScrollIndicatorFrame() const;
     void drawOverSubviews(graphics::DrawingContext& context) const override;
 
+    // Idempotent; a follower is let go once it is no longer inside this view.
+    void addVisibleAreaFollower(const std::shared_ptr<View>& view);
+    void layoutSubviews() override;
+
+protected:
+    // Marks the followers for layout.
+    void visibleAreaDidChange();
+
 private:
     void handlePan(PanGestureRecognizer& pan);
 
@@ -61,6 +71,7 @@ private:
     unsigned indicatorFlashes_ = 0;
     std::shared_ptr<PanGestureRecognizer> pan_;
     Point panStartOffset_;
+    std::vector<std::weak_ptr<View>> followers_;
 };
 
 } // namespace platform::ui

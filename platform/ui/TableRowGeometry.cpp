@@ -25,6 +25,20 @@ void TableRowGeometry::assign(std::vector<Section> sections)
     totalHeight_ = top;
 }
 
+void TableRowGeometry::moveRow(int section, int from, int to)
+{
+    auto& heights = sections_[section].rowHeights;
+    auto& tops = rowTops_[section];
+    const auto first = static_cast<std::size_t>(std::min(from, to));
+    const auto last = static_cast<std::size_t>(std::max(from, to));
+    const auto begin = heights.begin() + static_cast<std::ptrdiff_t>(first);
+    const auto end = heights.begin() + static_cast<std::ptrdiff_t>(last) + 1;
+    std::rotate(begin, from < to ? begin + 1 : end - 1, end);
+    for (std::size_t row = first + 1; row <= last; ++row) {
+        tops[row] = tops[row - 1] + heights[row - 1];
+    }
+}
+
 int TableRowGeometry::numberOfRows(int section) const
 {
     if (section < 0 || section >= numberOfSections()) {

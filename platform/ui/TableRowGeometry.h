@@ -19,6 +19,8 @@ public:
     };
 
     void assign(std::vector<Section> sections);
+    // A row of the section moved, with its height, to another place in it (both valid).
+    void moveRow(int section, int from, int to);
     int numberOfSections() const { return static_cast<int>(sections_.size()); }
     int numberOfRows(int section) const;
     bool contains(const IndexPath& indexPath) const;

@@ -70,7 +70,36 @@ void TableView::reloadData()
     visible_.clear();
     selected_.reset();
     rebuildGeometry();
+    if (waitsForPlacement()) {
+        setNeedsLayout();
+        return;
+    }
     layoutVisibleRows(false);
+}
+
+bool TableView::waitsForPlacement() const
+{
+    return superviewPointer() && !window();
+}
+
+TableView::Span TableView::shownSpan()
+{
+    const Rect own = bounds();
+    Span span{own.minY(), own.maxY()};
+    const auto self = weak_from_this().lock();
+    for (View* ancestor = superviewPointer(); ancestor; ancestor = ancestor->superviewPointer()) {
+        auto* scroll = dynamic_cast<ScrollView*>(ancestor);
+        if (!scroll) {
+            continue;
+        }
+        if (self) {
+            scroll->addVisibleAreaFollower(self);
+        }
+        const Rect shown = convertRectFrom(scroll->bounds(), scroll);
+        span.top = std::max(span.top, shown.minY());
+        span.bottom = std::min(span.bottom, shown.maxY());
+    }
+    return span;
 }
 
 void TableView::rebuildGeometry()
@@ -113,8 +142,8 @@ void TableView::layoutSubviews()
 
 void TableView::layoutVisibleRows(bool animated)
 {
-    const Rect visibleArea = bounds();
-    const auto rows = geometry_.rowsBetween(visibleArea.minY(), visibleArea.maxY());
+    const Span shown = shownSpan();
+    const auto rows = shown.top < shown.bottom ? geometry_.rowsBetween(shown.top, shown.bottom) : std::vector<IndexPath>{};
     for (auto entry = visible_.begin(); entry != visible_.end();) {
         if (!std::binary_search(rows.begin(), rows.end(), entry->first)) {
             recycle(entry->second);
@@ -137,10 +166,16 @@ void TableView::layoutVisibleRows(bool animated)
         visible_[indexPath] = cell;
         insertSubview(cell, 0);
         cell->setSelected(selected_ == indexPath, false);
+        willDisplayCell(cell, indexPath);
         placeCell(indexPath, cell, false);
     }
-    layoutHeaders();
+    layoutHeaders(shown);
+    visibleAreaDidChange();
 }
+
+void TableView::willDisplayCell(const TableViewCellPtr&, const IndexPath&) {}
+
+void TableView::didEndDisplayingCell(const TableViewCellPtr&) {}
 
 void TableView::placeCell(const IndexPath& indexPath, const TableViewCellPtr& cell, bool animated)
 {
@@ -158,21 +193,21 @@ void TableView::placeCell(const IndexPath& indexPath, const TableViewCellPtr& ce
 
 void TableView::recycle(const TableViewCellPtr& cell)
 {
+    didEndDisplayingCell(cell);
     cell->removeFromSuperview();
     if (!cell->reuseIdentifier().empty()) {
         reusePool_[cell->reuseIdentifier()].push_back(cell);
     }
 }
 
-void TableView::layoutHeaders()
+void TableView::layoutHeaders(const Span& shown)
 {
     const auto source = dataSource();
-    const Rect visibleArea = bounds();
     std::map<int, std::shared_ptr<Label>> kept;
     for (int section = 0; source && section < geometry_.numberOfSections(); ++section) {
         const Rect area = rectForHeader(section);
-        const auto title = area.height() > 0 && area.intersects(visibleArea) ? source->titleForHeader(*this, section)
-                                                                             : std::nullopt;
+        const bool onScreen = area.height() > 0 && area.minY() < shown.bottom && area.maxY() > shown.top;
+        const auto title = onScreen ? source->titleForHeader(*this, section) : std::nullopt;
         if (!title) {
             continue;
         }
@@ -392,12 +427,13 @@ void TableView::moveRow(const IndexPath& from, const IndexPath& to)
     if (updateDepth_ > 0) {
         return;
     }
-    const int rowsBefore = geometry_.numberOfRows(from.section);
-    rebuildGeometry();
-    if (!withinSection || geometry_.numberOfRows(from.section) != rowsBefore) {
+    if (!withinSection || !geometry_.contains(to)) {
+        rebuildGeometry();
         layoutVisibleRows(true);
         return;
     }
+    // The moved row takes its height along; no other height is asked again.
+    geometry_.moveRow(from.section, from.row, to.row);
     // The rows between keep their span as a whole, so no row comes on or goes off screen.
     for (auto entry = visible_.lower_bound(first); entry != visible_.upper_bound(last); ++entry) {
         placeCell(entry->first, entry->second, true);

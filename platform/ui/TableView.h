@@ -25,6 +25,10 @@ enum class TableScrollPosition { none, top, middle, bottom };
 // A scrolling list of rows in sections. Only the rows on screen have cells; cells come
 // from registered factories by reuse identifier and go back to a reuse pool when they
 // leave the screen. Row heights are asked of the delegate at each reload and update.
+// Inside a scroll view (a table as tall as its rows, in a row of an outer table) the rows
+// on screen are those the enclosing scroll views show. Such a table reloaded while its
+// views are outside any window (its row being set up) makes its cells at its next layout
+// pass, once it knows where it stands.
 class TableView : public ScrollView {
 public:
     using CellFactory = std::function<TableViewCellPtr()>;
@@ -91,14 +95,27 @@ public:
     void touchesEnded(const TouchSet& touches) override;
     void touchesCancelled(const TouchSet& touches) override;
 
+protected:
+    // A cell put on screen for a row, and one taken off it (before it goes to the pool).
+    virtual void willDisplayCell(const TableViewCellPtr& cell, const IndexPath& indexPath);
+    virtual void didEndDisplayingCell(const TableViewCellPtr& cell);
+
 private:
+    struct Span {
+        double top;
+        double bottom;
+    };
+    // The part of the content shown: the bounds, cut by every enclosing scroll view, which
+    // this table then follows.
+    Span shownSpan();
+    bool waitsForPlacement() const;
     void rebuildGeometry();
     void layoutVisibleRows(bool animated);
     void placeCell(const IndexPath& indexPath, const TableViewCellPtr& cell, bool animated);
     void recycle(const TableViewCellPtr& cell);
     void shiftAfterDeletion(const std::vector<IndexPath>& deleted, TableRowAnimation animation);
     void slideOut(const TableViewCellPtr& cell, TableRowAnimation animation);
-    void layoutHeaders();
+    void layoutHeaders(const Span& shown);
     std::optional<IndexPath> rowOfTouch(const TouchSet& touches) const;
 
     TableViewStyle style_;

@@ -6,6 +6,7 @@ TextView::TextView()
 {
     style_.font = graphics::Font::systemFont(15);
     style_.numberOfLines = 0;
+    style_.verticalAlignment = graphics::VerticalTextAlignment::top;
 }
 
 TextView::TextView(const Rect& frame) : TextView()
@@ -67,9 +68,7 @@ void TextView::touchesEnded(const TouchSet&)
 
 void TextView::draw(graphics::DrawingContext& context) const
 {
-    const Rect area = bounds().insetBy(5, 8);
-    const Size size = context.measureText(graphics::AttributedString(text_), style_, area.width());
-    context.drawText(text_, {area.origin, {area.width(), std::min(size.height, area.height())}}, style_);
+    context.drawText(text_, bounds().insetBy(5, 8), style_);
 }
 
 } // namespace platform::ui

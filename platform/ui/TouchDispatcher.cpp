@@ -49,6 +49,9 @@ void TouchDispatcher::dispatch(Window& window, const TouchSet& touches)
 void TouchDispatcher::begin(Window& window, const std::shared_ptr<Touch>& touch)
 {
     const auto hit = window.hitTest(touch->locationInWindow);
+    if (hit && window.ignoresTouchesOn(*hit)) {
+        return;
+    }
     touch->view = hit;
     touch->window = std::static_pointer_cast<Window>(window.weak_from_this().lock());
     Sequence sequence;

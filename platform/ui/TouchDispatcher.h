@@ -14,7 +14,8 @@ class Window;
 
 // Routes the touches of one window: each touch goes to the gesture recognisers of the
 // view it landed on and of that view's ancestors, and to the view itself unless a
-// recogniser that cancels touches in its view has taken it.
+// recogniser that cancels touches in its view has taken it. A touch that begins on a view
+// the window ignores touches on goes nowhere, to its end.
 class TouchDispatcher {
 public:
     void dispatch(Window& window, const TouchSet& touches);

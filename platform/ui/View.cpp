@@ -184,6 +184,7 @@ void View::moveTo(View* newSuperview, const std::shared_ptr<View>& self, std::si
         superview_ = newSuperview;
         auto& siblings = newSuperview->subviews_;
         siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(std::min(index, siblings.size())), self);
+        newSuperview->subviewNeedsLayout_ = newSuperview->subviewNeedsLayout_ || layoutPending();
         newSuperview->setNeedsLayout();
     }
     didMoveToSuperview();
@@ -314,7 +315,17 @@ Rect View::convertRectFrom(const Rect& rect, const View* other) const
 void View::setNeedsLayout()
 {
     needsLayout_ = true;
-    if (auto window = this->window()) {
+    markPathToWindow();
+}
+
+void View::markPathToWindow()
+{
+    View* top = this;
+    for (View* ancestor = superview_; ancestor; ancestor = ancestor->superview_) {
+        ancestor->subviewNeedsLayout_ = true;
+        top = ancestor;
+    }
+    if (auto* window = dynamic_cast<Window*>(top)) {
         window->scheduleLayout();
     }
 }
@@ -332,9 +343,25 @@ void View::layoutIfNeeded()
             controller->rootViewDidLayout();
         }
     }
-    const auto subviews = subviews_;
-    for (const auto& subview : subviews) {
-        subview->layoutIfNeeded();
+    if (subviewNeedsLayout_) {
+        layoutMarkedSubviews();
+    }
+}
+
+// Views marked while this pass runs elsewhere in the window wait for the next pass.
+void View::layoutMarkedSubviews()
+{
+    subviewNeedsLayout_ = false;
+    std::vector<std::shared_ptr<View>> marked;
+    for (const auto& subview : subviews_) {
+        if (subview->layoutPending()) {
+            marked.push_back(subview);
+        }
+    }
+    for (const auto& subview : marked) {
+        if (subview->superview_ == this) {
+            subview->layoutIfNeeded();
+        }
     }
 }
 

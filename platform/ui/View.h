@@ -97,7 +97,8 @@ public:
     Rect convertRectTo(const Rect& rect, const View* other) const;
     Rect convertRectFrom(const Rect& rect, const View* other) const;
 
-    // Layout pass.
+    // Layout pass. Marking a view also marks the path up to its window, and a pass visits
+    // only marked views and the paths down to them.
     void setNeedsLayout();
     bool needsLayout() const { return needsLayout_; }
     void layoutIfNeeded();
@@ -166,6 +167,9 @@ private:
     AffineTransform transformToWindow() const;
     Point pointFromSuperview(const Point& point) const;
     void passTouchesUp(void (View::*handler)(const TouchSet&), const TouchSet& touches);
+    bool layoutPending() const { return needsLayout_ || subviewNeedsLayout_; }
+    void markPathToWindow();
+    void layoutMarkedSubviews();
 
     Point center_;
     Rect bounds_;
@@ -177,6 +181,8 @@ private:
     bool userInteractionEnabled_ = true;
     int tag_ = 0;
     bool needsLayout_ = true;
+    // Some view below this one is marked.
+    bool subviewNeedsLayout_ = false;
     std::vector<std::shared_ptr<View>> subviews_;
     // The superview owns this view, and clears the link when it goes away.
     View* superview_ = nullptr;

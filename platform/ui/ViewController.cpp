@@ -1,7 +1,7 @@
 #include "ui/ViewController.h"
 
 #include "foundation/Log.h"
-#include "foundation/RunLoop.h"
+#include "ui/ControllerTransition.h"
 #include "ui/NavigationController.h"
 #include "ui/Screen.h"
 #include "ui/SeguePerformer.h"
@@ -16,13 +16,14 @@ namespace {
 
 constexpr Size formSheetSize{540, 620};
 
-void afterTransition(bool animated, std::function<void()> finish)
+// The views a presentation moves: the presented controller's and the one it covers.
+std::vector<std::shared_ptr<View>> presentationViews(ViewController& presented, ViewController& context)
 {
-    if (animated) {
-        RunLoop::main().dispatchAfter(ViewController::transitionDuration, std::move(finish));
-    } else {
-        finish();
+    std::vector<std::shared_ptr<View>> views{presented.view()};
+    if (context.isViewLoaded()) {
+        views.push_back(context.view());
     }
+    return views;
 }
 
 } // namespace
@@ -156,7 +157,8 @@ void ViewController::present(const std::shared_ptr<ViewController>& controller, 
         controller->beginAppearance(true, animated);
     }
     const auto contextAlive = context.weak_from_this();
-    afterTransition(animated, [controller, window, covers, contextAlive, animated, completion] {
+    const auto moving = window ? presentationViews(*controller, context) : std::vector<std::shared_ptr<View>>{};
+    ControllerTransition::run(animated, moving, [controller, window, covers, contextAlive, animated, completion] {
         if (window) {
             controller->endAppearance(animated);
             if (const auto covered = contextAlive.lock(); covered && covers) {
@@ -194,7 +196,8 @@ void ViewController::dismiss(bool animated, Completion completion)
     }
     const auto self = shared_from_this();
     const auto contextAlive = context.weak_from_this();
-    afterTransition(animated, [self, controller, inWindow, covers, contextAlive, animated, completion] {
+    const auto moving = inWindow ? presentationViews(*controller, context) : std::vector<std::shared_ptr<View>>{};
+    const auto finish = [self, controller, inWindow, covers, contextAlive, animated, completion] {
         if (self->presented_ == controller) {
             self->presented_.reset();
         }
@@ -209,7 +212,8 @@ void ViewController::dismiss(bool animated, Completion completion)
         if (completion) {
             completion();
         }
-    });
+    };
+    ControllerTransition::run(animated, moving, finish);
 }
 
 void ViewController::setScene(const std::shared_ptr<Storyboard>& storyboard, const std::string& identifier)

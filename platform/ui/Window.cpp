@@ -2,6 +2,7 @@
 
 #include "foundation/RunLoop.h"
 #include "ui/Application.h"
+#include "ui/ControllerTransition.h"
 #include "ui/Screen.h"
 #include "ui/ViewController.h"
 
@@ -63,6 +64,23 @@ void Window::setRootViewController(const std::shared_ptr<ViewController>& contro
 void Window::sendTouches(const TouchSet& touches)
 {
     dispatcher_.dispatch(*this, touches);
+}
+
+void Window::addTransition(const std::shared_ptr<ControllerTransition>& transition)
+{
+    std::erase_if(transitions_, [](const auto& running) { return running.expired(); });
+    transitions_.push_back(transition);
+}
+
+bool Window::ignoresTouchesOn(const View& view) const
+{
+    for (const auto& weak : transitions_) {
+        const auto transition = weak.lock();
+        if (transition && transition->moves(view)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Window::screenDidChange()

@@ -4,9 +4,11 @@
 #include "ui/View.h"
 
 #include <memory>
+#include <vector>
 
 namespace platform::ui {
 
+class ControllerTransition;
 class ViewController;
 
 // The root of a view hierarchy on the screen. It holds the root view controller, the
@@ -26,6 +28,10 @@ public:
 
     // Delivers touches to recognisers and views (used by the touch injector).
     void sendTouches(const TouchSet& touches);
+    // A touch that begins on a view a running controller transition moves is ignored;
+    // the window holds the transition only as long as its runner does.
+    void addTransition(const std::shared_ptr<ControllerTransition>& transition);
+    bool ignoresTouchesOn(const View& view) const;
 
     // Follows the screen after a rotation: new frame, new layout of every controller.
     void screenDidChange();
@@ -41,6 +47,7 @@ private:
     std::shared_ptr<ViewController> rootViewController_;
     std::weak_ptr<View> firstResponder_;
     TouchDispatcher dispatcher_;
+    std::vector<std::weak_ptr<ControllerTransition>> transitions_;
     bool visible_ = false;
     bool layoutScheduled_ = false;
 };

@@ -109,6 +109,7 @@ bool VTTransactionSyncQueue::addTransaction(const std::optional<std::string>& gu
 
 void VTTransactionSyncQueue::startSynchronizing()
 {
+    platform::RunLoop::main().assertMainThread("The synchronisation queue");
     // A start asked for while the queue drains is that drain; failed transactions wait for
     // the next one, so a failure never feeds a loop of retries.
     if (draining_) {

@@ -1,5 +1,6 @@
 #include "composer/CellPhoneNumberRules.h"
 
+#include "foundation/BackgroundWork.h"
 #include "signers/TypedPhoneNumber.h"
 
 #include <phonenumbers/asyoutypeformatter.h>
@@ -8,6 +9,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
+#include <system_error>
 
 namespace {
 
@@ -40,6 +43,22 @@ std::string formattedAsTyped(std::string number, const std::string& countryCode)
 }
 
 } // namespace
+
+void CellPhoneNumberRules::warmUp()
+{
+    static std::once_flag started;
+    std::call_once(started, [] {
+        try {
+            platform::BackgroundWork::start([] {
+                // A whole number in the country the SMS page uses, through every step a keystroke takes.
+                std::string formatted;
+                CellPhoneNumberRules({}).validate("+16502530000", formatted, "US");
+            });
+        } catch (const std::system_error&) {
+            // Without a spare thread the first keystroke pays for it, as it would anyway.
+        }
+    });
+}
 
 CellPhoneNumberRules::CellPhoneNumberRules(std::vector<std::string> embargoedCallingCodes)
     : embargoedCallingCodes_(std::move(embargoedCallingCodes))

@@ -19,6 +19,11 @@ public:
     static constexpr int kInvalidNumber = 1;
     static constexpr int kEmbargoedCountry = 7;
 
+    // Readies libphonenumber on a worker thread, once per process: it compiles its
+    // patterns on first use, which would otherwise fall on the sender's first keystroke.
+    // Safe from any thread; later calls do nothing.
+    static void warmUp();
+
     // `embargoedCallingCodes`: calling codes without "+".
     explicit CellPhoneNumberRules(std::vector<std::string> embargoedCallingCodes);
 

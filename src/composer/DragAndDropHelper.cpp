@@ -151,14 +151,13 @@ void DragAndDropHelper::startImportingContacts(ContactsCompletion completion)
         return;
     }
     isRunning_ = true;
-    const auto model = VLTNewTransactionViewModel::sharedInstance();
-    for (currentContactIndex_ = 0; currentContactIndex_ < static_cast<int>(contacts_.size()); ++currentContactIndex_) {
-        const QueuedContact& queued = contacts_[currentContactIndex_];
-        if (model->addSignerAtIndex(signerInputForContact(queued.contact), queued.position) ==
-            VLTNewTransactionViewModel::accepted) {
-            ++numberOfContactsAdded_;
-        }
+    // The model places each recipient itself, so the queued positions are not passed on.
+    std::vector<Dictionary> inputs;
+    inputs.reserve(contacts_.size());
+    for (const QueuedContact& queued : contacts_) {
+        inputs.push_back(signerInputForContact(queued.contact));
     }
+    numberOfContactsAdded_ = VLTNewTransactionViewModel::sharedInstance()->addSigners(inputs);
     finishContacts(completion);
 }
 
@@ -189,7 +188,6 @@ void DragAndDropHelper::reset()
     files_.clear();
     currentIndex_ = -1;
     contacts_.clear();
-    currentContactIndex_ = -1;
     numberOfContactsAdded_ = 0;
     isRunning_ = false;
     documentsCompletion_ = nullptr;

@@ -44,7 +44,8 @@ public:
     // Queues contacts, each with its position in the recipient list. Refused for no
     // contacts, fewer positions than contacts, or while a batch runs.
     bool addContacts(const Contacts& contacts, const std::vector<int>& atPositions);
-    // The completion hears how many contacts were queued and how many the model took.
+    // The model takes them as one batch, so the screens redraw once; the completion hears
+    // how many contacts were queued and how many the model took.
     void startImportingContacts(ContactsCompletion completion);
 
     // The recipient a contact card becomes, before the model's checks.
@@ -75,7 +76,6 @@ private:
     std::vector<QueuedFile> files_;
     int currentIndex_ = -1;
     std::vector<QueuedContact> contacts_;
-    int currentContactIndex_ = -1;
     int numberOfContactsAdded_ = 0;
     bool isRunning_ = false;
     DocumentsCompletion documentsCompletion_;

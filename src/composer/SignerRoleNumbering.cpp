@@ -31,19 +31,25 @@ std::optional<std::size_t> defaultRoleNumber(std::string_view role)
 
 } // namespace
 
-std::string SignerRoleNumbering::nextFreeRole(const std::vector<std::shared_ptr<VTSigner>>& signers)
+SignerRoleNumbering::SignerRoleNumbering(const std::vector<std::shared_ptr<VTSigner>>& signers)
 {
-    // Among n recipients one of the numbers 0...n is always free.
-    std::vector<bool> taken(signers.size() + 1, false);
     for (const auto& signer : signers) {
-        const auto number = defaultRoleNumber(signer->role());
-        if (number && *number < taken.size()) {
-            taken[*number] = true;
-        }
+        take(signer->role());
     }
-    std::size_t number = 0;
-    while (taken[number]) {
-        ++number;
+}
+
+void SignerRoleNumbering::take(const std::string& role)
+{
+    if (const auto number = defaultRoleNumber(role)) {
+        taken_.insert(*number);
     }
-    return std::string(kPrefix) + std::to_string(number);
+}
+
+std::string SignerRoleNumbering::takeFreeRole()
+{
+    while (taken_.contains(lowestCandidate_)) {
+        ++lowestCandidate_;
+    }
+    taken_.insert(lowestCandidate_);
+    return std::string(kPrefix) + std::to_string(lowestCandidate_);
 }

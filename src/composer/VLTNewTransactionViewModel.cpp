@@ -27,6 +27,7 @@
 #include "support/MainQueue.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -75,14 +76,15 @@ VLTNewTransactionViewModel::VLTNewTransactionViewModel()
 
 // Recipients
 
-std::vector<std::shared_ptr<VTSigner>> VLTNewTransactionViewModel::signers() const
+const std::vector<std::shared_ptr<VTSigner>>& VLTNewTransactionViewModel::signers() const
 {
-    return transaction_ ? transaction_->signers() : std::vector<std::shared_ptr<VTSigner>>();
+    static const std::vector<std::shared_ptr<VTSigner>> none;
+    return transaction_ ? transaction_->signers() : none;
 }
 
 std::shared_ptr<VTSigner> VLTNewTransactionViewModel::signerAt(std::int64_t index) const
 {
-    auto all = signers();
+    const auto& all = signers();
     if (index < 0 || index >= static_cast<std::int64_t>(all.size())) {
         return nullptr;
     }
@@ -102,6 +104,15 @@ Dictionary VLTNewTransactionViewModel::dataForSignerWithIndex(int index) const
 
 int VLTNewTransactionViewModel::validateSignerData(const Dictionary& input) const
 {
+    const int code = validateSignerFields(input);
+    if (code != accepted) {
+        return code;
+    }
+    return isSignerAdded(input) ? signerAlreadyAdded : accepted;
+}
+
+int VLTNewTransactionViewModel::validateSignerFields(const Dictionary& input)
+{
     if (!booleanOrNumberAt(input, "group")) {
         if (isBlank(stringAt(input, "firstName"))) {
             return firstNameMissing;
@@ -117,14 +128,17 @@ int VLTNewTransactionViewModel::validateSignerData(const Dictionary& input) cons
             return emailMalformed;
         }
     }
-    return isSignerAdded(input) ? signerAlreadyAdded : accepted;
+    return accepted;
 }
 
-std::shared_ptr<VTSigner> VLTNewTransactionViewModel::makeSigner(const Dictionary& input) const
+std::shared_ptr<VTSigner> VLTNewTransactionViewModel::makeSigner(const Dictionary& input,
+                                                                 SignerRoleNumbering& roles) const
 {
     auto role = stringAt(input, "role");
-    if (!role) {
-        role = SignerRoleNumbering::nextFreeRole(signers());
+    if (role) {
+        roles.take(*role);
+    } else {
+        role = roles.takeFreeRole();
     }
     auto signer = VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
         trimmed(stringAt(input, "firstName")), trimmed(stringAt(input, "lastName")), stringAt(input, "email"),
@@ -143,10 +157,44 @@ int VLTNewTransactionViewModel::addSignerAtIndex(const Dictionary& input, int in
     (void)index;
     const int code = validateSignerData(input);
     if (code == accepted && transaction_) {
-        transaction_->addSigner(makeSigner(input));
+        SignerRoleNumbering roles(signers());
+        transaction_->addSigner(makeSigner(input, roles));
     }
     notifyDelegate(&VLTNewTransactionViewModelDelegate::signersHaveBeenUpdated);
     return code;
+}
+
+// Each check and default role of a single addition reads every recipient; a batch reads
+// them once, and the screens redraw once for it.
+int VLTNewTransactionViewModel::addSigners(const std::vector<Dictionary>& inputs)
+{
+    if (inputs.empty()) {
+        return 0;
+    }
+    int added = 0;
+    if (transaction_) {
+        SignerRoleNumbering roles(signers());
+        std::unordered_set<std::string> emails;
+        for (const auto& signer : signers()) {
+            emails.insert(signer->email());
+        }
+        for (const auto& input : inputs) {
+            if (validateSignerFields(input) != accepted) {
+                continue;
+            }
+            // Only a known address needs the full check, which tells groups apart.
+            const auto email = stringAt(input, "email");
+            if (email && emails.contains(*email) && isSignerAdded(input)) {
+                continue;
+            }
+            const auto signer = makeSigner(input, roles);
+            transaction_->addSigner(signer);
+            emails.insert(signer->email());
+            ++added;
+        }
+    }
+    notifyDelegate(&VLTNewTransactionViewModelDelegate::signersHaveBeenUpdated);
+    return added;
 }
 
 int VLTNewTransactionViewModel::addSignerReplaceAtIndex(const Dictionary& input, std::uint64_t index)
@@ -162,7 +210,7 @@ int VLTNewTransactionViewModel::replaceSignerAtIndex(const Dictionary& input, st
 {
     // The recipient being edited always matches its own e-mail, so only another
     // recipient of the same kind with that e-mail refuses the edit.
-    const auto all = signers();
+    const auto& all = signers();
     // Compared as it will be stored: the update trims it.
     const auto email = trimmed(stringAt(input, "email"));
     const auto sameEmail = std::ranges::find_if(all, [&](const auto& signer) { return signer->email() == email; });
@@ -276,7 +324,7 @@ std::uint64_t VLTNewTransactionViewModel::indexOfSignerWithEmailIsGroup(const st
     if (!email) {
         return kNotFound;
     }
-    const auto all = signers();
+    const auto& all = signers();
     for (std::size_t index = 0; index < all.size(); ++index) {
         if (SignerRowDictionary::isGroupRow(*all[index]) == isGroup && all[index]->email() == *email) {
             return index;
@@ -290,7 +338,7 @@ std::uint64_t VLTNewTransactionViewModel::indexOfSignerWithGroupID(const std::op
     if (!groupID) {
         return kNotFound;
     }
-    const auto all = signers();
+    const auto& all = signers();
     for (std::size_t index = 0; index < all.size(); ++index) {
         if (SignerRowDictionary::isGroupRow(*all[index]) && all[index]->role() == *groupID) {
             return index;
@@ -554,7 +602,7 @@ Dictionary VLTNewTransactionViewModel::displayDataForDocumentWithIndex(int index
     if (!transaction_ || index < 0 || index >= documentsNumber()) {
         return Dictionary::object();
     }
-    const auto document = transaction_->documents()[static_cast<std::size_t>(index)];
+    const auto& document = transaction_->documents()[static_cast<std::size_t>(index)];
     const std::string& name = document->name();
     return Dictionary{{"displayName", name.ends_with(".pdf") ? name : name + ".pdf"}, {"path", document->pdfPath()}};
 }
@@ -798,6 +846,7 @@ void VLTNewTransactionViewModel::commitUpdatesWithCallback(const DetailsCallback
 void VLTNewTransactionViewModel::finishCommit(const std::string& guid, const Dictionary& transaction,
                                               const DetailsCallback& callback) const
 {
+    platform::RunLoop::main().assertMainThread("A committed transaction's report");
     Dictionary details = transaction.is_object() ? transaction : Dictionary::object();
     details["sender"] = DraftDetails::sender(signedInEmail());
     const auto hostDelegate = VTFacadeServices::installed().delegate();
@@ -812,6 +861,7 @@ void VLTNewTransactionViewModel::finishCommit(const std::string& guid, const Dic
 
 void VLTNewTransactionViewModel::reportFailedCommit(const Dictionary& result, const DetailsCallback& callback)
 {
+    platform::RunLoop::main().assertMainThread("A failed commit's report");
     const Dictionary failure{{"status", "failed"}, {"error", objectAt(result, "error")}};
     const auto hostDelegate = VTFacadeServices::installed().delegate();
     if (hostDelegate && hostDelegate->respondsToDidFailToStoreLocalDraftWithDetails()) {
@@ -845,6 +895,7 @@ void VLTNewTransactionViewModel::updateGroups()
 
 void VLTNewTransactionViewModel::setGroups(const std::optional<Groups>& groups)
 {
+    platform::RunLoop::main().assertMainThread("The fetched signing groups");
     groups_ = groups.value_or(Groups());
     platform::NotificationCenter::defaultCenter().post(kListOfGroupsDidChangeNotification);
 }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class SignerRoleNumbering;
 class VTSigner;
 class VTTransaction;
 
@@ -84,6 +85,10 @@ public:
     int validateSignerData(const Dictionary& input) const;
     // The index is not used: the builder decides where the new recipient goes.
     int addSignerAtIndex(const Dictionary& input, int index);
+    // Adds each recipient in turn as addSignerAtIndex would, and tells the delegate once
+    // for the whole batch; an empty batch changes nothing and tells nobody. Returns how
+    // many were added.
+    int addSigners(const std::vector<Dictionary>& inputs);
     // An index that names no recipient (kNotFound or past the end) adds instead.
     int addSignerReplaceAtIndex(const Dictionary& input, std::uint64_t index);
     int addSignerReplaceExisitngSignerEmail(const Dictionary& input, const std::optional<std::string>& email);
@@ -191,12 +196,14 @@ public:
     const Groups& groups() const { return groups_; }
 
 private:
-    std::vector<std::shared_ptr<VTSigner>> signers() const;
+    const std::vector<std::shared_ptr<VTSigner>>& signers() const;
     std::shared_ptr<VTSigner> signerAt(std::int64_t index) const;
     int replaceSignerAtIndex(const Dictionary& input, std::size_t index);
     int addOrReplaceSignerFoundAt(const Dictionary& input, const std::optional<std::string>& key,
                                   std::uint64_t index);
-    std::shared_ptr<VTSigner> makeSigner(const Dictionary& input) const;
+    // The checks of validateSignerData that need no other recipient.
+    static int validateSignerFields(const Dictionary& input);
+    std::shared_ptr<VTSigner> makeSigner(const Dictionary& input, SignerRoleNumbering& roles) const;
     void holdStoredTransaction(const std::string& guid);
     // How a load asks the facade for a transaction: the GUID, then where the reply goes.
     using TransactionRead =

@@ -23,9 +23,14 @@ void moveElement(std::vector<T>& items, int from, int to)
     if (!isValidIndex(from, items.size()) || !isValidIndex(to, items.size()) || from == to) {
         return;
     }
-    auto item = std::move(items[static_cast<std::size_t>(from)]);
-    items.erase(items.begin() + from);
-    items.insert(items.begin() + to, std::move(item));
+    // Only the places between the two shift.
+    const auto source = items.begin() + from;
+    const auto target = items.begin() + to;
+    if (from < to) {
+        std::rotate(source, source + 1, target + 1);
+    } else {
+        std::rotate(target, source, source + 1);
+    }
 }
 
 // "name(3)", or "name(3).pdf" for "name.pdf".

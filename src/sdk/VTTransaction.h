@@ -50,9 +50,10 @@ public:
     // Set when the signed-in user's own recipient is added.
     bool senderVisible() const { return senderVisible_; }
 
-    // Copies of the arrays; the recipients and documents themselves are shared.
-    std::vector<std::shared_ptr<VTSigner>> signers() const { return signers_; }
-    std::vector<std::shared_ptr<VTDocument>> documents() const { return documents_; }
+    // The builder's own lists, valid until it next changes them: a caller that adds or
+    // removes while going through one takes a copy first.
+    const std::vector<std::shared_ptr<VTSigner>>& signers() const { return signers_; }
+    const std::vector<std::shared_ptr<VTDocument>>& documents() const { return documents_; }
 
     // Appends the recipient; the signed-in user's own recipient (not a group) goes to the
     // first place instead while ordered signing is off. A null signer changes nothing.

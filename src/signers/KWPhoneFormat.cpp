@@ -77,6 +77,11 @@ constexpr std::array<bool, 256> phoneCharacters()
     return table;
 }
 
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 } // namespace
 
 std::shared_ptr<KWPhoneFormat> KWPhoneFormat::instance()
@@ -113,8 +118,15 @@ KWPhoneFormat::KWPhoneFormat(std::vector<std::uint8_t> data, const std::optional
 std::string KWPhoneFormat::strip(std::string_view text)
 {
     static constexpr auto kKept = phoneCharacters();
+    const auto isKept = [](char c) { return kKept[static_cast<unsigned char>(c)]; };
+    // Normalising ASCII changes no character that is kept, so typed ASCII skips it.
+    if (isAscii(text)) {
+        std::string stripped;
+        std::copy_if(text.begin(), text.end(), std::back_inserter(stripped), isKept);
+        return stripped;
+    }
     std::string stripped = TypedPhoneNumber::normalized(text);
-    std::erase_if(stripped, [](char c) { return !kKept[static_cast<unsigned char>(c)]; });
+    std::erase_if(stripped, [&](char c) { return !isKept(c); });
     return stripped;
 }
 
@@ -166,6 +178,8 @@ void KWPhoneFormat::parseDataHeader()
         const std::uint32_t blockStart = headerEnd + value32(entry + 8);
         if (country == defaultCountry_)
             defaultCallingCode_ = callingCode;
+        if (const auto slot = slotOf(callingCode))
+            slotInFile_.set(*slot);
         callingCodeOffsets_[callingCode] = blockStart;
         callingCodeCountries_[callingCode].insert(country);
         countryCallingCode_[std::move(country)] = std::move(callingCode);
@@ -174,7 +188,36 @@ void KWPhoneFormat::parseDataHeader()
         defaultRecord_ = callingCodeInfo(*defaultCallingCode_);
 }
 
+std::optional<std::size_t> KWPhoneFormat::slotOf(std::string_view callingCode)
+{
+    if (callingCode.empty() || callingCode.size() > 3)
+        return std::nullopt;
+    std::size_t slot = 0;
+    for (const char c : callingCode) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        slot = slot * 10 + static_cast<std::size_t>(c - '0');
+    }
+    // Codes of each length take their own range, so "01" and "1" differ.
+    constexpr std::array<std::size_t, 4> kRangeStart{0, 0, 10, 110};
+    return kRangeStart[callingCode.size()] + slot;
+}
+
 const CallingCodeInfo* KWPhoneFormat::callingCodeInfo(std::string_view callingCode) const
+{
+    const auto slot = slotOf(callingCode);
+    if (!slot)
+        return parseCallingCodeInfo(callingCode);
+    if (!slotInFile_.test(*slot))
+        return nullptr;
+    if (const auto* parsed = slotRecords_[*slot].load(std::memory_order_acquire))
+        return parsed;
+    const auto* parsed = parseCallingCodeInfo(callingCode);
+    slotRecords_[*slot].store(parsed, std::memory_order_release);
+    return parsed;
+}
+
+const CallingCodeInfo* KWPhoneFormat::parseCallingCodeInfo(std::string_view callingCode) const
 {
     std::lock_guard lock(cacheMutex_);
     if (const auto cached = callingCodeData_.find(callingCode); cached != callingCodeData_.end())

@@ -2,6 +2,9 @@
 
 #include "signers/CallingCodeInfo.h"
 
+#include <array>
+#include <atomic>
+#include <bitset>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -21,7 +24,8 @@
 // bounded by the data: a missing, truncated or malformed file gives zeros and empty
 // strings for whatever lies outside it, so lookups answer nothing and numbers come back
 // unchanged; format strings are read up to 512 bytes. Parsed records live as long as
-// the formatter. The record cache is guarded, so one formatter may serve several threads.
+// the formatter. The record cache is guarded, so one formatter may serve several threads;
+// a record once parsed is found again without taking the guard.
 class KWPhoneFormat {
 public:
     // The shared formatter, created on first use from the main bundle's rules file with
@@ -74,6 +78,13 @@ private:
     template <class Value>
     using StringMap = std::unordered_map<std::string, Value, StringHash, std::equal_to<>>;
 
+    // Numbers are looked up by their first one to three digits, so every calling code of
+    // that shape has a slot: whether the file has a block for it, and its record once
+    // parsed. Lookups of a parsed record or of an absent code need no lock.
+    static constexpr std::size_t kSlotCount = 10 + 100 + 1000;
+    static std::optional<std::size_t> slotOf(std::string_view callingCode);
+    const CallingCodeInfo* parseCallingCodeInfo(std::string_view callingCode) const;
+
     void parseDataHeader();
     std::unique_ptr<CallingCodeInfo> parseCallingCodeBlock(const std::string& callingCode,
                                                            std::size_t blockStart) const;
@@ -96,6 +107,8 @@ private:
     StringMap<std::size_t> callingCodeOffsets_;
     StringMap<std::set<std::string>> callingCodeCountries_;
     StringMap<std::string> countryCallingCode_;
+    std::bitset<kSlotCount> slotInFile_;
+    mutable std::array<std::atomic<const CallingCodeInfo*>, kSlotCount> slotRecords_{};
     mutable std::mutex cacheMutex_;
     mutable StringMap<std::unique_ptr<CallingCodeInfo>> callingCodeData_;
 };

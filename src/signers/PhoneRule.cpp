@@ -9,7 +9,6 @@ public:
                const std::optional<std::string>& trunkPrefix)
         : digits_(digits), intlPrefix_(intlPrefix), trunkPrefix_(trunkPrefix)
     {
-        output_.reserve(digits.size() * 2 + 8);
     }
 
     void apply(std::string_view format)

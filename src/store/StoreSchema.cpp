@@ -89,14 +89,22 @@ StoreSchema::Outcome StoreSchema::prepare(SqliteDatabase& database, std::string&
         message = "store version " + std::to_string(version) + " is newer than " + std::to_string(currentVersion());
         return Outcome::tooNew;
     }
+    // A new store is made without waiting on the disk: a kill cannot lose what was written
+    // (only a power cut can), and a store cut short before it holds anything is found
+    // unreadable at the next launch, set aside and begun again. From then on commits go
+    // to the write-ahead log, which a kill at any instant leaves whole or undone.
+    const bool configured = database.execute("PRAGMA foreign_keys = ON") &&
+                            (version != 0 || database.execute("PRAGMA synchronous = OFF")) &&
+                            database.execute("PRAGMA journal_mode = WAL");
+    if (!configured) {
+        message = database.lastErrorMessage();
+        return outcomeOfFailure(database);
+    }
     auto failure = Outcome::failed;
     if (version == 0 && !createTables(database, message, failure)) {
         return failure;
     }
-    const bool configured = database.execute("PRAGMA foreign_keys = ON") &&
-                            database.execute("PRAGMA journal_mode = WAL") &&
-                            database.execute("PRAGMA synchronous = NORMAL");
-    if (!configured) {
+    if (!database.execute("PRAGMA synchronous = NORMAL")) {
         message = database.lastErrorMessage();
         return outcomeOfFailure(database);
     }

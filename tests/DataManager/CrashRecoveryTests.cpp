@@ -3,9 +3,12 @@
 #include "foundation/AtomicFile.h"
 #include "foundation/Environment.h"
 #include "foundation/SharedInstances.h"
+#include "model/ZKDocument.h"
+#include "model/ZKElement.h"
 #include "model/ZKPredefinedActions.h"
 #include "service/ZKIdentity.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <random>
@@ -124,6 +127,53 @@ TEST_F(CrashRecoveryTest, AnIdentityBeingRecordedWhenTheProcessIsKilledIsOneUser
     ZKTransactionManager::sharedInstance();
     EXPECT_TRUE(temporaryFiles().empty());
     EXPECT_TRUE(fs::exists(defaults));
+}
+
+TEST_F(CrashRecoveryTest, AFieldBeingPlacedWhenTheProcessIsKilledIsLostAloneAndTheStoreStaysWhole)
+{
+    storeTransaction(localDraft("HOST-DRAFT"));
+    letGoOfTheSdk();
+    const auto logSize = [log = preferences() / "VeltCoreDB.sqlite-wal"] {
+        std::error_code absent;
+        const auto size = fs::file_size(log, absent);
+        return absent ? 0 : size;
+    };
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<int> microseconds(0, 3000);
+    double placed = 2; // the draft's own two fields lie at y = 0
+    for (int kill = 0; kill < 20; ++kill) {
+        const auto child = spawnHost({"place", home().string()});
+        // Killed only once it is placing: the log of each launch starts empty and grows
+        // by a few pages a field.
+        for (int waited = 0; waited < 5000 && logSize() < 64 * 1024; ++waited) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(microseconds(random)));
+        ::kill(child, SIGKILL);
+        ASSERT_EQ(endingOf(child).signal, SIGKILL);
+
+        const auto opened = ZKCoreDataManager::openDefault();
+        ASSERT_TRUE(opened.manager) << "kill " << kill;
+        EXPECT_FALSE(opened.error) << "kill " << kill;
+        const auto draft = opened.manager->transactionWithGuid("HOST-DRAFT");
+        ASSERT_TRUE(draft) << "kill " << kill;
+        std::vector<double> placedAt;
+        for (const auto& element : draft->documents()[0]->elements()) {
+            if (element->frame().minY() > 0) {
+                EXPECT_EQ(element->type(), "TextBox");
+                EXPECT_EQ(element->roles(), std::vector<std::string>{"P1"});
+                placedAt.push_back(element->frame().minY());
+            }
+        }
+        std::sort(placedAt.begin(), placedAt.end());
+        // Every field placed before the kill is there, once, and each later one is gone.
+        ASSERT_GE(placedAt.size() + 2, static_cast<std::size_t>(placed)) << "kill " << kill;
+        for (std::size_t index = 0; index < placedAt.size(); ++index) {
+            ASSERT_EQ(placedAt[index], static_cast<double>(index + 2)) << "kill " << kill;
+        }
+        placed = static_cast<double>(placedAt.size() + 2);
+    }
+    EXPECT_GT(placed, 2);
 }
 
 class SynchronizationCrashTest : public CrashRecoveryTest, public testing::WithParamInterface<const char*> {};

@@ -253,7 +253,7 @@ TEST_F(VTTransactionSyncQueueTest, AFailedTransactionWaitsForTheNextStartAndOneN
     EXPECT_EQ(queue()->failedTransactions(), (std::deque<std::string>{"LOCAL", "DOOMED"}));
 
     // No retry until something starts the queue.
-    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    platform::RunLoop::main().advanceUntil([] { return false; }, 0.2);
     EXPECT_EQ(service.requestsTo("POST", "/api/packages").size(), 2u);
     EXPECT_EQ(delegate->finished(), 2u);
 
@@ -270,7 +270,7 @@ TEST_F(VTTransactionSyncQueueTest, AFailedTransactionWaitsForTheNextStartAndOneN
     storeTransaction(localDraft("OTHER"));
     queue()->addTransaction(std::string("OTHER"));
     ASSERT_TRUE(waitFor([&] { return delegate->synchronized.size() == 2; }));
-    platform::RunLoop::main().runUntil([] { return false; }, 0.1);
+    platform::RunLoop::main().advanceUntil([] { return false; }, 0.1);
     EXPECT_EQ(delegate->synchronized[0]["localGuid"], "OTHER");
     EXPECT_EQ(delegate->synchronized[1]["localGuid"], "LOCAL");
     EXPECT_EQ(delegate->failed.size(), 4u) << "the removed one is dropped without a report";
@@ -311,7 +311,7 @@ TEST_F(VTTransactionSyncQueueTest, AQueueMadeByClearDataWaitsForTheDraftStillBei
     EXPECT_FALSE(queue()->isSynchronizing()) << "the replaced queue is still creating the draft";
 
     ASSERT_TRUE(waitForFinished(1));
-    platform::RunLoop::main().runUntil([] { return false; }, 0.1);
+    platform::RunLoop::main().advanceUntil([] { return false; }, 0.1);
     EXPECT_EQ(service.requestsTo("POST", "/api/packages").size(), 1u);
     ASSERT_EQ(delegate->synchronized.size(), 1u);
     EXPECT_EQ(delegate->synchronized[0]["localGuid"], "LOCAL");

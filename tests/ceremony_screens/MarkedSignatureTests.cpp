@@ -104,7 +104,11 @@ TEST_F(MarkedSignatureTest, ShowingAnotherDocumentDisablesTheFieldsAndForgetsThe
     ASSERT_TRUE(tap(signatureItem()));
     hub()->setDocumentIndex(0);
     hub()->setDocumentIndex(5);
+    // One past the last document names none: the viewer keeps showing the first.
+    hub()->setDocumentIndex(static_cast<int>(transaction->documents().size()));
     EXPECT_TRUE(panel()->calls.empty());
+    EXPECT_EQ(hub()->documentIndex(), 0);
+    EXPECT_NE(viewer()->markedSignature(), nullptr);
 
     hub()->setDocumentIndex(1);
     EXPECT_EQ(panel()->calls, std::vector<std::string>{"disableFormFields:YES"});

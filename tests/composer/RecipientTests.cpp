@@ -100,6 +100,37 @@ TEST_F(RecipientTest, DefaultRolesStayUniqueAfterRemovals)
     EXPECT_EQ(roles().back(), "signer5");
 }
 
+// A dropped card of many people joins as one batch: each person is checked and numbered
+// as a single addition would be, against those added before it in the same batch too.
+TEST_F(RecipientTest, ABatchAddsWhatSingleAdditionsWouldInOrderAndReportsOnce)
+{
+    const std::string groupEmail = std::string("legal") + RecipientDomains::kGroupMailDomainMarker + "com";
+    model->addSignerAtIndex(person("a", "X", "a@example.com"), 0);
+    model->addSignerAtIndex(person("b", "X", "b@example.com"), 0);
+    model->addSignerAtIndex(group("g-1", "Legal", groupEmail), 0);
+    model->removeSignerWithIndex(0);
+    const auto delegate = std::make_shared<composer_testing::RecordingModelDelegate>();
+    model->setDelegate(delegate);
+
+    Dictionary withRole = person("r", "X", "r@example.com");
+    withRole["role"] = "signer3";
+    EXPECT_EQ(model->addSigners({person("c", "X", "c@example.com"), person("", "X", "n@example.com"),
+                                 person("b", "Again", "b@example.com"), withRole,
+                                 person("c", "Twice", "c@example.com"), person("Le", "Gal", groupEmail),
+                                 person("d", "X", "d@example.com")}),
+              4);
+    std::vector<std::string> names;
+    for (const auto& signer : model->transaction()->signers()) {
+        names.push_back(signer->firstName() + " " + signer->lastName());
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"b X", "Legal ", "c X", "r X", "Le Gal", "d X"}));
+    EXPECT_EQ(roles(), (std::vector<std::string>{"signer1", "g-1", "signer0", "signer3", "signer2", "signer4"}));
+    EXPECT_EQ(delegate->messages, std::vector<std::string>{"signersHaveBeenUpdated"});
+
+    EXPECT_EQ(model->addSigners({}), 0);
+    EXPECT_EQ(delegate->messages.size(), 1u);
+}
+
 TEST_F(RecipientTest, TheSignedInUserGoesFirstUnlessOrderedSigningIsOn)
 {
     signIn("sam@example.com");

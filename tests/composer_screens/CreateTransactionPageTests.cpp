@@ -6,6 +6,7 @@
 #include "composer/screens/CreateTransactionDocumentListCell.h"
 #include "composer/screens/CreateTransactionEmailMessageCell.h"
 #include "composer/screens/CreateTransactionNotifications.h"
+#include "composer/screens/CreateTransactionRecipientListCell.h"
 #include "composer/screens/CreateTransactionSettingsVC.h"
 #include "composer/screens/CreateTransactionTransactionNameCell.h"
 #include "DataManager/ZKDataManager.h"
@@ -237,6 +238,41 @@ TEST_F(CreateTransactionPageTest, ListRowsGrowWithTheirRowsAndOnlyTabletsShowThe
         EXPECT_EQ(heightOfRow(Row::messageToAll), expected.message);
         EXPECT_EQ(heightOfRow(Row::recipientList), 195);
     }
+}
+
+TEST_F(CreateTransactionPageTest, ListsKeepCellsOnlyForTheRowsOnScreenAsThePageScrolls)
+{
+    std::vector<std::string> emails;
+    for (int index = 0; index < 40; ++index) {
+        emails.push_back("r" + std::to_string(index) + "@example.com");
+    }
+    openWith("Offer", 30, emails);
+    const auto table = page()->tableView.lock();
+    const auto onScreen = static_cast<std::size_t>(table->bounds().height() / 65) + 1;
+    const auto documents =
+        std::dynamic_pointer_cast<CreateTransactionDocumentListCell>(row(Row::documentList))->documentsTableView.lock();
+    EXPECT_NE(documents->cellForRow({0, 0}), nullptr);
+    EXPECT_EQ(documents->cellForRow({0, 29}), nullptr);
+    EXPECT_LE(documents->visibleCells().size(), onScreen);
+
+    table->setContentOffset(table->clampedOffset({0, 1e9}));
+    settle();
+    const auto recipients = std::dynamic_pointer_cast<CreateTransactionRecipientListCell>(row(Row::recipientList))
+                                ->signersTableView.lock();
+    EXPECT_NE(recipients->cellForRow({0, 39}), nullptr);
+    EXPECT_EQ(recipients->cellForRow({0, 0}), nullptr);
+    // Back up a row at a time: the row in the middle of the screen always has its cell,
+    // and cells leaving at the bottom are reused for rows coming in at the top.
+    const platform::ui::Point middle = table->convertPointTo(table->bounds().center(), nullptr);
+    for (int step = 0; step < 20; ++step) {
+        table->setContentOffset({0, table->contentOffset().y - 65});
+        window->layoutIfNeeded();
+        const auto shown = recipients->indexPathForRow(recipients->convertPointFrom(middle, nullptr));
+        ASSERT_TRUE(shown.has_value());
+        EXPECT_NE(recipients->cellForRow(*shown), nullptr) << "row " << shown->row;
+        EXPECT_LE(recipients->visibleCells().size(), onScreen);
+    }
+    EXPECT_LE(recipients->cellsMade(), onScreen + 1);
 }
 
 TEST_F(CreateTransactionPageTest, OrderedSigningControlShowsFromTwoRecipientsAndSwitchesOffBelow)

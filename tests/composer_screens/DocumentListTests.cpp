@@ -182,3 +182,25 @@ TEST_F(DocumentListPageTest, AHostThatAddsNoDocumentsGetsTheHeadingInPlaceOfTheA
 }
 
 } // namespace
+
+namespace {
+
+// A change to the recipients redraws the recipient list alone: a document row the sender
+// swiped open stays open, and the list still grows to hold the new recipient.
+TEST_F(DocumentListPageTest, ARecipientJoiningLeavesTheDocumentRowsAsTheyAre)
+{
+    openDocuments(2, true, true);
+    swipeOpen(1);
+    settle();
+    ASSERT_TRUE(documentRow(1)->backViewShowing);
+    const double listHeight = heightOfRow(Row::recipientList);
+
+    model->addSignerAtIndex(Dictionary{{"firstName", "Ann"}, {"lastName", "Lee"}, {"email", "ann@example.com"}}, 0);
+    model->addSignerAtIndex(Dictionary{{"firstName", "Bo"}, {"lastName", "Ray"}, {"email", "bo@example.com"}}, 0);
+    model->addSignerAtIndex(Dictionary{{"firstName", "Cy"}, {"lastName", "Fox"}, {"email", "cy@example.com"}}, 0);
+    settle();
+    EXPECT_TRUE(documentRow(1)->backViewShowing);
+    EXPECT_GT(heightOfRow(Row::recipientList), listHeight);
+}
+
+} // namespace

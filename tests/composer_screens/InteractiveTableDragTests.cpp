@@ -199,10 +199,65 @@ TEST_F(InteractiveTableDragTest, ADragWhoseRowLeftTheScreenStillEnds)
     table->setContentOffset({0, 800});
     table->layoutIfNeeded();
     ASSERT_EQ(table->cellForRow({0, 0}), nullptr);
+    for (const auto& cell : table->visibleCells()) {
+        EXPECT_FALSE(cell->isHidden());
+        EXPECT_EQ(cell->alpha(), 1.0) << "the lifted row's cell, reused for a row coming on screen";
+    }
     finger->touchUp(touch);
     EXPECT_EQ(owner->events, (Events{"start", "finish"}));
     EXPECT_EQ(table->cellSnapshot(), nullptr);
     EXPECT_FALSE(table->cellInitialPath());
+}
+
+TEST_F(InteractiveTableDragTest, OnlyTheLiftedRowHidesWhileItsOwnerReloadsMidDrag)
+{
+    owner->sections[0].clear();
+    for (int row = 0; row < 15; ++row) {
+        owner->sections[0].push_back("r" + std::to_string(row));
+    }
+    table->reloadData();
+    const auto hiddenRows = [this] {
+        std::vector<std::string> hidden;
+        for (int row = 0; row < 15; ++row) {
+            const auto cell = table->cellForRow({0, row});
+            if (cell && (cell->isHidden() || cell->alpha() < 1)) {
+                hidden.push_back(cell->textLabel()->displayedText());
+            }
+        }
+        return hidden;
+    };
+    const auto touch = finger->touchDown(rowCenter(1));
+    TouchInjector::wait(0.6 + VLTInteractiveTableView::kLiftDuration);
+    finger->touchMove(touch, rowCenter(2));
+    table->reloadData();
+    EXPECT_EQ(hiddenRows(), std::vector<std::string>{"r1"});
+    finger->touchMove(touch, rowCenter(4));
+    EXPECT_EQ(hiddenRows(), std::vector<std::string>{"r1"});
+    finger->touchUp(touch);
+    TouchInjector::wait(1);
+    EXPECT_EQ(owner->events, (Events{"start", "move 0.1 -> 0.2", "move 0.2 -> 0.4", "finish"}));
+    EXPECT_TRUE(hiddenRows().empty());
+}
+
+TEST_F(InteractiveTableDragTest, TurningReorderingOffMidDragEndsTheDragWithTheRowShown)
+{
+    const auto lifted = table->cellForRow({0, 1});
+    const auto touch = finger->touchDown(rowCenter(1));
+    TouchInjector::wait(0.6);
+    finger->touchMove(touch, rowCenter(3));
+    table->turnOffDragToOrder();
+
+    EXPECT_EQ(table->cellSnapshot(), nullptr);
+    EXPECT_EQ(table->subviews().size(), table->visibleCells().size()) << "no lifted image is left";
+    EXPECT_FALSE(table->cellInitialPath());
+    EXPECT_EQ(owner->events, (Events{"start", "move 0.1 -> 0.3", "finish"}));
+    finger->touchMove(touch, rowCenter(0));
+    finger->touchUp(touch);
+    TouchInjector::wait(1);
+    EXPECT_EQ(table->cellForRow({0, 3}), lifted);
+    EXPECT_FALSE(lifted->isHidden()) << "the lift's own end does not hide it afterwards";
+    EXPECT_EQ(lifted->alpha(), 1.0);
+    EXPECT_EQ(owner->events.size(), 3u);
 }
 
 } // namespace

@@ -23,7 +23,8 @@ const std::string kVCard(platform::dragdrop::TypeIdentifier::vCard);
 
 class RecipientDropTest : public RecipientListTest {
 protected:
-    static DragItem card(const std::string& first, const std::string& last, const std::string& email)
+    static platform::contacts::Contact person(const std::string& first, const std::string& last,
+                                              const std::string& email)
     {
         platform::contacts::Contact person;
         person.givenName = first;
@@ -31,8 +32,16 @@ protected:
         if (!email.empty()) {
             person.emailAddresses = {{"work", email}};
         }
-        const std::string text = platform::contacts::VCardWriter::write({person}, platform::contacts::VCardVersion::v3_0);
+        return person;
+    }
+    static DragItem cardOf(const std::vector<platform::contacts::Contact>& people)
+    {
+        const std::string text = platform::contacts::VCardWriter::write(people, platform::contacts::VCardVersion::v3_0);
         return {std::make_shared<ItemProvider>(kVCard, Bytes(text.begin(), text.end()))};
+    }
+    static DragItem card(const std::string& first, const std::string& last, const std::string& email)
+    {
+        return cardOf({person(first, last, email)});
     }
     static DragItem unreadableCard() { return {std::make_shared<ItemProvider>(kVCard, Bytes{'%', 'P', 'D', 'F'})}; }
 
@@ -62,6 +71,22 @@ TEST_F(RecipientDropTest, CardsTheModelRefusesAreCountedInOneAlert)
     EXPECT_EQ(rowTexts(), (Names{"1 Ann", "2 Joe"}));
 }
 
+// One card of many people joins as one batch, in the card's order.
+TEST_F(RecipientDropTest, ACardOfManyPeopleAddsEveryGoodOneInOrderAndReportsTheRest)
+{
+    openWithRecipients({"Ann"});
+    drop({cardOf({person("Joe", "Good", "joe@example.com"), person("Eve", "Nomail", ""),
+                  person("Kim", "Good", "kim@example.com"), person("Ann", "Again", "ann@example.com"),
+                  person("Joe", "Twice", "joe@example.com"), person("Lou", "Good", "lou@example.com")})});
+    runUntil([this] { return alert() != nullptr; });
+    EXPECT_EQ(modelNames(), (Names{"Ann", "Joe", "Kim", "Lou"}));
+    ASSERT_NE(alert(), nullptr);
+    EXPECT_EQ(alert()->messageLabel()->text(),
+              "3 contact(s) were not added.\nMissing information or existing contact");
+    settle();
+    EXPECT_EQ(rowTexts(), (Names{"1 Ann", "2 Joe", "3 Kim", "4 Lou"}));
+}
+
 TEST_F(RecipientDropTest, AnUnreadableCardAmongGoodOnesIsSkippedAndTheImportWaitsForTheLastAnswer)
 {
     openWithRecipients({"Ann"});
@@ -72,7 +97,7 @@ TEST_F(RecipientDropTest, AnUnreadableCardAmongGoodOnesIsSkippedAndTheImportWait
         return std::nullopt;
     });
     drop({card("Joe", "Good", "joe@example.com"), unreadableCard(), {slow}, card("Kim", "Good", "kim@example.com")});
-    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    platform::RunLoop::main().advanceUntil([] { return false; }, 0.2);
     EXPECT_EQ(model->signersNumber(), 1) << "nothing joins before every item has answered";
 
     release.set_value();
@@ -89,7 +114,7 @@ TEST_F(RecipientDropTest, ADropOfOnlyAnUnreadableCardOrOfOtherTypesAddsNothing)
     openWithRecipients({"Ann"});
     EXPECT_FALSE(drop({{std::make_shared<ItemProvider>("com.adobe.pdf", Bytes{'%', 'P', 'D', 'F'})}}).performed);
     EXPECT_TRUE(drop({unreadableCard()}).performed);
-    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    platform::RunLoop::main().advanceUntil([] { return false; }, 0.2);
     settle();
     EXPECT_EQ(modelNames(), Names{"Ann"});
     EXPECT_EQ(alert(), nullptr);

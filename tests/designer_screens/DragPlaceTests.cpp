@@ -10,6 +10,7 @@
 #include "fields/ZKBorderedView.h"
 #include "fields/ZKElementView.h"
 #include "model/ZKElement.h"
+#include "ui/ScrollView.h"
 
 using panel_testing::PanelTest;
 using platform::graphics::makeRect;
@@ -319,4 +320,23 @@ TEST_F(DragPlaceTest, TheViewerStoresTheDroppedFieldWhereItWasLetGo)
     EXPECT_EQ(elements()[2]->approval(), signature->ident());
     EXPECT_NEAR(elements()[2]->frame().width(), 13.84, 1e-9);
     EXPECT_NEAR(elements()[2]->frame().height(), 13.84, 1e-9);
+}
+
+TEST_F(DragPlaceTest, OnAZoomedPageScrolledSidewaysTheFieldLandsWhereItWasLetGo)
+{
+    const auto viewer = hub()->pdfViewController();
+    viewer->setZoomScale(2);
+    settle();
+    const auto scroll = viewer->scrollView();
+    scroll->setContentOffset({scroll->contentOffset().x + 120, scroll->contentOffset().y + 40});
+    ASSERT_GT(viewer->contentOffset().x, 0);
+
+    drag(signatureItem, {150, 200});
+    settle();
+    ASSERT_EQ(elements().size(), 1u);
+    const auto signature = elements()[0];
+    const auto onScreen = viewOf(signature)->convertRectTo(viewOf(signature)->bounds(), panel()->view().get());
+    EXPECT_NEAR(onScreen.minX(), 150 + 22 - 65 + 5, 0.01);
+    EXPECT_NEAR(onScreen.minY(), 200 - 19, 0.01);
+    EXPECT_NEAR(onScreen.width(), 130, 0.01);
 }

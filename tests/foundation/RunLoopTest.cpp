@@ -1,5 +1,6 @@
 #include "foundation/RunLoop.h"
 
+#include "foundation/BackgroundWork.h"
 #include "support/VeltraTest.h"
 
 #include <atomic>
@@ -77,6 +78,25 @@ TEST_F(RunLoopTest, RunUntilWaitsForPostsFromOtherThreadsAndGivesUpAfterTheTimeo
     EXPECT_FALSE(loop.runUntil([] { return false; }, 0.05));
 }
 
+TEST_F(RunLoopTest, AdvanceUntilLeapsToTimersOnlyOnceBackgroundWorkHasAnswered)
+{
+    const double start = loop.now();
+    loop.dispatchAfter(0.05, [&] { order.push_back("timer"); });
+    platform::BackgroundWork::start([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        loop.dispatchAsync([this] { order.push_back("answer"); });
+    });
+    loop.dispatchAfter(0.3, [&] { order.push_back("done"); });
+    EXPECT_TRUE(loop.advanceUntil([&] { return order.size() == 3; }, 10));
+    EXPECT_EQ(order, (std::vector<std::string>{"answer", "timer", "done"}));
+    EXPECT_DOUBLE_EQ(loop.now(), start + 0.3);
+
+    loop.dispatchAfter(5, [&] { order.push_back("too late"); });
+    EXPECT_FALSE(loop.advanceUntil([] { return false; }, 1));
+    EXPECT_DOUBLE_EQ(loop.now(), start + 1.3);
+    EXPECT_EQ(order.size(), 3u);
+}
+
 TEST_F(RunLoopTest, ResetDropsPendingWork)
 {
     loop.dispatchAsync([&] { order.push_back("dropped"); });
@@ -85,4 +105,12 @@ TEST_F(RunLoopTest, ResetDropsPendingWork)
     loop.useManualClock();
     loop.advance(2);
     EXPECT_TRUE(order.empty());
+}
+
+TEST_F(RunLoopTest, WorkForTheMainThreadStopsTheProcessWhenItRunsOnAnother)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    loop.assertMainThread("The page's update");
+    EXPECT_DEATH(std::thread([&] { loop.assertMainThread("The page's update"); }).join(),
+                 "The page's update must run on the main thread");
 }

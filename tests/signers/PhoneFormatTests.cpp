@@ -125,6 +125,11 @@ TEST_F(PhoneFormatTest, KeepsEachCallingCodesPrefixesInItsRecord)
     EXPECT_EQ(uk->matchingTrunkCode("20"), std::nullopt);
     EXPECT_EQ(uk->ruleSets.at(0).rules.at(0).format, "n## #### ####");
     EXPECT_EQ(us.callingCodeInfo("7"), nullptr);
+    // A code is its digits as written: a leading zero makes another code.
+    EXPECT_EQ(us.callingCodeInfo("044"), nullptr);
+    EXPECT_EQ(us.callingCodeInfo("01"), nullptr);
+    EXPECT_EQ(us.callingCodeInfo("4"), nullptr);
+    EXPECT_EQ(us.callingCodeInfo("1")->callingCode, "1");
 }
 
 TEST_F(PhoneFormatTest, DescribesARecordForTheLog)

@@ -79,19 +79,24 @@ TEST_F(ContactsPickerTest, SectionsFollowTheLastNamesFirstCharacterAndSortByCode
 {
     writeAddressBook({person("anna", "Zeta"), person("Bob", "zulu"), person("Tim", "~Tilde"), person("Sam", "7Seven"),
                       person("Pat", "(Paren"), person("Cher", ""), person("Zoë", "ölund"), person("Ida", "Ωmega"),
-                      person("", "E\u0301clair"), person("Eve", "\u00C9vora")});
+                      person("", "E\u0301clair"), person("Eve", "\u00C9vora"), person("\u00C9lise", "\u00E9mile"),
+                      person("Ivan", "\u0436\u0443\u043A\u043E\u0432"), person("Eleni", "\u03B1\u03BB\u03AD\u03BE\u03B7"),
+                      person("Taro", "\u5C71\u7530"), person("Omar", "\u0639\u0645\u0631")});
     openPicker(AuthorizationStatus::authorized);
 
-    EXPECT_THAT(page->sectionTitles(), ElementsAre("", "#", "Z", "\u00C9", "\u00D6", "\u03A9"));
+    EXPECT_THAT(page->sectionTitles(), ElementsAre("", "#", "Z", "\u00C9", "\u00D6", "\u0391", "\u03A9", "\u0416",
+                                                   "\u0639", "\u5C71"));
     EXPECT_THAT(namesIn(0), ElementsAre("Cher "));
     EXPECT_THAT(namesIn(1), ElementsAre("Pat (Paren", "Sam 7Seven", "Tim ~Tilde"));
     EXPECT_THAT(namesIn(2), ElementsAre("Bob zulu", "anna Zeta"));
     // A composed and a decomposed accent are one letter, so one section.
-    EXPECT_THAT(namesIn(3), ElementsAre("Eve \u00C9vora", " E\u0301clair"));
+    EXPECT_THAT(namesIn(3), ElementsAre("Eve \u00C9vora", " E\u0301clair", "\u00C9lise \u00E9mile"));
+    EXPECT_THAT(namesIn(7), ElementsAre("Ivan \u0436\u0443\u043A\u043E\u0432"));
+    EXPECT_THAT(namesIn(9), ElementsAre("Taro \u5C71\u7530"));
     EXPECT_EQ(page->titleIndexDict().at("Z"), 2);
 
     auto& table = *page->contactsTableView.lock();
-    EXPECT_EQ(page->sectionForSectionIndexTitle(table, "\u03A9", 0), 5);
+    EXPECT_EQ(page->sectionForSectionIndexTitle(table, "\u03A9", 0), 6);
     EXPECT_EQ(page->sectionForSectionIndexTitle(table, "Q", 3), 0);
     EXPECT_EQ(table.rectForHeader(2).height(), Page::headerHeight);
     EXPECT_EQ(row(2, 0)->contactNameLabel.lock()->text(), "Bob zulu");
@@ -199,14 +204,14 @@ TEST_F(ContactsPickerTest, TheAnswerToTheAccessRequestDecidesOnTheMainRunLoop)
     openPicker(AuthorizationStatus::notDetermined);
     tap(*page->backButton);
     page.reset();
-    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    platform::RunLoop::main().advanceUntil([] { return false; }, 0.2);
 
     ContactStoreSettings::shared()->setGrantsAccessWhenAsked(false);
     openPicker(AuthorizationStatus::notDetermined);
     const auto asked = page;
     platform::RunLoop::main().runUntil(
         [] { return ContactStoreSettings::shared()->authorizationStatus() == AuthorizationStatus::denied; }, 5);
-    platform::RunLoop::main().runUntil([] { return false; }, 0.2);
+    platform::RunLoop::main().advanceUntil([] { return false; }, 0.2);
     settle();
     expectState("Need permission to access Address Book", true, false);
     EXPECT_EQ(asked->presentedViewController(), nullptr);

@@ -117,6 +117,26 @@ TEST_F(QuestionAndAnswerPageTest, BlankCountsAsEmptyButTextGoesBackAsTyped)
     EXPECT_EQ(page->authenticationMethod(), opener->method);
 }
 
+TEST_F(QuestionAndAnswerPageTest, EachAnswerIsMaskedByItsOwnSwitchOnly)
+{
+    open(Method::Email{});
+    type(field(0), "Pet?");
+    type(field(1), "Rex");
+    type(field(2), "Colour?");
+    type(field(3), "Blue");
+    tap(*page->maskAnswer1Switch.lock());
+    EXPECT_EQ(add(), Strings{});
+    EXPECT_EQ(opener->method, (Method{Method::QuestionAndAnswer{"Pet?", "Rex", true, "Colour?", "Blue", false}}));
+
+    const Method stored = opener->method;
+    navigation->popToViewController(*opener, false);
+    open(stored);
+    tap(*page->maskAnswer1Switch.lock());
+    tap(*page->maskAnswer2Switch.lock());
+    EXPECT_EQ(add(), Strings{});
+    EXPECT_EQ(opener->method, (Method{Method::QuestionAndAnswer{"Pet?", "Rex", false, "Colour?", "Blue", true}}));
+}
+
 TEST_F(QuestionAndAnswerPageTest, MarksEachMissingFieldAlone)
 {
     open(Method::Email{});

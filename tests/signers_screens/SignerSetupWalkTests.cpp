@@ -53,6 +53,31 @@ protected:
                                     platform::contacts::VCardWriter::write(contacts, platform::contacts::VCardVersion::v3_0));
     }
 
+    // Opens the personal message page of the recipient on the page and writes the text.
+    std::shared_ptr<CreateTransactionSignerAddPersonalMessagePage> writePersonalMessage(const std::string& text)
+    {
+        tap(*page->personalMessageButton.lock());
+        settle();
+        const auto message = opened<CreateTransactionSignerAddPersonalMessagePage>();
+        if (message) {
+            tap(*message->messageTextView.lock());
+            fingers->typeText(text);
+        }
+        return message;
+    }
+
+    // A hurried finger: a second tap on the same spot 0.1 s after the first, whatever
+    // has come there by then.
+    void doubleTap(const platform::ui::View& view)
+    {
+        window->layoutIfNeeded();
+        const auto spot = fingers->centerOf(view);
+        fingers->tap(spot);
+        settle(0.1);
+        fingers->tap(spot);
+        settle();
+    }
+
     // Commits the page and answers the one row the model then holds.
     Dictionary commit()
     {
@@ -153,19 +178,60 @@ TEST_F(SignerSetupWalkTest, APersonalMessageWrittenOnItsPageIsMarkedAndCommitted
 {
     ASSERT_NE(openToAdd(), nullptr);
     typeDetails("Ann", "Lee", "ann@example.com");
-    tap(*page->personalMessageButton.lock());
-    settle();
-    const auto message = opened<CreateTransactionSignerAddPersonalMessagePage>();
+    const auto message = writePersonalMessage("Please sign by Friday.");
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->messageToRecipientLabel.lock()->text(), "Message to Ann Lee");
-    tap(*message->messageTextView.lock());
-    fingers->typeText("Please sign by Friday.");
     tap(*message->addButton.lock());
     settle();
 
     ASSERT_EQ(topOfAddPage(), page);
     EXPECT_TRUE(isShown(page->personalMessageCheckBox));
     EXPECT_EQ(commit()["emailMessage"], "Please sign by Friday.");
+}
+
+TEST_F(SignerSetupWalkTest, ADoubleTapOnAddCommitsAPickedGroupOnce)
+{
+    addAccountGroups({std::make_shared<ZKGroup>("G7", false, "Sales", "sales@groups.veltra.com")});
+    ASSERT_NE(openToAdd(), nullptr);
+    openSourceMenuItem(*page->addGroupButton.lock());
+    const auto picker = opened<CreateTransactionPickGroupViewController>();
+    ASSERT_NE(picker, nullptr);
+    tap(*picker->tableView.lock()->cellForRow({0, 0}));
+    settle();
+    ASSERT_EQ(page->signerType(), Kind::group);
+
+    doubleTap(*page->addButton.lock());
+    EXPECT_TRUE(addPageClosed());
+    EXPECT_EQ(model->signersNumber(), 1);
+}
+
+TEST_F(SignerSetupWalkTest, ADoubleTapOnBackFromAuthenticationKeepsTheRecipientPageOpen)
+{
+    ASSERT_NE(openToAdd(), nullptr);
+    typeDetails("Ann", "Lee", "ann@example.com");
+    tap(*page->authenticationButton.lock());
+    settle();
+    const auto methods = opened<CreateTransactionSignerAuthenticationMethodsPage>();
+    ASSERT_NE(methods, nullptr);
+
+    doubleTap(*methods->topBar->backButton());
+    EXPECT_FALSE(addPageClosed());
+    EXPECT_EQ(topOfAddPage(), page);
+    EXPECT_EQ(page->emailTextField.lock()->text(), "ann@example.com");
+}
+
+TEST_F(SignerSetupWalkTest, ADoubleTapOnAddOfThePersonalMessageLeavesTheRecipientUncommitted)
+{
+    ASSERT_NE(openToAdd(), nullptr);
+    typeDetails("Ann", "Lee", "ann@example.com");
+    const auto message = writePersonalMessage("Please sign by Friday.");
+    ASSERT_NE(message, nullptr);
+
+    doubleTap(*message->addButton.lock());
+    EXPECT_FALSE(addPageClosed());
+    EXPECT_EQ(topOfAddPage(), page);
+    EXPECT_EQ(model->signersNumber(), 0);
+    EXPECT_TRUE(isShown(page->personalMessageCheckBox));
 }
 
 } // namespace

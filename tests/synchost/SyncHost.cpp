@@ -6,6 +6,9 @@
 //     SIGKILL on reaching the checkpoint ("created", "linked", "saved").
 // veltra_sync_host identities <home>
 //     records two users in turn until it is killed.
+// veltra_sync_host place <home>
+//     places fields on the stored draft "HOST-DRAFT" one after another, as the designer
+//     does, the n-th at y = n, until it is killed.
 // Exit status 0 when everything it did succeeded.
 
 #include "DataManager/VTTransactionSyncQueue.h"
@@ -15,6 +18,9 @@
 #include "foundation/Environment.h"
 #include "foundation/Log.h"
 #include "foundation/RunLoop.h"
+#include "graphics/Geometry.h"
+#include "model/ZKDocument.h"
+#include "model/ZKElement.h"
 #include "model/ZKPredefinedActions.h"
 #include "model/ZKTransaction.h"
 #include "service/ZKIdentity.h"
@@ -101,6 +107,22 @@ int recordIdentities()
     }
 }
 
+int placeFields()
+{
+    const auto draft = store().transactionWithGuid("HOST-DRAFT");
+    if (!draft || draft->documents().empty()) {
+        return 1;
+    }
+    for (auto placed = draft->documents()[0]->elements().size();; ++placed) {
+        const auto frame = platform::graphics::makeRect(10, static_cast<double>(placed), 130, 38);
+        ZKElement::createElementFromTypeForApprovalForRolesWithAutofillValueWithFrameInDocumentIndexAndPageNumberForTransaction(
+            "TextBox", std::string("SIG"), {"P1"}, std::nullopt, frame, 0, 0, draft);
+        if (!draft->setLocal()) {
+            return 1;
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -119,6 +141,9 @@ int main(int argc, char** argv)
     }
     if (mode == "identities") {
         return recordIdentities();
+    }
+    if (mode == "place") {
+        return placeFields();
     }
     return 2;
 }

@@ -1,6 +1,7 @@
 #include "foundation/RunLoop.h"
 #include "support/VeltraTest.h"
 #include "ui/AlertController.h"
+#include "ui/Button.h"
 #include "ui/NavigationController.h"
 #include "ui/Screen.h"
 #include "ui/Storyboard.h"
@@ -250,6 +251,70 @@ TEST_F(ControllerTest, SwipeBackPopsOnlyWhileEnabled)
     injector.edgePan(300, 250);
     RunLoop::main().advance(1);
     EXPECT_EQ(navigation->topViewController(), main);
+}
+
+TEST_F(ControllerTest, EveryControllerTransitionIgnoresTouchesOnItsPagesUntilItEnds)
+{
+    main->registerUnwindAction("unwindToMain", [](StoryboardSegue&) {});
+    auto taps = std::make_shared<int>(0);
+    // A button over the whole of the page counts the taps that reach it.
+    const auto countTaps = [taps](const std::shared_ptr<ViewController>& page) {
+        const auto button = std::make_shared<Button>(page->view()->bounds());
+        button->addAction(ControlEvent::touchUpInside, [taps](Control&) { ++*taps; });
+        page->view()->addSubview(button);
+    };
+    const auto detail = std::make_shared<Scene>("Detail");
+    const auto deeper = std::make_shared<Scene>("Deeper");
+    const auto modal = std::make_shared<Scene>("Modal");
+    for (const auto& page : std::vector<std::shared_ptr<ViewController>>{main, detail, deeper, modal}) {
+        countTaps(page);
+    }
+    const auto shownPage = [this] {
+        const auto top = navigation->topViewController();
+        return top->presentedViewController() ? top->presentedViewController() : top;
+    };
+    const std::pair<const char*, std::function<void()>> transitions[] = {
+        {"push", [&] { navigation->pushViewController(detail, true); }},
+        {"pop", [&] { navigation->popViewController(true); }},
+        {"push over a page pushed at once",
+         [&] {
+             navigation->pushViewController(detail, false);
+             navigation->pushViewController(deeper, true);
+         }},
+        {"pop to root", [&] { navigation->popToRootViewController(true); }},
+        {"present", [&] { main->present(modal, true); }},
+        {"dismiss", [&] { modal->dismiss(true); }},
+        {"show segue",
+         [&] {
+             main->performSegue("toDetail", nullptr);
+             countTaps(navigation->topViewController());
+         }},
+        {"present segue",
+         [&] {
+             navigation->topViewController()->performSegue("toSheet", nullptr);
+             countTaps(std::dynamic_pointer_cast<NavigationController>(shownPage())->topViewController());
+         }},
+        {"unwind",
+         [&] {
+             std::dynamic_pointer_cast<NavigationController>(shownPage())->topViewController()->performSegue(
+                 "backToMain", nullptr);
+         }},
+    };
+    const auto centre = window->bounds().center();
+    TouchInjector fingers(window);
+    for (const auto& [kind, start] : transitions) {
+        SCOPED_TRACE(kind);
+        const int before = *taps;
+        start();
+        fingers.tap(centre);
+        RunLoop::main().advance(0.1);
+        fingers.tap(centre);
+        EXPECT_EQ(*taps, before);
+        RunLoop::main().advance(ViewController::transitionDuration);
+        fingers.tap(centre);
+        EXPECT_EQ(*taps, before + 1);
+    }
+    EXPECT_EQ(shownPage(), main);
 }
 
 namespace {

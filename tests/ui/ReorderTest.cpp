@@ -9,6 +9,8 @@
 #include "ui/TouchInjector.h"
 #include "ui/Window.h"
 
+#include <algorithm>
+
 using namespace platform::ui;
 using platform::graphics::makeRect;
 
@@ -90,17 +92,26 @@ private:
     }
 };
 
-class ReorderTest : public testing_support::VeltraTest {};
+class ReorderTest : public testing_support::VeltraTest {
+protected:
+    void SetUp() override
+    {
+        VeltraTest::SetUp();
+        window = std::make_shared<Window>();
+        table = std::make_shared<ReorderingTable>();
+        window->makeKeyAndVisible();
+        window->addSubview(table);
+        table->start();
+    }
+
+    std::shared_ptr<Window> window;
+    std::shared_ptr<ReorderingTable> table;
+};
 
 } // namespace
 
 TEST_F(ReorderTest, ALongPressDragMovesTheRowStepByStepUnderTheFinger)
 {
-    auto window = std::make_shared<Window>();
-    window->makeKeyAndVisible();
-    auto table = std::make_shared<ReorderingTable>();
-    window->addSubview(table);
-    table->start();
     const auto lifted = table->cellForRow({0, 2});
 
     TouchInjector(window).longPressAndDrag({100, 160}, {{130, 120}, {130, 90}, {100, 30}, {100, 20}});
@@ -117,13 +128,36 @@ TEST_F(ReorderTest, ALongPressDragMovesTheRowStepByStepUnderTheFinger)
 
 TEST_F(ReorderTest, APressBelowTheLastRowNeverBegins)
 {
-    auto window = std::make_shared<Window>();
-    window->makeKeyAndVisible();
-    auto table = std::make_shared<ReorderingTable>();
-    window->addSubview(table);
-    table->start();
     TouchInjector(window).longPressAndDrag({100, 300}, {{100, 30}});
     EXPECT_TRUE(table->moves.empty());
     EXPECT_EQ(table->snapshot, nullptr);
     EXPECT_EQ(table->contentOffset().y, 0);
+}
+
+TEST_F(ReorderTest, MovingARowUpOnePlaceLeavesOneCellPerRowAfterTheDropsReload)
+{
+    // The finger stays down until the lift has settled.
+    TouchInjector(window).longPressAndDrag({100, 160}, {{130, 120}, {100, 110}}, 0.15);
+    ASSERT_EQ(table->moves, (std::vector<std::pair<int, int>>{{2, 1}}));
+    // The lists reload once the drop has settled.
+    platform::RunLoop::main().advance(1);
+    table->reloadData();
+
+    std::vector<std::shared_ptr<TableViewCell>> shown;
+    for (const auto& view : table->subviews()) {
+        const auto cell = std::dynamic_pointer_cast<TableViewCell>(view);
+        if (cell && !cell->isHidden() && cell->alpha() > 0) {
+            shown.push_back(cell);
+        }
+    }
+    std::sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) { return a->frame().minY() < b->frame().minY(); });
+    std::vector<std::string> texts;
+    for (const auto& cell : shown) {
+        texts.push_back(cell->textLabel()->displayedText());
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"a", "c", "b", "d"}));
+    ASSERT_EQ(shown.size(), 4u);
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(table->cellForRow({0, row}), shown[static_cast<std::size_t>(row)]);
+    }
 }

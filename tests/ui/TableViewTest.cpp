@@ -1,6 +1,7 @@
 #include "foundation/RunLoop.h"
 #include "support/VeltraTest.h"
 #include "ui/Animator.h"
+#include "ui/ScrollView.h"
 #include "ui/TableView.h"
 #include "ui/TouchInjector.h"
 #include "ui/Window.h"
@@ -210,6 +211,14 @@ TEST_F(TableViewTest, TappingARowSelectsItAndTellsTheDelegate)
     EXPECT_FALSE(table->indexPathForSelectedRow().has_value());
     TouchInjector(window).pan({{100, 300}, {100, 200}, {100, 100}});
     EXPECT_EQ(rows->selections.size(), 1u);
+
+    // A finger that lands on one row and lifts on the next, too little to scroll, chose neither.
+    TouchInjector fingers(window);
+    const auto touch = fingers.touchDown({100, 86});
+    fingers.touchMove(touch, {100, 94});
+    fingers.touchUp(touch);
+    EXPECT_EQ(rows->selections.size(), 1u);
+    EXPECT_FALSE(table->indexPathForSelectedRow().has_value());
 }
 
 TEST_F(TableViewTest, SectionHeadersAndIndexTitles)
@@ -224,4 +233,30 @@ TEST_F(TableViewTest, SectionHeadersAndIndexTitles)
     table->reloadData();
     table->scrollToSectionIndexTitle(1);
     EXPECT_EQ(table->contentOffset().y, table->rectForHeader(1).minY());
+}
+
+TEST_F(TableViewTest, ATableAsTallAsItsRowsInsideAScrollViewHasCellsForWhatTheScrollViewShows)
+{
+    auto window = std::make_shared<Window>();
+    window->makeKeyAndVisible();
+    auto outer = std::make_shared<ScrollView>(makeRect(0, 0, 320, 450));
+    outer->setContentSize({320, 45000 + 200});
+    window->addSubview(outer);
+    table->setFrame(makeRect(0, 200, 320, 45000));
+    table->setScrollEnabled(false);
+    outer->addSubview(table);
+    fill(1000);
+    window->layoutIfNeeded();
+    EXPECT_EQ(table->visibleCells().size(), 6u) << "the 250 points below the outer view's top 200";
+    EXPECT_EQ(table->cellForRow({0, 6}), nullptr);
+
+    for (int step = 1; step <= 100; ++step) {
+        outer->setContentOffset({0, 200 + step * 15.0});
+        window->layoutIfNeeded();
+    }
+    EXPECT_EQ(textOf({0, 33}), "row 33");
+    EXPECT_EQ(textOf({0, 42}), "row 42");
+    EXPECT_EQ(table->cellForRow({0, 32}), nullptr);
+    EXPECT_EQ(table->cellForRow({0, 44}), nullptr);
+    EXPECT_LE(table->cellsMade(), 11u);
 }

@@ -1,4 +1,5 @@
 #include "foundation/NotificationCenter.h"
+#include "foundation/RunLoop.h"
 #include "support/VeltraTest.h"
 #include "ui/Button.h"
 #include "ui/Label.h"
@@ -167,4 +168,45 @@ TEST_F(ViewTest, WindowFollowsScreenRotationAndSafeArea)
     EXPECT_EQ(Screen::main().safeAreaInsets().left, 44);
     EXPECT_EQ(Screen::main().traitCollection().verticalSizeClass, SizeClass::compact);
     EXPECT_EQ(window->safeAreaInsets().bottom, 21);
+}
+
+namespace {
+
+class CountingLayoutView : public View {
+public:
+    using View::View;
+    int layouts = 0;
+    void layoutSubviews() override { ++layouts; }
+};
+
+} // namespace
+
+TEST_F(ViewTest, APassLaysOutMarkedViewsDeepInsideAndSubtreesMarkedBeforeTheyWereAdded)
+{
+    auto window = std::make_shared<Window>();
+    window->makeKeyAndVisible();
+    auto outer = std::make_shared<CountingLayoutView>(makeRect(0, 0, 100, 100));
+    auto inner = std::make_shared<CountingLayoutView>(makeRect(0, 0, 50, 50));
+    auto leaf = std::make_shared<CountingLayoutView>(makeRect(0, 0, 10, 10));
+    window->addSubview(outer);
+    outer->addSubview(inner);
+    inner->addSubview(leaf);
+    window->layoutIfNeeded();
+    outer->layouts = inner->layouts = leaf->layouts = 0;
+
+    leaf->setNeedsLayout();
+    platform::RunLoop::main().advance(0.01);
+    EXPECT_EQ(leaf->layouts, 1);
+    EXPECT_EQ(outer->layouts + inner->layouts, 0);
+
+    auto detached = std::make_shared<CountingLayoutView>(makeRect(0, 0, 20, 20));
+    auto detachedLeaf = std::make_shared<CountingLayoutView>(makeRect(0, 0, 5, 5));
+    detached->addSubview(detachedLeaf);
+    detached->layoutIfNeeded();
+    detachedLeaf->setNeedsLayout();
+    leaf->addSubview(detached);
+    platform::RunLoop::main().advance(0.01);
+    EXPECT_EQ(detachedLeaf->layouts, 2);
+    EXPECT_EQ(leaf->layouts, 2) << "a view is laid out again when a subview comes";
+    EXPECT_EQ(outer->layouts + inner->layouts, 0);
 }

@@ -1,6 +1,7 @@
 #include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
 
 #include "DataManager/ZKDataManager.h"
+#include "composer/CellPhoneNumberRules.h"
 #include "composer/DocumentFileImport.h"
 #include "composer/VLTNewTransactionViewModel.h"
 #include "composer/screens/CreateTransactionAddDocumentCell.h"
@@ -19,6 +20,7 @@
 #include "composer/screens/CreateTransactionUtil.h"
 #include "foundation/AtomicFile.h"
 #include "foundation/Environment.h"
+#include "foundation/RunLoop.h"
 #include "sdk/VTFacadeServices.h"
 #include "sdk/VeltraDelegate.h"
 #include "sdk/screens/VLTOpenInPreviewController.h"
@@ -264,6 +266,7 @@ void CreateTransactionAddDocsAndSignersPage::viewDidLoad()
     loadTransaction();
     manageNextButton();
     model()->setDelegate(self());
+    CellPhoneNumberRules::warmUp();
     if (!ZKUtil::isiPhoneX()) {
         statusBarView->setBackgroundColor(Color::black());
     }
@@ -323,6 +326,7 @@ void CreateTransactionAddDocsAndSignersPage::loadTransaction()
 
 void CreateTransactionAddDocsAndSignersPage::finishLoading(const std::optional<Dictionary>& error)
 {
+    platform::RunLoop::main().assertMainThread("The loaded transaction's page update");
     loadingFinished_ = true;
     VTAlertView::sharedInstance()->hideBlockingMessage();
     if (error) {
@@ -604,6 +608,7 @@ void CreateTransactionAddDocsAndSignersPage::updateCellHeights()
     table->endUpdates();
 }
 
+// The settings page changes only what the name row and the message row show.
 void CreateTransactionAddDocsAndSignersPage::shouldUpdateTransactionNameTo(const std::optional<std::string>& newName)
 {
     if (newName) {
@@ -615,7 +620,7 @@ void CreateTransactionAddDocsAndSignersPage::shouldUpdateTransactionNameTo(const
         showBlurView(true);
         setTransactionName(localizedSDK("Transaction"));
     }
-    tableView.lock()->reloadData();
+    reloadRows({Row::name, Row::messageToAll});
     manageNextButton();
 }
 
@@ -867,7 +872,7 @@ void CreateTransactionAddDocsAndSignersPage::signersHaveBeenUpdated()
     if (model()->signersNumber() < 2 && model()->orderedSigning()) {
         model()->setOrderSigning(false);
     }
-    tableView.lock()->reloadData();
+    reloadRows({Row::addRecipient, Row::recipientList});
     manageNextButton();
 }
 
@@ -878,15 +883,28 @@ void CreateTransactionAddDocsAndSignersPage::signerOrderChanged(bool orderedSign
     }
     CreateTransactionUtil::runBlockafterDelay(orderReloadDelay, [weak = weakSelf()] {
         if (const auto page = weak.lock()) {
-            page->tableView.lock()->reloadData();
+            page->reloadRows({Row::addRecipient, Row::recipientList});
         }
     });
 }
 
 void CreateTransactionAddDocsAndSignersPage::documentsHaveBeenUpdated()
 {
-    tableView.lock()->reloadData();
+    reloadRows({Row::documentList});
     manageNextButton();
+}
+
+// Each list row shows every document or recipient: a change to one list fills only its
+// own rows anew, then every row takes its new height.
+void CreateTransactionAddDocsAndSignersPage::reloadRows(std::initializer_list<int> rows)
+{
+    const auto table = tableView.lock();
+    for (const int row : rows) {
+        if (const auto cell = table->cellForRow({0, row})) {
+            configureRow(*cell, row);
+        }
+    }
+    updateCellHeights();
 }
 
 // The table
@@ -933,27 +951,32 @@ platform::ui::TableViewCellPtr CreateTransactionAddDocsAndSignersPage::cellForRo
         return std::make_shared<platform::ui::TableViewCell>();
     }
     auto cell = table.dequeueReusableCell(identifierOf(indexPath.row), indexPath);
-    switch (indexPath.row) {
+    configureRow(*cell, indexPath.row);
+    return cell;
+}
+
+void CreateTransactionAddDocsAndSignersPage::configureRow(platform::ui::TableViewCell& cell, int row)
+{
+    switch (row) {
     case Row::name:
-        configureNameCell(*cell);
+        configureNameCell(cell);
         break;
     case Row::documentsHeader:
-        configureAddDocumentCell(*cell);
+        configureAddDocumentCell(cell);
         break;
     case Row::documentList:
-        configureDocumentListCell(*cell);
+        configureDocumentListCell(cell);
         break;
     case Row::addRecipient:
-        configureAddRecipientCell(*cell);
+        configureAddRecipientCell(cell);
         break;
     case Row::recipientList:
-        configureRecipientListCell(*cell);
+        configureRecipientListCell(cell);
         break;
     case Row::messageToAll:
-        configureEmailCell(*cell);
+        configureEmailCell(cell);
         break;
     }
-    return cell;
 }
 
 void CreateTransactionAddDocsAndSignersPage::configureNameCell(platform::ui::TableViewCell& cell)

@@ -21,6 +21,7 @@
 #include "ui/VisualEffectView.h"
 
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -189,6 +190,8 @@ private:
     bool isTransactionValid();
     void firstNextButtonPass();
 
+    void reloadRows(std::initializer_list<int> rows);
+    void configureRow(platform::ui::TableViewCell& cell, int row);
     void configureNameCell(platform::ui::TableViewCell& cell);
     void configureAddDocumentCell(platform::ui::TableViewCell& cell);
     void configureDocumentListCell(platform::ui::TableViewCell& cell);

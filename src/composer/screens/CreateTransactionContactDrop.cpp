@@ -2,6 +2,7 @@
 
 #include "contacts/VCardReader.h"
 #include "dragdrop/TypeIdentifier.h"
+#include "foundation/RunLoop.h"
 #include "support/MainQueue.h"
 
 using platform::dragdrop::Bytes;
@@ -35,6 +36,7 @@ CreateTransactionContactDrop::CreateTransactionContactDrop(int itemCount, int fi
 
 void CreateTransactionContactDrop::answerArrived(const std::optional<Bytes>& data)
 {
+    platform::RunLoop::main().assertMainThread("A dropped contact card's answer");
     ++arrivedItems_;
     if (data) {
         // Cards before a damaged one in the same file still count.

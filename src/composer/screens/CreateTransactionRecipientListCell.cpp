@@ -229,11 +229,8 @@ void CreateTransactionRecipientListCell::dropInteractionPerformDrop(platform::dr
                                                                     const platform::dragdrop::DropSession& session)
 {
     const int firstPosition = signersTableView.lock()->numberOfRows(0);
-    const std::weak_ptr<CreateTransactionRecipientListCell> weak = self();
-    CreateTransactionContactDrop::start(session, firstPosition, [weak](int total, int added) {
-        if (const auto list = weak.lock()) {
-            list->signersTableView.lock()->reloadData();
-        }
+    // The model tells the page of the whole batch at once, and the page redraws this list.
+    CreateTransactionContactDrop::start(session, firstPosition, [](int total, int added) {
         if (total == added) {
             return;
         }

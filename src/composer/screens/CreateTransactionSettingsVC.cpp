@@ -1,7 +1,6 @@
 #include "composer/screens/CreateTransactionSettingsVC.h"
 
 #include "composer/VLTNewTransactionViewModel.h"
-#include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
 #include "composer/screens/CreateTransactionAutoCompleteCell.h"
 #include "composer/screens/CreateTransactionBarButton.h"
 #include "composer/screens/CreateTransactionDescriptionCell.h"
@@ -230,7 +229,6 @@ void CreateTransactionSettingsVC::saveButtonTapped(platform::ui::Control&)
     // The page goes with the unwind; what comes after must not need it.
     const auto keepAlive = self();
     performSegue(CreateTransactionStoryboard::fromSettingsPageSegue, keepAlive);
-    reloadMainPage();
     ZKTracker::reportEvent("Save button");
 }
 
@@ -245,13 +243,6 @@ void CreateTransactionSettingsVC::saveSettingsOnViewModel()
     current->setInPerson(inPersonSigning_);
     current->setAutoComplete(autoComplete_);
     current->setTransactionExpiry(expiryDate_);
-}
-
-void CreateTransactionSettingsVC::reloadMainPage()
-{
-    if (const auto mainPage = std::dynamic_pointer_cast<CreateTransactionAddDocsAndSignersPage>(delegate())) {
-        mainPage->tableView.lock()->reloadData();
-    }
 }
 
 void CreateTransactionSettingsVC::backButtonTapped(platform::ui::Control&)

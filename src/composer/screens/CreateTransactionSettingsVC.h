@@ -138,7 +138,6 @@ private:
     double cellHeightForMessageToAllRecipientsCell() const;
     void updateCellHeights();
     void scrollToTop(platform::ui::TableViewCell& cell);
-    void reloadMainPage();
 
     static const char* identifierForRow(int row);
     bool configure(platform::ui::TableViewCell& cell, int row);

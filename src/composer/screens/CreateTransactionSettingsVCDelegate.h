@@ -8,6 +8,7 @@ class CreateTransactionSettingsVCDelegate {
 public:
     virtual ~CreateTransactionSettingsVCDelegate() = default;
 
-    // The saved name, or none when the transaction has no name.
+    // The saved name, or none when the transaction has no name. Sent once per Save,
+    // after the settings are in the model: the opener redraws what it shows of them.
     virtual void shouldUpdateTransactionNameTo(const std::optional<std::string>& newName) = 0;
 };

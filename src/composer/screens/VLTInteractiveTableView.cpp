@@ -53,6 +53,27 @@ void VLTInteractiveTableView::turnOffDragToOrder()
     if (cellReorderLongPressGesture_) {
         removeGestureRecognizer(*cellReorderLongPressGesture_);
     }
+    if (cellSnapshot_) {
+        finishDrag(cellInitialPath_ ? cellForRow(*cellInitialPath_) : nullptr);
+    }
+}
+
+void VLTInteractiveTableView::willDisplayCell(const TableViewCellPtr& cell, const IndexPath& indexPath)
+{
+    if (cellSnapshot_ && cellInitialPath_ == indexPath) {
+        cell->setAlpha(0);
+        cell->setHidden(true);
+        liftedCell_ = cell;
+    }
+}
+
+void VLTInteractiveTableView::didEndDisplayingCell(const TableViewCellPtr& cell)
+{
+    if (liftedCell_.lock() == cell) {
+        cell->setAlpha(1.0);
+        cell->setHidden(false);
+        liftedCell_.reset();
+    }
 }
 
 bool VLTInteractiveTableView::shouldApplyInteractionOnCell(const IndexPath& indexPath) const
@@ -129,7 +150,9 @@ void VLTInteractiveTableView::liftRow(const Point& location, const std::optional
     snapshot->setAlpha(1.0);
     addSubview(snapshot);
     cellSnapshot_ = snapshot;
+    liftedCell_ = cell;
     cell->setAlpha(0);
+    const std::weak_ptr<View> weakSelf = weak_from_this();
     Animator::animate(
         kLiftDuration,
         [&] {
@@ -137,7 +160,12 @@ void VLTInteractiveTableView::liftRow(const Point& location, const std::optional
             snapshot->setTransform(AffineTransform::scale(kLiftScale, kLiftScale));
             snapshot->setAlpha(kLiftAlpha);
         },
-        [cell](bool) { cell->setHidden(true); });
+        [weakSelf, cell](bool) {
+            const auto self = std::static_pointer_cast<VLTInteractiveTableView>(weakSelf.lock());
+            if (self && self->liftedCell_.lock() == cell) {
+                cell->setHidden(true);
+            }
+        });
 }
 
 void VLTInteractiveTableView::followFinger(const Point& location, const std::optional<IndexPath>& row)
@@ -178,8 +206,9 @@ void VLTInteractiveTableView::dropRow()
             snapshot->setCenter(cell->center());
             snapshot->setTransform(AffineTransform::identity());
         },
-        [weakSelf, cell](bool) {
-            if (const auto self = std::static_pointer_cast<VLTInteractiveTableView>(weakSelf.lock())) {
+        [weakSelf, cell, snapshot](bool) {
+            const auto self = std::static_pointer_cast<VLTInteractiveTableView>(weakSelf.lock());
+            if (self && self->cellSnapshot_ == snapshot) {
                 self->finishDrag(cell);
             }
         });
@@ -192,6 +221,7 @@ void VLTInteractiveTableView::finishDrag(const TableViewCellPtr& cell)
         cell->setHidden(false);
     }
     cellInitialPath_.reset();
+    liftedCell_.reset();
     if (cellSnapshot_) {
         cellSnapshot_->removeFromSuperview();
     }

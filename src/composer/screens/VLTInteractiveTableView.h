@@ -41,7 +41,8 @@ public:
     // Reads the locks from the delegate (only here) and makes sure one long-press
     // recogniser drives drags.
     void turnOnDragToOrder();
-    // Clears the locks and removes the long-press recogniser.
+    // Clears the locks and removes the long-press recogniser; a drag under way ends with
+    // the row where it now stands.
     void turnOffDragToOrder();
 
     // Lays out the prompt `distanceFromTop` points below the table's top, hidden.
@@ -69,6 +70,12 @@ public:
     const std::optional<platform::ui::IndexPath>& cellInitialPath() const { return cellInitialPath_; }
     const std::shared_ptr<platform::ui::ImageView>& cellSnapshot() const { return cellSnapshot_; }
 
+protected:
+    // The row under the lifted image stays hidden whichever cell shows it; a cell that
+    // leaves the screen is shown again before it is reused.
+    void willDisplayCell(const platform::ui::TableViewCellPtr& cell, const platform::ui::IndexPath& indexPath) override;
+    void didEndDisplayingCell(const platform::ui::TableViewCellPtr& cell) override;
+
 private:
     void liftRow(const platform::ui::Point& location, const std::optional<platform::ui::IndexPath>& row);
     void followFinger(const platform::ui::Point& location, const std::optional<platform::ui::IndexPath>& row);
@@ -85,5 +92,7 @@ private:
     std::shared_ptr<platform::ui::LongPressGestureRecognizer> cellReorderLongPressGesture_;
     std::optional<platform::ui::IndexPath> cellInitialPath_;
     std::shared_ptr<platform::ui::ImageView> cellSnapshot_;
+    // The cell hidden under the image.
+    std::weak_ptr<platform::ui::TableViewCell> liftedCell_;
     std::weak_ptr<VLTInteractiveTableViewDelegate> interactiveDelegate_;
 };

@@ -1,6 +1,7 @@
 #include "sdk/screens/VTAlertView.h"
 
 #include "foundation/Log.h"
+#include "foundation/RunLoop.h"
 #include "foundation/SharedInstances.h"
 #include "sdk/VTDeviceModel.h"
 #include "support/MainQueue.h"
@@ -44,6 +45,7 @@ void VTAlertView::showErrorAlertWithTitleMessageCancelButtonTitleAndCancelBtnAct
 
 void VTAlertView::showBlockingMessageOnMain(const std::string& text)
 {
+    platform::RunLoop::main().assertMainThread("Showing the blocking message");
     const auto window = keyWindowOrLog("blocking message");
     if (!window) {
         return;
@@ -57,6 +59,7 @@ void VTAlertView::showBlockingMessageOnMain(const std::string& text)
 
 void VTAlertView::hideBlockingMessageOnMain()
 {
+    platform::RunLoop::main().assertMainThread("Hiding the blocking message");
     if (!blockingView_) {
         return;
     }
@@ -66,6 +69,7 @@ void VTAlertView::hideBlockingMessageOnMain()
 
 void VTAlertView::enqueue(ErrorAlert alert)
 {
+    platform::RunLoop::main().assertMainThread("Showing an error alert");
     waitingAlerts_.push_back(std::move(alert));
     if (!shownAlert_) {
         showNextErrorAlert();

@@ -34,11 +34,11 @@ icu::UnicodeString firstCharacter(const std::string& text)
         return std::unique_ptr<icu::BreakIterator>(icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
     }();
     if (!characters) {
-        return unicode.tempSubString(0, unicode.moveIndex32(0, 1));
+        return icu::UnicodeString(unicode, 0, unicode.moveIndex32(0, 1));
     }
     characters->setText(unicode);
     const int32_t end = characters->following(0);
-    return unicode.tempSubString(0, end == icu::BreakIterator::DONE ? unicode.length() : end);
+    return icu::UnicodeString(unicode, 0, end == icu::BreakIterator::DONE ? unicode.length() : end);
 }
 
 // Cards written on some systems spell "É" as "E" and a combining accent; both spellings

@@ -168,6 +168,7 @@ void CreateTransactionSignerChooseContactPage::loadContactInfo()
 
 void CreateTransactionSignerChooseContactPage::accessGranted()
 {
+    platform::RunLoop::main().assertMainThread("The contacts picker's access answer");
     loadContactListIOS9();
     populateContactSections();
     const auto table = contactsTableView.lock();
@@ -185,6 +186,7 @@ void CreateTransactionSignerChooseContactPage::accessGranted()
 
 void CreateTransactionSignerChooseContactPage::accessRefused()
 {
+    platform::RunLoop::main().assertMainThread("The contacts picker's access answer");
     contactsTableView.lock()->setHidden(true);
     const auto message = permissionMessageLabel.lock();
     message->setHidden(false);

@@ -1,0 +1,22 @@
+# The packages the SDK's libraries link against. The build includes it, and so does an
+# installed VeltraConfig.cmake, so the exported targets find the same packages.
+find_package(Threads REQUIRED)
+find_package(PkgConfig REQUIRED)
+find_package(nlohmann_json 3.10 REQUIRED)
+find_package(ICU REQUIRED COMPONENTS uc i18n)
+pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo cairo-pdf)
+pkg_check_modules(PANGO REQUIRED IMPORTED_TARGET pangocairo)
+pkg_check_modules(PIXBUF REQUIRED IMPORTED_TARGET gdk-pixbuf-2.0)
+pkg_check_modules(POPPLER REQUIRED IMPORTED_TARGET poppler-glib)
+# litehtml's package config names the shared library target `litehtml`.
+find_package(litehtml REQUIRED)
+pkg_check_modules(SQLITE REQUIRED IMPORTED_TARGET sqlite3)
+pkg_check_modules(CURL REQUIRED IMPORTED_TARGET libcurl)
+pkg_check_modules(PLIST REQUIRED IMPORTED_TARGET libplist-2.0)
+if(NOT TARGET phonenumber::phonenumber)
+  find_library(PHONENUMBER_LIBRARY phonenumber REQUIRED)
+  find_path(PHONENUMBER_INCLUDE_DIR phonenumbers/phonenumberutil.h REQUIRED)
+  add_library(phonenumber::phonenumber INTERFACE IMPORTED)
+  target_link_libraries(phonenumber::phonenumber INTERFACE ${PHONENUMBER_LIBRARY})
+  target_include_directories(phonenumber::phonenumber INTERFACE ${PHONENUMBER_INCLUDE_DIR})
+endif()
