@@ -146,8 +146,10 @@ void run(const host::DemoContext& context)
     const auto textField = walk.place("TextBox", "Text Field");
     const auto textArea = walk.place("TextArea", "Text Area");
     const auto list = walk.place("List", "List");
-    const auto checkBox = walk.place("CheckBox", "Check Box");
+    // The last field tapped on is kept on the page over the one before; a check box stays
+    // reachable there, a label would cover it.
     const auto label = walk.place("label", "Label");
+    const auto checkBox = walk.place("CheckBox", "Check Box");
     walk.draw("0-page-with-new-fields");
 
     textFieldSettings(walk, *textField);

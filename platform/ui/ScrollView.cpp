@@ -1,11 +1,24 @@
 #include "ui/ScrollView.h"
 
+#include "foundation/RunLoop.h"
 #include "ui/Animator.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace platform::ui {
+
+namespace {
+
+// The indicator stands this far from the view's edge and from the ends of its track.
+constexpr double indicatorMargin = 3;
+constexpr double indicatorMinimumLength = 36;
+graphics::Color indicatorColor()
+{
+    return graphics::Color::fromRGBA(0, 0, 0, 0.35);
+}
+
+} // namespace
 
 ScrollView::ScrollView() : pan_(std::make_shared<PanGestureRecognizer>())
 {
@@ -107,6 +120,44 @@ void ScrollView::scrollRectToVisible(const Rect& rect, bool animated)
     }
 }
 
+void ScrollView::flashScrollIndicators()
+{
+    const double extent = contentSize_.height + contentInset_.top + contentInset_.bottom;
+    if (extent <= bounds().height()) {
+        return;
+    }
+    indicatorShown_ = true;
+    const unsigned flash = ++indicatorFlashes_;
+    RunLoop::main().dispatchAfter(indicatorShowDuration, [weak = weak_from_this(), flash] {
+        const auto view = std::static_pointer_cast<ScrollView>(weak.lock());
+        if (view && view->indicatorFlashes_ == flash) {
+            view->indicatorShown_ = false;
+        }
+    });
+}
+
+std::optional<Rect> ScrollView::verticalScrollIndicatorFrame() const
+{
+    const Rect visible = bounds();
+    const double extent = contentSize_.height + contentInset_.top + contentInset_.bottom;
+    const double track = visible.height() - indicatorInsets_.top - indicatorInsets_.bottom - 2 * indicatorMargin;
+    if (!indicatorShown_ || extent <= visible.height() || track <= 0) {
+        return std::nullopt;
+    }
+    const double length = std::min(track, std::max(indicatorMinimumLength, track * visible.height() / extent));
+    const double travelled = std::clamp((visible.minY() + contentInset_.top) / (extent - visible.height()), 0.0, 1.0);
+    return graphics::makeRect(visible.maxX() - indicatorInsets_.right - indicatorMargin - indicatorThickness,
+                              visible.minY() + indicatorInsets_.top + indicatorMargin + travelled * (track - length),
+                              indicatorThickness, length);
+}
+
+void ScrollView::drawOverSubviews(graphics::DrawingContext& context) const
+{
+    if (const auto indicator = verticalScrollIndicatorFrame()) {
+        context.fill(*indicator, indicatorColor(), indicatorThickness / 2);
+    }
+}
+
 void ScrollView::handlePan(PanGestureRecognizer& pan)
 {
     if (pan.state() == GestureState::began) {
@@ -116,6 +167,7 @@ void ScrollView::handlePan(PanGestureRecognizer& pan)
     if (pan.state() != GestureState::changed) {
         return;
     }
+    flashScrollIndicators();
     const Point translation = pan.translationInView(this);
     const Point scrolled{panStartOffset_.x, panStartOffset_.y - translation.y};
     setContentOffset(clampedOffset(contentSize_.width > bounds().width()

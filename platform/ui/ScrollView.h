@@ -3,15 +3,22 @@
 #include "ui/PanGestureRecognizer.h"
 #include "ui/View.h"
 
+#include <optional>
+
 namespace platform::ui {
 
 // A view whose content is larger than itself: the content offset is the bounds origin.
 // A pan scrolls it while scrolling is enabled, kept within the content and its insets.
 // Views inside it whose content depends on how much of them it shows (a table as tall as
 // its rows) follow it: they are marked for layout whenever what it shows changes.
+// While content taller than the view scrolls, and for a moment after, a thin vertical
+// indicator at its right edge shows where the visible part lies in the whole.
 class ScrollView : public View {
 public:
     static constexpr double animationDuration = 0.3;
+    // How long the indicator stays after a flash or the last scrolling move.
+    static constexpr double indicatorShowDuration = 1.2;
+    static constexpr double indicatorThickness = 3;
 
     ScrollView();
     explicit ScrollView(const Rect& frame);
@@ -37,6 +44,13 @@ public:
     // The offset kept within the content size and the insets.
     Point clampedOffset(const Point& offset) const;
 
+    // Shows the indicator for a moment when the content is taller than the view, so that
+    // a list cut at the bottom reads as one that scrolls; otherwise does nothing.
+    void flashScrollIndicators();
+    // Where the indicator is drawn, in content coordinates, while it shows.
+    std::optional<Rect> verticalScrollIndicatorFrame() const;
+    void drawOverSubviews(graphics::DrawingContext& context) const override;
+
     // Idempotent; a follower is let go once it is no longer inside this view.
     void addVisibleAreaFollower(const std::shared_ptr<View>& view);
     void layoutSubviews() override;
@@ -52,6 +66,9 @@ private:
     EdgeInsets contentInset_;
     EdgeInsets indicatorInsets_;
     bool scrollEnabled_ = true;
+    bool indicatorShown_ = false;
+    // Counts flashes, so only the last one's end hides the indicator.
+    unsigned indicatorFlashes_ = 0;
     std::shared_ptr<PanGestureRecognizer> pan_;
     Point panStartOffset_;
     std::vector<std::weak_ptr<View>> followers_;

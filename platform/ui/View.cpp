@@ -527,6 +527,8 @@ void View::touchesCancelled(const TouchSet& touches)
 
 void View::draw(graphics::DrawingContext&) const {}
 
+void View::drawOverSubviews(graphics::DrawingContext&) const {}
+
 void View::render(graphics::DrawingContext& context) const
 {
     if (hidden_ || alpha_ <= 0) {
@@ -555,6 +557,7 @@ void View::renderContent(graphics::DrawingContext& context) const
     for (const auto& subview : subviews_) {
         subview->render(context);
     }
+    drawOverSubviews(context);
     context.strokeInside(bounds_, layer_.borderColor(), layer_.borderWidth(), layer_.cornerRadius());
     context.restore();
     if (layered) {

@@ -137,6 +137,8 @@ public:
     // Drawing. draw() paints this view's own content in its bounds; render() paints the
     // view and its subviews into the superview's coordinate space.
     virtual void draw(graphics::DrawingContext& context) const;
+    // Paints over the subviews, in the bounds; nothing by default.
+    virtual void drawOverSubviews(graphics::DrawingContext& context) const;
     void render(graphics::DrawingContext& context) const;
     // The view's bounds drawn into a new image (scale 0 = the main screen's scale).
     graphics::ImagePtr snapshotImage(double scale = 0, bool opaque = false) const;

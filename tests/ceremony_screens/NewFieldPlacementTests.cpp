@@ -59,16 +59,19 @@ protected:
 
 TEST_F(NewFieldPlacementTest, AReleasedFieldIsShiftedInPortraitAndScaledByTheZoomExceptChecksAndRadios)
 {
-    // The panel lies exactly over the viewer, so its frames are the viewer's.
+    // The panel lies exactly over the viewer, so its frames are the viewer's; the pages
+    // start right of the panel's minimised column.
     ASSERT_EQ(panel()->view()->frame(), viewer()->view()->frame());
+    const double column = ZKPrepareFormFieldPanel::minimizedWidth;
     const Rect dropped = makeRect(100, 150, 65, 19);
     const Rect small = makeRect(100, 150, 13.84, 13.84);
 
     const auto signature = release(signatureItem(), dropped);
     ASSERT_TRUE(signature);
-    // (100 + 0 + 5) / 0.5 across, (150 + 100) / 0.5 down, on the first page, which starts
+    // (100 - 61 + 5) / 0.5 across, (150 + 100) / 0.5 down, on the first page, which starts
     // 10 points down the document.
-    expectNear(signature->frame(), makeRect(210, 490, 130, 38));
+    expectNear(signature->frame(), makeRect((100 - column + 5) / 0.5, 490, 130, 38));
+    expectNear(onScreen(*signature), makeRect(105, 150, 65, 19));
     EXPECT_EQ(signature->page(), 0);
     EXPECT_EQ(signature->type(), "SIGNATURE");
     EXPECT_EQ(signature->approval(), signature->ident());
@@ -76,7 +79,7 @@ TEST_F(NewFieldPlacementTest, AReleasedFieldIsShiftedInPortraitAndScaledByTheZoo
 
     const auto check = release(item("CheckBox"), small);
     ASSERT_TRUE(check);
-    expectNear(check->frame(), makeRect(210, 490, 13.84, 13.84));
+    expectNear(check->frame(), makeRect((100 - column + 5) / 0.5, 490, 13.84, 13.84));
     EXPECT_EQ(check->approval(), signature->ident());
 
     platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
@@ -84,10 +87,11 @@ TEST_F(NewFieldPlacementTest, AReleasedFieldIsShiftedInPortraitAndScaledByTheZoo
     viewer()->setContentOffset({0, 100});
     const auto text = release(item("TextBox"), dropped);
     ASSERT_TRUE(text);
-    expectNear(text->frame(), makeRect(200, 490, 130, 38));
+    expectNear(text->frame(), makeRect((100 - column) / 0.5, 490, 130, 38));
+    expectNear(onScreen(*text), dropped);
     const auto radio = release(item("Radio"), small);
     ASSERT_TRUE(radio);
-    expectNear(radio->frame(), makeRect(200, 490, 13.84, 13.84));
+    expectNear(radio->frame(), makeRect((100 - column) / 0.5, 490, 13.84, 13.84));
 
     platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::portrait);
     settle();
@@ -102,26 +106,29 @@ TEST_F(NewFieldPlacementTest, AReleasedFieldIsShiftedInPortraitAndScaledByTheZoo
     EXPECT_EQ(viewer()->elementViews().size(), 5u);
 }
 
-TEST_F(NewFieldPlacementTest, ATappedFieldIsCentredAtAThirdOfTheViewerAndStaggeredByTheFieldsOnItsPage)
+TEST_F(NewFieldPlacementTest, ATappedFieldIsCentredAtAThirdOfThePagesRoomAndStaggeredByTheFieldsOnItsPage)
 {
-    // The viewer is 375 x 611 below the hub's top bar.
+    // The viewer is 375 x 611 below the hub's top bar; the pages show right of the
+    // panel's minimised column.
     ASSERT_EQ(viewer()->view()->bounds().size, (platform::graphics::Size{375, 611}));
+    const double column = ZKPrepareFormFieldPanel::minimizedWidth;
+    const double middle = column + (375 - column) / 2;
     const auto signature = tap(signatureItem());
     ASSERT_TRUE(signature);
-    // 130 x 38 on screen: (375 - 130) / 2 across, 611 / 3 - 19 down.
-    expectNear(signature->frame(), makeRect((122.5 + 0) / 0.5, (611.0 / 3 - 19 + 100) / 0.5 - 10, 260, 76));
-    expectNear(onScreen(*signature), makeRect(122.5, 611.0 / 3 - 19, 130, 38));
+    // 130 x 38 on screen, centred in the room beside the column, at a third of the height.
+    expectNear(onScreen(*signature), makeRect(middle - 65, 611.0 / 3 - 19, 130, 38));
+    EXPECT_EQ(signature->frame().size, (platform::graphics::Size{260, 76}));
 
     const auto text = tap(item("TextBox"));
     ASSERT_TRUE(text);
-    expectNear(onScreen(*text), makeRect(122.5 + 12, 611.0 / 3 - 19 + 46, 130, 38));
+    expectNear(onScreen(*text), makeRect(middle - 65 + 12, 611.0 / 3 - 19 + 46, 130, 38));
     EXPECT_EQ(text->approval(), signature->ident());
 
     const auto check = tap(item("CheckBox"));
     ASSERT_TRUE(check);
     // 13.84 points on the page at every zoom; two fields before it on the page.
     EXPECT_EQ(check->frame().size, (platform::graphics::Size{13.84, 13.84}));
-    expectNear(onScreen(*check), makeRect((375 - 6.92) / 2 + 24, 611.0 / 3 - 3.46 + 92, 6.92, 6.92));
+    expectNear(onScreen(*check), makeRect(middle - 3.46 + 24, 611.0 / 3 - 3.46 + 92, 6.92, 6.92));
 }
 
 TEST_F(NewFieldPlacementTest, ManyFieldsOnThePageStillLeaveATappedOneOnScreen)

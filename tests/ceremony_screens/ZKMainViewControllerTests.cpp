@@ -73,7 +73,8 @@ TEST_F(HubTest, TheViewerDrawsTheStoredPagesAtTheViewersWidthWithTheirFields)
     showHub();
 
     ASSERT_EQ(viewer()->pages().size(), 2u);
-    EXPECT_DOUBLE_EQ(viewer()->zoomScale(), 375.0 / 612);
+    // A draft's pages start right of the designer's minimised column and fit beside it.
+    EXPECT_DOUBLE_EQ(viewer()->zoomScale(), (375.0 - ZKPrepareFormFieldPanel::minimizedWidth) / 612);
     EXPECT_EQ(viewer()->pages()[1]->frame(), makeRect(0, 812, 612, 792));
     const auto views = viewer()->elementViews();
     ASSERT_EQ(views.size(), 1u);
@@ -83,8 +84,11 @@ TEST_F(HubTest, TheViewerDrawsTheStoredPagesAtTheViewersWidthWithTheirFields)
     const auto image = window->snapshotImage(1);
     const double zoom = viewer()->zoomScale();
     // The blue band across the top of the first page, 10 points down the document.
-    EXPECT_TRUE(isBlue(image->pixelAt(187, static_cast<int>(56 + (10 + 45) * zoom))));
+    const int band = static_cast<int>(56 + (10 + 45) * zoom);
+    EXPECT_TRUE(isBlue(image->pixelAt(187, band)));
     EXPECT_FALSE(isBlue(image->pixelAt(187, static_cast<int>(56 + (10 + 200) * zoom))));
+    EXPECT_FALSE(isBlue(image->pixelAt(30, band)));
+    EXPECT_TRUE(isBlue(image->pixelAt(65, band)));
 }
 
 TEST_F(HubTest, EachSettingsSegueHandsTheActiveFieldToItsScreenAndTheUnwindComesBack)

@@ -3,6 +3,7 @@
 #include "ceremony/screens/ZKMainViewController.h"
 #include "designer/screens/ZKCheckBoxSettingsVC.h"
 #include "designer/screens/ZKDateInputSettingsViewController.h"
+#include "designer/screens/ZKFieldSettingsForm.h"
 #include "designer/screens/ZKLabelSettingsVC.h"
 #include "designer/screens/ZKListViewSettingsVC.h"
 #include "designer/screens/ZKRadioButtonSettingsVC.h"
@@ -40,6 +41,21 @@ protected:
         EXPECT_TRUE(hub()->isVisible());
     }
 };
+
+// The label showing the text in the view's subtree, or null.
+std::shared_ptr<platform::ui::Label> labelReading(const platform::ui::View& view, const std::string& text)
+{
+    for (const auto& subview : view.subviews()) {
+        const auto label = std::dynamic_pointer_cast<platform::ui::Label>(subview);
+        if (label && label->text() == text) {
+            return label;
+        }
+        if (auto found = labelReading(*subview, text)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -123,4 +139,16 @@ TEST_F(CommonFrameTest, InLandscapeAKeyboardLiftsTheDateScreenAndPutsItBackWhere
     settle();
     EXPECT_EQ(screen->view()->frame(), before);
     EXPECT_EQ(screen->initialFrame(), before);
+}
+
+TEST_F(CommonFrameTest, TypedTextLinesUpWithItsCaptionAndTheEntriesKeepOneLeftEdge)
+{
+    openSettingsOf(place("TextBox"));
+    const auto screen = shown<ZKTextFieldSettingsVC>();
+    ASSERT_NE(screen, nullptr);
+    const auto caption = labelReading(*screen->view(), "Name");
+    ASSERT_NE(caption, nullptr);
+    const auto left = [](const platform::ui::View& view) { return view.convertRectTo(view.bounds(), nullptr).minX(); };
+    EXPECT_EQ(left(*caption), left(*screen->nameTextField) + ZKFieldSettingsForm::textInset);
+    EXPECT_EQ(left(*screen->nameTextField), left(*screen->isRequiredSwitch->superviewPointer()));
 }

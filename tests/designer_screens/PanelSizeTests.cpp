@@ -216,6 +216,26 @@ TEST_F(PanelSizeTest, RotatingPutsThePanelBackWhereItsSizeSays)
     EXPECT_EQ(panel()->fieldsView.lock()->frame().height(), 375 - 56);
 }
 
+TEST_F(PanelSizeTest, ShortRowsEndTheBodyAndACutListFlashesItsIndicatorAsThePanelComesToRest)
+{
+    const auto table = panel()->fieldsTableView();
+    const auto body = panel()->fieldsView.lock();
+    const double rowsEnd = 44 + table->contentSize().height;
+    ASSERT_LT(rowsEnd, panel()->view()->bounds().height());
+    EXPECT_EQ(body->frame().height(), rowsEnd);
+    const auto below = fingers->viewAt({30, 56 + rowsEnd + 10});
+    EXPECT_TRUE(below && below->isDescendantOf(*hub()->pdfViewController()->view()));
+
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeRight);
+    settle(2);
+    EXPECT_FALSE(table->verticalScrollIndicatorFrame());
+    fingers->tap(*panel()->rightSideMenuButton.lock());
+    settle(0.3);
+    ASSERT_GT(table->contentSize().height, table->bounds().height());
+    EXPECT_TRUE(table->verticalScrollIndicatorFrame());
+    EXPECT_EQ(body->frame().height(), panel()->view()->bounds().height());
+}
+
 TEST_F(PanelSizeTest, TouchesOutsideTheBodyTabAndEdgeStripReachTheDocument)
 {
     const auto viewer = hub()->pdfViewController()->view();

@@ -145,6 +145,39 @@ TEST_F(ControlsTest, DisabledScrollingIgnoresPans)
     EXPECT_EQ(scroll->contentOffset().y, 400);
 }
 
+TEST_F(ControlsTest, TallContentShowsAScrollIndicatorOverItsRowsForAMomentAfterAFlashOrAScroll)
+{
+    auto scroll = std::make_shared<ScrollView>(makeRect(0, 0, 300, 400));
+    auto row = std::make_shared<View>(makeRect(0, 0, 300, 1600));
+    row->setBackgroundColor(Color::white());
+    scroll->addSubview(row);
+    scroll->setContentSize({300, 400});
+    window->addSubview(scroll);
+    scroll->flashScrollIndicators();
+    EXPECT_FALSE(scroll->verticalScrollIndicatorFrame());
+
+    scroll->setContentSize({300, 1600});
+    scroll->flashScrollIndicators();
+    const auto indicator = scroll->verticalScrollIndicatorFrame();
+    ASSERT_TRUE(indicator);
+    // At the right edge, a quarter of its track long, at the top while the offset is 0.
+    EXPECT_EQ(indicator->maxX(), 297);
+    EXPECT_EQ(indicator->minY(), 3);
+    EXPECT_DOUBLE_EQ(indicator->height(), (400 - 6) / 4.0);
+    const auto image = scroll->snapshotImage(1);
+    EXPECT_NE(image->pixelAt(295, 20), image->pixelAt(150, 20));
+
+    RunLoop::main().advance(ScrollView::indicatorShowDuration);
+    EXPECT_FALSE(scroll->verticalScrollIndicatorFrame());
+
+    TouchInjector injector(window);
+    injector.pan({{100, 350}, {100, 200}, {100, 50}});
+    const auto scrolled = scroll->verticalScrollIndicatorFrame();
+    ASSERT_TRUE(scrolled);
+    // 300 of the 1200 points it can travel: a quarter of the way down its track.
+    EXPECT_DOUBLE_EQ(scrolled->minY() - scroll->contentOffset().y, 3 + (394 - 98.5) / 4);
+}
+
 TEST_F(ControlsTest, ConstraintChangesLayOutOnTheNextPassAndAnimateInsideABlock)
 {
     auto panel = std::make_shared<SlidingPanel>();

@@ -133,6 +133,8 @@ void ZKMainViewController::embedPanel(platform::ui::ViewController& panel)
     const bool draft = transaction_ && transaction_->draft();
     panelDesignsDraft_ = draft;
     formFieldVC_->setDelegate(pdfViewController_);
+    // The designer rests minimised over the page's left edge; the page starts beside it.
+    pdfViewController_->setLeftInset(draft ? ZKPrepareFormFieldPanel::minimizedWidth : 0);
     formFieldVC_->setIsSignerOnlyMode(!draft);
     formFieldVC_->setParticipants(participants());
 }

@@ -28,9 +28,9 @@ public:
                                                   const platform::graphics::Point& contentOffset, double zoom,
                                                   bool landscape, const std::string& type);
 
-    // A tapped item: horizontally centred on the viewer, its middle at one third of the
-    // viewer's height, moved by `staggerStep` for each of `elementsOnPage`, and kept
-    // within the viewer.
+    // A tapped item: horizontally centred in the room the pages show in, its middle at one
+    // third of its height, moved by `staggerStep` for each of `elementsOnPage`, and kept
+    // within that room, whose top-left corner lies at `contentOffset`.
     static platform::graphics::Rect tappedFrame(const platform::graphics::Size& viewerSize,
                                                 const platform::graphics::Point& contentOffset, double zoom,
                                                 const std::string& type, std::size_t elementsOnPage);

@@ -122,7 +122,7 @@ void ZKPDFViewController::applyZoom()
         return;
     }
     const auto content = stack_.contentSize();
-    const double width = scrollView_->bounds().width();
+    const double width = visibleSize().width;
     if (zoomFollowsWidth_ && content.width > 0 && width > 0) {
         zoomScale_ = std::clamp(width / content.width, minimumZoomScale, maximumZoomScale);
     }
@@ -132,6 +132,27 @@ void ZKPDFViewController::applyZoom()
     pagesView_->setCenter({content.width * zoomScale_ / 2, content.height * zoomScale_ / 2});
     scrollView_->setContentSize({content.width * zoomScale_, content.height * zoomScale_});
     scrollView_->setContentOffset(scrollView_->clampedOffset(scrollView_->contentOffset()));
+}
+
+void ZKPDFViewController::setLeftInset(double inset)
+{
+    loadViewIfNeeded();
+    auto insets = scrollView_->contentInset();
+    insets.left = inset;
+    scrollView_->setContentInset(insets);
+    applyZoom();
+}
+
+platform::graphics::Size ZKPDFViewController::visibleSize() const
+{
+    const auto size = scrollView_->bounds().size;
+    return {std::max(0.0, size.width - scrollView_->contentInset().left), size.height};
+}
+
+Point ZKPDFViewController::visibleOrigin() const
+{
+    const auto offset = contentOffset();
+    return {offset.x + scrollView_->contentInset().left, offset.y};
 }
 
 void ZKPDFViewController::setContentOffset(const Point& offset)
@@ -222,14 +243,15 @@ void ZKPDFViewController::userDidTapOnFormFieldViewToConvertLocationFrom(
     if (!field) {
         return;
     }
-    const auto size = view()->bounds().size;
+    const auto size = visibleSize();
+    const auto origin = visibleOrigin();
     const auto& type = field->fieldType();
-    const Rect first = ZKNewFieldPlacement::tappedFrame(size, contentOffset(), zoomScale_, type, 0);
+    const Rect first = ZKNewFieldPlacement::tappedFrame(size, origin, zoomScale_, type, 0);
     const auto page = stack_.pageIndexNearestTo(first.midY());
     if (!page) {
         return;
     }
-    createField(*field, ZKNewFieldPlacement::tappedFrame(size, contentOffset(), zoomScale_, type,
+    createField(*field, ZKNewFieldPlacement::tappedFrame(size, origin, zoomScale_, type,
                                                          elementCountOnPage(*page)));
 }
 

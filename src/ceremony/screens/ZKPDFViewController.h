@@ -57,6 +57,9 @@ public:
     // Kept between minimumZoomScale and maximumZoomScale.
     void setZoomScale(double scale);
     platform::graphics::Point contentOffset() const { return scrollView_->contentOffset(); }
+    // Room kept free at the viewer's left edge for what lies over it there: the pages
+    // start to its right and the zoom that follows the width fits them beside it.
+    void setLeftInset(double inset);
     // Kept within the pages.
     void setContentOffset(const platform::graphics::Point& offset);
 
@@ -92,6 +95,10 @@ private:
     void tellPanelToEnableNonPrimaryFields(bool enable) const;
     void clearPages();
     void applyZoom();
+    // The part of the viewer the pages may show in: its size, and where its top-left
+    // corner lies in content coordinates.
+    platform::graphics::Size visibleSize() const;
+    platform::graphics::Point visibleOrigin() const;
 
     std::weak_ptr<ZKMainViewController> mainViewController_;
     std::weak_ptr<ZKTransaction> transaction_;

@@ -18,6 +18,8 @@ class ZKPrepareFormFieldDelegate;
 class ZKPrepareFormFieldPanel {
 public:
     using CompletionHandler = std::function<void()>;
+    // What stays on screen of a minimised panel: its icon column at the left edge.
+    static constexpr double minimizedWidth = 61;
 
     virtual ~ZKPrepareFormFieldPanel() = default;
 

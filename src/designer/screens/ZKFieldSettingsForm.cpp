@@ -65,12 +65,15 @@ double ZKFieldSettingsForm::layout(double top, double width) const
 
 double ZKFieldSettingsForm::layoutEntry(const Entry& entry, double x, double y, double width) const
 {
-    entry.caption->setFrame(makeRect(x, y, width - (entry.accessory ? accessoryWidth : 0), captionHeight));
+    entry.caption->setFrame(
+        makeRect(x + textInset, y, width - textInset - (entry.accessory ? accessoryWidth : 0), captionHeight));
     if (entry.accessory) {
         entry.accessory->setFrame(makeRect(x + width - accessoryWidth, y, accessoryWidth, captionHeight));
     }
     y += captionHeight;
-    entry.control->setFrame(makeRect(x, y, width, entry.height));
+    // A bare text has no box to draw its own inset.
+    const double inset = std::dynamic_pointer_cast<platform::ui::Label>(entry.control) ? textInset : 0;
+    entry.control->setFrame(makeRect(x + inset, y, width - inset, entry.height));
     return y + entry.height;
 }
 

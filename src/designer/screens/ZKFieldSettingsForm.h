@@ -18,6 +18,10 @@ class ZKFieldSettingsForm {
 public:
     static constexpr double textFieldHeight = 44;
     static constexpr double maximumWidth = 600;
+    // A text field draws its text this far in from its left edge. Captions, and the text of
+    // entries that show a value as text, start there too, so a value lines up with its
+    // caption while the entries' boxes keep one left edge.
+    static constexpr double textInset = 4;
 
     explicit ZKFieldSettingsForm(std::shared_ptr<platform::ui::View> content) : content_(std::move(content)) {}
 

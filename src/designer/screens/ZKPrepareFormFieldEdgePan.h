@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ceremony/screens/ZKPrepareFormFieldPanel.h"
+
 // Where the side panel's body stands while a finger pulls it from the screen's left edge
 // (or drags its reveal tab), and where it goes on release. The body is 257 points wide;
 // minimised, its 61-point icon column already shows, so the pull starts that far in. A
@@ -7,7 +9,7 @@
 class ZKPrepareFormFieldEdgePan {
 public:
     static constexpr double bodyWidth = 257;
-    static constexpr double iconColumnWidth = 61;
+    static constexpr double iconColumnWidth = ZKPrepareFormFieldPanel::minimizedWidth;
     // How far a pull from the hidden panel must go to open it fully.
     static constexpr double maximizeThreshold = 80;
 

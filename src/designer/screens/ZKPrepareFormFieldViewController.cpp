@@ -270,7 +270,11 @@ void ZKPrepareFormFieldViewController::viewDidLayoutSubviews()
 void ZKPrepareFormFieldViewController::layoutBody(const platform::graphics::Rect& bounds)
 {
     const auto body = fieldsView.lock();
-    body->setFrame(makeRect(fieldsViewLeftConstraint.lock()->constant(), 0, bodyWidth, bounds.height()));
+    // The body ends below its last row when the rows do not fill the height: room below
+    // them would read as an empty row.
+    const double room = std::max(0.0, bounds.height() - titleBarHeight);
+    const double tableHeight = std::min(room, fieldsTableView_.lock()->contentSize().height);
+    body->setFrame(makeRect(fieldsViewLeftConstraint.lock()->constant(), 0, bodyWidth, titleBarHeight + tableHeight));
     const auto& parts = body->subviews();
     const auto menu = makeRect(bodyWidth - iconColumnWidth, 0, iconColumnWidth, titleBarHeight);
     parts[0]->setFrame(makeRect(0, 0, bodyWidth, titleBarHeight));
@@ -280,8 +284,7 @@ void ZKPrepareFormFieldViewController::layoutBody(const platform::graphics::Rect
     icon->setBounds(makeRect(0, 0, menu.width(), menu.height()));
     icon->setCenter(menu.center());
     rightSideMenuButton.lock()->setFrame(menu);
-    fieldsTableView_.lock()->setFrame(
-        makeRect(0, titleBarHeight, bodyWidth, std::max(0.0, bounds.height() - titleBarHeight)));
+    fieldsTableView_.lock()->setFrame(makeRect(0, titleBarHeight, bodyWidth, tableHeight));
 }
 
 // The guides and the dragged field stand centred; a drag moves them by their transforms.
@@ -328,7 +331,7 @@ void ZKPrepareFormFieldViewController::viewDidLoad()
     const auto table = fieldsTableView();
     table->setDataSource(self());
     table->setDelegate(self());
-    table->reloadData();
+    reloadRows();
     updateTitle();
     managePanelCondition();
     center.addObserver(shared_from_this(), SigningFlowRoleUpdate::name, nullptr,
@@ -392,7 +395,7 @@ void ZKPrepareFormFieldViewController::setIsSignerOnlyMode(bool signerOnly)
 {
     isSignerOnlyMode_ = signerOnly;
     if (isViewLoaded()) {
-        fieldsTableView()->reloadData();
+        reloadRows();
         updateTitle();
     }
 }
@@ -421,7 +424,7 @@ void ZKPrepareFormFieldViewController::setCurrentSignerIndex(int index)
     }
     currentSigner1_ = participants_[static_cast<std::size_t>(index)];
     if (isViewLoaded()) {
-        fieldsTableView()->reloadData();
+        reloadRows();
     }
 }
 
@@ -445,6 +448,8 @@ void ZKPrepareFormFieldViewController::minimizePanelWithCompletionHandler(Comple
         if (isSignerOnlyMode_) {
             expandSignersSection();
         }
+        // A list cut at the bottom shows, as the panel comes to rest, that it scrolls.
+        fieldsTableView()->flashScrollIndicators();
         if (handler) {
             handler();
         }
@@ -456,6 +461,7 @@ void ZKPrepareFormFieldViewController::maximizePanelWithCompletionHandler(Comple
     postSizeNotificationLater(ZKFieldsTableNotifications::maximize);
     slideBodyTo(0, revealTabTuckedConstant, [this, handler = std::move(handler)] {
         tableSizeState_ = maximized;
+        fieldsTableView()->flashScrollIndicators();
         if (handler) {
             handler();
         }
@@ -906,7 +912,7 @@ void ZKPrepareFormFieldViewController::maximizingSignersRequested()
 {
     reportLeftMenuToggle();
     if (tableSizeState_ == maximized) {
-        fieldsTableView()->reloadData();
+        reloadRows();
         tableType_ = signersOpen;
         animateRowHeights();
     } else if (tableSizeState_ == minimized) {
@@ -933,7 +939,7 @@ void ZKPrepareFormFieldViewController::expandSignersSection()
     if (participants_.size() < 2) {
         return;
     }
-    fieldsTableView()->reloadData();
+    reloadRows();
     tableType_ = signersOpen;
     animateRowHeights();
     showSignersOpenOnRowZero(true);
@@ -967,6 +973,13 @@ void ZKPrepareFormFieldViewController::animateRowHeights()
     const auto table = fieldsTableView();
     table->beginUpdates();
     table->endUpdates();
+    layoutBody(view()->bounds());
+}
+
+void ZKPrepareFormFieldViewController::reloadRows()
+{
+    fieldsTableView()->reloadData();
+    layoutBody(view()->bounds());
 }
 
 void ZKPrepareFormFieldViewController::signerWasTapped(const std::string& uid)
@@ -992,7 +1005,7 @@ void ZKPrepareFormFieldViewController::signerWasTapped(const std::string& uid)
         listener->userDidSelectNewParticipantAtIndex(index);
     }
     if (isSignerOnlyMode_) {
-        fieldsTableView()->reloadData();
+        reloadRows();
     }
 }
 
@@ -1019,7 +1032,7 @@ void ZKPrepareFormFieldViewController::observerRoleSwitch(const platform::Notifi
         return;
     }
     ZKLogger::logLevel("Switching to role " + textOf(info, SigningFlowRoleUpdate::roleUidKey), roleSwitchLogLevel);
-    fieldsTableView()->reloadData();
+    reloadRows();
 }
 
 // MARK: Table

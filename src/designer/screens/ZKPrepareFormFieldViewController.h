@@ -217,6 +217,8 @@ private:
     void updateTitle();
     void reloadSignerRows();
     void animateRowHeights();
+    // Reloads the table and fits the body to its rows.
+    void reloadRows();
     std::shared_ptr<ZKCurrentSignerTableViewCell> currentSignerCell() const;
     // Row 0's arrow and flag, when it is on screen.
     void showSignersOpenOnRowZero(bool open) const;

@@ -1,5 +1,6 @@
 #include "designer/screens/ZKRadioButtonSettingsVC.h"
 
+#include "designer/screens/ZKFieldSettingsForm.h"
 #include "designer/screens/ZKFieldSettingsSave.h"
 #include "designer/screens/ZKFieldSettingsLook.h"
 #include "designer/screens/ZKRadioGroupSettingsVC.h"
@@ -38,7 +39,9 @@ public:
     void layoutSubviews() override
     {
         const auto area = bounds();
-        name_->setFrame(makeRect(groupRowInset, 0, std::max(0.0, area.width() - 4 * groupRowInset), area.height()));
+        // The name lines up with the caption above the row, as typed text does.
+        const double left = ZKFieldSettingsForm::textInset;
+        name_->setFrame(makeRect(left, 0, std::max(0.0, area.width() - left - 3 * groupRowInset), area.height()));
         arrow_->setFrame(area);
     }
 
