@@ -121,8 +121,13 @@ std::string KWPhoneFormat::strip(std::string_view text)
     const auto isKept = [](char c) { return kKept[static_cast<unsigned char>(c)]; };
     // Normalising ASCII changes no character that is kept, so typed ASCII skips it.
     if (isAscii(text)) {
-        std::string stripped;
-        std::copy_if(text.begin(), text.end(), std::back_inserter(stripped), isKept);
+        std::string stripped(text.size(), '\0');
+        char* out = stripped.data();
+        for (const char c : text) {
+            *out = c;
+            out += isKept(c) ? 1 : 0;
+        }
+        stripped.resize(static_cast<std::size_t>(out - stripped.data()));
         return stripped;
     }
     std::string stripped = TypedPhoneNumber::normalized(text);
@@ -310,7 +315,7 @@ std::string KWPhoneFormat::format(std::string_view number) const
         const auto* record = findCallingCodeInfo(rest);
         if (!record)
             return std::string(number);
-        return std::string("+").append(record->format(rest));
+        return record->format(rest, "+");
     }
     if (!defaultRecord_)
         return std::string(number);
@@ -319,12 +324,15 @@ std::string KWPhoneFormat::format(std::string_view number) const
     return defaultRecord_->format(stripped);
 }
 
-std::string KWPhoneFormat::formatAfterAccessCode(const std::string& accessCode, std::string_view remainder) const
+std::string KWPhoneFormat::formatAfterAccessCode(std::string_view accessCode, std::string_view remainder) const
 {
+    std::string lead(accessCode);
     if (remainder.empty())
-        return accessCode;
-    const auto* record = findCallingCodeInfo(remainder);
-    return accessCode + " " + (record ? record->format(remainder) : std::string(remainder));
+        return lead;
+    lead += ' ';
+    if (const auto* record = findCallingCodeInfo(remainder))
+        return record->format(remainder, lead);
+    return lead.append(remainder);
 }
 
 bool KWPhoneFormat::isPhoneNumberValid(std::string_view number) const

@@ -91,7 +91,7 @@ private:
     std::vector<std::string> readStringList(std::size_t& position) const;
     RuleSet readRuleSet(std::size_t& position, std::size_t formatsStart) const;
     PhoneRule readRule(std::size_t position, std::size_t formatsStart) const;
-    std::string formatAfterAccessCode(const std::string& accessCode, std::string_view remainder) const;
+    std::string formatAfterAccessCode(std::string_view accessCode, std::string_view remainder) const;
 
     std::uint32_t value32(std::size_t offset) const;
     std::uint16_t value16(std::size_t offset) const;
