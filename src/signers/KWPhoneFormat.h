@@ -82,7 +82,11 @@ private:
     // that shape has a slot: whether the file has a block for it, and its record once
     // parsed. Lookups of a parsed record or of an absent code need no lock.
     static constexpr std::size_t kSlotCount = 10 + 100 + 1000;
+    // Codes of each length take their own range of slots, so "01" and "1" differ.
+    static constexpr std::array<std::size_t, 4> kSlotRangeStart{0, 0, 10, 110};
     static std::optional<std::size_t> slotOf(std::string_view callingCode);
+    // The record of the code in `slot`, parsed now if need be.
+    const CallingCodeInfo* slotRecord(std::size_t slot, std::string_view callingCode) const;
     const CallingCodeInfo* parseCallingCodeInfo(std::string_view callingCode) const;
 
     void parseDataHeader();
