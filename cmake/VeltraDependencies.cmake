@@ -7,6 +7,7 @@ find_package(ICU REQUIRED COMPONENTS uc i18n)
 pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo cairo-pdf)
 pkg_check_modules(PANGO REQUIRED IMPORTED_TARGET pangocairo)
 pkg_check_modules(PIXBUF REQUIRED IMPORTED_TARGET gdk-pixbuf-2.0)
+pkg_check_modules(WEBPDEMUX REQUIRED IMPORTED_TARGET libwebpdemux)
 pkg_check_modules(POPPLER REQUIRED IMPORTED_TARGET poppler-glib)
 # litehtml's package config names the shared library target `litehtml`.
 find_package(litehtml REQUIRED)

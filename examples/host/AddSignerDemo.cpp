@@ -46,7 +46,7 @@ public:
         host::pause(0.6);
         window_->layoutIfNeeded();
         const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (window_->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
+        std::cout << "  " << (host::writeWindowPng(*window_, path) ? "drawn: " : "could not draw: ") << path.filename().string()
                   << "\n";
     }
 

@@ -6,6 +6,7 @@
 #include "DemoWalk.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
+#include "EventTimings.h"
 
 #include <iostream>
 
@@ -203,6 +204,7 @@ void walkOnTablet(const std::filesystem::path& folder)
 // The icon font's pictures, each under the character that names it.
 void drawIconSheet(const std::filesystem::path& folder)
 {
+    host::EventTimings::shared().closeEvent();
     const std::string glyphs = "xyYCvp5>4/67zRQ8t!U?";
     platform::graphics::ImageContext sheet({10 * 60.0, 2 * 80.0}, 2, true);
     platform::graphics::TextStyle icon;
@@ -221,6 +223,7 @@ void drawIconSheet(const std::filesystem::path& folder)
     const auto path = folder / "icon-font.png";
     std::cout << "  " << (sheet.image()->writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string()
               << "\n";
+    host::EventTimings::shared().skip();
 }
 
 void run(const host::DemoContext& context)

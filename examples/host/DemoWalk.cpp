@@ -1,22 +1,34 @@
 #include "DemoWalk.h"
 
+#include "EventTimings.h"
+
 #include "foundation/RunLoop.h"
 
 #include <iostream>
 
 namespace host {
 
-
 void pause(double seconds)
 {
     platform::RunLoop::main().advanceUntil([] { return false; }, seconds);
+    EventTimings::shared().closeEvent();
+}
+
+bool writeWindowPng(platform::ui::Window& window, const std::filesystem::path& path)
+{
+    auto& timings = EventTimings::shared();
+    timings.closeEvent();
+    const bool written = window.writePng(path);
+    timings.drawn(path.stem().string());
+    timings.skip();
+    return written;
 }
 
 void drawWindow(platform::ui::Window& window, const std::filesystem::path& folder, const std::string& name)
 {
     window.layoutIfNeeded();
     const auto path = folder / (name + ".png");
-    std::cout << "  " << (window.writePng(path) ? "drawn: " : "could not draw: ") << path.filename().string() << "\n";
+    std::cout << "  " << (writeWindowPng(window, path) ? "drawn: " : "could not draw: ") << path.filename().string() << "\n";
 }
 
 DemoWalk::DemoWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window, double pauseAfterTap)

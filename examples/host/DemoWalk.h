@@ -14,6 +14,9 @@ namespace host {
 // once, and work on other threads is given the real time it needs to answer.
 void pause(double seconds);
 
+// Writes the window to `path` as the host's work, outside the timing of the walk's events.
+bool writeWindowPng(platform::ui::Window& window, const std::filesystem::path& path);
+
 // Lays the window out, writes it to <folder>/<name>.png and says so.
 void drawWindow(platform::ui::Window& window, const std::filesystem::path& folder, const std::string& name);
 

@@ -108,7 +108,7 @@ private:
     {
         window_->layoutIfNeeded();
         const auto path = folder_ / (name + ".png");
-        window_->writePng(path);
+        host::writeWindowPng(*window_, path);
         const auto signer = panel.currentSigner1();
         std::cout << "The panel " << caption << " (" << sizeName(panel.tableSizeState()) << ", for "
                   << (signer ? signer->nameDisplay() : "nobody") << "): " << path.string() << "\n";

@@ -4,6 +4,7 @@
 // holds and is drawn while a document is dragged to another place.
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
+#include "EventTimings.h"
 
 #include "composer/DragAndDropHelper.h"
 #include "composer/VLTNewTransactionViewModel.h"
@@ -241,9 +242,12 @@ void printModel(const Model& model)
 void drop(const std::shared_ptr<ui::Window>& window, ComposerLists& lists, std::vector<dragdrop::DragItem> items,
           const ui::Point& point)
 {
+    auto& timings = host::EventTimings::shared();
+    timings.closeEvent();
     const auto outcome = dragdrop::DropInjector(window).drop(std::move(items), point);
     std::cout << "  the drop was " << (outcome.performed ? "taken by the table" : "not taken") << "\n";
     RunLoop::main().advanceUntil([&] { return lists.batchesRunning == 0; }, 30);
+    timings.closeEvent();
 }
 
 void dragFirstDocument(const std::shared_ptr<ui::Window>& window, ComposerLists& lists,
@@ -257,7 +261,7 @@ void dragFirstDocument(const std::shared_ptr<ui::Window>& window, ComposerLists&
     const auto through = table.convertPointTo(table.rectForRow({kDocuments, 1}).center(), nullptr);
     finger.touchMove(touch, {start.x + 30, through.y + 14});
     host::pause(0.4);
-    if (window->writePng(picture)) {
+    if (host::writeWindowPng(*window, picture)) {
         std::cout << "  drawn mid-drag to " << picture.string() << "\n";
     }
     finger.touchUp(touch);

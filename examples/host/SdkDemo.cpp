@@ -91,7 +91,7 @@ void placeFieldsOnHub(const std::shared_ptr<platform::ui::Window>& window, const
     viewer->userDidTapOnFormFieldViewToConvertLocationFrom(textField, viewer->view());
     window->layoutIfNeeded();
     const auto path = folder / "hub-draft.png";
-    window->writePng(path);
+    host::writeWindowPng(*window, path);
     std::cout << "The draft on the hub, for " << (hub->currentSigner() ? hub->currentSigner()->nameDisplay() : "nobody")
               << ", with " << viewer->elementViews().size() << " fields placed: " << path.string() << "\n";
 
@@ -100,7 +100,7 @@ void placeFieldsOnHub(const std::shared_ptr<platform::ui::Window>& window, const
     if (fields.size() == 2) {
         platform::ui::TouchInjector(window).tap(*fields.back());
         const auto editPath = folder / "hub-field-edit.png";
-        window->writePng(editPath);
+        host::writeWindowPng(*window, editPath);
         std::cout << "The text field in a position edit: " << editPath.string() << "\n";
     }
 }
@@ -180,7 +180,7 @@ void showOverlayAndPreview(const host::DemoContext& context)
     alerts->showErrorAlertWithTitleMessageCancelButtonTitleAndCancelBtnAction(
         "Error", "2 contact(s) were not added.\nMissing information or existing contact", "OK",
         [] { std::cout << "The error alert was closed with its button.\n"; });
-    window->writePng(folder / "error-alert.png");
+    host::writeWindowPng(*window, folder / "error-alert.png");
     std::cout << "Error alert: " << (folder / "error-alert.png").string() << "\n";
     platform::ui::TouchInjector().tap(*alerts->errorAlertView()->button());
 
@@ -188,7 +188,7 @@ void showOverlayAndPreview(const host::DemoContext& context)
     preview->setPdfPath(host::writeLetterPdf(folder / "lease.pdf", "Lease agreement"));
     preview->setContext("Add Document");
     root->present(preview, false);
-    window->writePng(folder / "open-in-preview.png");
+    host::writeWindowPng(*window, folder / "open-in-preview.png");
     std::cout << "Open-in preview of " << VLTOpenInPreviewController::fileNameOf(preview->pdfPath()) << ": "
               << (folder / "open-in-preview.png").string() << "\n";
     root->dismiss(false);

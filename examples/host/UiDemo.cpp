@@ -1,6 +1,7 @@
 // The toolkit on its own: a small recipients screen (a titled list and a button) put in
 // a window, tapped by the touch injector, and drawn to a PNG.
 #include "DemoRegistry.h"
+#include "DemoWalk.h"
 
 #include "ui/Button.h"
 #include "ui/NavigationController.h"
@@ -76,7 +77,7 @@ const host::DemoRegistration registration(20, "User-interface toolkit", [](const
     injector.tap(*screen->next);
 
     const auto path = context.outputDirectory / "ui-demo.png";
-    if (window->writePng(path)) {
+    if (host::writeWindowPng(*window, path)) {
         std::cout << "Screen drawn to " << path.string() << "\n";
     } else {
         std::cout << "Could not write " << path.string() << "\n";

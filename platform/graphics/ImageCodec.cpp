@@ -1,23 +1,29 @@
 #include "graphics/ImageCodec.h"
 
 #include "graphics/ImageHeader.h"
+#include "graphics/WebpAnimationFrame.h"
 
 #include <cairo.h>
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include <algorithm>
 #include <cmath>
+#include <iomanip>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <string_view>
 
 namespace platform::graphics {
 namespace {
 
+// A header may declare more pixels than any integer type holds.
 std::string tooLarge(double pixels)
 {
-    return "The image needs " + std::to_string(static_cast<std::int64_t>(pixels)) + " pixels to decode, more than the "
-        + std::to_string(ImageCodec::maxDecodedPixels) + " a phone can hold";
+    std::ostringstream text;
+    text << "The image needs " << std::fixed << std::setprecision(0) << pixels << " pixels to decode, more than the "
+         << ImageCodec::maxDecodedPixels << " a phone can hold";
+    return text.str();
 }
 
 // libjpeg decodes at 1/2, 1/4 or 1/8 of the size for little more than the cost of the
@@ -48,6 +54,8 @@ using PixbufHolder = std::unique_ptr<GdkPixbuf, ObjectUnref>;
 // decoded tell such an image apart from a whole one.
 struct LoadProgress {
     bool jpeg = false;
+    // Whether the header showed a JPEG whose smaller picture costs no more than its size.
+    bool scalesCheaply = false;
     double longerSide = 0;
     double refusedPixels = 0;
     int decodedBottom = 0;
@@ -56,12 +64,13 @@ struct LoadProgress {
 
 // The size a loader tells before it allocates: a picture over the budget is refused,
 // and a JPEG is asked for at its scale (exactly the size libjpeg gives, so that the
-// loader scales nothing afterwards and keeps reporting the rows it decodes).
+// loader scales nothing afterwards and keeps reporting the rows it decodes). Unless
+// its header showed otherwise, a JPEG costs its whole size at any scale.
 void chooseDecodedSize(GdkPixbufLoader* loader, int width, int height, gpointer data)
 {
     auto* progress = static_cast<LoadProgress*>(data);
     const int denominator = progress->jpeg ? jpegDenominator(width, height, progress->longerSide) : 1;
-    const double pixels = scaledPixels(width, height, denominator);
+    const double pixels = scaledPixels(width, height, progress->scalesCheaply ? denominator : 1);
     if (pixels > static_cast<double>(ImageCodec::maxDecodedPixels)) {
         progress->refusedPixels = pixels;
         gdk_pixbuf_loader_set_size(loader, 1, 1);
@@ -79,13 +88,10 @@ void noteDecodedRows(GdkPixbufLoader*, int, int y, int, int height, gpointer dat
 
 // The WebP loader reports its whole picture when it closes, decoded or not (a cut or
 // damaged bitstream leaves black rows), so for it only the rows reported while reading
-// count. An animation, which it decodes whole when it closes, reports no rows at all
-// and fails there instead when data is missing.
-bool wholePictureDecoded(std::string_view type, const LoadProgress& progress, GdkPixbuf* pixbuf, GdkPixbufAnimation* animation)
+// count. (WebP animations do not come here.)
+bool wholePictureDecoded(std::string_view type, const LoadProgress& progress, GdkPixbuf* pixbuf)
 {
     const bool webp = type == "webp";
-    if (webp && animation && !gdk_pixbuf_animation_is_static_image(animation))
-        return true;
     return (webp ? progress.rowsBeforeClose : progress.decodedBottom) >= gdk_pixbuf_get_height(pixbuf);
 }
 
@@ -96,14 +102,15 @@ std::string loaderError(GError* error)
     return "The image could not be decoded: " + text;
 }
 
-PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const char* type, double longerSide, std::string& error)
+PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const ImageHeader& header, double longerSide, std::string& error)
 {
+    const char* type = header.loaderType;
     LoaderHolder loader(gdk_pixbuf_loader_new_with_type(type, nullptr));
     if (!loader) {
         error = std::string("No loader for ") + type + " images is installed";
         return nullptr;
     }
-    LoadProgress progress{std::string_view(type) == "jpeg", longerSide};
+    LoadProgress progress{std::string_view(type) == "jpeg", header.width > 0, longerSide};
     g_signal_connect(loader.get(), "size-prepared", G_CALLBACK(chooseDecodedSize), &progress);
     g_signal_connect(loader.get(), "area-updated", G_CALLBACK(noteDecodedRows), &progress);
     GError* loadError = nullptr;
@@ -120,7 +127,7 @@ PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const char* type, d
         return nullptr;
     }
     GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader.get());
-    if (!pixbuf || !wholePictureDecoded(type, progress, pixbuf, gdk_pixbuf_loader_get_animation(loader.get()))) {
+    if (!pixbuf || !wholePictureDecoded(type, progress, pixbuf)) {
         error = "The image data ends before the picture does";
         return nullptr;
     }
@@ -225,7 +232,8 @@ ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes, double longerSi
         error = tooLarge(pixels);
         return nullptr;
     }
-    PixbufHolder pixbuf = loadPixbuf(bytes, header.loaderType, longerSide, error);
+    PixbufHolder pixbuf = header.animation ? PixbufHolder(WebpAnimationFrame::first(bytes, error))
+                                           : loadPixbuf(bytes, header, longerSide, error);
     if (!pixbuf)
         return nullptr;
     if (header.orientation > 0)

@@ -11,9 +11,9 @@ namespace platform::graphics {
 
 // Turns image files into bitmaps and bitmaps into JPEG files.
 //
-// Decoding accepts PNG, JPEG, GIF, TIFF, BMP, WebP (a still picture or the first frame of
-// an animation) and HEIF/HEIC (the primary image), recognised by their signature, and
-// turns camera photos upright as their EXIF or HEIF orientation says. Anything else,
+// Decoding accepts PNG, JPEG (Huffman-coded, as cameras write it), GIF, TIFF, BMP, WebP
+// (a still picture or the first frame of an animation) and HEIF/HEIC (the primary
+// image), recognised by their signature, and turns camera photos upright as their EXIF or HEIF orientation says. Anything else,
 // truncated data, headers that contradict the data and pictures whose decoding would
 // hold more than maxDecodedPixels are refused with nullptr, before a loader runs where
 // the header tells (canvas x frames, and the working canvases of a WebP animation), so

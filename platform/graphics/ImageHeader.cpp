@@ -71,21 +71,41 @@ ImageHeader webpHeader(const ByteView& bytes)
         return {"webp", false};
     // libwebp's animation decoder keeps two canvases of its own besides the frames.
     const double canvases = header->frames + (header->animated ? 2 : 0);
-    return {"webp", true, header->width * header->height * canvases, header->orientation};
+    return {"webp", true, header->width * header->height * canvases, header->orientation, 0, 0, header->animated};
 }
 
-// The frame header names the picture's size; markers C4, C8 and CC share its range
-// but are tables.
+bool isFrame(std::uint64_t marker)
+{
+    // Markers C4, C8 and CC share the frames' range but are tables.
+    return marker >= 0xFFC0 && marker <= 0xFFCF && marker != 0xFFC4 && marker != 0xFFC8 && marker != 0xFFCC;
+}
+
+// The frame header names the picture's size; without one libjpeg decodes nothing, and
+// without it the cost could not be told before the decoder allocates. Arithmetic coding
+// (frames C9 to CF), which hardly any camera or program writes, is not read: the
+// system's loader never returns from some such files that end early. libjpeg decodes a
+// smaller picture for little more than its cost only when the data comes in one scan
+// of every component of a sequential frame (C0, C1); for several scans it keeps the
+// coefficients of the whole picture, whatever the scale.
 ImageHeader jpegHeader(const ByteView& bytes)
 {
-    const auto frame = JpegSegment::find(bytes, [](const JpegSegment& segment) {
-        const std::uint64_t marker = segment.marker;
-        return marker >= 0xFFC0 && marker <= 0xFFCF && marker != 0xFFC4 && marker != 0xFFC8 && marker != 0xFFCC;
+    std::optional<JpegSegment> frame;
+    const auto scan = JpegSegment::find(bytes, [&frame](const JpegSegment& segment) {
+        if (!frame && isFrame(segment.marker))
+            frame = segment;
+        return segment.marker == 0xFFDA;
     });
-    if (!frame || !frame->body.has(0, 5))
-        return {"jpeg", true};
+    if (!frame || !frame->body.has(0, 6))
+        return {"jpeg", false};
     const auto height = static_cast<double>(frame->body.bigEndian(1, 2));
     const auto width = static_cast<double>(frame->body.bigEndian(3, 2));
+    const std::uint64_t marker = frame->marker;
+    if (marker >= 0xFFC9)
+        return {};
+    const bool sequential = marker == 0xFFC0 || marker == 0xFFC1;
+    const bool oneScan = sequential && scan && scan->body.has(0, 1) && scan->body.bigEndian(0, 1) == frame->body.bigEndian(5, 1);
+    if (!oneScan)
+        return {"jpeg", true, width * height};
     return {"jpeg", true, width * height, 0, width, height};
 }
 

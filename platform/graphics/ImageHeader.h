@@ -25,10 +25,13 @@ public:
     double declaredPixels = 0;
     // EXIF orientation 1 to 8 for the loader's picture, 0 when the loader knows it.
     int orientation = 0;
-    // The picture's size in pixels where its loader can decode it smaller (JPEG); 0 x 0
-    // otherwise.
+    // The picture's size in pixels where its loader can decode it smaller for no more
+    // than the smaller picture's memory (a JPEG of one scan); 0 x 0 otherwise, and then
+    // declaredPixels holds at any scale.
     double width = 0;
     double height = 0;
+    // A WebP animation, whose first frame is decoded without the system's loader.
+    bool animation = false;
 };
 
 } // namespace platform::graphics

@@ -14,8 +14,9 @@ struct JpegSegment {
     std::uint64_t marker = 0;
     ByteView body;
 
-    // The first segment before the picture data that `wanted` accepts; nothing when the
-    // header is cut short or malformed before one is found.
+    // The first segment up to the start of scan (0xFFDA, which heads the picture data)
+    // that `wanted` accepts, the segments found as libjpeg finds them; nothing when the
+    // header ends or breaks off before one is found.
     static std::optional<JpegSegment> find(ByteView jpeg, const std::function<bool(const JpegSegment&)>& wanted);
 };
 

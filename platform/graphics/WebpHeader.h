@@ -19,8 +19,8 @@ public:
 
     double width = 0;
     double height = 0;
-    // The system's loader decodes every frame of an animation at once, each the size of
-    // the canvas.
+    // Each frame is the size of the canvas. Only the first is decoded, but the pixel budget
+    // counts them all, so a file of many large frames is refused before any decoding.
     double frames = 1;
     bool animated = false;
     // EXIF orientation 1 to 8, 0 when the file has none.

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <string_view>
 
 namespace {
@@ -45,8 +44,16 @@ std::vector<std::uint8_t> VTDocument::data() const
     if (!file) {
         return {};
     }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (!file.eof() && file.fail()) {
+    // Read in blocks: a document is read whole each time the transaction is stored.
+    constexpr std::size_t blockSize = 1 << 16;
+    std::vector<std::uint8_t> bytes;
+    while (file) {
+        const std::size_t filled = bytes.size();
+        bytes.resize(filled + blockSize);
+        file.read(reinterpret_cast<char*>(bytes.data() + filled), blockSize);
+        bytes.resize(filled + static_cast<std::size_t>(file.gcount()));
+    }
+    if (!file.eof()) {
         return {};
     }
     return looksLikePdf(bytes) ? bytes : std::vector<std::uint8_t>();

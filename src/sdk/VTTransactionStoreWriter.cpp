@@ -69,6 +69,19 @@ void removeFiles(const std::vector<std::filesystem::path>& files)
     }
 }
 
+// A temporary copy is the SDK's own and nothing writes it again, so the stored file may
+// share it rather than be written anew; the copy's own name goes once stored. Where a
+// link cannot be made the document is copied.
+bool linkTemporaryCopy(const std::filesystem::path& copy, const std::filesystem::path& stored)
+{
+    std::error_code error;
+    if (!ZKFileManager::isTemporaryCopy(copy) || !std::filesystem::is_regular_file(std::filesystem::symlink_status(copy, error))) {
+        return false;
+    }
+    std::filesystem::create_hard_link(copy, stored, error);
+    return !error;
+}
+
 // A removal reported as failed must not be written by a later save.
 void rollBack(const ZKTransaction& transaction)
 {
@@ -235,7 +248,11 @@ std::optional<ZKError> VTTransactionStoreWriter::copyDocuments() const
     for (const auto& pending : pendingFiles_) {
         std::error_code error;
         std::filesystem::create_directories(pending.path.parent_path(), error);
-        const auto bytes = builder_.documents_[pending.documentIndex]->data();
+        const auto& document = *builder_.documents_[pending.documentIndex];
+        if (!error && linkTemporaryCopy(document.pdfPath(), pending.path)) {
+            continue;
+        }
+        const auto bytes = document.data();
         if (error || bytes.empty() || !ZKFileManager::storeAtPathFileWithNameAndData(pending.path.string(), std::nullopt, bytes)) {
             return ZKError::make(ZKError::storeFailure, "The document could not be copied to " + pending.path.string() + ".");
         }

@@ -14,9 +14,11 @@ class VTTransaction;
 class ZKTransaction;
 
 // Writes a builder into the local store: its settings, recipients and documents (the
-// PDFs copied into the transaction's folder) as one change that is stored whole or not
-// at all. A builder without GUID becomes a new local transaction with pending creation on
-// the service; a builder with one updates the stored transaction of that GUID.
+// PDFs copied into the transaction's folder, the composer's temporary copies linked
+// there) as one change that is stored whole or not at all: the files first, then the
+// store. A builder without GUID becomes a new local transaction with pending creation on
+// the service; a builder with one updates the stored transaction of that GUID. Main
+// thread only, as the store is; a write from another thread is refused untouched.
 class VTTransactionStoreWriter {
 public:
     using Result = std::variant<std::shared_ptr<ZKTransaction>, ZKError>;

@@ -108,11 +108,16 @@ void ZKFileManager::removeTemporaryFolder() const
     std::filesystem::remove_all(temporaryFolderPath(), ignored);
 }
 
-void ZKFileManager::removeTemporaryCopy(const std::filesystem::path& path)
+bool ZKFileManager::isTemporaryCopy(const std::filesystem::path& path)
 {
     const auto folder = preferencesFolderPath() / kTemporaryFolderName;
     const auto relative = path.lexically_normal().lexically_relative(folder);
-    if (relative.empty() || hasParentReference(relative) || relative == ".") {
+    return !relative.empty() && !hasParentReference(relative) && relative != ".";
+}
+
+void ZKFileManager::removeTemporaryCopy(const std::filesystem::path& path)
+{
+    if (!isTemporaryCopy(path)) {
         return;
     }
     std::error_code ignored;

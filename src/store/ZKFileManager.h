@@ -47,8 +47,11 @@ public:
     std::optional<std::string> createEmptyTemporaryFolder() const;
     // Removes the temporary folder of the current transaction and what it holds.
     void removeTemporaryFolder() const;
-    // Removes the file when it lies in the temporary folder (of any transaction): a copy
-    // that was stored elsewhere and is not needed any more.
+    // Whether the path lies in the temporary folder (of any transaction): a copy this SDK
+    // made, which nothing else writes and which goes once stored.
+    static bool isTemporaryCopy(const std::filesystem::path& path);
+    // Removes the file when it is a temporary copy that was stored elsewhere and is not
+    // needed any more.
     static void removeTemporaryCopy(const std::filesystem::path& path);
 
     // The full path of the first file in `folder` that does not exist yet: name.ext, then

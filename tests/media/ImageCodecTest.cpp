@@ -4,6 +4,9 @@
 #include "graphics/ImageCodec.h"
 #include "graphics/ImageScaler.h"
 
+#include <algorithm>
+#include <array>
+
 using namespace media_samples;
 using platform::graphics::ImageCodec;
 using platform::graphics::ImageScaler;
@@ -95,6 +98,33 @@ TEST_F(ImageCodecTest, RefusesWhatWouldNotFitInAPhonesMemoryAndSaysWhy)
     EXPECT_EQ(error, "The image needs 67543400 pixels to decode, more than the 50000000 a phone can hold");
     EXPECT_EQ(ImageCodec::decode(testing_support::sampleFile("animated-canvas.webp"), 1024, error), nullptr);
     EXPECT_EQ(error, "The image needs 247727880 pixels to decode, more than the 50000000 a phone can hold");
+    const std::string largestPng("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\xff\xff\xff\xff\xff\xff\xff\xff", 24);
+    EXPECT_EQ(ImageCodec::decode(std::vector<std::uint8_t>(largestPng.begin(), largestPng.end()), error), nullptr);
+    EXPECT_EQ(error, "The image needs 18446744065119617024 pixels to decode, more than the 50000000 a phone can hold");
+}
+
+// libjpeg keeps every coefficient of a progressive picture, whatever the scale it
+// decodes at: a small longer side does not make such a picture cheap, and a fill byte
+// before its frame header (which libjpeg skips) does not hide its size.
+TEST_F(ImageCodecTest, AProgressiveJpegCostsItsWholeSizeAtAnyScale)
+{
+    const auto progressive = testing_support::sampleFile("progressive-canvas.jpg");
+    auto filled = progressive;
+    const std::array<std::uint8_t, 2> frameMarker = {0xFF, 0xC2};
+    filled.insert(std::search(filled.begin(), filled.end(), frameMarker.begin(), frameMarker.end()), 0xFF);
+    for (const auto& bytes : {progressive, filled}) {
+        std::string error;
+        EXPECT_EQ(ImageCodec::decode(bytes, 1024, error), nullptr);
+        EXPECT_EQ(error, "The image needs 144000000 pixels to decode, more than the 50000000 a phone can hold");
+    }
+}
+
+// The system's loader never returned from this file, which fuzzing found.
+TEST_F(ImageCodecTest, ArithmeticCodedJpegIsNoFormatReadHere)
+{
+    std::string error;
+    EXPECT_EQ(ImageCodec::decode(testing_support::sampleFile("arithmetic-cut.jpg"), error), nullptr);
+    EXPECT_EQ(error, "The data is no image in a format this system reads");
 }
 
 TEST_F(ImageCodecTest, JpegQualityTradesSizeAndFlattensTransparencyOnWhite)

@@ -1,5 +1,6 @@
 #include "MediaSamples.h"
 
+#include "support/PeakMemory.h"
 #include "support/VeltraTest.h"
 #include "graphics/ImageCodec.h"
 
@@ -113,6 +114,17 @@ TEST_F(PhotoFormatTest, RefusesAnimationsWhoseFramesTogetherExceedThePixelLimit)
     animation[canvas] = animation[canvas + 3] = 0x9F;
     animation[canvas + 1] = animation[canvas + 4] = 0x0F;
     EXPECT_EQ(refusal(animation), "The image needs 64000000 pixels to decode, more than the 50000000 a phone can hold");
+}
+
+// The system's loader left the canvases of such a file behind, some 30 MB a decode.
+TEST_F(PhotoFormatTest, AnAnimationWhoseFirstFrameDoesNotDecodeIsRefusedWithoutHoldingMemory)
+{
+    const Bytes animation = sampleFile("animation-frame-that-fails.webp");
+    const auto growth = testing_support::PeakMemory::growthDuring([&] {
+        for (int attempt = 0; attempt < 10; ++attempt)
+            EXPECT_EQ(ImageCodec::decode(animation), nullptr);
+    });
+    EXPECT_LE(growth, 64 << 20);
 }
 
 TEST_F(PhotoFormatTest, RefusesCutHeicAndHeicThatDeclaresAHugePicture)

@@ -230,6 +230,40 @@ TEST_F(VTTransactionStoreTest, FailedEditsAreNotWrittenByALaterSave)
     EXPECT_EQ(stored->name(), "Lease") << "memory agrees with the store";
 }
 
+// A document the composer copied into its temporary folder is stored without being
+// written again: a refused save leaves the copy as it was, a stored one outlives it.
+TEST_F(VTTransactionStoreTest, TemporaryCopiesSurviveARefusedSaveAndTheStoredFileOutlivesThem)
+{
+    const std::filesystem::path folder = *ZKFileManager::sharedInstance()->createEmptyTemporaryFolder();
+    const auto copy = folder / "offer.pdf";
+    std::filesystem::rename(writePdf("offer.pdf"), copy);
+    const auto bytes = VTDocument("Offer", copy.string()).data();
+    ASSERT_FALSE(bytes.empty());
+    auto transaction = composed();
+    ASSERT_TRUE(commit(*transaction));
+    transaction->addDocument(VTDocument::initWithNameAndPath("Offer", copy.string()));
+    transaction->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
+        "Ref", "Used", "refused@example.com", "", "", "signer2"));
+
+    runSql("CREATE TRIGGER refuse BEFORE INSERT ON participants WHEN NEW.email = 'refused@example.com' "
+           "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    const auto refused = commit(*transaction);
+    ASSERT_TRUE(refused);
+    EXPECT_NE((*refused)["status"], "success");
+    EXPECT_EQ(VTDocument("Offer", copy.string()).data(), bytes);
+    EXPECT_EQ(storedFiles().size(), 3u) << "the first two documents and the temporary copy";
+
+    runSql("DROP TRIGGER refuse");
+    const auto stored = commit(*transaction);
+    ASSERT_TRUE(stored);
+    ASSERT_EQ((*stored)["status"], "success") << stored->dump();
+    EXPECT_FALSE(std::filesystem::exists(copy));
+    ZKFileManager::sharedInstance()->removeTemporaryFolder();
+    EXPECT_EQ(storedFiles().size(), 3u);
+    EXPECT_EQ(transaction->documents()[2]->data(), bytes);
+    EXPECT_NE(transaction->documents()[2]->pdfPath(), copy.string());
+}
+
 TEST_F(VTTransactionStoreTest, CommitWithABlankNameStoresNothingAndDoesNotCallBack)
 {
     auto transaction = composed();

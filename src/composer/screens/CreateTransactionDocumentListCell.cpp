@@ -102,6 +102,11 @@ int CreateTransactionDocumentListCell::numberOfSections(TableView&)
 
 int CreateTransactionDocumentListCell::numberOfRows(TableView&, int)
 {
+    // Without removals on their way the rows are the model's documents; their names are
+    // gathered only to leave the pending ones out.
+    if (removals_.empty()) {
+        return model()->documentsNumber();
+    }
     return static_cast<int>(removals_.shown(documentNames()).size());
 }
 
@@ -117,6 +122,10 @@ std::vector<std::string> CreateTransactionDocumentListCell::documentNames()
 
 std::optional<int> CreateTransactionDocumentListCell::modelRowForTableRow(int tableRow) const
 {
+    if (removals_.empty()) {
+        const int documents = model()->documentsNumber();
+        return tableRow >= 0 && tableRow <= documents ? std::optional(tableRow) : std::nullopt;
+    }
     return removals_.modelRowForTableRow(tableRow, documentNames());
 }
 
