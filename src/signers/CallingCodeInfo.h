@@ -19,14 +19,15 @@ public:
     std::vector<std::string> intlPrefixes;
     std::vector<RuleSet> ruleSets;
 
-    // A number written without "+" (digits, "*" and "#"), laid out for display.
-    std::string format(std::string_view number) const;
+    // A number written without "+" (digits, "*" and "#"), laid out for display after
+    // `lead`, which is kept as it is.
+    std::string format(std::string_view number, std::string_view lead = {}) const;
     // True when a rule covers the number at exactly its full length.
     bool isValidPhoneNumber(std::string_view number) const;
     // The first international access prefix, in file order, that begins the number.
-    std::optional<std::string> matchingAccessCode(std::string_view number) const;
+    std::optional<std::string_view> matchingAccessCode(std::string_view number) const;
     // The first trunk prefix, in file order, that begins the number.
-    std::optional<std::string> matchingTrunkCode(std::string_view number) const;
+    std::optional<std::string_view> matchingTrunkCode(std::string_view number) const;
 
     std::string description() const;
 
@@ -34,8 +35,10 @@ private:
     // The number with its leading calling code or trunk prefix split off.
     struct SplitNumber {
         std::string_view rest;
-        std::optional<std::string> intlPrefix;
-        std::optional<std::string> trunkPrefix;
+        std::optional<std::string_view> intlPrefix;
+        std::optional<std::string_view> trunkPrefix;
     };
     SplitNumber split(std::string_view number) const;
+    // The first rule, in the order the file gives them, that lays out the split number.
+    const PhoneRule* ruleFor(const SplitNumber& parts) const;
 };

@@ -77,11 +77,6 @@ constexpr std::array<bool, 256> phoneCharacters()
     return table;
 }
 
-bool isAscii(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 } // namespace
 
 std::shared_ptr<KWPhoneFormat> KWPhoneFormat::instance()
@@ -120,12 +115,19 @@ std::string KWPhoneFormat::strip(std::string_view text)
     static constexpr auto kKept = phoneCharacters();
     const auto isKept = [](char c) { return kKept[static_cast<unsigned char>(c)]; };
     // Normalising ASCII changes no character that is kept, so typed ASCII skips it.
-    if (isAscii(text)) {
-        std::string stripped;
-        std::copy_if(text.begin(), text.end(), std::back_inserter(stripped), isKept);
+    std::string stripped(text);
+    char* out = stripped.data();
+    unsigned char allBits = 0;
+    for (const char c : text) {
+        allBits |= static_cast<unsigned char>(c);
+        *out = c;
+        out += isKept(c) ? 1 : 0;
+    }
+    if (allBits < 0x80) {
+        stripped.resize(static_cast<std::size_t>(out - stripped.data()));
         return stripped;
     }
-    std::string stripped = TypedPhoneNumber::normalized(text);
+    stripped = TypedPhoneNumber::normalized(text);
     std::erase_if(stripped, [&](char c) { return !isKept(c); });
     return stripped;
 }
@@ -198,22 +200,23 @@ std::optional<std::size_t> KWPhoneFormat::slotOf(std::string_view callingCode)
             return std::nullopt;
         slot = slot * 10 + static_cast<std::size_t>(c - '0');
     }
-    // Codes of each length take their own range, so "01" and "1" differ.
-    constexpr std::array<std::size_t, 4> kRangeStart{0, 0, 10, 110};
-    return kRangeStart[callingCode.size()] + slot;
+    return kSlotRangeStart[callingCode.size()] + slot;
 }
 
 const CallingCodeInfo* KWPhoneFormat::callingCodeInfo(std::string_view callingCode) const
 {
     const auto slot = slotOf(callingCode);
-    if (!slot)
-        return parseCallingCodeInfo(callingCode);
-    if (!slotInFile_.test(*slot))
+    return slot ? slotRecord(*slot, callingCode) : parseCallingCodeInfo(callingCode);
+}
+
+const CallingCodeInfo* KWPhoneFormat::slotRecord(std::size_t slot, std::string_view callingCode) const
+{
+    if (!slotInFile_.test(slot))
         return nullptr;
-    if (const auto* parsed = slotRecords_[*slot].load(std::memory_order_acquire))
+    if (const auto* parsed = slotRecords_[slot].load(std::memory_order_acquire))
         return parsed;
     const auto* parsed = parseCallingCodeInfo(callingCode);
-    slotRecords_[*slot].store(parsed, std::memory_order_release);
+    slotRecords_[slot].store(parsed, std::memory_order_release);
     return parsed;
 }
 
@@ -295,8 +298,17 @@ PhoneRule KWPhoneFormat::readRule(std::size_t position, std::size_t formatsStart
 
 const CallingCodeInfo* KWPhoneFormat::findCallingCodeInfo(std::string_view digits) const
 {
-    for (std::size_t length = 1; length <= std::min<std::size_t>(3, digits.size()); ++length) {
-        if (const auto* record = callingCodeInfo(digits.substr(0, length)))
+    const std::size_t longest = std::min<std::size_t>(3, digits.size());
+    std::size_t length = 1;
+    // Codes of digits are found by slot, the slot of each length taken from the last.
+    for (std::size_t value = 0; length <= longest && digits[length - 1] >= '0' && digits[length - 1] <= '9';
+         ++length) {
+        value = value * 10 + static_cast<std::size_t>(digits[length - 1] - '0');
+        if (const auto* record = slotRecord(kSlotRangeStart[length] + value, digits.substr(0, length)))
+            return record;
+    }
+    for (; length <= longest; ++length) {
+        if (const auto* record = parseCallingCodeInfo(digits.substr(0, length)))
             return record;
     }
     return nullptr;
@@ -310,7 +322,7 @@ std::string KWPhoneFormat::format(std::string_view number) const
         const auto* record = findCallingCodeInfo(rest);
         if (!record)
             return std::string(number);
-        return std::string("+").append(record->format(rest));
+        return record->format(rest, "+");
     }
     if (!defaultRecord_)
         return std::string(number);
@@ -319,12 +331,15 @@ std::string KWPhoneFormat::format(std::string_view number) const
     return defaultRecord_->format(stripped);
 }
 
-std::string KWPhoneFormat::formatAfterAccessCode(const std::string& accessCode, std::string_view remainder) const
+std::string KWPhoneFormat::formatAfterAccessCode(std::string_view accessCode, std::string_view remainder) const
 {
+    std::string lead(accessCode);
     if (remainder.empty())
-        return accessCode;
-    const auto* record = findCallingCodeInfo(remainder);
-    return accessCode + " " + (record ? record->format(remainder) : std::string(remainder));
+        return lead;
+    lead += ' ';
+    if (const auto* record = findCallingCodeInfo(remainder))
+        return record->format(remainder, lead);
+    return lead.append(remainder);
 }
 
 bool KWPhoneFormat::isPhoneNumberValid(std::string_view number) const

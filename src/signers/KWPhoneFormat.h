@@ -82,7 +82,11 @@ private:
     // that shape has a slot: whether the file has a block for it, and its record once
     // parsed. Lookups of a parsed record or of an absent code need no lock.
     static constexpr std::size_t kSlotCount = 10 + 100 + 1000;
+    // Codes of each length take their own range of slots, so "01" and "1" differ.
+    static constexpr std::array<std::size_t, 4> kSlotRangeStart{0, 0, 10, 110};
     static std::optional<std::size_t> slotOf(std::string_view callingCode);
+    // The record of the code in `slot`, parsed now if need be.
+    const CallingCodeInfo* slotRecord(std::size_t slot, std::string_view callingCode) const;
     const CallingCodeInfo* parseCallingCodeInfo(std::string_view callingCode) const;
 
     void parseDataHeader();
@@ -91,7 +95,7 @@ private:
     std::vector<std::string> readStringList(std::size_t& position) const;
     RuleSet readRuleSet(std::size_t& position, std::size_t formatsStart) const;
     PhoneRule readRule(std::size_t position, std::size_t formatsStart) const;
-    std::string formatAfterAccessCode(const std::string& accessCode, std::string_view remainder) const;
+    std::string formatAfterAccessCode(std::string_view accessCode, std::string_view remainder) const;
 
     std::uint32_t value32(std::size_t offset) const;
     std::uint16_t value16(std::size_t offset) const;

@@ -25,8 +25,11 @@ public:
 
     // The digits laid out by the format. Literals show only while more digits follow, so
     // punctuation grows as the number is typed.
-    std::string formatIntlPrefixTrunkPrefix(std::string_view digits, const std::optional<std::string>& intlPrefix,
-                                            const std::optional<std::string>& trunkPrefix) const;
+    std::string formatIntlPrefixTrunkPrefix(std::string_view digits, std::optional<std::string_view> intlPrefix,
+                                            std::optional<std::string_view> trunkPrefix) const;
+    // The same layout written after `lead`, which is kept as it is.
+    std::string formatAfter(std::string_view lead, std::string_view digits, std::optional<std::string_view> intlPrefix,
+                            std::optional<std::string_view> trunkPrefix) const;
 
     std::string description() const;
 };

@@ -55,35 +55,39 @@ std::optional<int> RuleSet::leadingValue(std::string_view number) const
 }
 
 std::optional<std::string> RuleSet::formatIntlPrefixTrunkPrefixPrefixRequired(
-    std::string_view number, const std::optional<std::string>& intlPrefix,
-    const std::optional<std::string>& trunkPrefix, bool prefixRequired) const
+    std::string_view number, std::optional<std::string_view> intlPrefix,
+    std::optional<std::string_view> trunkPrefix, bool prefixRequired) const
 {
-    const auto value = leadingValue(number);
-    if (!value)
-        return std::nullopt;
-    const auto fits = [&](const PhoneRule& rule) {
-        return rule.minVal <= *value && *value <= rule.maxVal &&
-               number.size() <= static_cast<std::size_t>(rule.maxLen);
-    };
-    const bool hasIntl = intlPrefix.has_value();
-    const bool hasTrunk = trunkPrefix.has_value();
-
-    const PhoneRule* rule = firstRule(
-        [&](const PhoneRule& r) { return fits(r) && servesPrefixes(r, hasIntl, hasTrunk, prefixRequired); });
-    if (!rule && prefixRequired)
-        return std::nullopt;
-    if (!rule && !hasIntl && hasTrunk)
-        rule = firstRule(fits);
-    if (!rule && hasIntl)
-        rule = firstRule([&](const PhoneRule& r) { return fits(r) && (!hasTrunk || r.hasTrunkPrefix()); });
+    const auto* rule =
+        ruleFor(number, leadingValue(number), intlPrefix.has_value(), trunkPrefix.has_value(), prefixRequired);
     if (!rule)
         return std::nullopt;
     return rule->formatIntlPrefixTrunkPrefix(number, intlPrefix, trunkPrefix);
 }
 
+const PhoneRule* RuleSet::ruleFor(std::string_view number, std::optional<int> leading, bool hasIntl, bool hasTrunk,
+                                  bool prefixRequired) const
+{
+    if (!leading)
+        return nullptr;
+    const int value = *leading;
+    const auto fits = [&](const PhoneRule& rule) {
+        return rule.minVal <= value && value <= rule.maxVal && number.size() <= static_cast<std::size_t>(rule.maxLen);
+    };
+    const PhoneRule* rule = firstRule(
+        [&](const PhoneRule& r) { return fits(r) && servesPrefixes(r, hasIntl, hasTrunk, prefixRequired); });
+    if (!rule && prefixRequired)
+        return nullptr;
+    if (!rule && !hasIntl && hasTrunk)
+        rule = firstRule(fits);
+    if (!rule && hasIntl)
+        rule = firstRule([&](const PhoneRule& r) { return fits(r) && (!hasTrunk || r.hasTrunkPrefix()); });
+    return rule;
+}
+
 bool RuleSet::isValidIntlPrefixTrunkPrefixPrefixRequired(std::string_view number,
-                                                        const std::optional<std::string>& intlPrefix,
-                                                        const std::optional<std::string>& trunkPrefix,
+                                                        std::optional<std::string_view> intlPrefix,
+                                                        std::optional<std::string_view> trunkPrefix,
                                                         bool prefixRequired) const
 {
     const auto value = leadingValue(number);

@@ -21,13 +21,20 @@ public:
     // prefixes it was written with, or nothing when no rule does. With prefixRequired
     // only rules made for exactly those prefixes are considered.
     std::optional<std::string> formatIntlPrefixTrunkPrefixPrefixRequired(
-        std::string_view number, const std::optional<std::string>& intlPrefix,
-        const std::optional<std::string>& trunkPrefix, bool prefixRequired) const;
+        std::string_view number, std::optional<std::string_view> intlPrefix,
+        std::optional<std::string_view> trunkPrefix, bool prefixRequired) const;
+    // The rule that lays the number out when written with those prefixes, or null.
+    // `leading` is leadingValue(number), which callers trying many sets compute once.
+    const PhoneRule* ruleFor(std::string_view number, std::optional<int> leading, bool hasIntlPrefix,
+                             bool hasTrunkPrefix, bool prefixRequired) const;
+    // The integer value of the leading matchLen characters, or nothing when the number is
+    // shorter than that.
+    std::optional<int> leadingValue(std::string_view number) const;
 
     // True when a rule covers the number at exactly its full length.
     bool isValidIntlPrefixTrunkPrefixPrefixRequired(std::string_view number,
-                                                   const std::optional<std::string>& intlPrefix,
-                                                   const std::optional<std::string>& trunkPrefix,
+                                                   std::optional<std::string_view> intlPrefix,
+                                                   std::optional<std::string_view> trunkPrefix,
                                                    bool prefixRequired) const;
 
     std::string description() const;
@@ -35,7 +42,4 @@ public:
 private:
     template <class Predicate>
     const PhoneRule* firstRule(Predicate predicate) const;
-    // The integer value of the leading matchLen characters, or nothing when the number is
-    // shorter than that.
-    std::optional<int> leadingValue(std::string_view number) const;
 };
