@@ -4,9 +4,8 @@
 // range(0) 0: the documents are the host's files; 1: they are the composer's temporary
 // copies, as documents added or dropped in the composer are.
 #include "ComposerWindow.h"
+#include "SampleTransaction.h"
 #include "store/ZKFileManager.h"
-#include "sdk/VTDocument.h"
-#include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
 
 #include <benchmark/benchmark.h>
@@ -41,18 +40,8 @@ std::string documentFile(const std::filesystem::path& pdf, bool temporaryCopy, i
 
 std::shared_ptr<VTTransaction> largeTransaction(const std::filesystem::path& pdf, bool temporaryCopies)
 {
-    auto transaction = std::make_shared<VTTransaction>();
-    transaction->setName("Quarterly contracts");
-    for (int index = 0; index < documentCount; ++index) {
-        transaction->addDocument(VTDocument::initWithNameAndPath("Contract " + std::to_string(index),
-                                                                 documentFile(pdf, temporaryCopies, index)));
-    }
-    for (int index = 0; index < recipientCount; ++index) {
-        const std::string number = std::to_string(index);
-        transaction->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
-            "Signer", number, "signer" + number + "@example.com", "Company " + number, "Title", std::nullopt));
-    }
-    return transaction;
+    return composer_bench::sampleTransaction("Quarterly contracts", documentCount, recipientCount,
+                                             [&](int index) { return documentFile(pdf, temporaryCopies, index); });
 }
 
 void closeLargeTransaction(benchmark::State& state)

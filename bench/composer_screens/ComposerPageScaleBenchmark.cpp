@@ -3,6 +3,7 @@
 // or document list, with 10 to 10,000 recipients or documents. Each step includes the
 // run loop's sixtieth of a second that follows it, so the layout pass it schedules and
 // the animations it starts are counted.
+#include "SampleTransaction.h"
 #include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
 #include "composer/screens/CreateTransactionDocumentListCell.h"
 #include "composer/screens/CreateTransactionPageRowHeights.h"
@@ -10,8 +11,6 @@
 #include "composer/screens/CreateTransactionTransactionNameCell.h"
 #include "foundation/Environment.h"
 #include "foundation/RunLoop.h"
-#include "sdk/VTDocument.h"
-#include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
 #include "sdk/facade/Veltra.h"
 #include "ui/NavigationController.h"
@@ -38,22 +37,8 @@ enum class Items { recipients, documents };
 // Without a name the page opens on its name row, editing.
 std::shared_ptr<VTTransaction> transactionWith(Items items, int count, bool named)
 {
-    auto transaction = std::make_shared<VTTransaction>();
-    if (named) {
-        transaction->setName("Quarterly contracts");
-    }
-    const int documents = items == Items::documents ? count : 1;
-    const int recipients = items == Items::recipients ? count : 1;
-    for (int index = 0; index < documents; ++index) {
-        transaction->addDocument(
-            VTDocument::initWithNameAndPath("Contract " + std::to_string(index), "/nowhere/contract.pdf"));
-    }
-    for (int index = 0; index < recipients; ++index) {
-        const std::string number = std::to_string(index);
-        transaction->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
-            "Signer", number, "signer" + number + "@example.com", "Company " + number, "Title", std::nullopt));
-    }
-    return transaction;
+    return composer_bench::sampleTransaction(named ? "Quarterly contracts" : "", items == Items::documents ? count : 1,
+                                             items == Items::recipients ? count : 1);
 }
 
 // A phone host with the main page open on a transaction of `count` recipients or

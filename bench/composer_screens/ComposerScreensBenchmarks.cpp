@@ -1,6 +1,5 @@
 #include "ComposerWindow.h"
-#include "sdk/VTDocument.h"
-#include "sdk/VTSigner.h"
+#include "SampleTransaction.h"
 #include "sdk/VTTransaction.h"
 
 #include <benchmark/benchmark.h>
@@ -12,18 +11,7 @@ constexpr int recipientCount = 200;
 
 std::shared_ptr<VTTransaction> largeTransaction()
 {
-    auto transaction = std::make_shared<VTTransaction>();
-    transaction->setName("Quarterly contracts");
-    for (int index = 0; index < documentCount; ++index) {
-        transaction->addDocument(
-            VTDocument::initWithNameAndPath("Contract " + std::to_string(index), "/nowhere/contract.pdf"));
-    }
-    for (int index = 0; index < recipientCount; ++index) {
-        const std::string number = std::to_string(index);
-        transaction->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
-            "Signer", number, "signer" + number + "@example.com", "Company " + number, "Title", std::nullopt));
-    }
-    return transaction;
+    return composer_bench::sampleTransaction("Quarterly contracts", documentCount, recipientCount);
 }
 
 // Opening the main page on a host-built transaction of 50 documents and 200 recipients:

@@ -2,6 +2,7 @@
 // contact card of many people, and very long texts. Each page runs on a phone's window
 // with a manual clock; a figure is the page's own work, the run loop's delays included.
 #include "ComposerWindow.h"
+#include "SampleTransaction.h"
 #include "composer/VLTNewTransactionViewModel.h"
 #include "composer/screens/CreateTransactionPageRowHeights.h"
 #include "composer/screens/CreateTransactionRecipientListCell.h"
@@ -12,8 +13,6 @@
 #include "dragdrop/TypeIdentifier.h"
 #include "foundation/RunLoop.h"
 #include "samples/SampleText.h"
-#include "sdk/VTDocument.h"
-#include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
 
 #include <benchmark/benchmark.h>
@@ -23,13 +22,6 @@
 namespace {
 
 using Row = CreateTransactionPageRowHeights::Row;
-
-std::shared_ptr<VTSigner> signer(int number)
-{
-    const std::string text = std::to_string(number);
-    return VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
-        "Signer", text, "signer" + text + "@example.com", std::nullopt, std::nullopt, std::nullopt);
-}
 
 Dictionary signerInput(int number)
 {
@@ -43,16 +35,7 @@ Dictionary signerInput(int number)
 
 std::shared_ptr<VTTransaction> transactionWith(int documents, int recipients, const std::string& name = "Contracts")
 {
-    auto transaction = std::make_shared<VTTransaction>();
-    transaction->setName(name);
-    for (int index = 0; index < documents; ++index) {
-        transaction->addDocument(
-            VTDocument::initWithNameAndPath("Contract " + std::to_string(index), "/nowhere/contract.pdf"));
-    }
-    for (int index = 0; index < recipients; ++index) {
-        transaction->addSigner(signer(index));
-    }
-    return transaction;
+    return composer_bench::sampleTransaction(name, documents, recipients);
 }
 
 // Opening the main page on a transaction of that many documents and three recipients.
