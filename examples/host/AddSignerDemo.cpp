@@ -48,6 +48,7 @@ public:
         const auto path = folder_ / (name + ".png");
         std::cout << "  " << (host::writeWindowPng(*window_, path) ? "drawn: " : "could not draw: ") << path.filename().string()
                   << "\n";
+        host::drawLandscape(*window_, folder_, name);
     }
 
     void tap(const platform::ui::View& view)

@@ -3,6 +3,7 @@
 #include "EventTimings.h"
 
 #include "foundation/RunLoop.h"
+#include "ui/Screen.h"
 
 #include <iostream>
 
@@ -31,8 +32,25 @@ void drawWindow(platform::ui::Window& window, const std::filesystem::path& folde
     std::cout << "  " << (writeWindowPng(window, path) ? "drawn: " : "could not draw: ") << path.filename().string() << "\n";
 }
 
-DemoWalk::DemoWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window, double pauseAfterTap)
-    : folder_(std::move(folder)), window_(std::move(window)), fingers_(window_), pauseAfterTap_(pauseAfterTap)
+void drawLandscape(platform::ui::Window& window, const std::filesystem::path& folder, const std::string& name)
+{
+    auto& screen = platform::ui::Screen::main();
+    screen.setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    window.layoutIfNeeded();
+    pause(0.6);
+    drawWindow(window, folder, name + "-landscape");
+    screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
+    window.layoutIfNeeded();
+    pause(1.6);
+}
+
+DemoWalk::DemoWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window, double pauseAfterTap,
+                   Turns turns)
+    : folder_(std::move(folder))
+    , window_(std::move(window))
+    , fingers_(window_)
+    , pauseAfterTap_(pauseAfterTap)
+    , turns_(turns)
 {
 }
 
@@ -40,6 +58,9 @@ void DemoWalk::draw(const std::string& name) const
 {
     host::pause(0.6);
     drawNow(name);
+    if (turns_ == Turns::uprightAndLandscape) {
+        drawLandscape(*window_, folder_, name);
+    }
 }
 
 void DemoWalk::drawNow(const std::string& name) const

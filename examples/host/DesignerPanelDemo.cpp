@@ -112,6 +112,7 @@ private:
         const auto signer = panel.currentSigner1();
         std::cout << "The panel " << caption << " (" << sizeName(panel.tableSizeState()) << ", for "
                   << (signer ? signer->nameDisplay() : "nobody") << "): " << path.string() << "\n";
+        host::drawLandscape(*window_, folder_, name);
     }
 
     static const char* sizeName(int state)

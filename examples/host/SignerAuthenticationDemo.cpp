@@ -126,7 +126,7 @@ void run(const host::DemoContext& context)
     if (!mainPage) {
         return;
     }
-    host::DemoWalk walk(folder, stage.window);
+    host::DemoWalk walk(folder, stage.window, 0.4, host::Turns::uprightAndLandscape);
     addRecipient(walk, *mainPage, {"Tia", "Tenant", "tia@example.com", giveQuestions, "authentication-phone-1-picker",
                                   "authentication-phone-4-recipient-qa"});
     addRecipient(walk, *mainPage, {"Ben", "Landlord", "ben@example.com", giveSMS, "", "authentication-phone-8-recipient-sms"});

@@ -125,6 +125,7 @@ public:
     {
         host::pause(0.6);
         host::drawWindow(*window_, folder_, name);
+        host::drawLandscape(*window_, folder_, name);
     }
 
     void tap(const platform::ui::View& view)
