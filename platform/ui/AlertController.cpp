@@ -74,8 +74,8 @@ void AlertController::loadView()
         y += height;
     }
     const double boxHeight = y + 10 + buttonHeight * static_cast<double>(actions_.size());
-    auto box = std::make_shared<View>(
-        graphics::makeRect(screen.midX() - boxWidth / 2, screen.midY() - boxHeight / 2, boxWidth, boxHeight));
+    auto box = std::make_shared<View>(graphics::makeRect(0, 0, boxWidth, boxHeight));
+    box->setCenter({screen.midX(), screen.midY()});
     box->setBackgroundColor(Color::fromWhite(0.97));
     box->layer().setCornerRadius(13);
     box->setClipsToBounds(true);
@@ -98,7 +98,14 @@ void AlertController::loadView()
         buttons_.push_back(button);
         y += buttonHeight;
     }
+    box_ = box;
     setView(root);
+}
+
+void AlertController::viewDidLayoutSubviews()
+{
+    const Rect area = view()->bounds();
+    box_->setCenter({area.midX(), area.midY()});
 }
 
 } // namespace platform::ui

@@ -39,6 +39,8 @@ public:
     void tapAction(std::size_t index);
 
     void loadView() override;
+    // Keeps the box in the middle of the screen as the screen turns.
+    void viewDidLayoutSubviews() override;
 
 private:
     std::optional<std::string> title_;
@@ -46,6 +48,7 @@ private:
     AlertStyle style_;
     std::vector<AlertAction> actions_;
     std::vector<std::shared_ptr<Button>> buttons_;
+    std::shared_ptr<View> box_;
 };
 
 } // namespace platform::ui

@@ -174,7 +174,7 @@ TEST_F(ControllerTest, PoppingRemovesTheChildAndShowsTheOneBelow)
     EXPECT_EQ(main->view()->frame(), window->bounds());
 }
 
-TEST_F(ControllerTest, AlertActionsDismissAndThenRunTheirHandler)
+TEST_F(ControllerTest, AlertActionsDismissAndThenRunTheirHandlerAndTheAlertFollowsATurn)
 {
     auto alert = std::make_shared<AlertController>("Title", "Message");
     std::vector<std::string> order;
@@ -183,7 +183,14 @@ TEST_F(ControllerTest, AlertActionsDismissAndThenRunTheirHandler)
                           order.push_back(main->presentedViewController() ? "shown" : "dismissed");
                       }});
     main->present(alert, false);
-    TouchInjector(window).tap(*alert->buttonForAction("Open"));
+    // Turned after it showed, the alert stays in the middle of the screen.
+    Screen::main().setOrientation(InterfaceOrientation::landscapeLeft);
+    window->layoutIfNeeded();
+    const auto open = alert->buttonForAction("Open");
+    const auto box = open->superview()->convertRectTo(open->superview()->bounds(), nullptr);
+    EXPECT_DOUBLE_EQ(box.midX(), window->bounds().midX());
+    EXPECT_DOUBLE_EQ(box.midY(), window->bounds().midY());
+    TouchInjector(window).tap(*open);
     EXPECT_EQ(order, std::vector<std::string>{"dismissed"});
 }
 
