@@ -110,7 +110,7 @@ TEST_F(TextSettingsTest, ASaveTheStoreRefusesStaysOpenWithTheReasonAndWritesNoth
     EXPECT_EQ(stored(element)->validation()->maxLength(), 12);
 }
 
-TEST_F(TextSettingsTest, AMaxLengthOfZeroReadsAsEmptyLeadingZerosAreDroppedAndAnEmptyEntryRemovesTheLimit)
+TEST_F(TextSettingsTest, AMaxLengthOfZeroReadsAsEmptyLeadingZerosAreDroppedAnEmptyEntryRemovesTheLimitAndNoCountIsRefused)
 {
     const auto element = place("TextBox");
     EXPECT_EQ(saveTextField(element, "0", "a"), tooLongText);
@@ -125,11 +125,9 @@ TEST_F(TextSettingsTest, AMaxLengthOfZeroReadsAsEmptyLeadingZerosAreDroppedAndAn
     cancel(*shown<ZKTextFieldSettingsVC>());
     EXPECT_EQ(saveTextField(element, "", "Flat 4B"), "");
     EXPECT_EQ(stored(element)->validation()->maxLength(), std::nullopt);
-}
 
-TEST_F(TextSettingsTest, AMaxLengthThatIsNoCountGivesAClearMessageAndWritesNothing)
-{
-    const auto element = place("TextBox");
+    // One that is no count gives a clear message and writes nothing.
+    element->updateContent("");
     element->validation()->setMaxLength(12);
     element->saveUpdates();
     const std::vector<std::pair<std::string, std::string>> cases{
