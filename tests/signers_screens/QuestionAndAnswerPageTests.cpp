@@ -113,10 +113,9 @@ TEST_F(QuestionAndAnswerPageTest, BlankCountsAsEmptyButTextGoesBackAsTyped)
     EXPECT_EQ(top(), picker);
     EXPECT_EQ(opener->method, (Method{Method::QuestionAndAnswer{"Pet?", "Rex", false, "  ", "", false}}));
     EXPECT_EQ(page->authenticationMethod(), opener->method);
-}
 
-TEST_F(QuestionAndAnswerPageTest, EachAnswerIsMaskedByItsOwnSwitchOnly)
-{
+    // Each answer is masked by its own switch only.
+    navigation->popToViewController(*opener, false);
     open(Method::Email{});
     type(field(0), "Pet?");
     type(field(1), "Rex");
