@@ -32,17 +32,12 @@ std::string numberedLines(int count)
     return text;
 }
 
-std::vector<std::uint8_t> drawn(const View& view)
-{
-    return view.snapshotImage(1, true)->pngData();
-}
-
 std::vector<std::uint8_t> textViewShowing(const std::string& text)
 {
     TextView view(makeRect(0, 0, 200, 100));
     view.setBackgroundColor(Color::white());
     view.setText(text);
-    return drawn(view);
+    return view.snapshotImage(1, true)->pngData();
 }
 
 std::vector<std::uint8_t> labelShowing(const std::string& text, int lines)
@@ -51,7 +46,7 @@ std::vector<std::uint8_t> labelShowing(const std::string& text, int lines)
     label.setBackgroundColor(Color::white());
     label.setNumberOfLines(lines);
     label.setText(text);
-    return drawn(label);
+    return label.snapshotImage(1, true)->pngData();
 }
 
 } // namespace
@@ -84,6 +79,8 @@ TEST_F(LongTextTest, ALabelShowsTheStartOfALongTextAndEndsItWithAnEllipsis)
 TEST_F(LongTextTest, ALongTextShrinksToTheMinimumScaleWithoutBeingMeasuredWhole)
 {
     Label label(makeRect(0, 0, 150, 30));
+    label.setText(repeated("Contract ", 1'000'000));
+    EXPECT_EQ(label.fittingScale(), 1) << "only a label told to shrink does";
     label.setAdjustsFontSizeToFitWidth(true);
     label.setMinimumScaleFactor(0.5);
     label.setText(repeated("Contract ", 1'000'000));
