@@ -41,7 +41,7 @@ TEST_F(AnimatorTest, ValuesChangeAtOnceCompletionFollowsTheDurationAndChangesOut
     EXPECT_EQ(Animator::shared().lastAnimation(*view, "center"), nullptr);
 }
 
-TEST_F(AnimatorTest, ANewAnimationOfTheSamePropertyLeavingTheWindowOrRemovingAnimationsInterrupts)
+TEST_F(AnimatorTest, ANewAnimationOfTheSamePropertyLeavingTheWindowOrRemovingAnimationsInterruptsAndKeyframesKeepTheirLastValues)
 {
     Animator::animate(1, [&] { view->setCenter({10, 10}); }, record());
     Animator::animate(1, [&] { view->setAlpha(0.5); }, record());
@@ -65,10 +65,8 @@ TEST_F(AnimatorTest, ANewAnimationOfTheSamePropertyLeavingTheWindowOrRemovingAni
     view->layer().removeAllAnimations();
     RunLoop::main().advance(2);
     EXPECT_EQ(completions, (std::vector<bool>{false, false}));
-}
 
-TEST_F(AnimatorTest, KeyframesAreRecordedAndTheLastValuesStay)
-{
+    completions.clear();
     const double start = view->center().x;
     Animator::animateKeyframes(0.3, 0, AnimationOption::allowUserInteraction, [&] {
         Animator::addKeyframe(0, 0.5, [&] { view->setCenter({start + 6, 50}); });

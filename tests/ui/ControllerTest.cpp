@@ -212,7 +212,7 @@ TEST_F(ControllerTest, AlertActionsDismissAndThenRunTheirHandlerAndATurnLaysOutT
     EXPECT_EQ(order, std::vector<std::string>{"dismissed"});
 }
 
-TEST_F(ControllerTest, EmbedSegueAddsTheChildViewAndItAppearsWithTheParent)
+TEST_F(ControllerTest, AnEmbeddedChildAppearsWithItsParentAndFormSheetsAreCentredOnlyOnTablets)
 {
     Storyboard::registerDefinition("Embedding", [](Storyboard& storyboard) {
         storyboard.addScene("Host", [] { return std::make_shared<Scene>("Host"); });
@@ -228,10 +228,7 @@ TEST_F(ControllerTest, EmbedSegueAddsTheChildViewAndItAppearsWithTheParent)
     EXPECT_EQ(panel->view()->superview(), host->view());
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(journal().front(), "Host.prepare:embedPanel");
-}
 
-TEST_F(ControllerTest, FormSheetsAreCentredOnTabletsAndFullScreenOnPhones)
-{
     auto sheet = std::make_shared<Scene>("Sheet");
     sheet->setModalPresentationStyle(ModalPresentationStyle::formSheet);
     main->present(sheet, false);

@@ -64,7 +64,7 @@ TEST_F(ControlsTest, ButtonTitlesFallBackToTheNormalStateAndFollowTheState)
     EXPECT_EQ(button.titleLabel()->attributedText(), styled);
 }
 
-TEST_F(ControlsTest, ATouchThatLeavesTheControlIsNoTapAndSwitchesReportOnlyUserFlips)
+TEST_F(ControlsTest, ButtonsSwitchesAndDatePickersReportOnlyWhatTheUserDoes)
 {
     auto button = std::make_shared<Button>(makeRect(10, 10, 100, 40));
     window->addSubview(button);
@@ -88,10 +88,7 @@ TEST_F(ControlsTest, ATouchThatLeavesTheControlIsNoTapAndSwitchesReportOnlyUserF
     ASSERT_NE(Animator::shared().lastAnimation(*toggle, "on"), nullptr);
     injector.tap(*toggle);
     EXPECT_EQ(values, std::vector<bool>{false});
-}
 
-TEST_F(ControlsTest, DatePickersKeepWithinTheirLimitsAndReportOnlyPicks)
-{
     DatePicker picker;
     int changes = 0;
     picker.addAction(ControlEvent::valueChanged, [&](Control&) { ++changes; });
@@ -166,7 +163,7 @@ TEST_F(ControlsTest, TallContentShowsAScrollIndicatorOverItsRowsForAMomentAfterA
     EXPECT_DOUBLE_EQ(scrolled->minY() - scroll->contentOffset().y, 3 + (394 - 98.5) / 4);
 }
 
-TEST_F(ControlsTest, ConstraintChangesAndVisualEffectsLayOutOnTheNextPassAndAnimateInsideABlock)
+TEST_F(ControlsTest, ConstraintChangesAndVisualEffectsAnimateInsideABlockAndTheApplicationPostsForegroundTransitions)
 {
     auto panel = std::make_shared<SlidingPanel>();
     panel->left->setView(panel);
@@ -195,10 +192,7 @@ TEST_F(ControlsTest, ConstraintChangesAndVisualEffectsLayOutOnTheNextPassAndAnim
     EXPECT_DOUBLE_EQ(Animator::shared().lastAnimation(blur, "effect")->duration, 0.4);
     blur.setEffect(std::nullopt);
     EXPECT_FALSE(blur.effect().has_value());
-}
 
-TEST_F(ControlsTest, ApplicationRecordsOpenedURLsAndPostsForegroundTransitions)
-{
     int foregrounds = 0;
     platform::NotificationCenter::defaultCenter().addObserver(
         ApplicationNotifications::willEnterForeground, [&](const platform::Notification&) { ++foregrounds; });

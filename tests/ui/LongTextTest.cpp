@@ -64,7 +64,7 @@ TEST_F(LongTextTest, ATextViewShowsTheStartOfAnyTextTallerThanItself)
 }
 
 // A label cut by its lines ends in the ellipsis it would put after the whole text.
-TEST_F(LongTextTest, ALabelShowsTheStartOfALongTextAndEndsItWithAnEllipsis)
+TEST_F(LongTextTest, ALabelShowsTheStartOfALongTextEndsItWithAnEllipsisAndShrinksWithoutMeasuringItWhole)
 {
     const std::string text = repeated("Quarterly lease for Zoë’s garden flat; ", 1'000'000);
     for (const int lines : {1, 2}) {
@@ -74,10 +74,7 @@ TEST_F(LongTextTest, ALabelShowsTheStartOfALongTextAndEndsItWithAnEllipsis)
     }
     EXPECT_EQ(labelShowing(numberedLines(100000), 1), labelShowing(numberedLines(40), 1))
         << "a single line joins the text's lines";
-}
 
-TEST_F(LongTextTest, ALongTextShrinksToTheMinimumScaleWithoutBeingMeasuredWhole)
-{
     Label label(makeRect(0, 0, 150, 30));
     label.setText(repeated("Contract ", 1'000'000));
     EXPECT_EQ(label.fittingScale(), 1) << "only a label told to shrink does";

@@ -31,7 +31,7 @@ bool hasInk(const platform::graphics::ImagePtr& image, const Rect& area, std::ui
 
 } // namespace
 
-TEST_F(RenderingTest, BackgroundsAlphaTransformsAndClippingShowInTheSnapshot)
+TEST_F(RenderingTest, BackgroundsAlphaTransformsClippingBordersAndCornersShowInTheSnapshotAndAWindowWritesAPng)
 {
     auto root = std::make_shared<View>(makeRect(0, 0, 100, 100));
     root->setBackgroundColor(Color::white());
@@ -59,26 +59,23 @@ TEST_F(RenderingTest, BackgroundsAlphaTransformsAndClippingShowInTheSnapshot)
     EXPECT_EQ(pixel(image, 30, 60), 0xFFFFFFFFu);
     EXPECT_EQ(pixel(image, 65, 65), 0xFFFFFFFFu);
     EXPECT_EQ(pixel(image, 85, 85), 0xFF000000u);
-}
 
-TEST_F(RenderingTest, BordersAndCornerRadiiDrawAndAWindowWritesAPng)
-{
     auto box = std::make_shared<View>(makeRect(0, 0, 40, 40));
     box->setBackgroundColor(Color::white());
     box->layer().setCornerRadius(20);
     box->layer().setBorderWidth(2);
     box->layer().setBorderColor(Color::black());
-    const auto image = box->snapshotImage(1);
-    EXPECT_EQ(pixel(image, 0, 0) >> 24, 0u);
-    EXPECT_LT(pixel(image, 20, 1) & 0xFF, 16u);
-    EXPECT_EQ(pixel(image, 20, 20), 0xFFFFFFFFu);
+    const auto rounded = box->snapshotImage(1);
+    EXPECT_EQ(pixel(rounded, 0, 0) >> 24, 0u);
+    EXPECT_LT(pixel(rounded, 20, 1) & 0xFF, 16u);
+    EXPECT_EQ(pixel(rounded, 20, 20), 0xFFFFFFFFu);
 
     const auto path = home() / "window.png";
     ASSERT_TRUE(std::make_shared<Window>()->writePng(path));
     EXPECT_GT(std::filesystem::file_size(path), 0u);
 }
 
-TEST_F(RenderingTest, ControlsDrawTheirTextAndState)
+TEST_F(RenderingTest, ControlsDrawTheirTextAndStateAndASecureFieldDrawsBulletsNotTheText)
 {
     auto root = std::make_shared<View>(makeRect(0, 0, 200, 160));
     root->setBackgroundColor(Color::white());
@@ -99,10 +96,7 @@ TEST_F(RenderingTest, ControlsDrawTheirTextAndState)
     const std::uint32_t off = pixel(image, 40, 135);
     toggle->setOn(true);
     EXPECT_NE(pixel(root->snapshotImage(2), 40, 135), off);
-}
 
-TEST_F(RenderingTest, ASecureFieldDrawsABulletForEachCharacterNotTheText)
-{
     const auto drawn = [](const std::string& text, bool secure) {
         auto field = std::make_shared<TextField>(makeRect(0, 0, 200, 40));
         field->setBackgroundColor(Color::white());

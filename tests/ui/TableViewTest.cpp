@@ -135,7 +135,7 @@ TEST_F(TableViewTest, IndexPathsForPointsAndCellsSectionHeadersAndIndexTitles)
     EXPECT_EQ(table->contentOffset().y, table->rectForHeader(1).minY());
 }
 
-TEST_F(TableViewTest, DeletingRowsShiftsTheRowsBelowAndADeleteTheDataSourceDisagreesWithReloads)
+TEST_F(TableViewTest, DeletingAndMovingRowsShiftTheOthersAndCarryCellsAndSelection)
 {
     fill(5);
     const auto third = table->cellForRow({0, 2});
@@ -151,10 +151,7 @@ TEST_F(TableViewTest, DeletingRowsShiftsTheRowsBelowAndADeleteTheDataSourceDisag
     table->deleteRows({{0, 0}}, TableRowAnimation::none);
     EXPECT_EQ(table->numberOfRows(0), 4);
     EXPECT_EQ(textOf({0, 0}), "row 0");
-}
 
-TEST_F(TableViewTest, MovingARowCarriesItsCellAndShiftsTheOthers)
-{
     fill(4);
     const auto first = table->cellForRow({0, 0});
     const auto last = table->cellForRow({0, 3});
