@@ -111,7 +111,7 @@ TEST_F(KeyboardTest, TypingSendsEditingChangedPerCharacterAndReturnThePrimaryAct
     EXPECT_EQ(recorder->events, (std::vector<std::string>{"begin", "return", "end"}));
 }
 
-TEST_F(KeyboardTest, NothingBecomesFirstResponderOutsideAWindowOrWhenDisabledAndATextViewMayRefuseToEndUnlessForced)
+TEST_F(KeyboardTest, NothingBecomesFirstResponderOutsideAWindowOrDisabledLeavingTheWindowHidesAndATextViewMayRefuseToEnd)
 {
     TextField loose;
     EXPECT_FALSE(loose.becomeFirstResponder());
