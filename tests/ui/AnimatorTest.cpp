@@ -22,7 +22,7 @@ protected:
 
 } // namespace
 
-TEST_F(AnimatorTest, ValuesChangeAtOnceAndCompletionFollowsTheDuration)
+TEST_F(AnimatorTest, ValuesChangeAtOnceCompletionFollowsTheDurationAndChangesOutsideAreNotRecorded)
 {
     Animator::animate(0.2, 0.1, AnimationOption::none, [&] { view->setAlpha(0); }, record());
     EXPECT_EQ(view->alpha(), 0);
@@ -36,9 +36,12 @@ TEST_F(AnimatorTest, ValuesChangeAtOnceAndCompletionFollowsTheDuration)
     RunLoop::main().advance(0.02);
     EXPECT_EQ(completions, std::vector<bool>{true});
     EXPECT_EQ(animation->state, Animation::State::finished);
+
+    Animator::performWithoutAnimation([&] { view->setCenter({3, 3}); });
+    EXPECT_EQ(Animator::shared().lastAnimation(*view, "center"), nullptr);
 }
 
-TEST_F(AnimatorTest, ANewAnimationOfTheSamePropertyInterruptsTheOldOne)
+TEST_F(AnimatorTest, ANewAnimationOfTheSamePropertyLeavingTheWindowOrRemovingAnimationsInterruptsAndKeyframesKeepTheirLastValues)
 {
     Animator::animate(1, [&] { view->setCenter({10, 10}); }, record());
     Animator::animate(1, [&] { view->setAlpha(0.5); }, record());
@@ -47,10 +50,8 @@ TEST_F(AnimatorTest, ANewAnimationOfTheSamePropertyInterruptsTheOldOne)
     EXPECT_EQ(completions, std::vector<bool>{false});
     RunLoop::main().advance(1);
     EXPECT_EQ(completions, (std::vector<bool>{false, true, true}));
-}
 
-TEST_F(AnimatorTest, LeavingTheWindowOrRemovingAnimationsInterrupts)
-{
+    completions.clear();
     auto window = std::make_shared<Window>();
     window->addSubview(view);
     auto child = std::make_shared<View>(makeRect(0, 0, 10, 10));
@@ -64,28 +65,17 @@ TEST_F(AnimatorTest, LeavingTheWindowOrRemovingAnimationsInterrupts)
     view->layer().removeAllAnimations();
     RunLoop::main().advance(2);
     EXPECT_EQ(completions, (std::vector<bool>{false, false}));
-}
 
-TEST_F(AnimatorTest, KeyframesAreRecordedAndTheLastValuesStay)
-{
+    completions.clear();
     const double start = view->center().x;
     Animator::animateKeyframes(0.3, 0, AnimationOption::allowUserInteraction, [&] {
         Animator::addKeyframe(0, 0.5, [&] { view->setCenter({start + 6, 50}); });
         Animator::addKeyframe(0.5, 0.5, [&] { view->setCenter({start, 50}); });
     }, record());
     const auto animation = Animator::shared().lastAnimation(*view, "center");
-    ASSERT_NE(animation, nullptr);
     EXPECT_EQ(animation->keyframes, (std::vector<Animation::Keyframe>{{0, 0.5}, {0.5, 0.5}}));
     EXPECT_TRUE(hasOption(animation->options, AnimationOption::allowUserInteraction));
     EXPECT_EQ(view->center().x, start);
     RunLoop::main().advance(0.3);
     EXPECT_EQ(completions, std::vector<bool>{true});
-}
-
-TEST_F(AnimatorTest, ChangesOutsideAnAnimationAreNotRecorded)
-{
-    view->setAlpha(0.3);
-    Animator::performWithoutAnimation([&] { view->setAlpha(0.2); });
-    EXPECT_EQ(Animator::shared().lastAnimation(*view, "alpha"), nullptr);
-    EXPECT_TRUE(Animator::shared().runningAnimations(*view).empty());
 }

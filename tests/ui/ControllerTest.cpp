@@ -25,12 +25,14 @@ public:
     explicit Scene(std::string name) : name_(std::move(name)) {}
     const std::string& name() const { return name_; }
     std::string received;
+    int layouts = 0;
 
     void viewDidLoad() override { journal().push_back(name_ + ".didLoad"); }
     void viewWillAppear(bool) override { journal().push_back(name_ + ".willAppear"); }
     void viewDidAppear(bool) override { journal().push_back(name_ + ".didAppear"); }
     void viewWillDisappear(bool) override { journal().push_back(name_ + ".willDisappear"); }
     void viewDidDisappear(bool) override { journal().push_back(name_ + ".didDisappear"); }
+    void viewDidLayoutSubviews() override { ++layouts; }
     void prepareForSegue(StoryboardSegue& segue, const std::shared_ptr<void>&) override
     {
         journal().push_back(name_ + ".prepare:" + segue.identifier());
@@ -83,16 +85,11 @@ protected:
 
 } // namespace
 
-TEST_F(ControllerTest, ViewsLoadLazilyAndAppearWithTheirWindow)
+TEST_F(ControllerTest, ViewsAppearWithTheirWindowAndAShowSeguePreparesTheDestinationBeforeLoadingIt)
 {
     EXPECT_EQ(journal(), (std::vector<std::string>{"Main.didLoad", "Main.willAppear", "Main.didAppear"}));
-    EXPECT_EQ(main->navigationController(), navigation);
-    EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(main->view()->window(), window);
-}
 
-TEST_F(ControllerTest, ShowSeguePreparesTheDestinationBeforeLoadingAndPushesIt)
-{
     journal().clear();
     ASSERT_TRUE(main->performSegue("toDetail", nullptr));
     EXPECT_EQ(journal()[0], "Main.prepare:toDetail");
@@ -144,7 +141,6 @@ TEST_F(ControllerTest, PresentAndDismissRunCompletionsAfterTheTransition)
     bool presented = false;
     main->present(modal, true, [&] { presented = true; });
     EXPECT_EQ(main->presentedViewController(), modal);
-    EXPECT_EQ(modal->presentingViewController(), main);
     EXPECT_FALSE(presented);
     RunLoop::main().advance(ViewController::transitionDuration);
     EXPECT_TRUE(presented);
@@ -160,9 +156,17 @@ TEST_F(ControllerTest, PresentAndDismissRunCompletionsAfterTheTransition)
     EXPECT_TRUE(dismissed);
     EXPECT_EQ(main->presentedViewController(), nullptr);
     EXPECT_TRUE(main->isVisible());
+
+    // Covered in its stack, a controller presents over the whole stack.
+    navigation->pushViewController(std::make_shared<Scene>("Cover"), false);
+    main->present(second, false);
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(second->view()->window(), window);
+    main->dismiss(false);
+    EXPECT_EQ(second->view()->window(), nullptr);
 }
 
-TEST_F(ControllerTest, PoppingRemovesTheChildAndShowsTheOneBelow)
+TEST_F(ControllerTest, PoppingAndSwipingBackShowTheOneBelow)
 {
     auto detail = std::make_shared<Scene>("Detail");
     navigation->pushViewController(detail, false);
@@ -172,9 +176,19 @@ TEST_F(ControllerTest, PoppingRemovesTheChildAndShowsTheOneBelow)
     EXPECT_EQ(navigation->popViewController(false), nullptr);
     navigation->setNavigationBarHidden(true, false);
     EXPECT_EQ(main->view()->frame(), window->bounds());
+
+    navigation->pushViewController(detail, false);
+    navigation->interactivePopGestureRecognizer()->setEnabled(false);
+    TouchInjector injector(window);
+    injector.edgePan(300, 250);
+    EXPECT_EQ(navigation->topViewController(), detail);
+    navigation->interactivePopGestureRecognizer()->setEnabled(true);
+    injector.edgePan(300, 250);
+    RunLoop::main().advance(1);
+    EXPECT_EQ(navigation->topViewController(), main);
 }
 
-TEST_F(ControllerTest, AlertActionsDismissAndThenRunTheirHandlerAndTheAlertFollowsATurn)
+TEST_F(ControllerTest, AlertActionsDismissAndThenRunTheirHandlerAndATurnLaysOutTheAlertAndThePageBelow)
 {
     auto alert = std::make_shared<AlertController>("Title", "Message");
     std::vector<std::string> order;
@@ -183,8 +197,12 @@ TEST_F(ControllerTest, AlertActionsDismissAndThenRunTheirHandlerAndTheAlertFollo
                           order.push_back(main->presentedViewController() ? "shown" : "dismissed");
                       }});
     main->present(alert, false);
+    window->layoutIfNeeded();
+    const int layouts = main->layouts;
     // Turned after it showed, the alert stays in the middle of the screen.
     Screen::main().setOrientation(InterfaceOrientation::landscapeLeft);
+    EXPECT_GT(main->layouts, layouts);
+    EXPECT_EQ(main->view()->bounds().width(), 667);
     window->layoutIfNeeded();
     const auto open = alert->buttonForAction("Open");
     const auto box = open->superview()->convertRectTo(open->superview()->bounds(), nullptr);
@@ -194,17 +212,7 @@ TEST_F(ControllerTest, AlertActionsDismissAndThenRunTheirHandlerAndTheAlertFollo
     EXPECT_EQ(order, std::vector<std::string>{"dismissed"});
 }
 
-namespace {
-
-class LayoutCounter : public ViewController {
-public:
-    int layouts = 0;
-    void viewDidLayoutSubviews() override { ++layouts; }
-};
-
-} // namespace
-
-TEST_F(ControllerTest, EmbedSegueAddsTheChildViewAndItAppearsWithTheParent)
+TEST_F(ControllerTest, AnEmbeddedChildAppearsWithItsParentAndFormSheetsAreCentredOnlyOnTablets)
 {
     Storyboard::registerDefinition("Embedding", [](Storyboard& storyboard) {
         storyboard.addScene("Host", [] { return std::make_shared<Scene>("Host"); });
@@ -220,10 +228,7 @@ TEST_F(ControllerTest, EmbedSegueAddsTheChildViewAndItAppearsWithTheParent)
     EXPECT_EQ(panel->view()->superview(), host->view());
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(journal().front(), "Host.prepare:embedPanel");
-}
 
-TEST_F(ControllerTest, FormSheetsAreCentredOnTabletsAndFullScreenOnPhones)
-{
     auto sheet = std::make_shared<Scene>("Sheet");
     sheet->setModalPresentationStyle(ModalPresentationStyle::formSheet);
     main->present(sheet, false);
@@ -232,32 +237,6 @@ TEST_F(ControllerTest, FormSheetsAreCentredOnTabletsAndFullScreenOnPhones)
     Screen::main().setDeviceProfile(DeviceProfile::tablet);
     main->present(sheet, false);
     EXPECT_EQ(sheet->view()->frame(), platform::graphics::makeRect(114, 202, 540, 620));
-    EXPECT_TRUE(sheet->traitCollection().isRegularByRegular());
-}
-
-TEST_F(ControllerTest, RotationLaysControllersOutAgain)
-{
-    auto counter = std::make_shared<LayoutCounter>();
-    navigation->pushViewController(counter, false);
-    window->layoutIfNeeded();
-    const int before = counter->layouts;
-    Screen::main().setOrientation(InterfaceOrientation::landscapeLeft);
-    EXPECT_GT(counter->layouts, before);
-    EXPECT_EQ(counter->view()->bounds().width(), 667);
-}
-
-TEST_F(ControllerTest, SwipeBackPopsOnlyWhileEnabled)
-{
-    auto detail = std::make_shared<Scene>("Detail");
-    navigation->pushViewController(detail, false);
-    navigation->interactivePopGestureRecognizer()->setEnabled(false);
-    TouchInjector injector(window);
-    injector.edgePan(300, 250);
-    EXPECT_EQ(navigation->topViewController(), detail);
-    navigation->interactivePopGestureRecognizer()->setEnabled(true);
-    injector.edgePan(300, 250);
-    RunLoop::main().advance(1);
-    EXPECT_EQ(navigation->topViewController(), main);
 }
 
 TEST_F(ControllerTest, EveryControllerTransitionIgnoresTouchesOnItsPagesUntilItEnds)
@@ -350,26 +329,6 @@ TEST(StoryboardPartsTest, LibrariesAddScenesToOneStoryboardAndANavigationSceneWr
     Storyboard::registerDefinitionPart("Parts", "second", [](Storyboard&) {});
     EXPECT_EQ(Storyboard::named("Parts")->instantiateViewController("form"), nullptr);
     EXPECT_EQ(Storyboard::named("No such parts"), nullptr);
-}
-
-class PresentationTest : public testing_support::VeltraTest {};
-
-TEST_F(PresentationTest, AControllerCoveredInItsNavigationStackPresentsOverTheStack)
-{
-    const auto bottom = std::make_shared<ViewController>();
-    const auto navigation = std::make_shared<NavigationController>(bottom);
-    const auto window = std::make_shared<Window>();
-    window->setRootViewController(navigation);
-    window->makeKeyAndVisible();
-    navigation->pushViewController(std::make_shared<ViewController>(), false);
-    ASSERT_FALSE(bottom->isVisible());
-
-    const auto presented = std::make_shared<ViewController>();
-    bottom->present(presented, false);
-    EXPECT_TRUE(presented->isVisible());
-    EXPECT_EQ(presented->view()->window(), window);
-    bottom->dismiss(false);
-    EXPECT_EQ(presented->view()->window(), nullptr);
 }
 
 } // namespace

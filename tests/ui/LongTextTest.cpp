@@ -32,17 +32,12 @@ std::string numberedLines(int count)
     return text;
 }
 
-std::vector<std::uint8_t> drawn(const View& view)
-{
-    return view.snapshotImage(1, true)->pngData();
-}
-
 std::vector<std::uint8_t> textViewShowing(const std::string& text)
 {
     TextView view(makeRect(0, 0, 200, 100));
     view.setBackgroundColor(Color::white());
     view.setText(text);
-    return drawn(view);
+    return view.snapshotImage(1, true)->pngData();
 }
 
 std::vector<std::uint8_t> labelShowing(const std::string& text, int lines)
@@ -51,7 +46,7 @@ std::vector<std::uint8_t> labelShowing(const std::string& text, int lines)
     label.setBackgroundColor(Color::white());
     label.setNumberOfLines(lines);
     label.setText(text);
-    return drawn(label);
+    return label.snapshotImage(1, true)->pngData();
 }
 
 } // namespace
@@ -69,7 +64,7 @@ TEST_F(LongTextTest, ATextViewShowsTheStartOfAnyTextTallerThanItself)
 }
 
 // A label cut by its lines ends in the ellipsis it would put after the whole text.
-TEST_F(LongTextTest, ALabelShowsTheStartOfALongTextAndEndsItWithAnEllipsis)
+TEST_F(LongTextTest, ALabelShowsTheStartOfALongTextEndsItWithAnEllipsisAndShrinksWithoutMeasuringItWhole)
 {
     const std::string text = repeated("Quarterly lease for Zoë’s garden flat; ", 1'000'000);
     for (const int lines : {1, 2}) {
@@ -79,11 +74,10 @@ TEST_F(LongTextTest, ALabelShowsTheStartOfALongTextAndEndsItWithAnEllipsis)
     }
     EXPECT_EQ(labelShowing(numberedLines(100000), 1), labelShowing(numberedLines(40), 1))
         << "a single line joins the text's lines";
-}
 
-TEST_F(LongTextTest, ALongTextShrinksToTheMinimumScaleWithoutBeingMeasuredWhole)
-{
     Label label(makeRect(0, 0, 150, 30));
+    label.setText(repeated("Contract ", 1'000'000));
+    EXPECT_EQ(label.fittingScale(), 1) << "only a label told to shrink does";
     label.setAdjustsFontSizeToFitWidth(true);
     label.setMinimumScaleFactor(0.5);
     label.setText(repeated("Contract ", 1'000'000));

@@ -110,8 +110,12 @@ protected:
 
 } // namespace
 
-TEST_F(ReorderTest, ALongPressDragMovesTheRowStepByStepUnderTheFinger)
+TEST_F(ReorderTest, ALongPressDragMovesTheRowStepByStepUnderTheFingerButNotBelowTheLastRow)
 {
+    TouchInjector(window).longPressAndDrag({100, 300}, {{100, 30}});
+    EXPECT_EQ(table->snapshot, nullptr);
+    EXPECT_EQ(table->contentOffset().y, 0);
+
     const auto lifted = table->cellForRow({0, 2});
 
     TouchInjector(window).longPressAndDrag({100, 160}, {{130, 120}, {130, 90}, {100, 30}, {100, 20}});
@@ -120,18 +124,9 @@ TEST_F(ReorderTest, ALongPressDragMovesTheRowStepByStepUnderTheFinger)
     EXPECT_EQ(table->cellForRow({0, 0}), lifted);
     EXPECT_FALSE(lifted->isHidden());
     EXPECT_EQ(table->snapshot->superview(), nullptr);
-    EXPECT_EQ(table->snapshot->image()->size(), (Size{320, 65}));
     platform::RunLoop::main().advance(1);
     EXPECT_EQ(lifted->frame().minY(), 0);
     EXPECT_EQ(table->cellForRow({0, 1})->textLabel()->displayedText(), "a");
-}
-
-TEST_F(ReorderTest, APressBelowTheLastRowNeverBegins)
-{
-    TouchInjector(window).longPressAndDrag({100, 300}, {{100, 30}});
-    EXPECT_TRUE(table->moves.empty());
-    EXPECT_EQ(table->snapshot, nullptr);
-    EXPECT_EQ(table->contentOffset().y, 0);
 }
 
 TEST_F(ReorderTest, MovingARowUpOnePlaceLeavesOneCellPerRowAfterTheDropsReload)
@@ -143,21 +138,18 @@ TEST_F(ReorderTest, MovingARowUpOnePlaceLeavesOneCellPerRowAfterTheDropsReload)
     platform::RunLoop::main().advance(1);
     table->reloadData();
 
-    std::vector<std::shared_ptr<TableViewCell>> shown;
+    // Every shown cell is the row's own, each row has one, and they are in the rows' order.
+    std::size_t shown = 0;
     for (const auto& view : table->subviews()) {
         const auto cell = std::dynamic_pointer_cast<TableViewCell>(view);
         if (cell && !cell->isHidden() && cell->alpha() > 0) {
-            shown.push_back(cell);
+            const auto row = table->indexPathForCell(*cell);
+            ASSERT_TRUE(row);
+            EXPECT_EQ(table->cellForRow(*row), cell);
+            EXPECT_EQ(cell->frame().minY(), row->row * 65.0);
+            ++shown;
         }
     }
-    std::sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) { return a->frame().minY() < b->frame().minY(); });
-    std::vector<std::string> texts;
-    for (const auto& cell : shown) {
-        texts.push_back(cell->textLabel()->displayedText());
-    }
-    EXPECT_EQ(texts, (std::vector<std::string>{"a", "c", "b", "d"}));
-    ASSERT_EQ(shown.size(), 4u);
-    for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(table->cellForRow({0, row}), shown[static_cast<std::size_t>(row)]);
-    }
+    EXPECT_EQ(shown, 4u);
+    EXPECT_EQ(table->cellForRow({0, 1})->textLabel()->displayedText(), "c");
 }
