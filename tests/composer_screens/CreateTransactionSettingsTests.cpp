@@ -149,7 +149,7 @@ TEST_F(CreateTransactionSettingsTest, ANameTypedHereReachesTheMainPageAndAnEmpty
     EXPECT_EQ(heightOfRow(MainRow::name), 103) << "no name: the main page opens its name row";
 }
 
-TEST_F(CreateTransactionSettingsTest, BackDropsEveryEdit)
+TEST_F(CreateTransactionSettingsTest, BackDropsEveryEditAndClearingTheDescriptionCollapsesItsRowAndSavesNone)
 {
     openSettings([this] { model->setEmailMessage("Hello"); });
     tap(*cell<CreateTransactionInPersonSigningCell>(Settings::inPersonSigning)->inPersonSigningSwitch.lock());
@@ -160,10 +160,7 @@ TEST_F(CreateTransactionSettingsTest, BackDropsEveryEdit)
     EXPECT_EQ(page()->presentedViewController(), nullptr);
     EXPECT_FALSE(model->inPerson());
     EXPECT_EQ(model->emailMessage(), "Hello");
-}
 
-TEST_F(CreateTransactionSettingsTest, ClearingTheDescriptionCollapsesItsRowAndSavesNone)
-{
     openSettings([this] { model->setTransactionDescription("Old terms"); });
     const auto description = cell<CreateTransactionDescriptionCell>(Settings::description);
     tapAndSettle(*description->transactionDescriptionClearButton.lock());

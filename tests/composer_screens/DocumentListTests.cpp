@@ -85,7 +85,7 @@ TEST_F(DocumentListPageTest, TwoQuickDeletionsRemoveExactlyThoseDocumentsInTapOr
     EXPECT_EQ(heightOfRow(Row::documentList), 130);
 }
 
-TEST_F(DocumentListPageTest, ADocumentOnItsWayOutIsNeitherShownNorTappedAndLeavesWhateverTheModelDidMeanwhile)
+TEST_F(DocumentListPageTest, ADocumentOnItsWayOutIsNeitherShownNorTappedAndLeavesWhateverTheModelDidMeanwhileThenTapsPreview)
 {
     openDocuments(3, true, true);
     const auto shownNames = [this] {
@@ -113,22 +113,14 @@ TEST_F(DocumentListPageTest, ADocumentOnItsWayOutIsNeitherShownNorTappedAndLeave
     EXPECT_EQ(shownNames(), (Names{"Late.pdf", "Document 1.pdf", "Document 2.pdf"}));
 
     tapAndSettle(*documentRow(1)->cellSelectionButton.lock());
-    EXPECT_NE(page()->presentedViewController(), nullptr) << "once they have left, taps preview again";
-}
-
-TEST_F(DocumentListPageTest, ATapPreviewsTheDocumentUnlessTheRowKnowsNoFile)
-{
-    openDocuments(2, true, true);
-    const auto row = documentRow(1);
-    row->filePath.reset();
-    tapAndSettle(*row->cellSelectionButton.lock());
-    EXPECT_EQ(page()->presentedViewController(), nullptr);
-
-    tapAndSettle(*documentRow(0)->cellSelectionButton.lock());
     const auto preview =
         std::dynamic_pointer_cast<platform::dragdrop::DocumentPreviewController>(page()->presentedViewController());
-    ASSERT_NE(preview, nullptr);
+    ASSERT_NE(preview, nullptr) << "once they have left, taps preview again";
     tapAndSettle(*preview->doneButton());
+
+    documentRow(0)->filePath.reset();
+    tapAndSettle(*documentRow(0)->cellSelectionButton.lock());
+    EXPECT_EQ(page()->presentedViewController(), nullptr) << "a row that knows no file previews nothing";
 }
 
 TEST_F(DocumentListPageTest, TheModelFollowsADragPlaceByPlaceAndTheHostHearsItsStartAndEnd)
