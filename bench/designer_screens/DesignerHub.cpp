@@ -4,30 +4,15 @@
 #include "foundation/Environment.h"
 #include "foundation/RunLoop.h"
 #include "foundation/SharedInstances.h"
-#include "graphics/PdfWriter.h"
+#include "samples/SamplePdf.h"
 #include "sdk/VTDocument.h"
 #include "sdk/VTSigner.h"
 #include "sdk/VTTransaction.h"
 #include "ui/Screen.h"
 
-#include <fstream>
 #include <random>
 
 namespace bench {
-
-namespace {
-
-std::string writePagePdf(const std::filesystem::path& path)
-{
-    platform::graphics::PdfWriter writer;
-    writer.beginPage({612, 792});
-    const auto bytes = writer.finish();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes->data()), static_cast<std::streamsize>(bytes->size()));
-    return path.string();
-}
-
-} // namespace
 
 std::shared_ptr<ZKPrepareFormField> paletteItem(const std::string& type, bool primary)
 {
@@ -51,7 +36,8 @@ DesignerHub::DesignerHub()
     host = std::make_unique<HostWindow>();
     auto draft = std::make_shared<VTTransaction>();
     draft->setName("Agreement");
-    draft->addDocument(VTDocument::initWithNameAndPath("Agreement.pdf", writePagePdf(home / "agreement.pdf")));
+    draft->addDocument(
+        VTDocument::initWithNameAndPath("Agreement.pdf", bench_samples::writeBlankPagePdf(home / "agreement.pdf")));
     draft->addSigner(VTSigner::initWithFirstNameLastNameEmailCompanyTitleAndRole(
         "Cara", "Client", "cara@example.com", std::nullopt, std::nullopt, "signer0"));
     draft->startEditingWithCallback([](const Dictionary&) {});

@@ -3,6 +3,7 @@
 // on), one removed by swiping its row open and tapping the trash can, two contact cards
 // dropped from another application, and ordered signing switched off again. Each step is
 // drawn to a PNG.
+#include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoSender.h"
 #include "DemoWalk.h"
@@ -21,7 +22,6 @@
 #include "dragdrop/TypeIdentifier.h"
 #include "fakes/FakeSigningService.h"
 #include "foundation/RunLoop.h"
-#include "graphics/PdfWriter.h"
 #include "sdk/VTDocument.h"
 #include "sdk/VTTransaction.h"
 #include "sdk/facade/Veltra.h"
@@ -30,7 +30,6 @@
 #include "ui/TouchInjector.h"
 #include "ui/Window.h"
 
-#include <fstream>
 
 namespace {
 
@@ -104,16 +103,6 @@ private:
     TouchInjector fingers_{window_};
 };
 
-std::string writePdf(const std::filesystem::path& path)
-{
-    platform::graphics::PdfWriter writer;
-    writer.beginPage({612, 792});
-    const auto bytes = writer.finish();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes->data()), static_cast<std::streamsize>(bytes->size()));
-    return path.string();
-}
-
 void addRecipient(const std::string& first, const std::string& last, const std::string& email,
                   const std::string& company)
 {
@@ -149,7 +138,7 @@ std::shared_ptr<VTTransaction> lease(const std::filesystem::path& folder)
 {
     auto transaction = std::make_shared<VTTransaction>();
     transaction->setName("Lease renewal");
-    transaction->addDocument(VTDocument::initWithNameAndPath("Lease", writePdf(folder / "recipients-lease.pdf")));
+    transaction->addDocument(VTDocument::initWithNameAndPath("Lease", host::writeLetterPdf(folder / "recipients-lease.pdf", "Lease")));
     return transaction;
 }
 

@@ -67,20 +67,10 @@ TEST_F(ChoiceSettingsTest, TheListDefaultMustBeAnItemExactlyOrEmpty)
     EXPECT_TRUE(stored(element)->validation()->enumeration().empty());
 }
 
-TEST_F(ChoiceSettingsTest, AListWithAGeneratedNameSavesTheEmptyNameField)
+TEST_F(ChoiceSettingsTest, CancelOnTheListLeavesItsItemsAndDefaultAndSaveWritesTheEmptyNameOverAGeneratedOne)
 {
     const auto element = place("List");
     element->setName(element->ident());
-    element->saveUpdates();
-    const auto screen = open<ZKListViewSettingsVC>(element);
-    EXPECT_EQ(screen->nameTextField->text(), "");
-    save(*screen);
-    EXPECT_EQ(stored(element)->name(), "");
-}
-
-TEST_F(ChoiceSettingsTest, CancelOnTheListLeavesItsItemsAndDefault)
-{
-    const auto element = place("List");
     element->validation()->setEnumeration({"Red", "Blue"});
     element->updateContent("Blue");
     element->saveUpdates();
@@ -92,44 +82,40 @@ TEST_F(ChoiceSettingsTest, CancelOnTheListLeavesItsItemsAndDefault)
         EXPECT_EQ(current->validation()->enumeration(), (Items{"Red", "Blue"}));
         EXPECT_EQ(current->content(), "Blue");
     }
+
+    const auto again = open<ZKListViewSettingsVC>(element);
+    EXPECT_EQ(again->nameTextField->text(), "");
+    save(*again);
+    EXPECT_EQ(stored(element)->name(), "");
 }
 
-TEST_F(ChoiceSettingsTest, ACheckBoxSwitchedOffStoresTheEmptyStringAndThePageFollows)
-{
-    const auto element = place("CheckBox");
-    const auto box = std::dynamic_pointer_cast<ZKCheckBox>(viewOf(element));
-    auto screen = open<ZKCheckBoxSettingsVC>(element);
-    EXPECT_FALSE(screen->defaultValueSwitch->isOn());
-    tap(*screen->defaultValueSwitch);
-    tap(*screen->isRequiredSwitch);
-    save(*screen);
-    EXPECT_EQ(stored(element)->content(), ZKCheckBoxSettingsVC::checkedContent);
-    EXPECT_TRUE(stored(element)->validation()->required());
-    EXPECT_TRUE(box->checkboxDisplayView()->isChecked());
-
-    screen = open<ZKCheckBoxSettingsVC>(element);
-    EXPECT_TRUE(screen->defaultValueSwitch->isOn());
-    tap(*screen->defaultValueSwitch);
-    save(*screen);
-    EXPECT_EQ(stored(element)->content(), "");
-    EXPECT_FALSE(box->checkboxDisplayView()->isChecked());
-}
-
-TEST_F(ChoiceSettingsTest, ACheckBoxKeepsItsGeneratedNameUnlessTheNameFieldWasEdited)
+TEST_F(ChoiceSettingsTest, ACheckBoxStoresItsStateThePageFollowsAndAGeneratedNameStaysUnlessEdited)
 {
     const auto element = place("CheckBox");
     element->setName(element->ident());
     element->saveUpdates();
+    const auto box = std::dynamic_pointer_cast<ZKCheckBox>(viewOf(element));
     auto screen = open<ZKCheckBoxSettingsVC>(element);
     EXPECT_EQ(screen->nameTextField->text(), "");
+    EXPECT_FALSE(screen->defaultValueSwitch->isOn());
+    tap(*screen->defaultValueSwitch);
+    tap(*screen->isRequiredSwitch);
     save(*screen);
     EXPECT_EQ(stored(element)->name(), element->ident());
+    EXPECT_EQ(stored(element)->content(), ZKCheckBoxSettingsVC::checkedContent);
+    EXPECT_TRUE(stored(element)->validation()->required());
+    EXPECT_TRUE(box->checkboxDisplayView()->isChecked());
 
+    // Switched off, it stores the empty string.
     screen = open<ZKCheckBoxSettingsVC>(element);
+    EXPECT_TRUE(screen->defaultValueSwitch->isOn());
+    tap(*screen->defaultValueSwitch);
     retype(*screen->nameTextField, "Pets allowed");
     fingers->pressReturn();
     EXPECT_FALSE(screen->nameTextField->isFirstResponder());
     save(*screen);
+    EXPECT_EQ(stored(element)->content(), "");
+    EXPECT_FALSE(box->checkboxDisplayView()->isChecked());
     EXPECT_EQ(stored(element)->name(), "Pets allowed");
 }
 

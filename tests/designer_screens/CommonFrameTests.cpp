@@ -3,7 +3,6 @@
 #include "ceremony/screens/ZKMainViewController.h"
 #include "designer/screens/ZKCheckBoxSettingsVC.h"
 #include "designer/screens/ZKDateInputSettingsViewController.h"
-#include "designer/screens/ZKFieldSettingsForm.h"
 #include "designer/screens/ZKLabelSettingsVC.h"
 #include "designer/screens/ZKListViewSettingsVC.h"
 #include "designer/screens/ZKRadioButtonSettingsVC.h"
@@ -42,21 +41,6 @@ protected:
     }
 };
 
-// The label showing the text in the view's subtree, or null.
-std::shared_ptr<platform::ui::Label> labelReading(const platform::ui::View& view, const std::string& text)
-{
-    for (const auto& subview : view.subviews()) {
-        const auto label = std::dynamic_pointer_cast<platform::ui::Label>(subview);
-        if (label && label->text() == text) {
-            return label;
-        }
-        if (auto found = labelReading(*subview, text)) {
-            return found;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 TEST_F(CommonFrameTest, EachKindOfFieldOpensItsScreenWithTheFieldAndCancelReturnsToTheHub)
@@ -68,10 +52,8 @@ TEST_F(CommonFrameTest, EachKindOfFieldOpensItsScreenWithTheFieldAndCancelReturn
     opensItsScreen<ZKLabelSettingsVC>("label");
     opensItsScreen<ZKRadioButtonSettingsVC>("Radio");
     opensItsScreen<ZKDateInputSettingsViewController>("dateEntryField");
-}
 
-TEST_F(CommonFrameTest, ASignatureHasNoScreenButBecomesTheActiveElementView)
-{
+    // A signature has no screen but becomes the active element view.
     const auto signature = place("SIGNATURE");
     openSettingsOf(signature);
     EXPECT_EQ(hub()->presentedViewController(), nullptr);
@@ -84,8 +66,7 @@ TEST_F(CommonFrameTest, AFieldWithoutValidationGetsOneAfterItsControlsAreFilledE
     element->setValidation(nullptr);
     element->updateContent("Flat 4B");
     element->saveUpdates();
-    openSettingsOf(element);
-    const auto screen = shown<ZKTextFieldSettingsVC>();
+    const auto screen = open<ZKTextFieldSettingsVC>(element);
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->defaultValueTextField->text(), "Flat 4B");
     EXPECT_FALSE(screen->isRequiredSwitch->isOn());
@@ -103,8 +84,7 @@ TEST_F(CommonFrameTest, AFieldWithoutValidationGetsOneAfterItsControlsAreFilledE
 
 TEST_F(CommonFrameTest, TheKeyboardInsetsTheFormAndATapElsewhereClosesIt)
 {
-    openSettingsOf(place("TextBox"));
-    const auto screen = shown<ZKTextFieldSettingsVC>();
+    const auto screen = open<ZKTextFieldSettingsVC>(place("TextBox"));
     ASSERT_NE(screen, nullptr);
     tap(*screen->nameTextField);
     settle();
@@ -126,8 +106,7 @@ TEST_F(CommonFrameTest, InLandscapeAKeyboardLiftsTheDateScreenAndPutsItBackWhere
 {
     platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
     settle();
-    openSettingsOf(place("dateEntryField"));
-    const auto screen = shown<ZKDateInputSettingsViewController>();
+    const auto screen = open<ZKDateInputSettingsViewController>(place("dateEntryField"));
     ASSERT_NE(screen, nullptr);
     const auto before = screen->view()->frame();
     auto& keyboard = platform::ui::Keyboard::shared();
@@ -139,16 +118,4 @@ TEST_F(CommonFrameTest, InLandscapeAKeyboardLiftsTheDateScreenAndPutsItBackWhere
     settle();
     EXPECT_EQ(screen->view()->frame(), before);
     EXPECT_EQ(screen->initialFrame(), before);
-}
-
-TEST_F(CommonFrameTest, TypedTextLinesUpWithItsCaptionAndTheEntriesKeepOneLeftEdge)
-{
-    openSettingsOf(place("TextBox"));
-    const auto screen = shown<ZKTextFieldSettingsVC>();
-    ASSERT_NE(screen, nullptr);
-    const auto caption = labelReading(*screen->view(), "Name");
-    ASSERT_NE(caption, nullptr);
-    const auto left = [](const platform::ui::View& view) { return view.convertRectTo(view.bounds(), nullptr).minX(); };
-    EXPECT_EQ(left(*caption), left(*screen->nameTextField) + ZKFieldSettingsForm::textInset);
-    EXPECT_EQ(left(*screen->nameTextField), left(*screen->isRequiredSwitch->superviewPointer()));
 }

@@ -39,7 +39,7 @@ protected:
 
 } // namespace
 
-TEST_F(DateSettingsTest, AFieldWithoutAPatternOpensOnTheFirstAndStoresIt)
+TEST_F(DateSettingsTest, AFieldWithoutAPatternOrWithAnUnknownOneStoresTheFirst)
 {
     const auto element = place("dateEntryField");
     const auto screen = open<ZKDateInputSettingsViewController>(element);
@@ -52,6 +52,15 @@ TEST_F(DateSettingsTest, AFieldWithoutAPatternOpensOnTheFirstAndStoresIt)
     EXPECT_EQ(hub()->presentedViewController(), nullptr);
     EXPECT_EQ(stored(element)->validation()->pattern(), "YYYY-MM-dd");
     EXPECT_EQ(stored(element)->name(), "");
+
+    // An unknown stored pattern selects no row but shows its example.
+    element->validation()->setPattern("yyyy/MM/dd");
+    element->saveUpdates();
+    const auto again = open<ZKDateInputSettingsViewController>(element);
+    EXPECT_EQ(selectedRow(*again), std::nullopt);
+    EXPECT_EQ(again->dateExample->text(), "e.g 2024/12/30");
+    save(*again);
+    EXPECT_EQ(stored(element)->validation()->pattern(), "YYYY-MM-dd");
 }
 
 TEST_F(DateSettingsTest, ANewFieldStartsWithThePatternOfTheDesignerSettings)
@@ -63,18 +72,6 @@ TEST_F(DateSettingsTest, ANewFieldStartsWithThePatternOfTheDesignerSettings)
     EXPECT_EQ(selectedRow(*screen), 3);
     EXPECT_EQ(screen->dateExample->text(), "e.g 30-12-2025");
     EXPECT_TRUE(screen->isRequiredSwitch->isOn());
-}
-
-TEST_F(DateSettingsTest, AnUnknownStoredPatternSelectsNoRowButShowsItsExample)
-{
-    const auto element = place("dateEntryField");
-    element->validation()->setPattern("yyyy/MM/dd");
-    element->saveUpdates();
-    const auto screen = open<ZKDateInputSettingsViewController>(element);
-    EXPECT_EQ(selectedRow(*screen), std::nullopt);
-    EXPECT_EQ(screen->dateExample->text(), "e.g 2024/12/30");
-    save(*screen);
-    EXPECT_EQ(stored(element)->validation()->pattern(), "YYYY-MM-dd");
 }
 
 TEST_F(DateSettingsTest, ATappedPatternChangesTheExampleAndIsStoredOnlyBySave)

@@ -112,6 +112,15 @@ protected:
         fingers->touchUp(touch);
     }
 
+    // The viewer places a signature 5 points right of where its floating field was let go.
+    void expectSignatureLetGoAt(const std::shared_ptr<ZKElement>& signature, const Point& inRoot) const
+    {
+        const auto onScreen = viewOf(signature)->convertRectTo(viewOf(signature)->bounds(), panel()->view().get());
+        EXPECT_NEAR(onScreen.minX(), inRoot.x + 22 - 65 + 5, 0.01);
+        EXPECT_NEAR(onScreen.minY(), inRoot.y - 19, 0.01);
+        EXPECT_NEAR(onScreen.width(), 130, 0.01);
+    }
+
     std::shared_ptr<RecordingDelegate> recorder;
 };
 
@@ -303,11 +312,7 @@ TEST_F(DragPlaceTest, TheViewerStoresTheDroppedFieldWhereItWasLetGo)
     const auto signature = elements()[0];
     EXPECT_EQ(signature->type(), "SIGNATURE");
     EXPECT_EQ(signature->page(), 0);
-    // The viewer places it 5 points right of where the floating field was let go.
-    const auto onScreen = viewOf(signature)->convertRectTo(viewOf(signature)->bounds(), panel()->view().get());
-    EXPECT_NEAR(onScreen.minX(), 150 + 22 - 65 + 5, 0.01);
-    EXPECT_NEAR(onScreen.minY(), 200 - 19, 0.01);
-    EXPECT_NEAR(onScreen.width(), 130, 0.01);
+    expectSignatureLetGoAt(signature, {150, 200});
 
     drag(signerNameItem, {150, 300});
     drag(checkBoxItem, {150, 400});
@@ -334,9 +339,5 @@ TEST_F(DragPlaceTest, OnAZoomedPageScrolledSidewaysTheFieldLandsWhereItWasLetGo)
     drag(signatureItem, {150, 200});
     settle();
     ASSERT_EQ(elements().size(), 1u);
-    const auto signature = elements()[0];
-    const auto onScreen = viewOf(signature)->convertRectTo(viewOf(signature)->bounds(), panel()->view().get());
-    EXPECT_NEAR(onScreen.minX(), 150 + 22 - 65 + 5, 0.01);
-    EXPECT_NEAR(onScreen.minY(), 200 - 19, 0.01);
-    EXPECT_NEAR(onScreen.width(), 130, 0.01);
+    expectSignatureLetGoAt(elements()[0], {150, 200});
 }

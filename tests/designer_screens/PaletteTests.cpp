@@ -52,20 +52,6 @@ protected:
 
 } // namespace
 
-TEST_F(PaletteTest, WithoutDesignerSettingsEveryKindButTheDateFieldIsOffered)
-{
-    showHub();
-    const auto& fields = panel()->formFields();
-    EXPECT_EQ(descriptionsOf(fields),
-              (std::vector<std::string>{"Signature", "Signing Date", "Signer Name", "Signer Title", "Signer Company",
-                                        "Text Field", "Label", "Check Box", "List", "Text Area", "Radio"}));
-    ASSERT_EQ(fields.size(), 11u);
-    EXPECT_TRUE(fields[0]->isPrimaryFieldType());
-    EXPECT_EQ(std::count_if(fields.begin(), fields.end(), [](const auto& field) { return field->isPrimaryFieldType(); }),
-              1);
-    EXPECT_EQ(paletteRow(7)->signatureFieldDescriptionLabel.lock()->text(), "Check Box");
-}
-
 TEST_F(PaletteTest, TheSettingsSavedBeforeThePanelLoadsChooseTheKinds)
 {
     ZKDesignerHelper::sharedInstance()->saveDesignerSettings(Dictionary{
@@ -76,7 +62,6 @@ TEST_F(PaletteTest, TheSettingsSavedBeforeThePanelLoadsChooseTheKinds)
               (std::vector<std::string>{"Signature", "Signer Name", "Signer Title", "Signer Company", "Text Field",
                                         "Check Box", "List", "Text Area", "Radio", "Date Field"}));
     EXPECT_EQ(panel()->formFields().back()->fieldType(), "dateEntryField");
-    EXPECT_EQ(rowHeight(2), 10 * 45);
 }
 
 TEST_F(PaletteTest, SettingsHidingEveryOptionalKindLeaveTheSignatureAlone)
@@ -92,11 +77,19 @@ TEST_F(PaletteTest, SettingsHidingEveryOptionalKindLeaveTheSignatureAlone)
     EXPECT_EQ(panel()->formFields().size(), 1u);
 }
 
-TEST_F(PaletteTest, OnlyTheSignatureIsUsableUntilOneIsPlacedAndAgainForAnotherSigner)
+TEST_F(PaletteTest, WithoutSettingsAllButTheDateFieldAreOfferedAndOnlyTheSignatureIsUsableUntilOneIsPlaced)
 {
     showHub();
+    const auto& fields = panel()->formFields();
+    EXPECT_EQ(descriptionsOf(fields),
+              (std::vector<std::string>{"Signature", "Signing Date", "Signer Name", "Signer Title", "Signer Company",
+                                        "Text Field", "Label", "Check Box", "List", "Text Area", "Radio"}));
+    ASSERT_EQ(fields.size(), 11u);
+    EXPECT_TRUE(fields[0]->isPrimaryFieldType());
+    EXPECT_EQ(std::count_if(fields.begin(), fields.end(), [](const auto& field) { return field->isPrimaryFieldType(); }),
+              1);
+    EXPECT_EQ(paletteRow(7)->signatureFieldDescriptionLabel.lock()->text(), "Check Box");
     EXPECT_EQ(usable(), onlyTheSignature());
-    EXPECT_EQ(paletteRow(5)->cellContentView.lock()->alpha(), 0.3);
 
     tapPaletteItem(5);
     EXPECT_TRUE(elements().empty());

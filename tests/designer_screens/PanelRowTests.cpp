@@ -51,6 +51,12 @@ TEST_F(PanelRowTest, MaximisedRowsShowTheirNamesAndMinimisedOnlyTheirIconColumn)
     EXPECT_EQ(alphaOf(current->signerInitialsLabel), 1);
     EXPECT_EQ(alphaOf(item->signatureFieldDescriptionLabel), 0);
     EXPECT_EQ(alphaOf(item->rightSignatureFieldIcon), 1);
+
+    // Touches find the inner row under them.
+    const auto list = panel()->fieldsTableView()->cellForRow({0, 2});
+    const auto& signatures = static_cast<ZKPanelListCell&>(*list);
+    EXPECT_EQ(signatures.itemIndexForTouchAtLocation({100, 45 * 3 + 10}), 3);
+    EXPECT_EQ(signatures.itemIndexForTouchAtLocation({100, 45 * 11 + 10}), -1);
 }
 
 TEST_F(PanelRowTest, SixTenthsOpenTheCompactPartsAreGoneAndTheFullOnesAtSixTenths)
@@ -78,14 +84,6 @@ TEST_F(PanelRowTest, SixTenthsOpenTheCompactPartsAreGoneAndTheFullOnesAtSixTenth
     fingers->touchUp(finger);
     settle();
     EXPECT_EQ(panel()->tableSizeState(), Panel::minimized);
-}
-
-TEST_F(PanelRowTest, TouchesFindTheInnerRowUnderThem)
-{
-    const auto list = panel()->fieldsTableView()->cellForRow({0, 2});
-    const auto& signatures = static_cast<ZKPanelListCell&>(*list);
-    EXPECT_EQ(signatures.itemIndexForTouchAtLocation({100, 45 * 3 + 10}), 3);
-    EXPECT_EQ(signatures.itemIndexForTouchAtLocation({100, 45 * 11 + 10}), -1);
 }
 
 TEST_F(PanelTest, ADraftsPanelOpensMaximisedWithItsRowsExpandedThenMinimisesAfterAMoment)

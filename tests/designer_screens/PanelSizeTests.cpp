@@ -89,7 +89,7 @@ TEST_F(PanelSizeTest, SwipesOpenAndCloseThePanelOneSizeAtATimeDownToItsTab)
     EXPECT_EQ(panel()->tableSizeState(), Panel::hidden);
 }
 
-TEST_F(PanelSizeTest, AnEdgePanMaximisesAHiddenPanelPastEightyPointsAndAMinimisedOnePastNineteen)
+TEST_F(PanelSizeTest, AnEdgePanMaximisesAHiddenPanelPastEightyPointsAndAMinimisedOnePastNineteenAndTheBodyFollowsIt)
 {
     hidePanel();
     fingers->edgePan(middleY, 80);
@@ -118,10 +118,8 @@ TEST_F(PanelSizeTest, AnEdgePanMaximisesAHiddenPanelPastEightyPointsAndAMinimise
     fingers->edgePan(middleY, 19);
     settle();
     EXPECT_EQ(panel()->tableSizeState(), Panel::maximized);
-}
 
-TEST_F(PanelSizeTest, TheBodyFollowsTheEdgePanAndTellsTheRowsHowFarItIsOpen)
-{
+    // The body follows the pan and tells the rows how far it is open.
     hidePanel();
     const auto progresses = progressesDuring([this] {
         const auto finger = fingers->touchDown({1, middleY});

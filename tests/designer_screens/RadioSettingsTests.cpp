@@ -186,7 +186,7 @@ TEST_F(RadioSettingsTest, SavingCheckedUnchecksOnlyItsGroupOnTheSameSignatureAnd
     }
 }
 
-TEST_F(RadioSettingsTest, AnEmptyNameRemovesItAndCancelKeepsOnlyTheGroupPicked)
+TEST_F(RadioSettingsTest, AnEmptyNameRemovesItCancelKeepsOnlyTheGroupPickedAndRemoveGoesBackToTheDefault)
 {
     placeRadio("pets");
     const auto element = placeRadio("default");
@@ -209,12 +209,8 @@ TEST_F(RadioSettingsTest, AnEmptyNameRemovesItAndCancelKeepsOnlyTheGroupPicked)
     EXPECT_EQ(saved->name(), "");
     EXPECT_FALSE(saved->validation()->required());
     EXPECT_EQ(saved->validation()->groupName(), "pets");
-}
 
-TEST_F(RadioSettingsTest, TheRemoveButtonPutsTheButtonBackInTheDefaultGroupOnSave)
-{
-    const auto element = placeRadio("pets");
-    const auto screen = open<ZKRadioButtonSettingsVC>(element);
+    screen = open<ZKRadioButtonSettingsVC>(element);
     EXPECT_FALSE(screen->removeButton->isHidden());
     tap(*screen->removeButton);
     EXPECT_EQ(screen->radioGroupNameLabel->text(), "default");

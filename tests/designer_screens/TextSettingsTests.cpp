@@ -45,6 +45,12 @@ protected:
         }
         return shown;
     }
+
+    // The default value the text field on the page shows.
+    std::string onPage(const std::shared_ptr<ZKElement>& element) const
+    {
+        return std::dynamic_pointer_cast<ZKTextField>(viewOf(element))->textFieldView()->signingModeTextField()->text();
+    }
 };
 
 // Another writer makes the store refuse every change of a stored element, or allows it again.
@@ -65,16 +71,10 @@ void refuseChangingElements(bool refuse)
 TEST_F(TextSettingsTest, ACustomFieldIsShownAndConfiguredAsATextField)
 {
     const auto element = place("CUSTOMFIELD");
-    ASSERT_NE(element, nullptr);
-    const auto field = std::dynamic_pointer_cast<ZKTextField>(viewOf(element));
-    ASSERT_NE(field, nullptr);
-    const auto screen = open<ZKTextFieldSettingsVC>(element);
-    ASSERT_NE(screen, nullptr);
-    retype(*screen->defaultValueTextField, "Unit 4");
-    save(*screen);
-    EXPECT_EQ(presented(), nullptr);
+    ASSERT_NE(std::dynamic_pointer_cast<ZKTextField>(viewOf(element)), nullptr);
+    EXPECT_EQ(saveTextField(element, "", "Unit 4"), "");
     EXPECT_EQ(stored(element)->content(), "Unit 4");
-    EXPECT_EQ(field->textFieldView()->signingModeTextField()->text(), "Unit 4");
+    EXPECT_EQ(onPage(element), "Unit 4");
 }
 
 TEST_F(TextSettingsTest, ASaveTheStoreRefusesStaysOpenWithTheReasonAndWritesNothing)
@@ -98,8 +98,7 @@ TEST_F(TextSettingsTest, ASaveTheStoreRefusesStaysOpenWithTheReasonAndWritesNoth
     EXPECT_EQ(element->content(), "");
     EXPECT_EQ(element->validation()->maxLength(), std::nullopt);
     EXPECT_EQ(stored(element)->content(), "");
-    EXPECT_EQ(std::dynamic_pointer_cast<ZKTextField>(viewOf(element))->textFieldView()->signingModeTextField()->text(),
-              "");
+    EXPECT_EQ(onPage(element), "");
 
     tap(*alert->button());
     settle();
@@ -111,7 +110,7 @@ TEST_F(TextSettingsTest, ASaveTheStoreRefusesStaysOpenWithTheReasonAndWritesNoth
     EXPECT_EQ(stored(element)->validation()->maxLength(), 12);
 }
 
-TEST_F(TextSettingsTest, AMaxLengthOfZeroReadsAsEmptyLeadingZerosAreDroppedAndAnEmptyEntryRemovesTheLimit)
+TEST_F(TextSettingsTest, AMaxLengthOfZeroReadsAsEmptyLeadingZerosAreDroppedAnEmptyEntryRemovesTheLimitAndNoCountIsRefused)
 {
     const auto element = place("TextBox");
     EXPECT_EQ(saveTextField(element, "0", "a"), tooLongText);
@@ -126,11 +125,9 @@ TEST_F(TextSettingsTest, AMaxLengthOfZeroReadsAsEmptyLeadingZerosAreDroppedAndAn
     cancel(*shown<ZKTextFieldSettingsVC>());
     EXPECT_EQ(saveTextField(element, "", "Flat 4B"), "");
     EXPECT_EQ(stored(element)->validation()->maxLength(), std::nullopt);
-}
 
-TEST_F(TextSettingsTest, AMaxLengthThatIsNoCountGivesAClearMessageAndWritesNothing)
-{
-    const auto element = place("TextBox");
+    // One that is no count gives a clear message and writes nothing.
+    element->updateContent("");
     element->validation()->setMaxLength(12);
     element->saveUpdates();
     const std::vector<std::pair<std::string, std::string>> cases{
@@ -220,42 +217,21 @@ TEST_F(TextSettingsTest, AGeneratedNameIsKeptUnlessTheNameFieldWasEdited)
     EXPECT_EQ(stored(element)->name(), "  Unit ");
 }
 
-TEST_F(TextSettingsTest, SaveWritesEveryValueAndThePageShowsTheDefault)
-{
-    const auto element = place("TextBox");
-    const auto screen = open<ZKTextFieldSettingsVC>(element);
-    retype(*screen->defaultValueTextField, "Flat 4B");
-    tap(*screen->isRequiredSwitch);
-    tap(*screen->readOnlySwitch);
-    retype(*screen->maxLengthTextField, "20");
-    save(*screen);
-    const auto saved = stored(element);
-    EXPECT_EQ(saved->content(), "Flat 4B");
-    EXPECT_TRUE(saved->validation()->required());
-    EXPECT_TRUE(saved->readOnly());
-    EXPECT_EQ(saved->validation()->maxLength(), 20);
-    const auto field = std::dynamic_pointer_cast<ZKTextField>(viewOf(element));
-    EXPECT_EQ(field->textFieldView()->signingModeTextField()->text(), "Flat 4B");
-
-    const auto again = open<ZKTextFieldSettingsVC>(element);
-    EXPECT_EQ(again->defaultValueTextField->text(), "Flat 4B");
-    EXPECT_TRUE(again->isRequiredSwitch->isOn());
-    EXPECT_TRUE(again->readOnlySwitch->isOn());
-    EXPECT_EQ(again->maxLengthTextField->text(), "20");
-}
-
-TEST_F(TextSettingsTest, CancelLeavesTheElementAndThePageAsTheyWere)
+TEST_F(TextSettingsTest, CancelLeavesEverythingAsItWasAndSaveWritesEveryValue)
 {
     const auto element = place("TextBox");
     element->setName("Unit");
     element->validation()->setMaxLength(9);
     element->saveUpdates();
-    const auto screen = open<ZKTextFieldSettingsVC>(element);
-    retype(*screen->nameTextField, "Other");
-    retype(*screen->defaultValueTextField, "Typed");
-    retype(*screen->maxLengthTextField, "30");
-    tap(*screen->isRequiredSwitch);
-    tap(*screen->readOnlySwitch);
+    const auto typeEverything = [this](ZKTextFieldSettingsVC& screen) {
+        retype(*screen.nameTextField, "Other");
+        retype(*screen.defaultValueTextField, "Flat 4B");
+        retype(*screen.maxLengthTextField, "20");
+        tap(*screen.isRequiredSwitch);
+        tap(*screen.readOnlySwitch);
+    };
+    auto screen = open<ZKTextFieldSettingsVC>(element);
+    typeEverything(*screen);
     cancel(*screen);
     EXPECT_EQ(hub()->presentedViewController(), nullptr);
     for (const auto& current : {element, stored(element)}) {
@@ -265,13 +241,33 @@ TEST_F(TextSettingsTest, CancelLeavesTheElementAndThePageAsTheyWere)
         EXPECT_FALSE(current->readOnly());
         EXPECT_EQ(current->validation()->maxLength(), 9);
     }
-    const auto field = std::dynamic_pointer_cast<ZKTextField>(viewOf(element));
-    EXPECT_EQ(field->textFieldView()->signingModeTextField()->text(), "");
+    EXPECT_EQ(onPage(element), "");
+
+    screen = open<ZKTextFieldSettingsVC>(element);
+    typeEverything(*screen);
+    save(*screen);
+    const auto saved = stored(element);
+    EXPECT_EQ(saved->name(), "Other");
+    EXPECT_EQ(saved->content(), "Flat 4B");
+    EXPECT_TRUE(saved->validation()->required());
+    EXPECT_TRUE(saved->readOnly());
+    EXPECT_EQ(saved->validation()->maxLength(), 20);
+    EXPECT_EQ(onPage(element), "Flat 4B");
+
+    screen = open<ZKTextFieldSettingsVC>(element);
+    EXPECT_EQ(screen->defaultValueTextField->text(), "Flat 4B");
+    EXPECT_TRUE(screen->isRequiredSwitch->isOn());
+    EXPECT_TRUE(screen->readOnlySwitch->isOn());
+    EXPECT_EQ(screen->maxLengthTextField->text(), "20");
 }
 
-TEST_F(TextSettingsTest, ReturnMovesThroughTheFieldsByTheirTags)
+TEST_F(TextSettingsTest, ReturnMovesThroughTheFieldsByTheirTagsAndTheClearButtonsEmptyTheDefaultValue)
 {
-    const auto field = open<ZKTextFieldSettingsVC>(place("TextBox"));
+    const auto box = place("TextBox");
+    box->updateContent("Old");
+    const auto field = open<ZKTextFieldSettingsVC>(box);
+    tap(*field->clearButton);
+    EXPECT_EQ(field->defaultValueTextField->text(), "");
     tap(*field->nameTextField);
     fingers->pressReturn();
     EXPECT_TRUE(field->defaultValueTextField->isFirstResponder());
@@ -281,31 +277,18 @@ TEST_F(TextSettingsTest, ReturnMovesThroughTheFieldsByTheirTags)
     EXPECT_FALSE(field->maxLengthTextField->isFirstResponder());
     cancel(*field);
 
-    const auto area = open<ZKTextAreaSettingsVC>(place("TextArea"));
-    tap(*area->nameTextField);
-    fingers->pressReturn();
-    EXPECT_TRUE(area->defaultValueTextView->isFirstResponder());
-    tap(*area->maxLengthTextField);
-    fingers->pressReturn();
-    EXPECT_FALSE(area->maxLengthTextField->isFirstResponder());
-}
-
-TEST_F(TextSettingsTest, TheClearButtonsEmptyTheDefaultValue)
-{
     const auto element = place("TextArea");
     element->updateContent("Old");
     const auto area = open<ZKTextAreaSettingsVC>(element);
-    tap(*area->defaultValueTextView);
+    tap(*area->nameTextField);
+    fingers->pressReturn();
+    EXPECT_TRUE(area->defaultValueTextView->isFirstResponder());
     tap(*area->clearTextAreaButton);
     EXPECT_EQ(area->defaultValueTextView->text(), "");
     EXPECT_FALSE(area->defaultValueTextView->isFirstResponder());
-    cancel(*area);
-
-    const auto other = place("TextBox");
-    other->updateContent("Old");
-    const auto field = open<ZKTextFieldSettingsVC>(other);
-    tap(*field->clearButton);
-    EXPECT_EQ(field->defaultValueTextField->text(), "");
+    tap(*area->maxLengthTextField);
+    fingers->pressReturn();
+    EXPECT_FALSE(area->maxLengthTextField->isFirstResponder());
 }
 
 TEST_F(TextSettingsTest, InLandscapeTheKeyboardScrollsTheDefaultTextIntoView)

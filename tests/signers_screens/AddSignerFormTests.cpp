@@ -31,6 +31,10 @@ TEST_F(FormTest, AddShowsOnlyWhileTheThreeCheckedFieldsHoldAValidRecipient)
     type(page->lastNameTextField, "");
     fingers->deleteBackward(3);
     EXPECT_FALSE(addShown());
+
+    tap(*page->closeButton);
+    settle();
+    EXPECT_TRUE(addPageClosed());
     EXPECT_EQ(model->signersNumber(), 0);
 }
 
@@ -65,7 +69,7 @@ TEST_F(FormTest, FieldsThatEndEditingBlankAreMarkedAndShakenAndAddWithBlanksComm
     EXPECT_NE(topOfAddPage(), nullptr);
 }
 
-TEST_F(FormTest, ReturnMovesThroughTheFieldsInOrderAndStopsAtCompany)
+TEST_F(FormTest, ReturnMovesThroughTheFieldsToCompanyAndTheKeyboardInsetsTheFormByWhatItCovers)
 {
     ASSERT_NE(openToAdd(), nullptr);
     tap(*page->firstNameTextField.lock());
@@ -78,6 +82,13 @@ TEST_F(FormTest, ReturnMovesThroughTheFieldsInOrderAndStopsAtCompany)
     fingers->pressReturn();
     EXPECT_TRUE(page->companyTextField.lock()->isFirstResponder());
     EXPECT_TRUE(isShown(page->lastNameStatusBar)) << "leaving a blank last name marks it";
+
+    const auto form = page->scrollView.lock();
+    const double keyboard = platform::ui::Keyboard::shared().frame().height();
+    EXPECT_DOUBLE_EQ(form->contentInset().bottom, keyboard + 10);
+    EXPECT_EQ(form->scrollIndicatorInsets(), form->contentInset());
+    tapBeside();
+    EXPECT_EQ(form->contentInset(), platform::graphics::EdgeInsets{});
 }
 
 TEST_F(FormTest, TheSendersOwnAddressPassesThePageButTheModelRefusesItsFormat)
@@ -100,28 +111,6 @@ TEST_F(FormTest, TheSendersOwnAddressPassesThePageButTheModelRefusesItsFormat)
 
     tap(*page->firstNameTextField.lock());
     EXPECT_EQ(page->errorLabel.lock()->text(), "Required fields *") << "the keyboard brings the hint back";
-}
-
-TEST_F(FormTest, TheKeyboardInsetsTheFormByWhatItCoversAndNoMore)
-{
-    ASSERT_NE(openToAdd(), nullptr);
-    tap(*page->companyTextField.lock());
-    const auto form = page->scrollView.lock();
-    const double keyboard = platform::ui::Keyboard::shared().frame().height();
-    EXPECT_DOUBLE_EQ(form->contentInset().bottom, keyboard + 10);
-    EXPECT_EQ(form->scrollIndicatorInsets(), form->contentInset());
-    tapBeside();
-    EXPECT_EQ(form->contentInset(), platform::graphics::EdgeInsets{});
-}
-
-TEST_F(FormTest, BackLeavesWithoutCommitting)
-{
-    ASSERT_NE(openToAdd(), nullptr);
-    typeDetails("Ann", "Lee", "ann@example.com");
-    tap(*page->closeButton);
-    settle();
-    EXPECT_TRUE(addPageClosed());
-    EXPECT_EQ(model->signersNumber(), 0);
 }
 
 } // namespace signers_screens_testing

@@ -137,17 +137,4 @@ int AddSignerPageTest::shakesOf(const platform::ui::View& view)
     return shakes;
 }
 
-bool AddSignerPageTest::isShown(const platform::ui::View& view)
-{
-    if (!view.window()) {
-        return false;
-    }
-    for (const platform::ui::View* current = &view; current; current = current->superviewPointer()) {
-        if (current->isHidden() || current->alpha() < 0.01) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace signers_screens_testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SignerSetupScreenTest.h"
 #include "StandInPages.h"
 #include "composer/VLTNewTransactionViewModel.h"
 #include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
@@ -55,7 +56,7 @@ protected:
 
     // Shakes of the view recorded since the case began.
     static int shakesOf(const platform::ui::View& view);
-    static bool isShown(const platform::ui::View& view);
+    static bool isShown(const platform::ui::View& view) { return shownToAPerson(view); }
     static bool isShown(const std::weak_ptr<platform::ui::View>& view) { return isShown(*view.lock()); }
     bool addShown() const { return isShown(*page->addButton.lock()); }
 

@@ -98,7 +98,6 @@ TEST_F(ContactsPickerTest, SectionsFollowTheLastNamesFirstCharacterAndSortByCode
     auto& table = *page->contactsTableView.lock();
     EXPECT_EQ(page->sectionForSectionIndexTitle(table, "\u03A9", 0), 6);
     EXPECT_EQ(page->sectionForSectionIndexTitle(table, "Q", 3), 0);
-    EXPECT_EQ(table.rectForHeader(2).height(), Page::headerHeight);
     EXPECT_EQ(row(2, 0)->contactNameLabel.lock()->text(), "Bob zulu");
     expectState("", true, true);
 }
@@ -122,7 +121,6 @@ TEST_F(ContactsPickerTest, RowsShowPictureOrIconAndHowManyAddresses)
     EXPECT_TRUE(isShown(*ben->contactIcon.lock()));
     EXPECT_EQ(ben->contactEmailLabel.lock()->text(), "3 emails");
     EXPECT_EQ(row(2, 0)->contactEmailLabel.lock()->text(), "No email");
-    EXPECT_EQ(heightOf(1, 0), Cell::collapsedHeight);
 }
 
 TEST_F(ContactsPickerTest, ContactsWithOneOrNoAddressAreHandedOverAtOnce)
@@ -174,20 +172,14 @@ TEST_F(ContactsPickerTest, OneRowAtATimeOpensToListItsAddressesAndAnAddressIsCho
     EXPECT_EQ(opener->contacts.front().firstName, "Ben");
 }
 
-TEST_F(ContactsPickerTest, BackHandsNothingOver)
-{
-    writeAddressBook({person("Ann", "Adams", {"ann@example.com"})});
-    openPicker(AuthorizationStatus::authorized);
-    tap(*page->backButton);
-    EXPECT_THAT(opener->events, ElementsAre(backToOpener));
-    EXPECT_EQ(topPage(), nullptr);
-}
-
-TEST_F(ContactsPickerTest, GrantedWithoutContactsSaysSoWithoutTheSettingsButton)
+TEST_F(ContactsPickerTest, GrantedWithoutContactsSaysSoWithoutTheSettingsButtonAndBackHandsNothingOver)
 {
     openPicker(AuthorizationStatus::authorized);
     expectState("No Contacts on device", false, false);
     EXPECT_EQ(page->presentedViewController(), nullptr);
+    tap(*page->backButton);
+    EXPECT_THAT(opener->events, ElementsAre(backToOpener));
+    EXPECT_EQ(topPage(), nullptr);
 }
 
 TEST_F(ContactsPickerTest, TheAnswerToTheAccessRequestDecidesOnTheMainRunLoop)

@@ -45,7 +45,6 @@ TEST_F(GroupPickerTest, ChoosingAGroupWritesItAndItsKindIntoTheOpener)
     ASSERT_EQ(page->tableView.lock()->numberOfRows(0), 3);
     EXPECT_EQ(row(0)->groupNameLabel.lock()->text(), "Legal");
     EXPECT_EQ(row(0)->groupEmailLabel.lock()->text(), "legal@example.com");
-    EXPECT_EQ(page->tableView.lock()->rectForRow({0, 2}).height(), Page::rowHeight);
     EXPECT_FALSE(checked(0));
     EXPECT_TRUE(checked(1));
 
@@ -61,15 +60,12 @@ TEST_F(GroupPickerTest, ChoosingAGroupWritesItAndItsKindIntoTheOpener)
     EXPECT_FALSE(sales->checkmarkLabel.lock()->isHidden());
     EXPECT_TRUE(finance->checkmarkLabel.lock()->isHidden());
     EXPECT_EQ(topPage(), nullptr);
-}
 
-TEST_F(GroupPickerTest, TappingTheCheckedGroupHandsItOverAgain)
-{
-    opener->selectedGroup = groups[0];
-    openPicker(0);
-    tap(*row(0));
-    EXPECT_EQ(opener->events.front(), "selectedGroup");
-    EXPECT_EQ(opener->selectedGroup, groups[0]);
+    opener->events.clear();
+    openPicker(2);
+    tap(*row(2));
+    EXPECT_EQ(opener->events.front(), "selectedGroup") << "the checked group is handed over again";
+    EXPECT_EQ(opener->selectedGroup, groups[2]);
     EXPECT_EQ(opener->events.back(), backToOpener);
 }
 

@@ -49,7 +49,6 @@ protected:
                 {"a2", page->answer2View}};
             for (const auto& [name, box] : boxes) {
                 if (history[index]->touches(*box.lock(), "center")) {
-                    EXPECT_DOUBLE_EQ(history[index]->duration, QAPage::kShakeDuration);
                     names.push_back(name);
                 }
             }
@@ -92,7 +91,6 @@ TEST_F(QuestionAndAnswerPageTest, ShowsTheStoredPairsOrEmptyFieldsAndAddsOnlyAft
         }
         EXPECT_FALSE(page->maskAnswer1Switch.lock()->isOn());
         EXPECT_FALSE(addShown());
-        EXPECT_EQ(page->addButton.lock()->title(), "C");
         type(field(3), "x");
         EXPECT_TRUE(addShown());
         navigation->popToViewController(*opener, false);
@@ -115,10 +113,9 @@ TEST_F(QuestionAndAnswerPageTest, BlankCountsAsEmptyButTextGoesBackAsTyped)
     EXPECT_EQ(top(), picker);
     EXPECT_EQ(opener->method, (Method{Method::QuestionAndAnswer{"Pet?", "Rex", false, "  ", "", false}}));
     EXPECT_EQ(page->authenticationMethod(), opener->method);
-}
 
-TEST_F(QuestionAndAnswerPageTest, EachAnswerIsMaskedByItsOwnSwitchOnly)
-{
+    // Each answer is masked by its own switch only.
+    navigation->popToViewController(*opener, false);
     open(Method::Email{});
     type(field(0), "Pet?");
     type(field(1), "Rex");
@@ -137,10 +134,16 @@ TEST_F(QuestionAndAnswerPageTest, EachAnswerIsMaskedByItsOwnSwitchOnly)
     EXPECT_EQ(opener->method, (Method{Method::QuestionAndAnswer{"Pet?", "Rex", false, "Colour?", "Blue", true}}));
 }
 
-TEST_F(QuestionAndAnswerPageTest, MarksEachMissingFieldAlone)
+TEST_F(QuestionAndAnswerPageTest, AllFourEmptyHidesAddUntilTheNextEditAndEachMissingFieldIsMarkedAlone)
 {
     open(Method::Email{});
+    tap(*page->maskAnswer1Switch.lock());
+    ASSERT_TRUE(addShown());
+    EXPECT_EQ(add(), (Strings{"q1", "a1", "q2", "a2"}));
+    EXPECT_EQ(marked(), (Strings{"q1", "a1", "q2", "a2"}));
+    EXPECT_FALSE(addShown());
     type(field(0), "Pet?");
+    EXPECT_TRUE(addShown());
     EXPECT_EQ(add(), Strings{"a1"});
     EXPECT_EQ(marked(), Strings{"a1"});
     type(field(1), "Rex");
@@ -156,21 +159,7 @@ TEST_F(QuestionAndAnswerPageTest, MarksEachMissingFieldAlone)
     EXPECT_TRUE(opener->calls.empty());
 }
 
-TEST_F(QuestionAndAnswerPageTest, AllFourEmptyShakesAllAndHidesAddUntilTheNextEdit)
-{
-    open(Method::Email{});
-    tap(*page->maskAnswer1Switch.lock());
-    ASSERT_TRUE(addShown());
-    EXPECT_EQ(add(), (Strings{"q1", "a1", "q2", "a2"}));
-    EXPECT_EQ(marked(), (Strings{"q1", "a1", "q2", "a2"}));
-    EXPECT_FALSE(addShown());
-    type(field(0), "P");
-    EXPECT_TRUE(addShown());
-    EXPECT_EQ(add(), Strings{"a1"});
-    EXPECT_EQ(marked(), Strings{"a1"});
-}
-
-TEST_F(QuestionAndAnswerPageTest, ReturnMovesFromEachQuestionToItsAnswerOnly)
+TEST_F(QuestionAndAnswerPageTest, ReturnMovesFromEachQuestionToItsAnswerAndTheFieldsStayClearOfTheKeyboard)
 {
     open(Method::Email{});
     type(field(0), "Pet?");
@@ -184,11 +173,7 @@ TEST_F(QuestionAndAnswerPageTest, ReturnMovesFromEachQuestionToItsAnswerOnly)
     EXPECT_TRUE(field(3).isFirstResponder());
     fingers->pressReturn();
     EXPECT_FALSE(platform::ui::Keyboard::shared().isVisible());
-}
 
-TEST_F(QuestionAndAnswerPageTest, KeepsTheFieldsClearOfTheKeyboard)
-{
-    open(Method::Email{});
     tap(field(3));
     settle();
     const auto scroll = page->scrollView.lock();

@@ -95,15 +95,15 @@ void SignerSetupScreenTest::push(const std::shared_ptr<platform::ui::ViewControl
     settle();
 }
 
-void SignerSetupScreenTest::writeAddressBook(const std::vector<platform::contacts::Contact>& contacts) const
+void writeAddressBookIn(const std::filesystem::path& home, const std::vector<platform::contacts::Contact>& contacts)
 {
-    std::filesystem::create_directories(home() / "AddressBook");
-    platform::AtomicFile::write(home() / "AddressBook" / "contacts.vcf",
+    std::filesystem::create_directories(home / "AddressBook");
+    platform::AtomicFile::write(home / "AddressBook" / "contacts.vcf",
                                 platform::contacts::VCardWriter::write(contacts, platform::contacts::VCardVersion::v3_0));
 }
 
-platform::contacts::Contact SignerSetupScreenTest::person(const std::string& firstName, const std::string& lastName,
-                                                          const std::vector<std::string>& emails)
+platform::contacts::Contact person(const std::string& firstName, const std::string& lastName,
+                                   const std::vector<std::string>& emails)
 {
     platform::contacts::Contact contact;
     contact.givenName = firstName;
@@ -132,7 +132,7 @@ void SignerSetupScreenTest::settle(double seconds)
     window->layoutIfNeeded();
 }
 
-bool SignerSetupScreenTest::isShown(const platform::ui::View& view)
+bool shownToAPerson(const platform::ui::View& view)
 {
     if (!view.window()) {
         return false;

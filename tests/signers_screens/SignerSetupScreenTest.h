@@ -11,12 +11,20 @@
 #include "ui/TouchInjector.h"
 #include "ui/Window.h"
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace signers_screens_testing {
+
+// Whether a person sees the view: it and its ancestors shown, in a window.
+bool shownToAPerson(const platform::ui::View& view);
+// Writes the contacts as the address book of the home folder.
+void writeAddressBookIn(const std::filesystem::path& home, const std::vector<platform::contacts::Contact>& contacts);
+platform::contacts::Contact person(const std::string& firstName, const std::string& lastName,
+                                   const std::vector<std::string>& emails = {});
 
 // What the contacts picker handed over.
 struct HandedContact {
@@ -77,17 +85,17 @@ protected:
         return page;
     }
 
-    void writeAddressBook(const std::vector<platform::contacts::Contact>& contacts) const;
-    static platform::contacts::Contact person(const std::string& firstName, const std::string& lastName,
-                                              const std::vector<std::string>& emails = {});
+    void writeAddressBook(const std::vector<platform::contacts::Contact>& contacts) const
+    {
+        writeAddressBookIn(home(), contacts);
+    }
 
     // A finger's tap, then a second for what it sets off.
     void tap(const platform::ui::View& view);
     // A finger's tap alone, for what runs while it is set off.
     void touch(const platform::ui::View& view);
     void settle(double seconds = 1);
-    // Whether a person sees the view: it and its ancestors shown, in a window.
-    static bool isShown(const platform::ui::View& view);
+    static bool isShown(const platform::ui::View& view) { return shownToAPerson(view); }
     // The page on top of the opener, or null once it has gone back.
     std::shared_ptr<platform::ui::ViewController> topPage() const;
 

@@ -2,8 +2,6 @@
 
 #include "composer/screens/CreateTransactionGroupCell.h"
 #include "contacts/ContactStoreSettings.h"
-#include "contacts/VCardWriter.h"
-#include "foundation/AtomicFile.h"
 #include "signers/screens/CreateTransactionPickGroupViewController.h"
 #include "signers/screens/CreateTransactionSignerAddPersonalMessagePage.h"
 #include "signers/screens/CreateTransactionSignerAuthenticationMethodSMSPage.h"
@@ -46,24 +44,51 @@ protected:
         settle();
     }
 
-    void writeAddressBook(const std::vector<platform::contacts::Contact>& contacts) const
+    // Opens a new recipient, types Ann's details and taps one of its option buttons.
+    template <class Opened>
+    std::shared_ptr<Opened> openOptionForAnn(std::weak_ptr<platform::ui::Button> Page::*option)
     {
-        std::filesystem::create_directories(home() / "AddressBook");
-        platform::AtomicFile::write(home() / "AddressBook" / "contacts.vcf",
-                                    platform::contacts::VCardWriter::write(contacts, platform::contacts::VCardVersion::v3_0));
+        if (!openToAdd()) {
+            return nullptr;
+        }
+        typeDetails("Ann", "Lee", "ann@example.com");
+        tap(*((*page).*option).lock());
+        settle();
+        return opened<Opened>();
     }
 
-    // Opens the personal message page of the recipient on the page and writes the text.
+    std::shared_ptr<CreateTransactionSignerAuthenticationMethodsPage> openAuthenticationMethods()
+    {
+        return openOptionForAnn<CreateTransactionSignerAuthenticationMethodsPage>(&Page::authenticationButton);
+    }
+
+    // Opens the personal message page of a new recipient and writes the text.
     std::shared_ptr<CreateTransactionSignerAddPersonalMessagePage> writePersonalMessage(const std::string& text)
     {
-        tap(*page->personalMessageButton.lock());
-        settle();
-        const auto message = opened<CreateTransactionSignerAddPersonalMessagePage>();
+        const auto message =
+            openOptionForAnn<CreateTransactionSignerAddPersonalMessagePage>(&Page::personalMessageButton);
         if (message) {
             tap(*message->messageTextView.lock());
             fingers->typeText(text);
         }
         return message;
+    }
+
+    // Opens a new recipient and picks the account group in the given row of the picker.
+    bool pickGroup(int row)
+    {
+        if (!openToAdd()) {
+            return false;
+        }
+        openSourceMenuItem(*page->addGroupButton.lock());
+        const auto picker = opened<CreateTransactionPickGroupViewController>();
+        const auto cell = picker ? picker->tableView.lock()->cellForRow({0, row}) : nullptr;
+        if (!cell) {
+            return false;
+        }
+        tap(*cell);
+        settle();
+        return topOfAddPage() == page;
     }
 
     // A hurried finger: a second tap on the same spot 0.1 s after the first, whatever
@@ -92,11 +117,7 @@ protected:
 
 TEST_F(SignerSetupWalkTest, AnSMSNumberTypedOnItsPageIsShownAndCommitted)
 {
-    ASSERT_NE(openToAdd(), nullptr);
-    typeDetails("Ann", "Lee", "ann@example.com");
-    tap(*page->authenticationButton.lock());
-    settle();
-    const auto picker = opened<CreateTransactionSignerAuthenticationMethodsPage>();
+    const auto picker = openAuthenticationMethods();
     ASSERT_NE(picker, nullptr);
     tap(*picker->smsButton.lock());
     settle();
@@ -123,13 +144,10 @@ TEST_F(SignerSetupWalkTest, AnSMSNumberTypedOnItsPageIsShownAndCommitted)
 
 TEST_F(SignerSetupWalkTest, AContactChosenFromTheAddressBookFillsTheFields)
 {
-    platform::contacts::Contact ann;
-    ann.givenName = "Ann";
-    ann.familyName = "Lee";
+    auto ann = person("Ann", "Lee", {"ann@example.com"});
     ann.organizationName = "Lee & Co";
     ann.jobTitle = "Buyer";
-    ann.emailAddresses.push_back({"work", "ann@example.com"});
-    writeAddressBook({ann});
+    writeAddressBookIn(home(), {ann});
     ASSERT_NE(openToAdd(), nullptr);
     openSourceMenuItem(*page->addFromContactsButton.lock());
     const auto contacts = opened<CreateTransactionSignerChooseContactPage>();
@@ -154,16 +172,7 @@ TEST_F(SignerSetupWalkTest, AGroupPickedFromTheAccountsGroupsIsCommittedAsAGroup
 {
     const auto sales = std::make_shared<ZKGroup>("G7", false, "Sales", "sales@groups.veltra.com");
     addAccountGroups({std::make_shared<ZKGroup>("G1", true, "Legal", "legal@groups.veltra.com"), sales});
-    ASSERT_NE(openToAdd(), nullptr);
-    openSourceMenuItem(*page->addGroupButton.lock());
-    const auto picker = opened<CreateTransactionPickGroupViewController>();
-    ASSERT_NE(picker, nullptr);
-    const auto row = picker->tableView.lock()->cellForRow({0, 1});
-    ASSERT_NE(row, nullptr);
-    tap(*row);
-    settle();
-
-    ASSERT_EQ(topOfAddPage(), page);
+    ASSERT_TRUE(pickGroup(1));
     EXPECT_EQ(page->signerType(), Kind::group);
     EXPECT_EQ(page->selectedGroup(), sales);
     EXPECT_EQ(page->firstNameTextField.lock()->text(), "Sales");
@@ -176,8 +185,6 @@ TEST_F(SignerSetupWalkTest, AGroupPickedFromTheAccountsGroupsIsCommittedAsAGroup
 
 TEST_F(SignerSetupWalkTest, APersonalMessageWrittenOnItsPageIsMarkedAndCommitted)
 {
-    ASSERT_NE(openToAdd(), nullptr);
-    typeDetails("Ann", "Lee", "ann@example.com");
     const auto message = writePersonalMessage("Please sign by Friday.");
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->messageToRecipientLabel.lock()->text(), "Message to Ann Lee");
@@ -192,12 +199,7 @@ TEST_F(SignerSetupWalkTest, APersonalMessageWrittenOnItsPageIsMarkedAndCommitted
 TEST_F(SignerSetupWalkTest, ADoubleTapOnAddCommitsAPickedGroupOnce)
 {
     addAccountGroups({std::make_shared<ZKGroup>("G7", false, "Sales", "sales@groups.veltra.com")});
-    ASSERT_NE(openToAdd(), nullptr);
-    openSourceMenuItem(*page->addGroupButton.lock());
-    const auto picker = opened<CreateTransactionPickGroupViewController>();
-    ASSERT_NE(picker, nullptr);
-    tap(*picker->tableView.lock()->cellForRow({0, 0}));
-    settle();
+    ASSERT_TRUE(pickGroup(0));
     ASSERT_EQ(page->signerType(), Kind::group);
 
     doubleTap(*page->addButton.lock());
@@ -207,11 +209,7 @@ TEST_F(SignerSetupWalkTest, ADoubleTapOnAddCommitsAPickedGroupOnce)
 
 TEST_F(SignerSetupWalkTest, ADoubleTapOnBackFromAuthenticationKeepsTheRecipientPageOpen)
 {
-    ASSERT_NE(openToAdd(), nullptr);
-    typeDetails("Ann", "Lee", "ann@example.com");
-    tap(*page->authenticationButton.lock());
-    settle();
-    const auto methods = opened<CreateTransactionSignerAuthenticationMethodsPage>();
+    const auto methods = openAuthenticationMethods();
     ASSERT_NE(methods, nullptr);
 
     doubleTap(*methods->topBar->backButton());
@@ -222,8 +220,6 @@ TEST_F(SignerSetupWalkTest, ADoubleTapOnBackFromAuthenticationKeepsTheRecipientP
 
 TEST_F(SignerSetupWalkTest, ADoubleTapOnAddOfThePersonalMessageLeavesTheRecipientUncommitted)
 {
-    ASSERT_NE(openToAdd(), nullptr);
-    typeDetails("Ann", "Lee", "ann@example.com");
     const auto message = writePersonalMessage("Please sign by Friday.");
     ASSERT_NE(message, nullptr);
 
