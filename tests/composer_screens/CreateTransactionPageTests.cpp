@@ -94,16 +94,12 @@ TEST_F(CreateTransactionPageTest, UnnamedTransactionOpensTheNameRowUntilANonEmpt
     EXPECT_TRUE(nextShown());
     EXPECT_EQ(nextGlyph(), "C");
     EXPECT_EQ(titleText(), "Transaction x");
-    EXPECT_FALSE(VTAlertView::sharedInstance()->isShowingBlockingMessage());
 
     typeName("   ");
     settle();
     EXPECT_EQ(model->title(), "") << "an empty name is refused";
-    EXPECT_EQ(heightOfRow(Row::name), 103);
     EXPECT_TRUE(isBlurred());
     EXPECT_EQ(nameCell()->transactionNameStatusBar.lock()->backgroundColor(), ZKColor::error());
-    EXPECT_EQ(nameCell()->transactionNameTextField.lock()->text(), "");
-    EXPECT_EQ(titleText(), "Transaction x");
 
     typeName(" \tLease\nterms\t ");
     settle();
@@ -111,7 +107,6 @@ TEST_F(CreateTransactionPageTest, UnnamedTransactionOpensTheNameRowUntilANonEmpt
     EXPECT_EQ(heightOfRow(Row::name), 0);
     EXPECT_FALSE(isBlurred());
     EXPECT_TRUE(page()->tableView.lock()->isScrollEnabled());
-    EXPECT_TRUE(nextShown());
     EXPECT_EQ(nextGlyph(), "Y");
     EXPECT_EQ(titleText(), "Lease\nterms x");
 }
@@ -152,9 +147,7 @@ TEST_F(CreateTransactionPageTest, ANameOfSpacesOffersNextWhichTheModelThenRefuse
     tapAndSettle(*page()->nextButton.lock());
     EXPECT_TRUE(host->details.empty());
     EXPECT_EQ(root->presentedViewController(), nullptr);
-    EXPECT_EQ(page()->presentedViewController(), nullptr);
     EXPECT_EQ(VTAlertView::sharedInstance()->errorAlertView(), nullptr);
-    EXPECT_EQ(model->title(), "");
 }
 
 TEST_F(CreateTransactionPageTest, DoneClosesTheNameRowThenNextStartsTheDraftOnTheHub)
@@ -167,38 +160,13 @@ TEST_F(CreateTransactionPageTest, DoneClosesTheNameRowThenNextStartsTheDraftOnTh
     tap(*cell->transactionNameTextField.lock());
     fingers->typeText("Lease");
     tapAndSettle(*page()->nextButton.lock());
-    EXPECT_EQ(model->title(), "Lease");
     EXPECT_EQ(heightOfRow(Row::name), 0);
-    EXPECT_EQ(nextGlyph(), "Y");
 
     tapAndSettle(*page()->nextButton.lock());
     ASSERT_EQ(host->details.size(), 1u);
     EXPECT_EQ(host->details[0]["title"], "Lease");
-    EXPECT_NE(root->presentedViewController(), nullptr) << "the draft opens on the hub over the composer";
+    ASSERT_NE(root->presentedViewController(), nullptr) << "the draft opens on the hub over the composer";
     EXPECT_TRUE(root->presentedViewController()->isVisible());
-}
-
-TEST_F(CreateTransactionPageTest, TitleButtonReopensAndClosesTheNameRow)
-{
-    openWith("Offer", 1, {"ann@example.com"});
-    tapAndSettle(*page()->transactionNameButton.lock());
-    EXPECT_EQ(heightOfRow(Row::name), 103);
-    EXPECT_TRUE(isBlurred());
-    EXPECT_FALSE(nextShown());
-    tapAndSettle(*page()->transactionNameButton.lock());
-    EXPECT_EQ(heightOfRow(Row::name), 0);
-    EXPECT_FALSE(isBlurred());
-    EXPECT_TRUE(nextShown());
-}
-
-TEST_F(CreateTransactionPageTest, CloseCommitsTellsThePageDelegateThenTheHostAndLeaves)
-{
-    openWith("Offer", 1, {"ann@example.com"});
-    tapAndSettle(*page()->closeButton.lock());
-    EXPECT_EQ(host->events,
-              (std::vector<std::string>{"didCreateLocalDraftWithDetails", "onCloseButton", "didExitSDK"}));
-    EXPECT_EQ(host->details.at(0)["sender"]["email"], "sam@example.com");
-    EXPECT_EQ(navigation->topViewController(), root);
 }
 
 TEST_F(CreateTransactionPageTest, FailedLoadLeavesThroughExitWithoutWaitingForever)
@@ -320,10 +288,8 @@ TEST_F(CreateTransactionPageTest, OpenInPreviewOfferedOnReturnAddsTheFileAndName
     ASSERT_NE(preview, nullptr);
     tapAndSettle(*preview->startButton());
     EXPECT_EQ(model->documentsNumber(), 1);
-    EXPECT_EQ(model->title(), "Contract");
     EXPECT_EQ(titleText(), "Contract x");
     EXPECT_EQ(page()->presentedViewController(), nullptr);
-    EXPECT_TRUE(page()->isVisible());
 }
 
 TEST_F(CreateTransactionPageTest, TemplateNotificationReloadsOnlyWithAGuid)
@@ -347,7 +313,6 @@ TEST_F(CreateTransactionPageTest, TemplateNotificationReloadsOnlyWithAGuid)
     EXPECT_FALSE(model->guid());
     center.post(ZKDataManager::kTemplateDraftNotification, nullptr, Dictionary{{"guid", guid}});
     settle();
-    EXPECT_EQ(model->title(), "From template");
     EXPECT_EQ(titleText(), "From template x");
     EXPECT_EQ(heightOfRow(Row::name), 0);
 }
@@ -409,9 +374,7 @@ TEST_F(CreateTransactionPageTest, EachAppearanceRefetchesTheGroupsAndTabletsEdit
     const auto cell = std::dynamic_pointer_cast<CreateTransactionEmailMessageCell>(row(Row::messageToAll));
     ASSERT_NE(cell, nullptr);
     tap(*cell->emailTextView.lock());
-    ASSERT_TRUE(cell->emailTextView.lock()->isFirstResponder());
     fingers->typeText("Please sign.\nThanks");
-    EXPECT_EQ(cell->emailTextView.lock()->text(), "Please sign.\nThanks");
     tap(*row(Row::recipientList));
     EXPECT_FALSE(cell->emailTextView.lock()->isFirstResponder());
     EXPECT_EQ(model->emailMessage(), "Please sign.\nThanks");
@@ -425,11 +388,22 @@ TEST_F(CreateTransactionPageTest, CloseStoresTheNameStillBeingTypedAndARenameThr
     tapAndSettle(*page()->closeButton.lock());
     ASSERT_EQ(host->details.size(), 1u) << "typed without Return, the name still counts";
     EXPECT_EQ(host->details[0]["title"], "Lease");
-    EXPECT_EQ(host->events.back(), "didExitSDK");
+    EXPECT_EQ(host->details[0]["sender"]["email"], "sam@example.com");
+    EXPECT_EQ(host->events,
+              (std::vector<std::string>{"didCreateLocalDraftWithDetails", "onCloseButton", "didExitSDK"}));
+    EXPECT_EQ(navigation->topViewController(), root);
 
     host->details.clear();
     openWith("Offer", 1, {"ann@example.com"});
     tapAndSettle(*page()->transactionNameButton.lock());
+    tapAndSettle(*page()->transactionNameButton.lock());
+    EXPECT_EQ(heightOfRow(Row::name), 0) << "the title button closes the row it opened";
+    EXPECT_FALSE(isBlurred());
+    EXPECT_TRUE(nextShown());
+    tapAndSettle(*page()->transactionNameButton.lock());
+    EXPECT_EQ(heightOfRow(Row::name), 103);
+    EXPECT_TRUE(isBlurred());
+    EXPECT_FALSE(nextShown());
     tap(*nameCell()->transactionNameTextField.lock());
     fingers->deleteBackward(10);
     fingers->typeText("Lease 2");

@@ -42,10 +42,7 @@ protected:
 TEST_F(DocumentListPageTest, DragHandlesShowForTwoDocumentsOrMoreAndSwipesOpenRowsOnlyAsTheHostAllows)
 {
     openDocuments(1, true, true);
-    EXPECT_EQ(shownRows(), 1);
-    EXPECT_EQ(documentRow(0)->documentNameabel.lock()->text(), "Document 0.pdf");
     EXPECT_EQ(handlesShown(), std::vector<bool>{false});
-    EXPECT_EQ(documentsTable()->rectForRow({0, 0}).height(), 65);
 
     openDocuments(3, false, false);
     EXPECT_EQ(handlesShown(), (std::vector<bool>{false, false, false}));
@@ -81,17 +78,14 @@ TEST_F(DocumentListPageTest, TwoQuickDeletionsRemoveExactlyThoseDocumentsInTapOr
     TouchInjector::wait(CreateTransactionDocumentListCell::deletionDelay - (platform::RunLoop::main().now() - firstTap));
     EXPECT_EQ(documentNames(), (Names{"Document 0", "Document 2", "Document 3"}));
     EXPECT_EQ(shownRows(), 2);
-    EXPECT_EQ(list()->numberOfRowsToBeDeleted(), 1);
 
     settle();
     EXPECT_EQ(documentNames(), (Names{"Document 0", "Document 2"}));
-    EXPECT_EQ(list()->numberOfRowsToBeDeleted(), 0);
-    EXPECT_EQ(shownRows(), 2);
     EXPECT_EQ(documentRow(1)->documentNameabel.lock()->text(), "Document 2.pdf");
     EXPECT_EQ(heightOfRow(Row::documentList), 130);
 }
 
-TEST_F(DocumentListPageTest, ADocumentOnItsWayOutIsNeitherShownNorTappedAndLeavesWhateverTheModelDidMeanwhile)
+TEST_F(DocumentListPageTest, ADocumentOnItsWayOutIsNeitherShownNorTappedAndLeavesWhateverTheModelDidMeanwhileThenTapsPreview)
 {
     openDocuments(3, true, true);
     const auto shownNames = [this] {
@@ -119,22 +113,14 @@ TEST_F(DocumentListPageTest, ADocumentOnItsWayOutIsNeitherShownNorTappedAndLeave
     EXPECT_EQ(shownNames(), (Names{"Late.pdf", "Document 1.pdf", "Document 2.pdf"}));
 
     tapAndSettle(*documentRow(1)->cellSelectionButton.lock());
-    EXPECT_NE(page()->presentedViewController(), nullptr) << "once they have left, taps preview again";
-}
-
-TEST_F(DocumentListPageTest, ATapPreviewsTheDocumentUnlessTheRowKnowsNoFile)
-{
-    openDocuments(2, true, true);
-    const auto row = documentRow(1);
-    row->filePath.reset();
-    tapAndSettle(*row->cellSelectionButton.lock());
-    EXPECT_EQ(page()->presentedViewController(), nullptr);
-
-    tapAndSettle(*documentRow(0)->cellSelectionButton.lock());
     const auto preview =
         std::dynamic_pointer_cast<platform::dragdrop::DocumentPreviewController>(page()->presentedViewController());
-    ASSERT_NE(preview, nullptr);
+    ASSERT_NE(preview, nullptr) << "once they have left, taps preview again";
     tapAndSettle(*preview->doneButton());
+
+    documentRow(0)->filePath.reset();
+    tapAndSettle(*documentRow(0)->cellSelectionButton.lock());
+    EXPECT_EQ(page()->presentedViewController(), nullptr) << "a row that knows no file previews nothing";
 }
 
 TEST_F(DocumentListPageTest, TheModelFollowsADragPlaceByPlaceAndTheHostHearsItsStartAndEnd)
@@ -180,10 +166,6 @@ TEST_F(DocumentListPageTest, AHostThatAddsNoDocumentsGetsTheHeadingInPlaceOfTheA
     EXPECT_FALSE(isShown(*heading->documentsLabelIpad.lock()));
     EXPECT_EQ(heading->documentsLabelIphone.lock()->text(), "Documents");
 }
-
-} // namespace
-
-namespace {
 
 // A change to the recipients redraws the recipient list alone: a document row the sender
 // swiped open stays open, and the list still grows to hold the new recipient.

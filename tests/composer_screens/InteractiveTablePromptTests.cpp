@@ -37,7 +37,7 @@ protected:
     }
 };
 
-TEST_F(InteractiveTablePromptTest, AnAnimatedHideShrinksThePromptAndAPlainShowKeepsItSmall)
+TEST_F(InteractiveTablePromptTest, AnAnimatedHideShrinksThePromptAShowDuringItsFadeKeepsItAndAPlainShowKeepsItSmall)
 {
     setUpPrompt();
     for (const auto& view : prompt()) {
@@ -45,6 +45,11 @@ TEST_F(InteractiveTablePromptTest, AnAnimatedHideShrinksThePromptAndAPlainShowKe
         EXPECT_EQ(view->superview(), table);
     }
     table->manageEmptyTablePrompt(true, false);
+    expectPrompt(false, 1);
+    table->manageEmptyTablePrompt(false, true);
+    TouchInjector::wait(0.1);
+    table->manageEmptyTablePrompt(true, false);
+    TouchInjector::wait(1);
     expectPrompt(false, 1);
 
     table->manageEmptyTablePrompt(false, true);
@@ -58,17 +63,6 @@ TEST_F(InteractiveTablePromptTest, AnAnimatedHideShrinksThePromptAndAPlainShowKe
     expectPrompt(false, 1, 1);
     table->manageEmptyTablePrompt(false, false);
     expectPrompt(true, 0);
-}
-
-TEST_F(InteractiveTablePromptTest, AShowDuringTheFadeKeepsThePromptVisible)
-{
-    setUpPrompt();
-    table->manageEmptyTablePrompt(true, false);
-    table->manageEmptyTablePrompt(false, true);
-    TouchInjector::wait(0.1);
-    table->manageEmptyTablePrompt(true, false);
-    TouchInjector::wait(1);
-    expectPrompt(false, 1);
 }
 
 TEST_F(InteractiveTablePromptTest, ATableWithoutRowsLetsTouchesThroughToWhatLiesBehind)
