@@ -3,6 +3,13 @@
 set(VELTRA_RESOURCE_DIR ${PROJECT_BINARY_DIR}/resources)
 file(MAKE_DIRECTORY ${VELTRA_RESOURCE_DIR})
 
+# veltra_use_resource_dir(<target>): lets the target's own sources name the built resources
+# as VELTRA_RESOURCE_DIR. Only the few targets that read it get the (checkout-specific) path,
+# so the libraries compile alike in every checkout and a compiler cache serves them all.
+function(veltra_use_resource_dir target)
+  target_compile_definitions(${target} PRIVATE VELTRA_RESOURCE_DIR="${VELTRA_RESOURCE_DIR}")
+endfunction()
+
 set(VELTRA_WARNINGS -Wall -Wextra -Wpedantic)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
   # GCC 12 reports impossible overlaps inside std::string concatenation at -O2 and above
@@ -71,7 +78,6 @@ function(veltra_add_library name)
   target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/platform>
                              $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src> $<INSTALL_INTERFACE:include/veltra>)
   target_compile_options(${name} PRIVATE ${VELTRA_WARNINGS})
-  target_compile_definitions(${name} PUBLIC $<BUILD_INTERFACE:VELTRA_RESOURCE_DIR="${VELTRA_RESOURCE_DIR}">)
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
   list(JOIN ARG_DEPENDS "," dependencies)
   set_property(GLOBAL APPEND PROPERTY VELTRA_LIBRARIES "library|${name}|${CMAKE_CURRENT_SOURCE_DIR}|${dependencies}")

@@ -48,6 +48,7 @@ add_library(Veltra::Veltra ALIAS Veltra)
 target_link_libraries(Veltra INTERFACE sdk_facade)
 target_compile_features(Veltra INTERFACE cxx_std_20)
 target_compile_definitions(Veltra INTERFACE
+  $<BUILD_INTERFACE:VELTRA_RESOURCE_DIR="${VELTRA_RESOURCE_DIR}">
   $<INSTALL_INTERFACE:VELTRA_RESOURCE_DIR="$<INSTALL_PREFIX>/${CMAKE_INSTALL_DATADIR}/veltra">)
 
 function(veltra_add_install)
