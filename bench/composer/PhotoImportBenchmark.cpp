@@ -28,12 +28,13 @@ void ImportTenPhotos(benchmark::State& state)
         names.push_back("photo-" + std::to_string(index) + ".jpg");
     }
     const auto model = VLTNewTransactionViewModel::sharedInstance();
-    const auto importer = std::make_shared<DragAndDropHelper>();
     for (auto _ : state) {
         model->clearNewTransactionData();
+        // An importer belongs to the transaction composed when it is made.
+        const auto importer = std::make_shared<DragAndDropHelper>();
         importer->addFiles(photos, names, std::nullopt);
         bool done = false;
-        importer->startImportingDocuments([&](const std::vector<std::string>&) { done = true; });
+        importer->startImportingDocuments([&](const std::vector<DragAndDropHelper::RefusedFile>&) { done = true; });
         if (!platform::RunLoop::main().runUntil([&] { return done; }, 60) || model->documentsNumber() != kPhotos) {
             state.SkipWithError("the batch did not add every photo");
             break;

@@ -135,7 +135,7 @@ void ComposerLists::importDocuments(const dragdrop::TableViewDropCoordinator& co
             --batchesRunning;
             return;
         }
-        documentImporter_->startImportingDocuments([this](const std::vector<std::string>& refused) {
+        documentImporter_->startImportingDocuments([this](const std::vector<DragAndDropHelper::RefusedFile>& refused) {
             std::cout << "  documents imported, " << refused.size() << " refused\n";
             table->reloadData();
             --batchesRunning;

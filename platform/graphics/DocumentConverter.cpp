@@ -97,7 +97,7 @@ std::optional<std::vector<std::uint8_t>> rtfToPdf(std::span<const std::uint8_t> 
 // Lines go onto pages as they are read, so the text is never held twice over.
 std::optional<std::vector<std::uint8_t>> plainTextToPdf(std::string_view fileName, std::span<const std::uint8_t> bytes, Size pageSize)
 {
-    if (bytes.size() > DocumentConverter::maxTextBytes) {
+    if (DocumentConverter::isTooLarge(fileName, bytes.size())) {
         Log::write("ERROR", std::string(fileName) + " is not converted: the text file is larger than "
             + std::to_string(DocumentConverter::maxTextBytes / (1024 * 1024)) + " MB");
         return std::nullopt;
@@ -138,6 +138,11 @@ bool DocumentConverter::writePdf(std::string_view fileName, std::span<const std:
 bool DocumentConverter::canConvert(std::string_view fileName)
 {
     return kindOf(fileName) != SourceKind::none;
+}
+
+bool DocumentConverter::isTooLarge(std::string_view fileName, std::size_t byteCount)
+{
+    return kindOf(fileName) == SourceKind::text && byteCount > maxTextBytes;
 }
 
 Size DocumentConverter::paperSizeForLocale(std::string_view localeId)

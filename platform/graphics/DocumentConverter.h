@@ -41,6 +41,8 @@ public:
         const std::filesystem::path& destination);
 
     static bool canConvert(std::string_view fileName);
+    // A text file of more than maxTextBytes, which is refused; no other file is.
+    static bool isTooLarge(std::string_view fileName, std::size_t byteCount);
     static Size paperSizeForLocale(std::string_view localeId);
 };
 

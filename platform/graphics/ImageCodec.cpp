@@ -102,12 +102,12 @@ std::string loaderError(GError* error)
     return "The image could not be decoded: " + text;
 }
 
-PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const ImageHeader& header, double longerSide, std::string& error)
+PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const ImageHeader& header, double longerSide, ImageCodec::Failure& failure)
 {
     const char* type = header.loaderType;
     LoaderHolder loader(gdk_pixbuf_loader_new_with_type(type, nullptr));
     if (!loader) {
-        error = std::string("No loader for ") + type + " images is installed";
+        failure.description = std::string("No loader for ") + type + " images is installed";
         return nullptr;
     }
     LoadProgress progress{std::string_view(type) == "jpeg", header.width > 0, longerSide};
@@ -119,20 +119,20 @@ PixbufHolder loadPixbuf(std::span<const std::uint8_t> bytes, const ImageHeader& 
     // Closing after a failed write only reports the same failure again.
     const bool closed = gdk_pixbuf_loader_close(loader.get(), written ? &loadError : nullptr);
     if (!written || !closed) {
-        error = loaderError(loadError);
+        failure.description = loaderError(loadError);
         return nullptr;
     }
     if (progress.refusedPixels > 0) {
-        error = tooLarge(progress.refusedPixels);
+        failure = {tooLarge(progress.refusedPixels), true};
         return nullptr;
     }
     GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader.get());
     if (!pixbuf || !wholePictureDecoded(type, progress, pixbuf)) {
-        error = "The image data ends before the picture does";
+        failure.description = "The image data ends before the picture does";
         return nullptr;
     }
     if (gdk_pixbuf_get_bits_per_sample(pixbuf) != 8) {
-        error = "The image's pixel format is not supported";
+        failure.description = "The image's pixel format is not supported";
         return nullptr;
     }
     return PixbufHolder(GDK_PIXBUF(g_object_ref(pixbuf)));
@@ -216,24 +216,32 @@ ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes, std::string& er
 
 ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes, double longerSide, std::string& error)
 {
+    Failure failure;
+    ImagePtr image = decode(bytes, longerSide, failure);
+    error = std::move(failure.description);
+    return image;
+}
+
+ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes, double longerSide, Failure& failure)
+{
     const ImageHeader header = ImageHeader::read(bytes);
     if (!header.loaderType) {
-        error = "The data is no image in a format this system reads";
+        failure.description = "The data is no image in a format this system reads";
         return nullptr;
     }
     if (!header.intact) {
-        error = "The image file is cut short or its header does not match its data";
+        failure.description = "The image file is cut short or its header does not match its data";
         return nullptr;
     }
     const double pixels = header.width > 0
         ? scaledPixels(header.width, header.height, jpegDenominator(header.width, header.height, longerSide))
         : header.declaredPixels;
     if (pixels > static_cast<double>(maxDecodedPixels)) {
-        error = tooLarge(pixels);
+        failure = {tooLarge(pixels), true};
         return nullptr;
     }
-    PixbufHolder pixbuf = header.animation ? PixbufHolder(WebpAnimationFrame::first(bytes, error))
-                                           : loadPixbuf(bytes, header, longerSide, error);
+    PixbufHolder pixbuf = header.animation ? PixbufHolder(WebpAnimationFrame::first(bytes, failure.description))
+                                           : loadPixbuf(bytes, header, longerSide, failure);
     if (!pixbuf)
         return nullptr;
     if (header.orientation > 0)
@@ -242,7 +250,7 @@ ImagePtr ImageCodec::decode(std::span<const std::uint8_t> bytes, double longerSi
     PixbufHolder upright(gdk_pixbuf_apply_embedded_orientation(pixbuf.get()));
     ImagePtr image = upright ? imageFromPixbuf(upright.get()) : nullptr;
     if (!image)
-        error = "The decoded picture could not be made into a bitmap";
+        failure.description = "The decoded picture could not be made into a bitmap";
     return image;
 }
 

@@ -25,6 +25,14 @@ public:
     // for the largest camera photos (48 megapixels, 8064 x 6048) at full size.
     static constexpr std::int64_t maxDecodedPixels = 50'000'000;
 
+    // Why no image came out of decode().
+    struct Failure {
+        // In a sentence.
+        std::string description;
+        // The picture reads, but holding it decoded would take more than maxDecodedPixels.
+        bool tooLarge = false;
+    };
+
     static ImagePtr decode(std::span<const std::uint8_t> bytes);
     // The same; when no image comes out, `error` says why in a sentence.
     static ImagePtr decode(std::span<const std::uint8_t> bytes, std::string& error);
@@ -33,6 +41,8 @@ public:
     // `longerSide` (and is measured against the budget at that size); other formats
     // decode whole. 0 decodes whole.
     static ImagePtr decode(std::span<const std::uint8_t> bytes, double longerSide, std::string& error);
+    // The same, telling a picture too large to hold from one that does not read.
+    static ImagePtr decode(std::span<const std::uint8_t> bytes, double longerSide, Failure& failure);
 
     // JPEG at a compression quality from 0 (smallest) to 1 (best); transparent pixels
     // are flattened onto white. Empty when the image cannot be encoded.

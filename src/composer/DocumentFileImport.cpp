@@ -29,6 +29,18 @@ std::string DocumentFileImport::deletingPathExtension(const std::string& name)
     return name.substr(0, name.rfind('.'));
 }
 
+std::string DocumentFileImport::documentNameOfFile(const std::string& name)
+{
+    const std::string fileName = lastPathComponent(name);
+    return pathExtension(fileName) == "pdf" ? fileName : deletingPathExtension(fileName);
+}
+
+std::string DocumentFileImport::fileNameOfDocument(const std::string& documentName, const std::string& fileName)
+{
+    const std::string extension = pathExtension(lastPathComponent(fileName));
+    return extension.empty() || extension == "pdf" ? documentName : documentName + "." + extension;
+}
+
 void DocumentFileImport::importFile(const std::string& name, const Bytes& data, const platform::graphics::Size& size,
                                     const AddPDF& addPDF, const Failure& failure)
 {
@@ -36,14 +48,10 @@ void DocumentFileImport::importFile(const std::string& name, const Bytes& data, 
     fileManager->createEmptyTemporaryFolder();
     const std::string fileName = lastPathComponent(name);
     const std::string extension = pathExtension(fileName);
-    if (extension == "pdf") {
-        storePDF(fileName, fileName, data, addPDF, failure);
-        return;
-    }
     // The converter leaves PDF input alone and never answers, which would stall the
     // import; a PDF with its extension in capitals is named as a converted file would be.
     if (platform::text::toLower(extension) == "pdf") {
-        storePDF(fileName, deletingPathExtension(fileName), data, addPDF, failure);
+        storePDF(fileName, documentNameOfFile(fileName), data, addPDF, failure);
         return;
     }
     fileManager->convertToPDFDataAndSizeCompletion(fileName, data, size,
@@ -53,7 +61,7 @@ void DocumentFileImport::importFile(const std::string& name, const Bytes& data, 
             failure();
             return;
         }
-        addPDF(deletingPathExtension(fileName), *path);
+        addPDF(documentNameOfFile(fileName), *path);
     });
 }
 

@@ -25,6 +25,11 @@ public:
     static std::string lastPathComponent(const std::string& name);
     // The name up to its last "." (the whole name when it has none).
     static std::string deletingPathExtension(const std::string& name);
+    // The display name importFile gives the file's document.
+    static std::string documentNameOfFile(const std::string& name);
+    // The file name that importFile turns into a document of that name, with the
+    // extension of `fileName`.
+    static std::string fileNameOfDocument(const std::string& documentName, const std::string& fileName);
 
 private:
     static void storePDF(const std::string& fileName, const std::string& displayName, const Bytes& data,

@@ -1,9 +1,10 @@
 #include "composer/DragAndDropHelper.h"
 
+#include "composer/DocumentFileImport.h"
 #include "composer/DroppedImageRedraw.h"
-#include "composer/VLTNewTransactionViewModel.h"
 #include "foundation/BackgroundWork.h"
 #include "foundation/RunLoop.h"
+#include "graphics/DocumentConverter.h"
 #include "graphics/PdfDocument.h"
 #include "signers/SignerAuthenticationDictionary.h"
 
@@ -21,6 +22,11 @@ bool isReadablePdf(const DragAndDropDocument::Bytes& data)
 }
 
 } // namespace
+
+DragAndDropHelper::DragAndDropHelper()
+    : composition_(VLTNewTransactionViewModel::sharedInstance()->composition())
+{
+}
 
 bool DragAndDropHelper::addFiles(const Documents& files, const std::vector<std::string>& fileNames,
                                  const std::optional<std::vector<int>>& indexes)
@@ -43,12 +49,31 @@ void DragAndDropHelper::startImportingDocuments(DocumentsCompletion completion)
     isRunning_ = true;
     currentIndex_ = 0;
     documentsCompletion_ = std::move(completion);
+    numberFileNames();
     importDocumentsFromCurrentIndex();
+}
+
+void DragAndDropHelper::numberFileNames()
+{
+    std::vector<std::string> names;
+    names.reserve(files_.size());
+    for (const QueuedFile& file : files_) {
+        names.push_back(file.fileName);
+    }
+    const auto numbered = VLTNewTransactionViewModel::sharedInstance()->fileNamesNumberedInTurn(names);
+    for (std::size_t index = 0; index < files_.size(); ++index) {
+        files_[index].fileName = numbered[index];
+    }
+}
+
+bool DragAndDropHelper::isComposing() const
+{
+    return VLTNewTransactionViewModel::sharedInstance()->isCurrentComposition(composition_);
 }
 
 void DragAndDropHelper::importDocumentsFromCurrentIndex()
 {
-    while (currentIndex_ < static_cast<int>(files_.size())) {
+    while (currentIndex_ < static_cast<int>(files_.size()) && isComposing()) {
         if (!handOver([this] { importFile(files_[currentIndex_]); })) {
             return;
         }
@@ -76,13 +101,17 @@ void DragAndDropHelper::importFile(const QueuedFile& file)
     }
     const auto& data = file.object->data();
     if (!data || data->empty()) {
-        refuse(file);
+        refuse(file, Refusal::unreadable);
+        return;
+    }
+    if (platform::graphics::DocumentConverter::isTooLarge(file.fileName, data->size())) {
+        refuse(file, Refusal::textTooLarge);
         return;
     }
     switch (file.object->type()) {
     case DragAndDropDocumentType::pdf:
         if (!isReadablePdf(*data)) {
-            refuse(file);
+            refuse(file, Refusal::unreadable);
             return;
         }
         break;
@@ -102,49 +131,66 @@ void DragAndDropHelper::redrawOnWorker(const QueuedFile& file)
     try {
         // The importer is only carried back, never left to end on the worker.
         auto work = [self = shared_from_this(), index = currentIndex_, picture = file.object]() mutable {
-            auto redrawn = DroppedImageRedraw::redraw(*picture->data());
-            platform::RunLoop::main().dispatchAsync([self = std::move(self), index, redrawn = std::move(redrawn)] {
-                self->pictureRedrawn(index, redrawn);
-            });
+            auto failure = DroppedImageRedraw::Failure::unreadable;
+            auto redrawn = DroppedImageRedraw::redraw(*picture->data(), failure);
+            platform::RunLoop::main().dispatchAsync(
+                [self = std::move(self), index, redrawn = std::move(redrawn), failure] {
+                    self->pictureRedrawn(index, redrawn, failure);
+                });
         };
         platform::BackgroundWork::start(std::move(work));
     } catch (const std::system_error&) {
         // Without a spare thread the picture is redrawn here, as slowly as ever.
-        addRedrawn(file, DroppedImageRedraw::redraw(*file.object->data()));
+        auto failure = DroppedImageRedraw::Failure::unreadable;
+        const auto redrawn = DroppedImageRedraw::redraw(*file.object->data(), failure);
+        addRedrawn(file, redrawn, failure);
     }
 }
 
-void DragAndDropHelper::pictureRedrawn(int index, const std::optional<DroppedImageRedraw::Result>& redrawn)
+void DragAndDropHelper::pictureRedrawn(int index, const std::optional<DroppedImageRedraw::Result>& redrawn,
+                                       DroppedImageRedraw::Failure failure)
 {
     platform::RunLoop::main().assertMainThread("A dropped picture's redraw");
     if (!isRunning_ || index != currentIndex_) {
         return;
     }
     const QueuedFile& file = files_[index];
-    if (handOver([&] { addRedrawn(file, redrawn); })) {
+    if (handOver([&] { addRedrawn(file, redrawn, failure); })) {
         ++currentIndex_;
         importDocumentsFromCurrentIndex();
     }
 }
 
-void DragAndDropHelper::addRedrawn(const QueuedFile& file, const std::optional<DroppedImageRedraw::Result>& redrawn)
+void DragAndDropHelper::addRedrawn(const QueuedFile& file, const std::optional<DroppedImageRedraw::Result>& redrawn,
+                                   DroppedImageRedraw::Failure failure)
 {
     if (redrawn) {
         addDocument(file, redrawn->jpeg, redrawn->size);
-    } else {
-        refuse(file);
+        return;
     }
+    refuse(file, failure == DroppedImageRedraw::Failure::tooLarge ? Refusal::pictureTooLarge : Refusal::unreadable);
 }
 
-void DragAndDropHelper::refuse(const QueuedFile& file)
+void DragAndDropHelper::refuse(const QueuedFile& file, Refusal reason)
 {
-    refusedFileNames_.push_back(file.fileName);
+    refusedFiles_.push_back(refused(file.fileName, reason));
     fileImported(currentIndex_);
+}
+
+DragAndDropHelper::RefusedFile DragAndDropHelper::refused(const std::string& fileName, Refusal reason)
+{
+    const auto documentName = DocumentFileImport::documentNameOfFile(fileName);
+    return {VLTNewTransactionViewModel::displayNameOfDocumentNamed(documentName), reason};
 }
 
 void DragAndDropHelper::addDocument(const QueuedFile& file, const DragAndDropDocument::Bytes& data,
                                     const platform::graphics::Size& size)
 {
+    // A picture redrawn after the model left the transaction it was dropped on.
+    if (!isComposing()) {
+        fileImported(currentIndex_);
+        return;
+    }
     // The model is held until it answers, so its answer always comes.
     const auto model = VLTNewTransactionViewModel::sharedInstance();
     model->addDocumentWithNameAtIndexDataAndSizeCompletion(
@@ -152,7 +198,7 @@ void DragAndDropHelper::addDocument(const QueuedFile& file, const DragAndDropDoc
         [self = shared_from_this(), model, index = currentIndex_, name = file.fileName](
             const std::optional<Dictionary>& result) {
             if (!result && self->isRunning_ && index == self->currentIndex_) {
-                self->refusedFileNames_.push_back(name);
+                self->refusedFiles_.push_back(refused(name, Refusal::unreadable));
             }
             self->fileImported(index);
         });
@@ -174,8 +220,12 @@ void DragAndDropHelper::fileImported(int index)
 void DragAndDropHelper::finishDocuments()
 {
     const auto keepAlive = shared_from_this();
+    // Refusals from a transaction the sender has left would only puzzle them.
+    if (!isComposing()) {
+        refusedFiles_.clear();
+    }
     if (documentsCompletion_) {
-        documentsCompletion_(refusedFileNames_);
+        documentsCompletion_(refusedFiles_);
     }
     reset();
 }
@@ -237,5 +287,5 @@ void DragAndDropHelper::reset()
     numberOfContactsAdded_ = 0;
     isRunning_ = false;
     documentsCompletion_ = nullptr;
-    refusedFileNames_.clear();
+    refusedFiles_.clear();
 }

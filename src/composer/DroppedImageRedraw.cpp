@@ -18,10 +18,18 @@ Size DroppedImageRedraw::redrawnSize(const Size& size)
 
 std::optional<DroppedImageRedraw::Result> DroppedImageRedraw::redraw(const Bytes& bytes)
 {
+    Failure ignored;
+    return redraw(bytes, ignored);
+}
+
+std::optional<DroppedImageRedraw::Result> DroppedImageRedraw::redraw(const Bytes& bytes, Failure& failure)
+{
+    failure = Failure::unreadable;
     // Nothing larger than the redrawn picture is decoded where the format allows it.
-    std::string ignored;
-    const auto image = platform::graphics::ImageCodec::decode(bytes, kLongerSide, ignored);
+    platform::graphics::ImageCodec::Failure decoding;
+    const auto image = platform::graphics::ImageCodec::decode(bytes, kLongerSide, decoding);
     if (!image) {
+        failure = decoding.tooLarge ? Failure::tooLarge : Failure::unreadable;
         return std::nullopt;
     }
     const Size size = redrawnSize(image->size());

@@ -19,6 +19,9 @@ public:
         platform::graphics::Size size;
     };
 
+    // Why a picture gave nothing.
+    enum class Failure { unreadable, tooLarge };
+
     static constexpr double kLongerSide = 1024;
     static constexpr double kJpegQuality = 0.75;
 
@@ -27,4 +30,7 @@ public:
     // Nothing when the bytes are no image the platform decodes, or when the picture cannot
     // be redrawn or encoded.
     static std::optional<Result> redraw(const Bytes& bytes);
+    // The same, telling a picture too large to decode (ImageCodec::maxDecodedPixels) from
+    // the rest.
+    static std::optional<Result> redraw(const Bytes& bytes, Failure& failure);
 };

@@ -24,6 +24,7 @@
 #include "service/ZKIdentity.h"
 #include "signers/KWPhoneFormat.h"
 #include "signers/TypedPhoneNumber.h"
+#include "store/ZKFileManager.h"
 #include "support/MainQueue.h"
 
 #include <algorithm>
@@ -603,8 +604,33 @@ Dictionary VLTNewTransactionViewModel::displayDataForDocumentWithIndex(int index
         return Dictionary::object();
     }
     const auto& document = transaction_->documents()[static_cast<std::size_t>(index)];
-    const std::string& name = document->name();
-    return Dictionary{{"displayName", name.ends_with(".pdf") ? name : name + ".pdf"}, {"path", document->pdfPath()}};
+    return Dictionary{{"displayName", displayNameOfDocumentNamed(document->name())}, {"path", document->pdfPath()}};
+}
+
+std::string VLTNewTransactionViewModel::displayNameOfDocumentNamed(const std::string& name)
+{
+    return name.ends_with(".pdf") ? name : name + ".pdf";
+}
+
+std::vector<std::string> VLTNewTransactionViewModel::fileNamesNumberedInTurn(
+    const std::vector<std::string>& fileNames) const
+{
+    std::unordered_set<std::string> taken;
+    for (int index = 0; index < documentsNumber(); ++index) {
+        taken.insert(*nameOfDocumentWithIndex(index));
+    }
+    std::vector<std::string> numbered;
+    numbered.reserve(fileNames.size());
+    for (const auto& fileName : fileNames) {
+        const std::string documentName = DocumentFileImport::documentNameOfFile(fileName);
+        std::string candidate = documentName;
+        for (int number = 1; taken.contains(candidate); ++number) {
+            candidate = VTTransaction::numberedDocumentName(documentName, number);
+        }
+        taken.insert(candidate);
+        numbered.push_back(DocumentFileImport::fileNameOfDocument(candidate, fileName));
+    }
+    return numbered;
 }
 
 std::optional<std::string> VLTNewTransactionViewModel::nameOfDocumentWithIndex(int index) const
@@ -645,10 +671,22 @@ void VLTNewTransactionViewModel::addDocumentWithNameAtIndexDataAndSizeCompletion
     const int position = std::max(index, 0);
     DocumentFileImport::importFile(
         name, data, size,
-        [weakSelf, position, completion](const std::string& displayName, const std::string& path) {
-            if (const auto self = weakSelf.lock()) {
-                self->addPDFDocumentWithNameAndPathAtIndexCompletion(displayName, path, position, completion);
+        [weakSelf, position, completion, composition = priming_](const std::string& displayName,
+                                                                  const std::string& path) {
+            const auto self = weakSelf.lock();
+            if (!self) {
+                return;
             }
+            // A conversion that ends after the sender has left its transaction must not
+            // join the one composed now.
+            if (!self->isCurrentComposition(composition)) {
+                ZKFileManager::removeTemporaryCopy(path);
+                if (completion) {
+                    completion(std::nullopt);
+                }
+                return;
+            }
+            self->addPDFDocumentWithNameAndPathAtIndexCompletion(displayName, path, position, completion);
         },
         [completion] {
             if (completion) {

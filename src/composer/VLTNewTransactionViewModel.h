@@ -131,6 +131,13 @@ public:
     // script; text longer than TypedPhoneNumber::kMaxLength comes back as it is.
     std::optional<std::string> updatedCellPhoneNumberFromPhoneNumber(const std::optional<std::string>& number) const;
 
+    // Which transaction is being composed: priming anew (any of the first three below)
+    // starts another composition. Work that outlives a composition (a load, a dropped
+    // file's redraw or conversion) is checked against it and dropped when stale.
+    using Composition = std::uint64_t;
+    Composition composition() const { return priming_; }
+    bool isCurrentComposition(Composition composition) const { return composition == priming_; }
+
     // Priming and loading. Priming anew (any of the first three) makes the answer of a
     // load still under way stale: it is dropped and its callback never called.
     void clearNewTransactionData();
@@ -152,8 +159,15 @@ public:
     std::optional<std::vector<std::uint8_t>> dataForDocumentWithIndex(int index) const;
     void addDocument(const Dictionary& document);
     void addDocumentAtIndex(const Dictionary& document, int index);
+    // The name a document of that name is listed under.
+    static std::string displayNameOfDocumentNamed(const std::string& name);
+    // The names under which these files, imported one after another, would each become a
+    // document of a name of its own: a name the held documents or an earlier file take is
+    // numbered as the builder numbers a repeated one.
+    std::vector<std::string> fileNamesNumberedInTurn(const std::vector<std::string>& fileNames) const;
     // Imports a file as a PDF document; the completion gets {"status": true} or, when the
-    // file could not be stored or converted, nothing.
+    // file could not be stored or converted, or the model was primed anew meanwhile (the
+    // converted file is then removed), nothing.
     void addDocumentWithNameAtIndexDataAndSizeCompletion(const std::string& name, int index,
                                                          const std::vector<std::uint8_t>& data,
                                                          const platform::graphics::Size& size,

@@ -33,17 +33,6 @@ void moveElement(std::vector<T>& items, int from, int to)
     }
 }
 
-// "name(3)", or "name(3).pdf" for "name.pdf".
-std::string numberedName(const std::string& name, int number)
-{
-    constexpr std::string_view kExtension = ".pdf";
-    const std::string counter = "(" + std::to_string(number) + ")";
-    if (name.size() > kExtension.size() && name.ends_with(kExtension)) {
-        return name.substr(0, name.size() - kExtension.size()) + counter + std::string(kExtension);
-    }
-    return name + counter;
-}
-
 } // namespace
 
 std::shared_ptr<VTTransaction> VTTransaction::transactionForGUID(const std::optional<std::string>& guid)
@@ -134,6 +123,16 @@ void VTTransaction::changePlaceOfDocumentWithIndexToIndex(int from, int to)
     moveElement(documents_, from, to);
 }
 
+std::string VTTransaction::numberedDocumentName(const std::string& name, int number)
+{
+    constexpr std::string_view kExtension = ".pdf";
+    const std::string counter = "(" + std::to_string(number) + ")";
+    if (name.size() > kExtension.size() && name.ends_with(kExtension)) {
+        return name.substr(0, name.size() - kExtension.size()) + counter + std::string(kExtension);
+    }
+    return name + counter;
+}
+
 std::string VTTransaction::getGoodDocNameCurrentNameAndNumber(const std::string& docName,
                                                               const std::string& currentName, int number) const
 {
@@ -143,7 +142,7 @@ std::string VTTransaction::getGoodDocNameCurrentNameAndNumber(const std::string&
     };
     std::string candidate = currentName;
     while (taken(candidate)) {
-        candidate = numberedName(docName, number++);
+        candidate = numberedDocumentName(docName, number++);
     }
     return candidate;
 }

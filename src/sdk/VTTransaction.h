@@ -76,6 +76,8 @@ public:
     // of the builder carries. The counter goes before a trailing ".pdf".
     std::string getGoodDocNameCurrentNameAndNumber(const std::string& docName, const std::string& currentName,
                                                    int number) const;
+    // "name(3)", or "name(3).pdf" for "name.pdf": the numbered names given above.
+    static std::string numberedDocumentName(const std::string& name, int number);
 
     // Stores the builder as a local draft (all or nothing); once stored, marks the builder
     // as a draft, makes it the current transaction and opens it on the ceremony screens.

@@ -51,7 +51,7 @@ protected:
     int importDocuments()
     {
         int completions = 0;
-        importer->startImportingDocuments([&](const std::vector<std::string>&) { ++completions; });
+        importer->startImportingDocuments([&](const std::vector<DragAndDropHelper::RefusedFile>&) { ++completions; });
         platform::RunLoop::main().runUntil([&] { return completions > 0; }, 20);
         platform::RunLoop::main().runUntilIdle();
         return completions;
@@ -166,11 +166,11 @@ TEST_F(DragAndDropHelperTest, ARunningBatchRefusesNewDropsAndIsLeftAlone)
     ASSERT_TRUE(importer->addFiles({item("public.plain-text", Bytes{'a'}), item("com.adobe.pdf", kPdf)},
                                    {"first.txt", "second.pdf"}, std::vector<int>{0, 1}));
     int completions = 0;
-    importer->startImportingDocuments([&](const std::vector<std::string>&) { ++completions; });
+    importer->startImportingDocuments([&](const std::vector<DragAndDropHelper::RefusedFile>&) { ++completions; });
     // The text is being converted on its own thread; nothing has answered yet.
     EXPECT_FALSE(importer->addFiles({item("com.adobe.pdf", kPdf)}, {"late.pdf"}, std::nullopt));
     EXPECT_FALSE(importer->addContacts({contact("Ann", "Lee", "ann@example.com")}, {0}));
-    importer->startImportingDocuments([&](const std::vector<std::string>&) { completions += 10; });
+    importer->startImportingDocuments([&](const std::vector<DragAndDropHelper::RefusedFile>&) { completions += 10; });
     importer->startImportingContacts([&](int, int) { completions += 100; });
 
     ASSERT_TRUE(platform::RunLoop::main().runUntil([&] { return completions > 0; }, 20));
@@ -183,7 +183,7 @@ TEST_F(DragAndDropHelperTest, ARunningBatchRefusesNewDropsAndIsLeftAlone)
 TEST_F(DragAndDropHelperTest, ABatchOfNothingOrOfSkippedItemsStillCompletes)
 {
     int documentCompletions = 0;
-    importer->startImportingDocuments([&](const std::vector<std::string>&) { ++documentCompletions; });
+    importer->startImportingDocuments([&](const std::vector<DragAndDropHelper::RefusedFile>&) { ++documentCompletions; });
     EXPECT_EQ(documentCompletions, 1);
     std::vector<std::pair<int, int>> counts;
     importer->startImportingContacts([&](int total, int added) { counts.emplace_back(total, added); });

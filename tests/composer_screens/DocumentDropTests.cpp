@@ -4,6 +4,7 @@
 
 #include "composer/screens/CreateTransactionDocumentDrop.h"
 #include "dragdrop/TypeIdentifier.h"
+#include "graphics/DocumentConverter.h"
 #include "graphics/Image.h"
 #include "sdk/screens/VTAlertView.h"
 #include "sdk/screens/VTErrorAlertView.h"
@@ -117,7 +118,8 @@ TEST_F(DocumentDropTest, FilesThatCannotBeReadAreRefusedByNameAndTheRestOfTheDro
           droppedItem(TypeIdentifier::pdf, pdfBytes(2))},
          rowCenter(0));
     waitForImport();
-    EXPECT_EQ(documentNames(), (Names{"Document 0", "PDF document.pdf"}));
+    EXPECT_EQ(documentNames(), (Names{"Document 0", "PDF document(3).pdf"}))
+        << "named as if the refused files had been added, so that their names stay theirs";
     EXPECT_EQ(documentBytes()[1], pdfBytes(2));
     const auto alert = VTAlertView::sharedInstance()->errorAlertView();
     ASSERT_NE(alert, nullptr);
@@ -126,19 +128,39 @@ TEST_F(DocumentDropTest, FilesThatCannotBeReadAreRefusedByNameAndTheRestOfTheDro
         return "The file \"" + name + "\" cannot be read and was not added.";
     };
     EXPECT_EQ(alert->messageLabel()->text(),
-              refused("PDF document.pdf") + "\n" + refused("PDF document.pdf") + "\n" + refused("PDF document.pdf") +
-                  "\n" + refused("Photo.png") + "\n" + refused("Text document.txt") + "\n" + refused("Photo.png"));
+              refused("PDF document.pdf") + "\n" + refused("PDF document(1).pdf") + "\n" +
+                  refused("PDF document(2).pdf") + "\n" + refused("Photo.pdf") + "\n" + refused("Text document.pdf") +
+                  "\n" + refused("Photo(1).pdf"));
 
     // A batch holding anything unsupported imports nothing.
     VTAlertView::sharedInstance()->showBlockingMessage(CreateTransactionDocumentDrop::blockingMessageKey);
     bool finished = false;
     CreateTransactionDocumentDrop::importItems(
+        std::make_shared<DragAndDropHelper>(),
         {std::make_shared<DragAndDropDocument>(pdfBytes(1), std::string(TypeIdentifier::pdf)),
          std::make_shared<DragAndDropDocument>(Bytes{1}, std::string(TypeIdentifier::jpeg))},
         0, [&finished] { finished = true; });
     EXPECT_TRUE(finished);
     EXPECT_FALSE(VTAlertView::sharedInstance()->isShowingBlockingMessage());
-    EXPECT_EQ(documentNames(), (Names{"Document 0", "PDF document.pdf"}));
+    EXPECT_EQ(documentNames(), (Names{"Document 0", "PDF document(3).pdf"}));
+}
+
+TEST_F(DocumentDropTest, FilesTooLargeAreToldApartFromUnreadableOnesWithTheLimitTheyPass)
+{
+    openDocuments(1, true, true);
+    drop({droppedItem(TypeIdentifier::utf8PlainText, Bytes(platform::graphics::DocumentConverter::maxTextBytes + 1, 'a')),
+          droppedItem(TypeIdentifier::utf8PlainText, textBytes("Terms")),
+          droppedItem(TypeIdentifier::gif, testing_support::sampleFile("huge-canvas.gif")),
+          droppedItem(TypeIdentifier::pdf, Bytes{}), droppedItem(TypeIdentifier::pdf, pdfBytes(1))},
+         rowCenter(0));
+    waitForImport();
+    EXPECT_EQ(documentNames(), (Names{"Document 0", "Text document(1)", "PDF document(1).pdf"}));
+    const auto alert = VTAlertView::sharedInstance()->errorAlertView();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->messageLabel()->text(),
+              "The file \"Text document.pdf\" is too large and was not added: it is larger than 2 MB.\n"
+              "The file \"Photo.pdf\" is too large and was not added: it needs more than 50 megapixels.\n"
+              "The file \"PDF document.pdf\" cannot be read and was not added.");
 }
 
 } // namespace

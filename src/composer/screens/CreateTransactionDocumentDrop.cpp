@@ -1,12 +1,41 @@
 #include "composer/screens/CreateTransactionDocumentDrop.h"
 
 #include "dragdrop/DropSession.h"
+#include "graphics/DocumentConverter.h"
+#include "graphics/ImageCodec.h"
 #include "sdk/screens/VTAlertView.h"
 #include "support/LocalizedSDK.h"
 #include "support/MainQueue.h"
 
 #include <memory>
 #include <vector>
+
+using platform::graphics::DocumentConverter;
+using platform::graphics::ImageCodec;
+
+namespace {
+
+constexpr std::size_t kBytesInAMegabyte = 1024 * 1024;
+constexpr std::int64_t kPixelsInAMegapixel = 1'000'000;
+
+// The format with each "%@" in turn replaced by the next value; a value never takes the
+// place of the next "%@" itself.
+std::string filledInTurn(const std::string& format, const std::vector<std::string>& values)
+{
+    std::string text = format;
+    std::size_t from = 0;
+    for (const auto& value : values) {
+        const auto slot = text.find("%@", from);
+        if (slot == std::string::npos) {
+            break;
+        }
+        text.replace(slot, 2, value);
+        from = slot + value.size();
+    }
+    return text;
+}
+
+} // namespace
 
 std::optional<std::string> CreateTransactionDocumentDrop::fileNameForType(DragAndDropDocumentType type)
 {
@@ -30,14 +59,18 @@ std::optional<std::string> CreateTransactionDocumentDrop::fileNameForType(DragAn
 void CreateTransactionDocumentDrop::perform(const platform::dragdrop::DropSession& session,
                                             std::optional<int> destinationRow, Finished finished)
 {
+    // Made before the files are read, so that files read after the host has left this
+    // transaction do not join the next.
+    const auto importer = std::make_shared<DragAndDropHelper>();
     VTAlertView::sharedInstance()->showBlockingMessage(localizedSDK(blockingMessageKey));
     session.loadObjectsOfClass<DragAndDropDocument>(
-        [destinationRow, finished = std::move(finished)](const DragAndDropHelper::Documents& items) {
-            importItems(items, destinationRow, finished);
+        [importer, destinationRow, finished = std::move(finished)](const DragAndDropHelper::Documents& items) {
+            importItems(importer, items, destinationRow, finished);
         });
 }
 
-void CreateTransactionDocumentDrop::importItems(const DragAndDropHelper::Documents& items,
+void CreateTransactionDocumentDrop::importItems(const std::shared_ptr<DragAndDropHelper>& importer,
+                                                const DragAndDropHelper::Documents& items,
                                                 std::optional<int> destinationRow, Finished finished)
 {
     std::vector<std::string> names;
@@ -51,22 +84,23 @@ void CreateTransactionDocumentDrop::importItems(const DragAndDropHelper::Documen
             positions.push_back(*destinationRow + static_cast<int>(index));
         }
     }
-    const auto importer = std::make_shared<DragAndDropHelper>();
     const bool queued = importer->addFiles(items, names, destinationRow ? std::optional(positions) : std::nullopt);
     if (!queued) {
         finish(finished, {});
         return;
     }
-    importer->startImportingDocuments(
-        [finished](const std::vector<std::string>& refusedFileNames) { finish(finished, refusedFileNames); });
+    importer->startImportingDocuments([finished](const std::vector<DragAndDropHelper::RefusedFile>& refusedFiles) {
+        finish(finished, refusedFiles);
+    });
 }
 
-void CreateTransactionDocumentDrop::finish(const Finished& finished, const std::vector<std::string>& refusedFileNames)
+void CreateTransactionDocumentDrop::finish(const Finished& finished,
+                                           const std::vector<DragAndDropHelper::RefusedFile>& refusedFiles)
 {
-    runOnMainQueue([finished, refusedFileNames] {
+    runOnMainQueue([finished, refusedFiles] {
         VTAlertView::sharedInstance()->hideBlockingMessage();
-        if (!refusedFileNames.empty()) {
-            showRefusal(refusedFileNames);
+        if (!refusedFiles.empty()) {
+            showRefusal(refusedFiles);
         }
         if (finished) {
             finished();
@@ -74,14 +108,27 @@ void CreateTransactionDocumentDrop::finish(const Finished& finished, const std::
     });
 }
 
-void CreateTransactionDocumentDrop::showRefusal(const std::vector<std::string>& refusedFileNames)
+std::string CreateTransactionDocumentDrop::refusalLine(const DragAndDropHelper::RefusedFile& file)
 {
-    const std::string line = localizedSDK(refusedFileMessageKey);
-    const auto slot = line.find("%@");
+    using Refusal = DragAndDropHelper::Refusal;
+    switch (file.reason) {
+    case Refusal::textTooLarge:
+        return filledInTurn(localizedSDK(textTooLargeMessageKey),
+                            {file.name, std::to_string(DocumentConverter::maxTextBytes / kBytesInAMegabyte)});
+    case Refusal::pictureTooLarge:
+        return filledInTurn(localizedSDK(pictureTooLargeMessageKey),
+                            {file.name, std::to_string(ImageCodec::maxDecodedPixels / kPixelsInAMegapixel)});
+    case Refusal::unreadable:
+        break;
+    }
+    return filledInTurn(localizedSDK(unreadableFileMessageKey), {file.name});
+}
+
+void CreateTransactionDocumentDrop::showRefusal(const std::vector<DragAndDropHelper::RefusedFile>& refusedFiles)
+{
     std::string message;
-    for (const auto& name : refusedFileNames) {
-        const std::string named = slot == std::string::npos ? line : std::string(line).replace(slot, 2, name);
-        message += (message.empty() ? "" : "\n") + named;
+    for (const auto& file : refusedFiles) {
+        message += (message.empty() ? "" : "\n") + refusalLine(file);
     }
     VTAlertView::sharedInstance()->showErrorAlertWithTitleMessageCancelButtonTitleAndCancelBtnAction(
         localizedSDK("Error"), message, localizedSDK("OK"));

@@ -18,8 +18,9 @@ class DropSession;
 // "Adding to Transaction..." is up. A drop holding anything of a kind that cannot be
 // named imports nothing at all.
 //
-// Files that cannot be read are refused: once the message is down, one error alert names
-// each of them; the rest of the drop is added.
+// Files that cannot be read or are too large are refused: once the message is down, one
+// error alert names each of them and says which it was; the rest of the drop is added.
+// A drop belongs to the transaction composed when it was made (see DragAndDropHelper).
 //
 // Started on the main thread; `finished` always runs there, once the message is down:
 // when the batch has ended (wherever the model's last answer came from) or at once when
@@ -29,8 +30,13 @@ public:
     using Finished = std::function<void()>;
 
     static constexpr const char* blockingMessageKey = localizableKey("Adding to Transaction...");
-    // One line of the refusal alert; "%@" is the file's name.
-    static constexpr const char* refusedFileMessageKey = localizableKey("The file \"%@\" cannot be read and was not added.");
+    // Lines of the refusal alert: the first "%@" is the file's name, the second the limit.
+    static constexpr const char* unreadableFileMessageKey =
+        localizableKey("The file \"%@\" cannot be read and was not added.");
+    static constexpr const char* textTooLargeMessageKey =
+        localizableKey("The file \"%@\" is too large and was not added: it is larger than %@ MB.");
+    static constexpr const char* pictureTooLargeMessageKey =
+        localizableKey("The file \"%@\" is too large and was not added: it needs more than %@ megapixels.");
 
     // The name every dropped file of the kind gets; none for an unsupported one.
     static std::optional<std::string> fileNameForType(DragAndDropDocumentType type);
@@ -38,11 +44,15 @@ public:
     // Puts the message up, reads the session's files and imports them.
     static void perform(const platform::dragdrop::DropSession& session, std::optional<int> destinationRow,
                         Finished finished);
-    // Imports files already read (the message is up); item i goes to destinationRow + i.
-    static void importItems(const DragAndDropHelper::Documents& items, std::optional<int> destinationRow,
+    // Imports files already read (the message is up) with the drop's importer; item i
+    // goes to destinationRow + i.
+    static void importItems(const std::shared_ptr<DragAndDropHelper>& importer,
+                            const DragAndDropHelper::Documents& items, std::optional<int> destinationRow,
                             Finished finished);
+    // The alert's line for one refused file.
+    static std::string refusalLine(const DragAndDropHelper::RefusedFile& file);
 
 private:
-    static void finish(const Finished& finished, const std::vector<std::string>& refusedFileNames);
-    static void showRefusal(const std::vector<std::string>& refusedFileNames);
+    static void finish(const Finished& finished, const std::vector<DragAndDropHelper::RefusedFile>& refusedFiles);
+    static void showRefusal(const std::vector<DragAndDropHelper::RefusedFile>& refusedFiles);
 };
