@@ -30,7 +30,8 @@
 //
 // An importer belongs to the transaction the shared model composes when it is made: once
 // the model is primed anew (the host loads or starts another transaction), what is still
-// to come of the batch is dropped without a word, so nothing of it joins another draft.
+// to come of the batch is dropped without a word, so nothing of it joins another draft;
+// the batch's completion still runs, naming no refused file.
 class DragAndDropHelper : public std::enable_shared_from_this<DragAndDropHelper> {
 public:
     using Documents = std::vector<std::shared_ptr<DragAndDropDocument>>;
