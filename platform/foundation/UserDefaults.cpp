@@ -11,6 +11,19 @@
 
 namespace platform {
 
+namespace {
+
+// Held by every write of any instance and by the removal of leftovers at opening, so a
+// removal never takes the temporary file of a write in progress, even when two instances
+// of this process name the same file.
+std::mutex& fileLock()
+{
+    static auto* lock = new std::mutex();
+    return *lock;
+}
+
+} // namespace
+
 UserDefaults& UserDefaults::standard()
 {
     static auto* slot = new ResettableSlot<UserDefaults>();
@@ -20,7 +33,22 @@ UserDefaults& UserDefaults::standard()
 UserDefaults::UserDefaults(std::filesystem::path file)
     : file_(std::move(file))
 {
+    removeInterruptedWrites();
     load();
+}
+
+void UserDefaults::removeInterruptedWrites() const
+{
+    std::lock_guard lock(fileLock());
+    std::error_code error;
+    const std::filesystem::directory_iterator end;
+    for (auto entry = std::filesystem::directory_iterator(file_.parent_path(), error); !error && entry != end;
+         entry.increment(error)) {
+        if (AtomicFile::isTemporaryPathOf(entry->path(), file_)) {
+            std::error_code ignored;
+            std::filesystem::remove(entry->path(), ignored);
+        }
+    }
 }
 
 void UserDefaults::load()
@@ -154,7 +182,9 @@ bool UserDefaults::synchronize()
 
 bool UserDefaults::write()
 {
-    if (!AtomicFile::write(file_, values_.dump(2, ' ', false, Dictionary::error_handler_t::replace))) {
+    const auto text = values_.dump(2, ' ', false, Dictionary::error_handler_t::replace);
+    std::lock_guard lock(fileLock());
+    if (!AtomicFile::write(file_, text, AtomicFile::TemporaryName::ofTarget)) {
         Log::write("ERROR", "User defaults could not be written to " + file_.string());
         return false;
     }

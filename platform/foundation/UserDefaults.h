@@ -12,7 +12,9 @@
 namespace platform {
 
 // Small typed values kept under string keys and persisted to one JSON file. Every change
-// is written at once, to a temporary file renamed over the old one. A file that cannot
+// is written at once, to a temporary file (".<file name>.<UUID>.tmp") renamed over the
+// old one; the temporary files a killed process left beside the file are removed when it
+// is next opened, never while a write of this process is under way. A file that cannot
 // be read is reported once and treated as empty; it is replaced only by the next write.
 // Each change of a key is posted as kDidChangeNotification on the default notification
 // centre, on the thread that made it, once the change is written. Safe from any thread.
@@ -48,6 +50,7 @@ public:
     const std::filesystem::path& file() const { return file_; }
 
 private:
+    void removeInterruptedWrites() const;
     void load();
     bool write();
     static void postChange(const std::string& key);

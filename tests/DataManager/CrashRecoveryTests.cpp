@@ -84,7 +84,9 @@ protected:
 
     static std::set<std::string> temporaryFiles()
     {
-        return filesBelowPreferences([](const fs::path& path) { return platform::AtomicFile::isTemporaryPath(path); });
+        return filesBelowPreferences([defaults = preferences() / "UserDefaults.json"](const fs::path& path) {
+            return platform::AtomicFile::isTemporaryPath(path) || platform::AtomicFile::isTemporaryPathOf(path, defaults);
+        });
     }
 };
 
@@ -122,6 +124,7 @@ TEST_F(CrashRecoveryTest, AnIdentityBeingRecordedWhenTheProcessIsKilledIsOneUser
         EXPECT_EQ(identity->lastName(), ann ? "Lee" : "Roe") << "kill " << kill;
         EXPECT_EQ(identity->title(), ann ? "CFO" : "CEO") << "kill " << kill;
         EXPECT_EQ(identity->company(), ann ? "Lee & Co" : "Roe Ltd") << "kill " << kill;
+        EXPECT_TRUE(temporaryFiles().empty()) << "kill " << kill << ": opening the defaults clears what the write left";
     }
     // The next start of the SDK clears what interrupted writes left.
     ZKTransactionManager::sharedInstance();

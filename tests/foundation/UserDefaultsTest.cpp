@@ -1,5 +1,6 @@
 #include "foundation/UserDefaults.h"
 
+#include "foundation/AtomicFile.h"
 #include "foundation/Environment.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/SharedInstances.h"
@@ -8,7 +9,9 @@
 
 #include <fstream>
 #include <sstream>
+#include <thread>
 
+using platform::AtomicFile;
 using platform::UserDefaults;
 
 namespace {
@@ -19,6 +22,12 @@ std::string readFile(const std::filesystem::path& path)
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::filesystem::path writeFile(const std::filesystem::path& path, const std::string& content)
+{
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
 }
 
 } // namespace
@@ -89,4 +98,48 @@ TEST_F(UserDefaultsTest, EachRealChangeIsPostedOnceItIsWritten)
     EXPECT_NE(std::filesystem::last_write_time(defaults.file()), before);
     EXPECT_NE(readFile(defaults.file()).find("ann@example.com"), std::string::npos);
     EXPECT_EQ(readFile(defaults.file()).find("stale"), std::string::npos);
+}
+
+TEST_F(UserDefaultsTest, OpeningRemovesWhatAKilledWriteLeftAndNothingElse)
+{
+    const auto folder = platform::Environment::preferencesDirectory();
+    const auto file = folder / "UserDefaults.json";
+    UserDefaults::standard().setString("Corvex_EM", "ann@example.com");
+    platform::SharedInstances::resetAll();
+    // A write killed before its rename leaves part of the next content beside the file.
+    const auto leftover = writeFile(AtomicFile::temporaryPathFor(file, AtomicFile::TemporaryName::ofTarget), "{\"Corv");
+    const std::vector<std::filesystem::path> unrelated{
+        writeFile(folder / "VeltCoreDB.sqlite", "store"),
+        writeFile(folder / "VeltCoreDB.sqlite-wal", "log"),
+        writeFile(folder / "VeltCoreDB.sqlite-journal", "journal"),
+        writeFile(AtomicFile::temporaryPathFor(file), "another writer's"),
+        writeFile(AtomicFile::temporaryPathFor(folder / "Other.json", AtomicFile::TemporaryName::ofTarget), "{}"),
+        writeFile(folder / ".UserDefaults.json.tmp", "{}"),
+        writeFile(folder / ".UserDefaults.json.not-a-uuid-at-all-but-as-long-as-one.tmp", "{}"),
+    };
+
+    EXPECT_EQ(UserDefaults::standard().stringForKey("Corvex_EM"), "ann@example.com");
+    EXPECT_FALSE(std::filesystem::exists(leftover));
+    for (const auto& path : unrelated) {
+        EXPECT_TRUE(std::filesystem::exists(path)) << path;
+    }
+}
+
+TEST_F(UserDefaultsTest, OpeningTheFileAgainNeverTakesTheTemporaryFileOfAWriteUnderWay)
+{
+    auto& defaults = UserDefaults::standard();
+    std::atomic<bool> writing = true;
+    std::thread writer([&] {
+        for (int count = 0; count < 400; ++count) {
+            defaults.setInteger("count", count);
+        }
+        writing = false;
+    });
+    while (writing) {
+        UserDefaults(defaults.file());
+    }
+    writer.join();
+    EXPECT_EQ(UserDefaults(defaults.file()).integerForKey("count"), 399);
+    EXPECT_TRUE(std::none_of(logLines().begin(), logLines().end(),
+                             [](const std::string& line) { return line.find("could not be written") != std::string::npos; }));
 }

@@ -22,7 +22,88 @@
 #include "ui/PanGestureRecognizer.h"
 #include "service/ZKServerSettings.h"
 #include "signers/KWPhoneFormat.h"
+#include "support/MainQueue.h"
 #include "support/ZKLogger.h"
+
+#include <type_traits>
+
+namespace {
+
+// What the work answers, run on the main thread; another thread waits for it.
+template <class Work>
+auto answerFromMain(const Work& work)
+{
+    std::optional<std::invoke_result_t<Work>> answer;
+    runOnMainQueueWithoutDeadlocking2([&] { answer.emplace(work()); });
+    return std::move(*answer);
+}
+
+void signIn(const std::string& email, const std::string& password, const Veltra::Callback& callback)
+{
+    const auto dataManager = ZKTransactionManager::sharedInstance()->dataManager();
+    dataManager->handleLoginForEmailAndPasswordDownloadConsentWithDictWithSuccessCallbackAndFailureCallback(
+        email, password, false, Dictionary::object(),
+        [callback](const Dictionary& reply) {
+            if (callback) {
+                callback({{"data", reply}});
+            }
+        },
+        [callback](const ZKError& error) {
+            if (callback) {
+                callback({{"error", error.toDictionary()}});
+            }
+        });
+}
+
+void signOut(const Veltra::Callback& callback)
+{
+    ZKVLTConnection::send(ZKRequest::remove(ZKEndpoints::session()), [callback](const ZKReply& reply) {
+        ZKIdentity::sharedInstance()->clear();
+        ZKSession::sharedInstance()->setSessionId(std::nullopt);
+        if (!callback) {
+            return;
+        }
+        callback(reply.succeeded() ? Dictionary{{"data", reply.json}} : Dictionary{{"error", reply.error->toDictionary()}});
+    });
+}
+
+void preFetch(const std::string& guid, const Veltra::Callback& callback)
+{
+    VeltraTransactionFetcher::transactionWithGUID(guid, [callback](const VeltraTransactionFetcher::Result& result) {
+        if (!callback) {
+            return;
+        }
+        if (const auto* error = std::get_if<ZKError>(&result)) {
+            callback({{"error", error->toDictionary()}});
+            return;
+        }
+        const auto& stored = *std::get<std::shared_ptr<ZKTransaction>>(result);
+        callback({{"data", {{"guid", stored.guid()}, {"title", stored.name()}, {"postingStatus", stored.status()}}}});
+    });
+}
+
+void fetchTransaction(const std::string& guid, bool cached, const Veltra::Callback& callback)
+{
+    const auto dictionary = cached ? VeltraTransactionFetcher::cachedDictionary(guid) : std::nullopt;
+    if (dictionary) {
+        if (callback) {
+            callback(*dictionary);
+        }
+        return;
+    }
+    VeltraTransactionFetcher::transactionWithGUID(guid, [callback](const VeltraTransactionFetcher::Result& result) {
+        if (!callback) {
+            return;
+        }
+        if (const auto* error = std::get_if<ZKError>(&result)) {
+            callback({{"error", error->toDictionary()}});
+            return;
+        }
+        callback({{"data", VeltraTransactionFetcher::dictionaryOf(*std::get<std::shared_ptr<ZKTransaction>>(result))}});
+    });
+}
+
+} // namespace
 
 std::shared_ptr<Veltra> Veltra::dashboard()
 {
@@ -34,7 +115,16 @@ std::shared_ptr<Veltra> Veltra::dashboard()
 
 Veltra::Veltra()
 {
-    VTTransactionSyncQueue::sharedInstance()->startSynchronizing();
+    runOnMainQueue([] { VTTransactionSyncQueue::sharedInstance()->startSynchronizing(); });
+}
+
+void Veltra::onMain(std::function<void(Veltra&)> work)
+{
+    runOnMainQueue([facade = weak_from_this(), work = std::move(work)] {
+        if (const auto held = facade.lock()) {
+            work(*held);
+        }
+    });
 }
 
 void Veltra::setLogLevel(int level)
@@ -43,10 +133,22 @@ void Veltra::setLogLevel(int level)
     ZKLogger::setThreshold(level);
 }
 
+std::string Veltra::serverAddress() const
+{
+    return answerFromMain([this] { return serverAddress_; });
+}
+
 void Veltra::setServerAddress(const std::string& address)
 {
-    serverAddress_ = address;
-    ZKServerSettings::sharedInstance()->setServerAddress(address);
+    onMain([address](Veltra& facade) {
+        facade.serverAddress_ = address;
+        ZKServerSettings::sharedInstance()->setServerAddress(address);
+    });
+}
+
+std::shared_ptr<platform::ui::ViewController> Veltra::rootViewController() const
+{
+    return answerFromMain([this] { return rootViewController_; });
 }
 
 void Veltra::setRootViewController(const std::shared_ptr<platform::ui::ViewController>& controller)
@@ -54,8 +156,10 @@ void Veltra::setRootViewController(const std::shared_ptr<platform::ui::ViewContr
     if (!controller) {
         return;
     }
-    rootViewController_ = controller;
-    hideNavigationAndPopGesture();
+    onMain([controller](Veltra& facade) {
+        facade.rootViewController_ = controller;
+        facade.hideNavigationAndPopGesture();
+    });
 }
 
 void Veltra::hideNavigationAndPopGesture()
@@ -68,31 +172,50 @@ void Veltra::hideNavigationAndPopGesture()
     navigation->interactivePopGestureRecognizer()->setEnabled(false);
 }
 
+std::shared_ptr<VeltraDelegate> Veltra::delegate() const
+{
+    return answerFromMain([this] { return delegate_.lock(); });
+}
+
 void Veltra::setDelegate(const std::shared_ptr<VeltraDelegate>& delegate)
 {
-    delegate_ = delegate;
-    VTTransactionSyncQueue::sharedInstance()->setResultDelegate(delegate);
+    onMain([delegate](Veltra& facade) {
+        facade.delegate_ = delegate;
+        VTTransactionSyncQueue::sharedInstance()->setResultDelegate(delegate);
+    });
+}
+
+std::shared_ptr<VeltraCreateTransactionDelegate> Veltra::createTransactionDelegate() const
+{
+    return answerFromMain([this] { return createTransactionDelegate_.lock(); });
+}
+
+void Veltra::setCreateTransactionDelegate(const std::shared_ptr<VeltraCreateTransactionDelegate>& delegate)
+{
+    onMain([delegate](Veltra& facade) { facade.createTransactionDelegate_ = delegate; });
 }
 
 std::shared_ptr<VeltraSynchronizationQueueDelegate> Veltra::synchronizationQueueDelegate() const
 {
-    return synchronizationQueueDelegate_.lock();
+    return answerFromMain([this] { return synchronizationQueueDelegate_.lock(); });
 }
 
 void Veltra::setSynchronizationQueueDelegate(const std::shared_ptr<VeltraSynchronizationQueueDelegate>& delegate)
 {
-    synchronizationQueueDelegate_ = delegate;
-    VTTransactionSyncQueue::sharedInstance()->setSynchronizationDelegate(delegate);
+    onMain([delegate](Veltra& facade) {
+        facade.synchronizationQueueDelegate_ = delegate;
+        VTTransactionSyncQueue::sharedInstance()->setSynchronizationDelegate(delegate);
+    });
 }
 
 std::shared_ptr<VeltraColorPaletteDelegate> Veltra::colorPaletteDelegate() const
 {
-    return colorPaletteDelegate_.lock();
+    return answerFromMain([this] { return colorPaletteDelegate_.lock(); });
 }
 
 void Veltra::setColorPaletteDelegate(const std::shared_ptr<VeltraColorPaletteDelegate>& delegate)
 {
-    colorPaletteDelegate_ = delegate;
+    onMain([delegate](Veltra& facade) { facade.colorPaletteDelegate_ = delegate; });
 }
 
 bool Veltra::isEmailFormatValid(const std::optional<std::string>& email)
@@ -115,110 +238,73 @@ std::vector<std::string> Veltra::embargoedCallingCodes() const
 
 std::optional<std::string> Veltra::previewLoadPath()
 {
-    return dashboard()->previewLoadPath_;
+    return answerFromMain([facade = dashboard()] { return facade->previewLoadPath_; });
 }
 
 void Veltra::setPreviewLoadPath(std::optional<std::string> path)
 {
-    dashboard()->previewLoadPath_ = std::move(path);
+    dashboard()->onMain([path = std::move(path)](Veltra& facade) { facade.previewLoadPath_ = path; });
 }
 
 void Veltra::loginWithEmailPasswordAndCallback(const std::string& email, const std::string& password,
                                                const Callback& callback)
 {
-    const auto dataManager = ZKTransactionManager::sharedInstance()->dataManager();
-    dataManager->handleLoginForEmailAndPasswordDownloadConsentWithDictWithSuccessCallbackAndFailureCallback(
-        email, password, false, Dictionary::object(),
-        [callback](const Dictionary& reply) {
-            if (callback) {
-                callback({{"data", reply}});
-            }
-        },
-        [callback](const ZKError& error) {
-            if (callback) {
-                callback({{"error", error.toDictionary()}});
-            }
-        });
+    onMain([email, password, callback](Veltra&) { signIn(email, password, callback); });
 }
 
 void Veltra::logoutWithCallback(const Callback& callback)
 {
-    ZKVLTConnection::send(ZKRequest::remove(ZKEndpoints::session()), [callback](const ZKReply& reply) {
-        ZKIdentity::sharedInstance()->clear();
-        ZKSession::sharedInstance()->setSessionId(std::nullopt);
-        if (!callback) {
-            return;
-        }
-        callback(reply.succeeded() ? Dictionary{{"data", reply.json}} : Dictionary{{"error", reply.error->toDictionary()}});
-    });
+    onMain([callback](Veltra&) { signOut(callback); });
 }
 
 void Veltra::preFetchTransactionWithGUIDAndCallback(const std::string& guid, const Callback& callback)
 {
-    VeltraTransactionFetcher::transactionWithGUID(guid, [callback](const VeltraTransactionFetcher::Result& result) {
-        if (!callback) {
-            return;
-        }
-        if (const auto* error = std::get_if<ZKError>(&result)) {
-            callback({{"error", error->toDictionary()}});
-            return;
-        }
-        const auto& stored = *std::get<std::shared_ptr<ZKTransaction>>(result);
-        callback({{"data", {{"guid", stored.guid()}, {"title", stored.name()}, {"postingStatus", stored.status()}}}});
-    });
+    onMain([guid, callback](Veltra&) { preFetch(guid, callback); });
 }
 
 void Veltra::transactionWithGUIDCachedWithCallback(const std::string& guid, bool cached, const Callback& callback)
 {
-    const auto dictionary = cached ? VeltraTransactionFetcher::cachedDictionary(guid) : std::nullopt;
-    if (dictionary) {
-        if (callback) {
-            callback(*dictionary);
-        }
-        return;
-    }
-    VeltraTransactionFetcher::transactionWithGUID(guid, [callback](const VeltraTransactionFetcher::Result& result) {
-        if (!callback) {
-            return;
-        }
-        if (const auto* error = std::get_if<ZKError>(&result)) {
-            callback({{"error", error->toDictionary()}});
-            return;
-        }
-        callback({{"data", VeltraTransactionFetcher::dictionaryOf(*std::get<std::shared_ptr<ZKTransaction>>(result))}});
-    });
+    onMain([guid, cached, callback](Veltra&) { fetchTransaction(guid, cached, callback); });
 }
 
 void Veltra::exitSDK()
 {
-    const auto manager = ZKCTouchManager::sharedInstance();
-    manager->setExitHandler(VeltraExitReporter::handler());
-    manager->unloadCocoaTouchAnimated(true);
+    onMain([](Veltra&) {
+        const auto manager = ZKCTouchManager::sharedInstance();
+        manager->setExitHandler(VeltraExitReporter::handler());
+        manager->unloadCocoaTouchAnimated(true);
+    });
 }
 
 bool Veltra::startEditingTransactionWithGuid(const std::optional<std::string>& guid, bool canAddDocuments,
                                              bool canDeleteDocuments, bool canReorderDocuments)
 {
-    hideNavigationAndPopGesture();
-    return CreateTransactionUtil::startEditingTransaction(guid, canAddDocuments, canDeleteDocuments,
-                                                          canReorderDocuments, dashboard());
+    return answerFromMain([&] {
+        hideNavigationAndPopGesture();
+        return CreateTransactionUtil::startEditingTransaction(guid, canAddDocuments, canDeleteDocuments,
+                                                              canReorderDocuments, dashboard());
+    });
 }
 
 bool Veltra::createAndStartEditTransactionWithDocuments(
     const std::optional<std::vector<std::shared_ptr<VTDocument>>>& documents, bool canAddDocuments,
     bool canDeleteDocuments, bool canReorderDocuments)
 {
-    hideNavigationAndPopGesture();
-    return CreateTransactionUtil::createAndStartEditTransaction(documents, canAddDocuments, canDeleteDocuments,
-                                                                canReorderDocuments, dashboard());
+    return answerFromMain([&] {
+        hideNavigationAndPopGesture();
+        return CreateTransactionUtil::createAndStartEditTransaction(documents, canAddDocuments, canDeleteDocuments,
+                                                                    canReorderDocuments, dashboard());
+    });
 }
 
 bool Veltra::createAndStartEditWithTransaction(const std::shared_ptr<VTTransaction>& transaction, bool canAddDocuments,
                                                bool canDeleteDocuments, bool canReorderDocuments)
 {
-    hideNavigationAndPopGesture();
-    return CreateTransactionUtil::createAndStartEdit(transaction, canAddDocuments, canDeleteDocuments,
-                                                     canReorderDocuments, dashboard());
+    return answerFromMain([&] {
+        hideNavigationAndPopGesture();
+        return CreateTransactionUtil::createAndStartEdit(transaction, canAddDocuments, canDeleteDocuments,
+                                                         canReorderDocuments, dashboard());
+    });
 }
 
 void Veltra::createTransactionPageAddDocumentButtonTappedWithCreateTransactionVCWithCallBack(

@@ -4,6 +4,7 @@
 #include "foundation/Dictionary.h"
 #include "sdk/VeltraCreateTransactionDelegate.h"
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -22,9 +23,21 @@ class VTTransaction;
 
 // The facade through which a host application drives the SDK. One instance, made on
 // first use of `dashboard()`; reset between tests through platform::SharedInstances.
-// Used on the main thread; callbacks arrive on the main thread. It is the composer's main
-// page delegate and hands the page's requests to the host's create delegate.
-class Veltra : public CreateTransactionAddDocsAndSignersPageDelegate {
+// It is the composer's main page delegate and hands the page's requests to the host's
+// create delegate.
+//
+// Threads: the SDK lives on the main thread, and so does the facade's state; callbacks
+// and delegate messages arrive there. A host should call from the main thread, but a
+// call from another one does its work there too, in one of two ways:
+// - a call that answers nothing or answers through a callback is posted to the main
+//   thread and returns at once; posted calls run in the order they were made;
+// - a call that answers a value (the getters, the composer calls) runs on the main thread
+//   while the caller waits, so it needs the main thread's run loop to be running. Never
+//   make one from a thread that the main thread is waiting for: both would wait for ever.
+// The first use of `dashboard()` from another thread also waits for the main thread,
+// which starts the SDK. logLevel, isEmailFormatValid and embargoedCallingCodes keep no
+// main-thread state and answer on the calling thread.
+class Veltra : public CreateTransactionAddDocsAndSignersPageDelegate, public std::enable_shared_from_this<Veltra> {
 public:
     // Receives {"data": payload} or {"error": error} (or the plain transaction dictionary
     // where a call says so).
@@ -37,30 +50,24 @@ public:
     // synchronisation queue, which tries again what failed before.
     Veltra();
 
-    int logLevel() const { return logLevel_; }
+    int logLevel() const { return logLevel_.load(); }
     void setLogLevel(int level);
 
-    const std::string& serverAddress() const { return serverAddress_; }
+    std::string serverAddress() const;
     void setServerAddress(const std::string& address);
 
     // The host controller on which the SDK's screens are shown. A null controller is not
     // accepted; an accepted one has its navigation bar hidden and its swipe-back gesture
     // disabled.
-    std::shared_ptr<platform::ui::ViewController> rootViewController() const { return rootViewController_; }
+    std::shared_ptr<platform::ui::ViewController> rootViewController() const;
     void setRootViewController(const std::shared_ptr<platform::ui::ViewController>& controller);
 
     // Delegates are held weakly.
-    std::shared_ptr<VeltraDelegate> delegate() const { return delegate_.lock(); }
+    std::shared_ptr<VeltraDelegate> delegate() const;
     // Also hears the outcome of each synchronised transaction.
     void setDelegate(const std::shared_ptr<VeltraDelegate>& delegate);
-    std::shared_ptr<VeltraCreateTransactionDelegate> createTransactionDelegate() const
-    {
-        return createTransactionDelegate_.lock();
-    }
-    void setCreateTransactionDelegate(const std::shared_ptr<VeltraCreateTransactionDelegate>& delegate)
-    {
-        createTransactionDelegate_ = delegate;
-    }
+    std::shared_ptr<VeltraCreateTransactionDelegate> createTransactionDelegate() const;
+    void setCreateTransactionDelegate(const std::shared_ptr<VeltraCreateTransactionDelegate>& delegate);
     std::shared_ptr<VeltraSynchronizationQueueDelegate> synchronizationQueueDelegate() const;
     void setSynchronizationQueueDelegate(const std::shared_ptr<VeltraSynchronizationQueueDelegate>& delegate);
     std::shared_ptr<VeltraColorPaletteDelegate> colorPaletteDelegate() const;
@@ -102,8 +109,8 @@ public:
     bool createAndStartEditWithTransaction(const std::shared_ptr<VTTransaction>& transaction, bool canAddDocuments,
                                            bool canDeleteDocuments, bool canReorderDocuments);
 
-    // The create/edit page's delegate messages, forwarded to the host's create delegate
-    // when it implements them.
+    // The create/edit page's delegate messages, sent by the page on the main thread and
+    // forwarded to the host's create delegate when it implements them.
     void createTransactionPageAddDocumentButtonTappedWithCreateTransactionVCWithCallBack(
         const std::shared_ptr<CreateTransactionAddDocsAndSignersPage>& page,
         const AddDocumentCallback& callback) override;
@@ -111,9 +118,11 @@ public:
         const std::shared_ptr<CreateTransactionAddDocsAndSignersPage>& page) override;
 
 private:
+    // Runs the work on the main thread: at once there, else posted.
+    void onMain(std::function<void(Veltra&)> work);
     void hideNavigationAndPopGesture();
 
-    int logLevel_ = 7;
+    std::atomic<int> logLevel_ = 7;
     std::string serverAddress_;
     std::shared_ptr<platform::ui::ViewController> rootViewController_;
     std::weak_ptr<VeltraDelegate> delegate_;

@@ -4,7 +4,8 @@
 // what they ask of the upper ones (the designer's field settings for the model and the
 // sign-in, the facade's services for the builders, the composer's model and screens).
 // The icon font is made available and each screens library's scenes are registered here
-// too. Safe from any thread; runs once per process.
+// too. Runs once per process, on the main thread: a first call from another thread waits
+// for it there.
 class VeltraStartUp {
 public:
     static void run();
