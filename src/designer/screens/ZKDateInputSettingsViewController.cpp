@@ -1,7 +1,8 @@
 #include "designer/screens/ZKDateInputSettingsViewController.h"
 
-#include "designer/screens/ZKFieldSettingsSave.h"
+#include "designer/screens/ZKFieldSettingsListCell.h"
 #include "designer/screens/ZKFieldSettingsLook.h"
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "fields/ZKElementView.h"
 #include "foundation/Date.h"
 #include "foundation/DateFormatter.h"
@@ -67,7 +68,7 @@ void ZKDateInputSettingsViewController::makeBody(platform::ui::View& root)
     body_ = std::make_shared<platform::ui::View>();
     formatListTableView = std::make_shared<platform::ui::TableView>(platform::ui::TableViewStyle::plain);
     formatListTableView->registerCell(cellIdentifier,
-                                      [] { return std::make_shared<platform::ui::TableViewCell>(cellIdentifier); });
+                                      [] { return std::make_shared<ZKFieldSettingsListCell>(cellIdentifier); });
     ZKFieldSettingsForm::frameAsEntry(*formatListTableView);
     formatListTableView->setClipsToBounds(true);
     dateExample = std::make_shared<platform::ui::Label>();

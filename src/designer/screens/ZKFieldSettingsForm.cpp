@@ -15,6 +15,8 @@ constexpr double captionHeight = 30;
 constexpr double entryGap = 14;
 constexpr double switchRowHeight = 50;
 constexpr double accessoryWidth = 64;
+// The gap between a switch and the right edge of its row.
+constexpr double switchRowInset = 12;
 
 } // namespace
 
@@ -81,10 +83,12 @@ double ZKFieldSettingsForm::layoutSwitchRow(const Entry& entry, double x, double
 {
     entry.row->setFrame(makeRect(x, y, width, switchRowHeight));
     const auto switchSize = entry.control->bounds().size;
-    const double inset = 12;
-    entry.control->setFrame(makeRect(width - inset - switchSize.width, (switchRowHeight - switchSize.height) / 2,
-                                     switchSize.width, switchSize.height));
-    entry.caption->setFrame(makeRect(inset, 0, width - 3 * inset - switchSize.width, switchRowHeight));
+    const double switchLeft = width - switchRowInset - switchSize.width;
+    entry.control->setFrame(
+        makeRect(switchLeft, (switchRowHeight - switchSize.height) / 2, switchSize.width, switchSize.height));
+    // The caption starts where the text of the boxes above and below it does.
+    entry.caption->setFrame(
+        makeRect(textInset, 0, std::max(0.0, switchLeft - switchRowInset - textInset), switchRowHeight));
     return y + switchRowHeight;
 }
 
