@@ -53,10 +53,16 @@ void ZKFieldSettingsForm::addSwitch(const std::string& caption, const std::share
     entries_.push_back(std::move(entry));
 }
 
-double ZKFieldSettingsForm::layout(double top, double width) const
+double ZKFieldSettingsForm::sideMargin(double width)
 {
     const double formWidth = std::min(maximumWidth, std::max(0.0, width - 2 * margin));
-    const double x = (width - formWidth) / 2;
+    return (width - formWidth) / 2;
+}
+
+double ZKFieldSettingsForm::layout(double top, double width) const
+{
+    const double x = sideMargin(width);
+    const double formWidth = std::max(0.0, width - 2 * x);
     double y = top;
     for (const auto& entry : entries_) {
         y = entry.row ? layoutSwitchRow(entry, x, y, formWidth) : layoutEntry(entry, x, y, formWidth);
