@@ -163,3 +163,29 @@ TEST_F(CommonFrameTest, TheTextInEveryBoxOfTheScreensStartsAtOneInset)
         EXPECT_EQ(textStartOf(*cell->textLabel()), inset);
     }
 }
+
+TEST_F(CommonFrameTest, TheEntryTypedIntoStaysAboveTheKeyboardOnAPhoneOnItsSide)
+{
+    const auto screen = open<ZKTextFieldSettingsVC>(place("TextBox"));
+    ASSERT_NE(screen, nullptr);
+    const auto aboveTheKeyboard = [this](const platform::ui::View& entry) {
+        const auto frame = entry.convertRectTo(entry.bounds(), nullptr);
+        return frame.minY() >= 0 && frame.maxY() <= platform::ui::Keyboard::shared().frame().minY();
+    };
+
+    // Typing upright, then turned with the keyboard up.
+    tap(*screen->maxLengthTextField);
+    settle();
+    EXPECT_TRUE(aboveTheKeyboard(*screen->maxLengthTextField));
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    settle();
+    EXPECT_EQ(screen->scrollView.lock()->contentInset().bottom, platform::ui::Keyboard::shared().frame().height());
+    EXPECT_TRUE(aboveTheKeyboard(*screen->maxLengthTextField));
+
+    // Moving to an entry on its side.
+    tap(*screen->topBar()->titleLabel());
+    settle();
+    tap(*screen->defaultValueTextField);
+    settle();
+    EXPECT_TRUE(aboveTheKeyboard(*screen->defaultValueTextField));
+}
