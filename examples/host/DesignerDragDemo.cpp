@@ -1,11 +1,13 @@
 // The form designer on a started draft: the sender drags a signature, a text field, a
 // check box and a date field from the side panel's palette onto the first page. The
-// account's designer settings, which the login brings, show the date field.
+// account's designer settings, which the login brings, show the date field. Each state is
+// drawn upright and turned on its side (with the drag under way), on a phone and a tablet.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
+#include "DesignerLayouts.h"
 
 #if __has_include("fakes/FakeSigningService.h")
 
@@ -102,6 +104,7 @@ public:
     {
         host::pause(0.3);
         host::drawWindow(*window_, folder_, name);
+        host::drawLandscape(*window_, folder_, name);
     }
 
 private:
@@ -150,22 +153,12 @@ void placeFields(DragWalk& walk)
     }
 }
 
-void run(const host::DemoContext& context)
+void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
-    fakes::FakeSigningService service;
-    host::addSenderAccount(service, "P-DESIGN");
-    service.setDesignerSettings("P-DESIGN", Dictionary{{"datepicker", {{"visibility", true}}}});
-    if (!host::startService(service)) {
-        return;
-    }
-    const auto stage = host::DemoStage::open();
+    const auto stage = host::DemoStage::open(profile);
     const auto watcher = std::make_shared<ExitWatcher>();
     const auto facade = Veltra::dashboard();
     facade->setDelegate(watcher);
-    host::signInSender(service);
-
-    const auto folder = context.outputDirectory / "designer";
-    std::filesystem::create_directories(folder);
     const auto transaction = leaseTransaction(folder);
     transaction->startEditingWithCallback([](const Dictionary&) {});
     host::pause(ZKMainViewController::transitionDuration + 0.6);
@@ -177,6 +170,19 @@ void run(const host::DemoContext& context)
     placeFields(walk);
     facade->exitSDK();
     platform::RunLoop::main().advanceUntil([&watcher] { return watcher->exited; }, 10);
+}
+
+void run(const host::DemoContext& context)
+{
+    fakes::FakeSigningService service;
+    host::addSenderAccount(service, "P-DESIGN");
+    service.setDesignerSettings("P-DESIGN", Dictionary{{"datepicker", {{"visibility", true}}}});
+    if (!host::startService(service)) {
+        return;
+    }
+    host::DemoStage::open();
+    host::signInSender(service);
+    host::walkOnPhoneAndTablet(context.outputDirectory / "designer", walkOn);
     service.stop();
 }
 

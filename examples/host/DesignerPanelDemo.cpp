@@ -2,10 +2,12 @@
 // panel minimised to its icon column as the draft opens, maximised by its menu button,
 // a signature and a text field tapped onto the page, the list of the other signers
 // opened and another signer picked, then the panel swiped back and tucked away behind
-// its tab. Each step is drawn to a PNG in <output>/designer/.
+// its tab. Each step is drawn to a PNG in <output>/designer/, upright and turned on its
+// side, on a phone and (in tablet/) on a tablet.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
+#include "DesignerLayouts.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
 #include "ceremony/screens/ZKMainViewController.h"
@@ -132,11 +134,9 @@ private:
     platform::ui::TouchInjector fingers_;
 };
 
-void run(const host::DemoContext& context)
+void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
-    const auto folder = context.outputDirectory / "designer";
-    std::filesystem::create_directories(folder);
-    platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phone);
+    platform::ui::Screen::main().setDeviceProfile(profile);
     platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::portrait);
     auto root = std::make_shared<platform::ui::ViewController>();
     auto window = std::make_shared<platform::ui::Window>();
@@ -159,6 +159,11 @@ void run(const host::DemoContext& context)
     std::cout << "Fields placed on the page: " << hub->pdfViewController()->elementViews().size() << "\n";
     facade->exitSDK();
     host::pause(settleTime);
+}
+
+void run(const host::DemoContext& context)
+{
+    host::walkOnPhoneAndTablet(context.outputDirectory / "designer", walkOn);
 }
 
 host::DemoRegistration registration(65, "Designer: the side panel on a started draft", run);

@@ -2,11 +2,14 @@
 // one field of each kind with a settings screen of its own placed on the page, then the
 // settings of the text field, text area, list, check box and label opened from each
 // field's menu, filled in and saved (the text field first refusing a default value
-// longer than its maximum length). Each screen and the page after the saves are drawn.
+// longer than its maximum length). Each screen and the page after the saves are drawn,
+// upright and turned on its side (a screen open over the draft, the keyboard up), on a
+// phone and on a tablet.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoStage.h"
 #include "DemoWalk.h"
+#include "DesignerLayouts.h"
 #include "FieldSettingsWalk.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
@@ -83,6 +86,7 @@ void textAreaSettings(host::FieldSettingsWalk& walk, const ZKElementView& field)
     walk.retype(*screen->nameTextField, "Notes");
     walk.retype(*screen->defaultValueTextView, "No pets.\nNo smoking.");
     walk.retype(*screen->maxLengthTextField, "200");
+    walk.draw("3-text-area-keyboard");
     walk.tap(*screen->topBar()->titleLabel());
     walk.draw("3-text-area-settings");
     walk.save(*screen->topBar());
@@ -132,16 +136,14 @@ void labelSettings(host::FieldSettingsWalk& walk, const ZKElementView& field)
     std::cout << "Label saved trimmed: \"" << field.element()->content() << "\"\n";
 }
 
-void run(const host::DemoContext& context)
+void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
-    const auto folder = context.outputDirectory / "fieldsettings";
-    std::filesystem::create_directories(folder);
-    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::phone);
+    const auto stage = host::DemoStage::open(profile);
     if (!startDraft(folder)) {
         std::cout << "The draft could not start.\n";
         return;
     }
-    host::FieldSettingsWalk walk(folder, stage.window, 0);
+    host::FieldSettingsWalk walk(folder, stage.window, 0, host::Turns::uprightAndLandscape);
     walk.place("SIGNATURE", "Signature");
     const auto textField = walk.place("TextBox", "Text Field");
     const auto textArea = walk.place("TextArea", "Text Area");
@@ -160,6 +162,11 @@ void run(const host::DemoContext& context)
     walk.draw("8-page-after-saves");
     Veltra::dashboard()->exitSDK();
     host::pause(0.6);
+}
+
+void run(const host::DemoContext& context)
+{
+    host::walkOnPhoneAndTablet(context.outputDirectory / "fieldsettings", walkOn);
 }
 
 host::DemoRegistration registration(65, "Designer: the field settings screens", run);

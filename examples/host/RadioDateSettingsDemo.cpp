@@ -2,11 +2,13 @@
 // two radio buttons and a date field placed after a signature; the first button put into
 // a new group "Parking" typed on the group list, the second picked into it on the list
 // and saved as the default; then the date field given a name and a pattern. Each screen
-// and the page after the saves are drawn.
+// and the page after the saves are drawn, upright and turned on its side (a screen open
+// over the draft, the keyboard up), on a phone and on a tablet.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoStage.h"
 #include "DemoWalk.h"
+#include "DesignerLayouts.h"
 #include "FieldSettingsWalk.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
@@ -110,6 +112,7 @@ void dateField(host::FieldSettingsWalk& walk, const ZKElementView& field)
     }
     walk.draw("6-date-settings-new");
     walk.retype(*screen->fieldName, "Start date");
+    walk.draw("6-date-settings-typing");
     walk.tap(*screen->formatListTableView->cellForRow({0, 3}));
     walk.tap(*screen->topBar()->titleLabel());
     walk.draw("7-date-settings-pattern-picked");
@@ -118,16 +121,14 @@ void dateField(host::FieldSettingsWalk& walk, const ZKElementView& field)
               << "\"\n";
 }
 
-void run(const host::DemoContext& context)
+void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
-    const auto folder = context.outputDirectory / "radiodate";
-    std::filesystem::create_directories(folder);
-    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::phone);
+    const auto stage = host::DemoStage::open(profile);
     if (!startDraft(folder)) {
         std::cout << "The draft could not start.\n";
         return;
     }
-    host::FieldSettingsWalk walk(folder, stage.window, 0.1);
+    host::FieldSettingsWalk walk(folder, stage.window, 0.1, host::Turns::uprightAndLandscape);
     walk.place("SIGNATURE", "SIGNATURE");
     const auto garage = walk.place("Radio", "Radio");
     const auto street = walk.place("Radio", "Radio");
@@ -139,6 +140,11 @@ void run(const host::DemoContext& context)
     walk.draw("8-page-after-saves");
     Veltra::dashboard()->exitSDK();
     host::pause(0.6);
+}
+
+void run(const host::DemoContext& context)
+{
+    host::walkOnPhoneAndTablet(context.outputDirectory / "radiodate", walkOn);
 }
 
 host::DemoRegistration registration(66, "Designer: the radio button and date field settings", run);

@@ -71,7 +71,8 @@ std::shared_ptr<VTTransaction> composeTransaction(const std::filesystem::path& f
 }
 
 // The draft as it opened on the hub: a signature for the first signer and a text field
-// belonging to it, placed as a tap on their palette items places them, drawn to a PNG.
+// belonging to it, placed as a tap on their palette items places them, drawn to a PNG
+// upright and turned on its side.
 void placeFieldsOnHub(const std::shared_ptr<platform::ui::Window>& window, const std::filesystem::path& folder)
 {
     // The designer's panel settles in its icon column a moment after the hub is up.
@@ -92,6 +93,7 @@ void placeFieldsOnHub(const std::shared_ptr<platform::ui::Window>& window, const
     window->layoutIfNeeded();
     const auto path = folder / "hub-draft.png";
     host::writeWindowPng(*window, path);
+    host::drawLandscape(*window, folder, "hub-draft");
     std::cout << "The draft on the hub, for " << (hub->currentSigner() ? hub->currentSigner()->nameDisplay() : "nobody")
               << ", with " << viewer->elementViews().size() << " fields placed: " << path.string() << "\n";
 
@@ -101,8 +103,22 @@ void placeFieldsOnHub(const std::shared_ptr<platform::ui::Window>& window, const
         platform::ui::TouchInjector(window).tap(*fields.back());
         const auto editPath = folder / "hub-field-edit.png";
         host::writeWindowPng(*window, editPath);
+        host::drawLandscape(*window, folder, "hub-field-edit");
         std::cout << "The text field in a position edit: " << editPath.string() << "\n";
     }
+}
+
+// The same draft's hub drawn on a tablet, then the screen a phone held upright again.
+void showHubOnTablet(const std::filesystem::path& folder, HostDelegate& delegate)
+{
+    std::filesystem::create_directories(folder);
+    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::tablet);
+    delegate.exited = false;
+    composeTransaction(folder)->startEditingWithCallback([](const Dictionary&) {});
+    placeFieldsOnHub(stage.window, folder);
+    Veltra::dashboard()->exitSDK();
+    runUntil([&delegate] { return delegate.exited; });
+    host::DemoStage::open(platform::ui::DeviceProfile::phone);
 }
 
 void run(const host::DemoContext& context)
@@ -134,6 +150,7 @@ void run(const host::DemoContext& context)
     placeFieldsOnHub(stage.window, folder);
     facade->exitSDK();
     runUntil([&delegate] { return delegate->exited; });
+    showHubOnTablet(folder / "tablet", *delegate);
 
     VTTransactionSyncQueue::sharedInstance()->addTransaction(transaction->guid());
     runUntil([&delegate] { return delegate->result.has_value(); });
@@ -155,6 +172,8 @@ host::DemoRegistration registration(60, "Public interface", host::sayBuiltWithou
 #endif
 
 // What the SDK's overlay and open-in preview look like on the host's screen, drawn to PNGs.
+#include "DesignerLayouts.h"
+
 #include "graphics/DrawingContext.h"
 #include "graphics/PdfWriter.h"
 #include "sdk/screens/VLTOpenInPreviewController.h"
@@ -166,10 +185,10 @@ host::DemoRegistration registration(60, "Public interface", host::sayBuiltWithou
 
 namespace {
 
-void showOverlayAndPreview(const host::DemoContext& context)
+void showOverlayAndPreviewOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
-    const auto folder = context.outputDirectory / "sdk";
-    std::filesystem::create_directories(folder);
+    platform::ui::Screen::main().setDeviceProfile(profile);
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::portrait);
     auto root = std::make_shared<platform::ui::ViewController>();
     root->view()->setBackgroundColor(platform::graphics::Color::white());
     auto window = std::make_shared<platform::ui::Window>();
@@ -181,6 +200,7 @@ void showOverlayAndPreview(const host::DemoContext& context)
         "Error", "2 contact(s) were not added.\nMissing information or existing contact", "OK",
         [] { std::cout << "The error alert was closed with its button.\n"; });
     host::writeWindowPng(*window, folder / "error-alert.png");
+    host::drawLandscape(*window, folder, "error-alert");
     std::cout << "Error alert: " << (folder / "error-alert.png").string() << "\n";
     platform::ui::TouchInjector().tap(*alerts->errorAlertView()->button());
 
@@ -189,9 +209,15 @@ void showOverlayAndPreview(const host::DemoContext& context)
     preview->setContext("Add Document");
     root->present(preview, false);
     host::writeWindowPng(*window, folder / "open-in-preview.png");
+    host::drawLandscape(*window, folder, "open-in-preview");
     std::cout << "Open-in preview of " << VLTOpenInPreviewController::fileNameOf(preview->pdfPath()) << ": "
               << (folder / "open-in-preview.png").string() << "\n";
     root->dismiss(false);
+}
+
+void showOverlayAndPreview(const host::DemoContext& context)
+{
+    host::walkOnPhoneAndTablet(context.outputDirectory / "sdk", showOverlayAndPreviewOn);
 }
 
 host::DemoRegistration overlayRegistration(61, "Public interface: alert overlay and open-in preview",

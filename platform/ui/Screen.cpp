@@ -3,6 +3,7 @@
 #include "foundation/NotificationCenter.h"
 #include "foundation/SharedInstances.h"
 #include "ui/Application.h"
+#include "ui/Keyboard.h"
 #include "ui/Window.h"
 
 namespace platform::ui {
@@ -56,6 +57,12 @@ void Screen::setOrientation(InterfaceOrientation orientation)
     orientation_ = orientation;
     applyToWindows();
     NotificationCenter::defaultCenter().post(ScreenNotifications::orientationDidChange);
+    // A keyboard that is up turns with the screen and announces its new frame, as a
+    // device's does, so screens fit their insets to it.
+    auto& keyboard = Keyboard::shared();
+    if (keyboard.isVisible()) {
+        keyboard.show();
+    }
 }
 
 graphics::Rect Screen::bounds() const

@@ -3,6 +3,7 @@
 #include "ceremony/screens/ZKMainViewController.h"
 #include "designer/screens/ZKCheckBoxSettingsVC.h"
 #include "designer/screens/ZKDateInputSettingsViewController.h"
+#include "designer/screens/ZKFieldSettingsForm.h"
 #include "designer/screens/ZKLabelSettingsVC.h"
 #include "designer/screens/ZKListViewSettingsVC.h"
 #include "designer/screens/ZKRadioButtonSettingsVC.h"
@@ -38,6 +39,23 @@ protected:
         cancel(*screen);
         EXPECT_EQ(hub()->presentedViewController(), nullptr);
         EXPECT_TRUE(hub()->isVisible());
+    }
+
+    // Where, across the window, the text of a boxed entry begins.
+    static double textStartOf(const platform::ui::TextField& field)
+    {
+        return field.convertPointTo({0, 0}, nullptr).x + ZKFieldSettingsForm::textInset;
+    }
+    static double textStartOf(platform::ui::Label& label) { return label.convertPointTo({0, 0}, nullptr).x; }
+    // The caption in the box of a switch row.
+    static double captionStartOf(const platform::ui::Switch& control)
+    {
+        for (const auto& view : control.superview()->subviews()) {
+            if (const auto caption = std::dynamic_pointer_cast<platform::ui::Label>(view)) {
+                return textStartOf(*caption);
+            }
+        }
+        return -1;
     }
 };
 
@@ -118,4 +136,56 @@ TEST_F(CommonFrameTest, InLandscapeAKeyboardLiftsTheDateScreenAndPutsItBackWhere
     settle();
     EXPECT_EQ(screen->view()->frame(), before);
     EXPECT_EQ(screen->initialFrame(), before);
+}
+
+TEST_F(CommonFrameTest, TheTextInEveryBoxOfTheScreensStartsAtOneInset)
+{
+    const auto textField = open<ZKTextFieldSettingsVC>(place("TextBox"));
+    ASSERT_NE(textField, nullptr);
+    const double inset = textStartOf(*textField->nameTextField);
+    EXPECT_EQ(captionStartOf(*textField->isRequiredSwitch), inset);
+    EXPECT_EQ(captionStartOf(*textField->readOnlySwitch), inset);
+    cancel(*textField);
+
+    const auto radio = open<ZKRadioButtonSettingsVC>(place("Radio"));
+    ASSERT_NE(radio, nullptr);
+    EXPECT_EQ(textStartOf(*radio->nameTextField), inset);
+    EXPECT_EQ(captionStartOf(*radio->defaultValueSwitch), inset);
+    cancel(*radio);
+
+    const auto date = open<ZKDateInputSettingsViewController>(place("dateEntryField"));
+    ASSERT_NE(date, nullptr);
+    EXPECT_EQ(textStartOf(*date->fieldName), inset);
+    EXPECT_EQ(captionStartOf(*date->isRequiredSwitch), inset);
+    const auto cells = date->formatListTableView->visibleCells();
+    ASSERT_FALSE(cells.empty());
+    for (const auto& cell : cells) {
+        EXPECT_EQ(textStartOf(*cell->textLabel()), inset);
+    }
+}
+
+TEST_F(CommonFrameTest, TheEntryTypedIntoStaysAboveTheKeyboardOnAPhoneOnItsSide)
+{
+    const auto screen = open<ZKTextFieldSettingsVC>(place("TextBox"));
+    ASSERT_NE(screen, nullptr);
+    const auto aboveTheKeyboard = [this](const platform::ui::View& entry) {
+        const auto frame = entry.convertRectTo(entry.bounds(), nullptr);
+        return frame.minY() >= 0 && frame.maxY() <= platform::ui::Keyboard::shared().frame().minY();
+    };
+
+    // Typing upright, then turned with the keyboard up.
+    tap(*screen->maxLengthTextField);
+    settle();
+    EXPECT_TRUE(aboveTheKeyboard(*screen->maxLengthTextField));
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    settle();
+    EXPECT_EQ(screen->scrollView.lock()->contentInset().bottom, platform::ui::Keyboard::shared().frame().height());
+    EXPECT_TRUE(aboveTheKeyboard(*screen->maxLengthTextField));
+
+    // Moving to an entry on its side.
+    tap(*screen->topBar()->titleLabel());
+    settle();
+    tap(*screen->defaultValueTextField);
+    settle();
+    EXPECT_TRUE(aboveTheKeyboard(*screen->defaultValueTextField));
 }

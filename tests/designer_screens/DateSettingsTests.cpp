@@ -7,6 +7,7 @@
 #include "foundation/Environment.h"
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
+#include "ui/Screen.h"
 
 using designer_screens_testing::FieldSettingsTest;
 
@@ -98,4 +99,24 @@ TEST_F(DateSettingsTest, ATappedPatternChangesTheExampleAndIsStoredOnlyBySave)
     EXPECT_EQ(saved->name(), "Moving day");
     EXPECT_TRUE(saved->validation()->required());
     EXPECT_EQ(saved->content(), element->content());
+}
+
+TEST_F(DateSettingsTest, OnAPhoneOnItsSideTheLastPatternAndTheExampleAreScrolledIntoReach)
+{
+    const auto element = place("dateEntryField");
+    const auto screen = open<ZKDateInputSettingsViewController>(element);
+    ASSERT_NE(screen, nullptr);
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    settle();
+    const double screenBottom = window->bounds().maxY();
+    ASSERT_GT(screen->dateExample->convertRectTo(screen->dateExample->bounds(), nullptr).maxY(), screenBottom);
+
+    // A drag that begins on the list of patterns moves the form.
+    fingers->pan({{300, 330}, {300, 260}, {300, 190}, {300, 120}});
+    settle();
+    EXPECT_LE(screen->dateExample->convertRectTo(screen->dateExample->bounds(), nullptr).maxY(), screenBottom);
+    tapRow(*screen, 3);
+    EXPECT_EQ(screen->dateExample->text(), "e.g 30-12-2025");
+    save(*screen);
+    EXPECT_EQ(stored(element)->validation()->pattern(), "dd-MM-YYYY");
 }

@@ -10,6 +10,7 @@
 #include "fields/ZKBorderedView.h"
 #include "fields/ZKElementView.h"
 #include "model/ZKElement.h"
+#include "ui/Screen.h"
 #include "ui/ScrollView.h"
 
 using panel_testing::PanelTest;
@@ -340,4 +341,29 @@ TEST_F(DragPlaceTest, OnAZoomedPageScrolledSidewaysTheFieldLandsWhereItWasLetGo)
     settle();
     ASSERT_EQ(elements().size(), 1u);
     expectSignatureLetGoAt(elements()[0], {150, 200});
+}
+
+TEST_F(DragPlaceTest, TurnedMidDragTheFloatingFieldAndGuidesComeBackBesideTheFingerAndLandThere)
+{
+    record();
+    const Point start = paletteItemPoint(signatureItem);
+    const auto touch = pressAndPull(start);
+    moveTo(touch, {start.x + 12, start.y}, {100, 300});
+    settle(0.3);
+
+    for (const auto orientation :
+         {platform::ui::InterfaceOrientation::landscapeLeft, platform::ui::InterfaceOrientation::portrait}) {
+        platform::ui::Screen::main().setOrientation(orientation);
+        settle(0.3);
+        const Point finger = panel()->view()->convertPointFrom(touch->locationInWindow, nullptr);
+        const Rect field = floatingFrame();
+        EXPECT_EQ(field.midY(), finger.y);
+        EXPECT_EQ(field.minX(), finger.x + 22 - 65);
+        EXPECT_EQ(panel()->horizontalGridView.lock()->frame().midY(), field.midY());
+        EXPECT_EQ(panel()->verticalGridView.lock()->frame().midX(), field.midX());
+    }
+    const Rect last = floatingFrame();
+    fingers->touchUp(touch);
+    ASSERT_EQ(recorder->released.size(), 1u);
+    EXPECT_EQ(recorder->released[0].frame, last);
 }

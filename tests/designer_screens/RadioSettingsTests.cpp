@@ -1,6 +1,7 @@
 #include "FieldSettingsTest.h"
 
 #include "ceremony/screens/ZKMainViewController.h"
+#include "designer/screens/ZKFieldSettingsForm.h"
 #include "designer/screens/ZKRadioButtonSettingsVC.h"
 #include "designer/screens/ZKRadioGroupSettingsVC.h"
 #include "designer/screens/ZKRadioGroupTableViewCell.h"
@@ -9,6 +10,7 @@
 #include "model/ZKElement.h"
 #include "model/ZKTransaction.h"
 #include "model/ZKValidation.h"
+#include "ui/Screen.h"
 
 using designer_screens_testing::FieldSettingsTest;
 using platform::ui::SwipeDirection;
@@ -218,4 +220,27 @@ TEST_F(RadioSettingsTest, AnEmptyNameRemovesItCancelKeepsOnlyTheGroupPickedAndRe
     EXPECT_EQ(storedGroup(element), "pets");
     save(*screen);
     EXPECT_EQ(storedGroup(element), "default");
+}
+
+TEST_F(RadioSettingsTest, OnATabletTheGroupsLineUpUnderTheGroupFieldInEitherOrientation)
+{
+    platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::tablet);
+    settle();
+    const auto screen = open<ZKRadioButtonSettingsVC>(place("Radio"));
+    ASSERT_NE(screen, nullptr);
+    const auto list = openGroups(*screen);
+    ASSERT_NE(list, nullptr);
+    for (const auto orientation :
+         {platform::ui::InterfaceOrientation::portrait, platform::ui::InterfaceOrientation::landscapeLeft}) {
+        platform::ui::Screen::main().setOrientation(orientation);
+        settle();
+        const auto field = list->radioGroupTextField.lock();
+        const auto box = field->convertRectTo(field->bounds(), nullptr);
+        const auto row = rowOf(*list, 0);
+        ASSERT_NE(row, nullptr);
+        const auto name = row->groupNameLabel.lock();
+        const auto mark = row->selectionStatusLabel.lock();
+        EXPECT_EQ(name->convertRectTo(name->bounds(), nullptr).minX(), box.minX() + ZKFieldSettingsForm::textInset);
+        EXPECT_EQ(mark->convertRectTo(mark->bounds(), nullptr).maxX(), box.maxX());
+    }
 }

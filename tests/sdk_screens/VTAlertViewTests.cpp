@@ -195,3 +195,23 @@ TEST_F(VTAlertViewTest, WithoutKeyWindowNothingIsShownAndTheRequestIsLogged)
 }
 
 } // namespace
+
+TEST_F(VTAlertViewTest, AnAlertTurnsWithTheScreenAndItsButtonStaysInReach)
+{
+    const auto alerts = VTAlertView::sharedInstance();
+    int actions = 0;
+    alerts->showErrorAlertWithTitleMessageCancelButtonTitleAndCancelBtnAction("Error", "Not added.", "OK",
+                                                                            [&actions] { ++actions; });
+    const auto alert = alerts->errorAlertView();
+    ASSERT_NE(alert, nullptr);
+    for (const auto orientation :
+         {platform::ui::InterfaceOrientation::landscapeLeft, platform::ui::InterfaceOrientation::portrait,
+          platform::ui::InterfaceOrientation::landscapeRight}) {
+        Screen::main().setOrientation(orientation);
+        platform::RunLoop::main().advance(0.5);
+        EXPECT_EQ(alert->frame(), window->bounds());
+        EXPECT_EQ(alert->box()->frame().center(), window->bounds().center());
+    }
+    TouchInjector().tap(*alert->button());
+    EXPECT_EQ(actions, 1);
+}

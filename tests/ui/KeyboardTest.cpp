@@ -88,6 +88,12 @@ TEST_F(KeyboardTest, BecomingFirstResponderShowsTheKeyboardWithItsEndFrameForThe
     Screen::main().setOrientation(InterfaceOrientation::landscapeLeft);
     first->becomeFirstResponder();
     EXPECT_EQ(endFrames.back()->height(), 162);
+
+    // Turned while it is up, it announces the frame it has upright.
+    posted.clear();
+    Screen::main().setOrientation(InterfaceOrientation::portrait);
+    EXPECT_EQ(posted, (std::vector<std::string>{"KeyboardWillShow", "KeyboardDidShow"}));
+    EXPECT_EQ(endFrames.back(), makeRect(0, 667 - 216, 375, 216));
 }
 
 TEST_F(KeyboardTest, TypingSendsEditingChangedPerCharacterAndReturnThePrimaryAction)

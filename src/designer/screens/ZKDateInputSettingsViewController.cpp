@@ -1,7 +1,8 @@
 #include "designer/screens/ZKDateInputSettingsViewController.h"
 
-#include "designer/screens/ZKFieldSettingsSave.h"
+#include "designer/screens/ZKFieldSettingsListCell.h"
 #include "designer/screens/ZKFieldSettingsLook.h"
+#include "designer/screens/ZKFieldSettingsSave.h"
 #include "fields/ZKElementView.h"
 #include "foundation/Date.h"
 #include "foundation/DateFormatter.h"
@@ -64,12 +65,14 @@ void ZKDateInputSettingsViewController::loadView()
 
 void ZKDateInputSettingsViewController::makeBody(platform::ui::View& root)
 {
-    body_ = std::make_shared<platform::ui::View>();
+    body_ = std::make_shared<platform::ui::ScrollView>();
     formatListTableView = std::make_shared<platform::ui::TableView>(platform::ui::TableViewStyle::plain);
     formatListTableView->registerCell(cellIdentifier,
-                                      [] { return std::make_shared<platform::ui::TableViewCell>(cellIdentifier); });
+                                      [] { return std::make_shared<ZKFieldSettingsListCell>(cellIdentifier); });
     ZKFieldSettingsForm::frameAsEntry(*formatListTableView);
     formatListTableView->setClipsToBounds(true);
+    // As tall as its rows: a drag on it scrolls the form.
+    formatListTableView->setScrollEnabled(false);
     dateExample = std::make_shared<platform::ui::Label>();
     dateExample->setFont(ZKFieldSettingsLook::bodyFont());
     dateExample->setTextColor(ZKFieldSettingsLook::caption());
@@ -91,7 +94,7 @@ void ZKDateInputSettingsViewController::viewDidLayoutSubviews()
     topBar_->setFrame(makeRect(0, top, bounds.width(), ZKFieldSettingsTopBar::height));
     const double bodyTop = top + ZKFieldSettingsTopBar::height;
     body_->setFrame(makeRect(0, bodyTop, bounds.width(), std::max(0.0, bounds.height() - bodyTop)));
-    form_->layout(16, bounds.width());
+    body_->setContentSize({bounds.width(), form_->layout(16, bounds.width())});
 }
 
 // Loading and filling

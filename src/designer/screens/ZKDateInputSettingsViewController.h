@@ -4,6 +4,7 @@
 #include "designer/screens/ZKFieldSettingsForm.h"
 #include "designer/screens/ZKFieldSettingsTopBar.h"
 #include "ui/Label.h"
+#include "ui/ScrollView.h"
 #include "ui/Switch.h"
 #include "ui/TableView.h"
 #include "ui/TextField.h"
@@ -64,6 +65,7 @@ private:
     void fillControls();
 
     std::shared_ptr<ZKFieldSettingsTopBar> topBar_;
-    std::shared_ptr<platform::ui::View> body_;
+    // Scrolls where the form is taller than the screen (a phone on its side).
+    std::shared_ptr<platform::ui::ScrollView> body_;
     std::unique_ptr<ZKFieldSettingsForm> form_;
 };

@@ -15,6 +15,8 @@ constexpr double captionHeight = 30;
 constexpr double entryGap = 14;
 constexpr double switchRowHeight = 50;
 constexpr double accessoryWidth = 64;
+// The gap between a switch and the right edge of its row.
+constexpr double switchRowInset = 12;
 
 } // namespace
 
@@ -51,10 +53,16 @@ void ZKFieldSettingsForm::addSwitch(const std::string& caption, const std::share
     entries_.push_back(std::move(entry));
 }
 
-double ZKFieldSettingsForm::layout(double top, double width) const
+double ZKFieldSettingsForm::sideMargin(double width)
 {
     const double formWidth = std::min(maximumWidth, std::max(0.0, width - 2 * margin));
-    const double x = (width - formWidth) / 2;
+    return (width - formWidth) / 2;
+}
+
+double ZKFieldSettingsForm::layout(double top, double width) const
+{
+    const double x = sideMargin(width);
+    const double formWidth = std::max(0.0, width - 2 * x);
     double y = top;
     for (const auto& entry : entries_) {
         y = entry.row ? layoutSwitchRow(entry, x, y, formWidth) : layoutEntry(entry, x, y, formWidth);
@@ -81,10 +89,12 @@ double ZKFieldSettingsForm::layoutSwitchRow(const Entry& entry, double x, double
 {
     entry.row->setFrame(makeRect(x, y, width, switchRowHeight));
     const auto switchSize = entry.control->bounds().size;
-    const double inset = 12;
-    entry.control->setFrame(makeRect(width - inset - switchSize.width, (switchRowHeight - switchSize.height) / 2,
-                                     switchSize.width, switchSize.height));
-    entry.caption->setFrame(makeRect(inset, 0, width - 3 * inset - switchSize.width, switchRowHeight));
+    const double switchLeft = width - switchRowInset - switchSize.width;
+    entry.control->setFrame(
+        makeRect(switchLeft, (switchRowHeight - switchSize.height) / 2, switchSize.width, switchSize.height));
+    // The caption starts where the text of the boxes above and below it does.
+    entry.caption->setFrame(
+        makeRect(textInset, 0, std::max(0.0, switchLeft - switchRowInset - textInset), switchRowHeight));
     return y + switchRowHeight;
 }
 

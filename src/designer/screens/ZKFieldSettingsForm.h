@@ -32,6 +32,11 @@ public:
     // A row with the caption on the left and the switch on the right.
     void addSwitch(const std::string& caption, const std::shared_ptr<platform::ui::Switch>& control);
 
+    // How far in from each side of a content `width` wide the form's boxes stand: centred
+    // and no wider than maximumWidth. Lists that run the full width start their text where
+    // the boxes' text does by it.
+    static double sideMargin(double width);
+
     // Lays the entries out below `top` in a content `width` wide; answers the height of
     // the content.
     double layout(double top, double width) const;

@@ -10,7 +10,11 @@
 #include "support/ZKTracker.h"
 #include "support/ZKUtil.h"
 #include "ui/Keyboard.h"
+#include "ui/Window.h"
 #include "ui/Screen.h"
+#include "ui/TextField.h"
+
+#include <algorithm>
 
 using platform::graphics::Color;
 using platform::graphics::makeRect;
@@ -163,7 +167,32 @@ void ZKFieldSettingsFormViewController::dismissKeyboard()
 
 void ZKFieldSettingsFormViewController::handleKeyboardDidShowNotification(const platform::Notification& notification)
 {
-    setBottomInset(*scrollView.lock(), ZKScreen::keyboardHeightFromNotification(notification));
+    const auto scroll = scrollView.lock();
+    setBottomInset(*scroll, ZKScreen::keyboardHeightFromNotification(notification));
+    revealEditedEntry(*scroll);
+}
+
+// The text field being typed into stays in sight above the keyboard, also on a phone on
+// its side, where the keyboard covers most of the form. The multi-line entries have
+// places of their own to scroll to on their screens.
+void ZKFieldSettingsFormViewController::revealEditedEntry(platform::ui::ScrollView& scroll)
+{
+    const auto window = view()->window();
+    const auto editing = window ? std::dynamic_pointer_cast<platform::ui::TextField>(window->firstResponder()) : nullptr;
+    if (!editing || !editing->isDescendantOf(scroll)) {
+        return;
+    }
+    const auto entry = editing->convertRectTo(editing->bounds(), &scroll);
+    const double shown = scroll.bounds().height() - scroll.contentInset().bottom;
+    const auto offset = scroll.contentOffset();
+    double y = offset.y;
+    if (entry.maxY() > y + shown) {
+        y = entry.maxY() - shown;
+    }
+    y = std::min(y, entry.minY());
+    if (y != offset.y) {
+        scroll.setContentOffset({offset.x, y}, true);
+    }
 }
 
 void ZKFieldSettingsFormViewController::handleKeyboardWillHideNotification(const platform::Notification&)

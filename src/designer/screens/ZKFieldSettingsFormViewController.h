@@ -93,6 +93,7 @@ protected:
     void unwindToHub();
 
 private:
+    void revealEditedEntry(platform::ui::ScrollView& scroll);
     void makeBody(platform::ui::View& root);
     void wireActions();
     void observeKeyboard();

@@ -1,6 +1,8 @@
 #include "designer/screens/ZKPanelListCell.h"
 
+#include "designer/screens/ZKFieldsTableNotifications.h"
 #include "designer/screens/ZKPanelInnerRowCell.h"
+#include "foundation/NotificationCenter.h"
 
 ZKPanelListCell::ZKPanelListCell(const std::string& reuseIdentifier)
     : TableViewCell(reuseIdentifier), table_(std::make_shared<platform::ui::TableView>())
@@ -12,11 +14,31 @@ ZKPanelListCell::ZKPanelListCell(const std::string& reuseIdentifier)
     contentView()->addSubview(table_);
 }
 
+ZKPanelListCell::~ZKPanelListCell()
+{
+    platform::NotificationCenter::defaultCenter().removeObserver(static_cast<const platform::ui::View*>(this));
+}
+
 void ZKPanelListCell::awakeFromNib()
 {
     const auto self = std::dynamic_pointer_cast<ZKPanelListCell>(shared_from_this());
     table_->setDataSource(self);
     table_->setDelegate(self);
+    followPanelSize(ZKFieldsTableNotifications::minimize, true);
+    followPanelSize(ZKFieldsTableNotifications::maximize, false);
+}
+
+// The rows on screen follow the notification themselves; the list keeps the look for
+// the rows it has yet to make.
+void ZKPanelListCell::followPanelSize(const char* name, bool shrunk)
+{
+    const auto self = shared_from_this();
+    platform::NotificationCenter::defaultCenter().addObserver(
+        self, name, nullptr, [weak = std::weak_ptr<platform::ui::View>(self), shrunk](const platform::Notification&) {
+            if (const auto list = std::static_pointer_cast<ZKPanelListCell>(weak.lock())) {
+                list->setIsInShrinkedMode(shrunk);
+            }
+        });
 }
 
 void ZKPanelListCell::draw(platform::graphics::DrawingContext& context) const

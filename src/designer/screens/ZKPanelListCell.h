@@ -12,12 +12,15 @@
 // A row of the side panel that holds a list of 45-point inner rows (the other signers,
 // the palette) in a table of its own, as tall as its rows, so only the panel's table
 // scrolls. Selecting an inner row only deselects it: the inner rows' buttons take the
-// taps. Main thread only.
+// taps. From waking until it goes the list follows the panel's minimise and maximise
+// notifications, so that inner rows it makes later (after a turn showed more of it, or
+// while the panel was covered) come in the panel's present look. Main thread only.
 class ZKPanelListCell : public platform::ui::TableViewCell,
                         public platform::ui::TableViewDataSource,
                         public platform::ui::TableViewDelegate {
 public:
     explicit ZKPanelListCell(const std::string& reuseIdentifier);
+    ~ZKPanelListCell() override;
 
     bool isInShrinkedMode() const { return isInShrinkedMode_; }
     // The look the inner rows are given when they are next filled.
@@ -42,6 +45,8 @@ protected:
     void giveLook(ZKPanelRowCell& row) const;
 
 private:
+    void followPanelSize(const char* name, bool shrunk);
+
     std::shared_ptr<platform::ui::TableView> table_;
     bool isInShrinkedMode_ = false;
 };

@@ -29,6 +29,7 @@
 #include "support/ZKUtil.h"
 #include "ui/Animator.h"
 #include "ui/Screen.h"
+#include "ui/Window.h"
 
 #include <algorithm>
 #include <cmath>
@@ -576,6 +577,7 @@ void ZKPrepareFormFieldViewController::handleOrientationChange()
     if (panelDisabled_) {
         return;
     }
+    followFingerAfterTurn();
     switch (tableSizeState_) {
     case maximized:
         placeAtOnce(0, revealTabTuckedConstant);
@@ -780,6 +782,19 @@ void ZKPrepareFormFieldViewController::moveDrag(platform::ui::PanGestureRecogniz
     const auto translation = drag.fieldTranslation();
     dragged->setTransform(platform::graphics::AffineTransform::translation(translation.x, translation.y));
     updateGridPositionUsingLocationInField(drag.fingerInField());
+}
+
+// The floating field and its guides stand by their offsets from the middle of the root
+// view, which moves when the screen turns: put them back beside the finger, where a
+// release now would place the field.
+void ZKPrepareFormFieldViewController::followFingerAfterTurn()
+{
+    const auto window = view()->window();
+    if (!dragInProgress_ || !window) {
+        return;
+    }
+    window->layoutIfNeeded();
+    moveDrag(*panGesture);
 }
 
 // Every release is reported, over a page or not: the viewer decides what it places.

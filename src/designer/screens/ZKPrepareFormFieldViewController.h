@@ -226,6 +226,7 @@ private:
     void fillSignatureFieldsCell(platform::ui::TableViewCell& cell);
     void hideDraggedFieldView();
     void beginDrag(platform::ui::PanGestureRecognizer& pan);
+    void followFingerAfterTurn();
     void moveDrag(platform::ui::PanGestureRecognizer& pan);
     void endDrag(platform::ui::PanGestureRecognizer& pan);
     // Whether the dragged item is placed under the finger at its own small size.

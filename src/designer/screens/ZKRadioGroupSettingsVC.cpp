@@ -67,10 +67,10 @@ void ZKRadioGroupSettingsVC::viewDidLayoutSubviews()
     const double top = view()->safeAreaInsets().top;
     statusBar.lock()->setFrame(makeRect(0, 0, bounds.width(), top));
     topBar_->setFrame(makeRect(0, top, bounds.width(), ZKFieldSettingsTopBar::height));
-    const double width = std::min(ZKFieldSettingsForm::maximumWidth, std::max(0.0, bounds.width() - 2 * margin));
+    const double side = ZKFieldSettingsForm::sideMargin(bounds.width());
     const double fieldTop = top + ZKFieldSettingsTopBar::height + margin;
     radioGroupTextField.lock()->setFrame(
-        makeRect((bounds.width() - width) / 2, fieldTop, width, ZKFieldSettingsForm::textFieldHeight));
+        makeRect(side, fieldTop, std::max(0.0, bounds.width() - 2 * side), ZKFieldSettingsForm::textFieldHeight));
     const double tableTop = fieldTop + ZKFieldSettingsForm::textFieldHeight + margin;
     tableView.lock()->setFrame(makeRect(0, tableTop, bounds.width(), std::max(0.0, bounds.height() - tableTop)));
     // The list may be shown in a rounded container; its corners stay square.

@@ -1,5 +1,6 @@
 #include "designer/screens/ZKRadioGroupTableViewCell.h"
 
+#include "designer/screens/ZKFieldSettingsForm.h"
 #include "designer/screens/ZKFieldSettingsLook.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/Text.h"
@@ -17,7 +18,6 @@ using platform::ui::View;
 
 namespace {
 
-constexpr double nameMargin = 16;
 constexpr double markWidth = 44;
 
 } // namespace
@@ -116,10 +116,14 @@ void ZKRadioGroupTableViewCell::layoutSubviews()
     front->setFrame(makeRect(front->frame().minX(), 0, area.width(), area.height()));
     backView.lock()->setFrame(area);
     deleteButton.lock()->setFrame(makeRect(area.width() - backMenuWidth, 0, backMenuWidth, area.height()));
-    selectionStatusLabel.lock()->setFrame(makeRect(area.width() - markWidth, 0, markWidth, area.height()));
-    groupNameLabel.lock()->setFrame(
-        makeRect(nameMargin, 0, std::max(0.0, area.width() - markWidth - nameMargin), area.height()));
-    divider_->setFrame(makeRect(nameMargin, area.height() - 0.5, area.width() - nameMargin, 0.5));
+    // The name starts under the text of the group field above the list, the mark ends
+    // under its right edge.
+    const double side = ZKFieldSettingsForm::sideMargin(area.width());
+    const double nameLeft = side + ZKFieldSettingsForm::textInset;
+    const double markLeft = area.width() - side - markWidth;
+    selectionStatusLabel.lock()->setFrame(makeRect(markLeft, 0, markWidth, area.height()));
+    groupNameLabel.lock()->setFrame(makeRect(nameLeft, 0, std::max(0.0, markLeft - nameLeft), area.height()));
+    divider_->setFrame(makeRect(nameLeft, area.height() - 0.5, std::max(0.0, area.width() - nameLeft), 0.5));
 }
 
 void ZKRadioGroupTableViewCell::handleSwipeGesture(platform::ui::GestureRecognizer& gesture)

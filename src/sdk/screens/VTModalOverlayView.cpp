@@ -1,5 +1,8 @@
 #include "sdk/screens/VTModalOverlayView.h"
 
+#include "foundation/NotificationCenter.h"
+#include "ui/Screen.h"
+
 using platform::graphics::Color;
 
 VTModalOverlayView::VTModalOverlayView(const platform::ui::Rect& frame)
@@ -13,10 +16,34 @@ VTModalOverlayView::VTModalOverlayView(const platform::ui::Rect& frame)
     addSubview(box_);
 }
 
+VTModalOverlayView::~VTModalOverlayView()
+{
+    platform::NotificationCenter::defaultCenter().removeObserver(static_cast<const platform::ui::View*>(this));
+}
+
 void VTModalOverlayView::showInWindow(platform::ui::View& window)
 {
-    setFrame(window.bounds());
     window.addSubview(shared_from_this());
+    coverWindow();
+    auto& center = platform::NotificationCenter::defaultCenter();
+    center.removeObserver(static_cast<const platform::ui::View*>(this));
+    center.addObserver(shared_from_this(), platform::ui::ScreenNotifications::orientationDidChange, nullptr,
+                       [weak = weak_from_this()](const platform::Notification&) {
+                           if (const auto overlay = std::static_pointer_cast<VTModalOverlayView>(weak.lock())) {
+                               overlay->coverWindow();
+                           }
+                       });
+}
+
+// A window that turns takes the overlay with it: it covers the window whole, its box in
+// the middle, upright or on the side.
+void VTModalOverlayView::coverWindow()
+{
+    const auto window = superview();
+    if (!window) {
+        return;
+    }
+    setFrame(window->bounds());
     setNeedsLayout();
     layoutIfNeeded();
 }

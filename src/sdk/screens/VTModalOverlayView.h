@@ -9,10 +9,12 @@
 class VTModalOverlayView : public platform::ui::View {
 public:
     explicit VTModalOverlayView(const platform::ui::Rect& frame);
+    ~VTModalOverlayView() override;
 
     const std::shared_ptr<platform::ui::View>& box() const { return box_; }
 
-    // Covers the window and puts itself above everything already in it.
+    // Covers the window and puts itself above everything already in it, and covers it
+    // again each time the screen turns.
     void showInWindow(platform::ui::View& window);
 
     void layoutSubviews() override;
@@ -24,5 +26,7 @@ protected:
     virtual void layoutBox() = 0;
 
 private:
+    void coverWindow();
+
     std::shared_ptr<platform::ui::View> box_;
 };
