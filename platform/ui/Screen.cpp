@@ -3,6 +3,7 @@
 #include "foundation/NotificationCenter.h"
 #include "foundation/SharedInstances.h"
 #include "ui/Application.h"
+#include "ui/Keyboard.h"
 #include "ui/Window.h"
 
 namespace platform::ui {
@@ -53,9 +54,11 @@ void Screen::setDeviceProfile(DeviceProfile profile)
 
 void Screen::setOrientation(InterfaceOrientation orientation)
 {
+    const graphics::Rect keyboardBefore = Keyboard::shared().frame();
     orientation_ = orientation;
     applyToWindows();
     NotificationCenter::defaultCenter().post(ScreenNotifications::orientationDidChange);
+    Keyboard::shared().screenDidTurn(keyboardBefore);
 }
 
 graphics::Rect Screen::bounds() const

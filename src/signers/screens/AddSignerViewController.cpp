@@ -895,12 +895,25 @@ void AddSignerViewController::showCommitResult(int code)
         CreateTransactionUtil::animateShakeWithDurationForView(*emailTextField.lock(), shakeDuration, shakeMovement,
                                                                nullptr);
         emailStatusBar.lock()->setHidden(false);
-        errorLabel.lock()->setText(localizedSDK("Wrong email format."));
+        showCommitError(localizableKey("Wrong email format."));
         return;
     case VLTNewTransactionViewModel::signerAlreadyAdded:
-        errorLabel.lock()->setText(localizedSDK("This Signer is already added."));
+        showCommitError(localizableKey("This Signer is already added."));
         return;
     default:
         return;
     }
+}
+
+// On a phone held sideways the error line lies below the fold, under the keyboard too
+// while it is up, where the sender would see nothing answer the tap: the form scrolls
+// until the line is clear of both.
+void AddSignerViewController::showCommitError(const char* key)
+{
+    const auto error = errorLabel.lock();
+    error->setText(localizedSDK(key));
+    const auto form = scrollView.lock();
+    auto clear = error->frame();
+    clear.size.height += form->contentInset().bottom;
+    form->scrollRectToVisible(clear, true);
 }
