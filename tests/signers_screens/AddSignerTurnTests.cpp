@@ -53,6 +53,21 @@ TEST_F(AddSignerTurnTest, TurnedWithTheKeyboardUpTheLastRowStillScrollsClearOfIt
         << "the portrait keyboard is taller than the landscape one it replaced";
 }
 
+TEST_F(AddSignerTurnTest, SidewaysAFieldTappedLowOnThePageRisesAboveTheKeyboardAndStaysThereThroughATurn)
+{
+    turn(InterfaceOrientation::landscapeLeft);
+    ASSERT_NE(openToAdd(), nullptr);
+    const auto email = page->emailTextField.lock();
+    tap(*email);
+    settle();
+    EXPECT_LE(onScreen(*email).maxY(), keyboardTop());
+    turn(InterfaceOrientation::portrait);
+    turn(InterfaceOrientation::landscapeRight);
+    settle();
+    EXPECT_LE(onScreen(*email).maxY(), keyboardTop());
+    EXPECT_GE(onScreen(*email).minY(), onScreen(*page->scrollView.lock()).minY());
+}
+
 TEST_F(AddSignerTurnTest, ARefusedRecipientSidewaysShowsWhyAboveTheKeyboard)
 {
     addRecipient(Dictionary{{"firstName", "Ann"}, {"lastName", "Lee"}, {"email", "ann@example.com"}});

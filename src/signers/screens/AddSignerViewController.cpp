@@ -14,6 +14,7 @@
 #include "signers/screens/CreateTransactionSignerAuthenticationMethodsPageInput.h"
 #include "signers/screens/CreateTransactionSignerChooseContactPageInput.h"
 #include "signers/screens/SignerInputDictionary.h"
+#include "signers/screens/SignerSetupKeyboardInsets.h"
 #include "signers/screens/SignerSetupScenes.h"
 #include "support/LocalizedSDK.h"
 #include "support/ZKColor.h"
@@ -814,6 +815,7 @@ void AddSignerViewController::keyboardDidShow(const platform::Notification& noti
     const auto form = scrollView.lock();
     form->setContentInset({0, 0, bottom, 0});
     form->setScrollIndicatorInsets({0, 0, bottom, 0});
+    SignerSetupKeyboardInsets::revealFirstResponder(*form);
     errorLabel.lock()->setText(localizedSDK("Required fields *"));
 }
 
@@ -906,14 +908,10 @@ void AddSignerViewController::showCommitResult(int code)
 }
 
 // On a phone held sideways the error line lies below the fold, under the keyboard too
-// while it is up, where the sender would see nothing answer the tap: the form scrolls
-// until the line is clear of both.
+// while it is up, where the sender would see nothing answer the tap.
 void AddSignerViewController::showCommitError(const char* key)
 {
     const auto error = errorLabel.lock();
     error->setText(localizedSDK(key));
-    const auto form = scrollView.lock();
-    auto clear = error->frame();
-    clear.size.height += form->contentInset().bottom;
-    form->scrollRectToVisible(clear, true);
+    SignerSetupKeyboardInsets::reveal(*scrollView.lock(), *error);
 }
