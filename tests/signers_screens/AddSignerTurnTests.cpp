@@ -8,7 +8,6 @@
 namespace signers_screens_testing {
 namespace {
 
-using platform::graphics::Point;
 using platform::ui::InterfaceOrientation;
 
 // The add/edit recipient page turned while a sender types into it.
