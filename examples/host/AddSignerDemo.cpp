@@ -1,9 +1,10 @@
-// The add/edit recipient page as a person walks it on a phone: a tenant typed in (first
-// with a missing last name and a bad address, then corrected), the sender added through
+// The add/edit recipient page as a person walks it on a phone and on a tablet: a tenant
+// typed in (first with a missing last name and a bad address, then corrected), the sender added through
 // the source menu's "Add Myself", the account's signing group picked through the menu, and
 // the tenant edited into the sender's own address, which is already in the transaction.
 // The page is drawn empty, with its field errors, ready to add, with the source menu open,
-// holding the group, in edit mode and with the duplicate refused.
+// with the group picker over it, holding the group, in edit mode and with the duplicate refused, each upright and on its
+// side (the source menu and the keyboard turn with it).
 #include "DemoComposer.h"
 #include "DemoRegistry.h"
 #include "DemoSender.h"
@@ -24,51 +25,32 @@
 #include "signers/screens/AddSignerViewController.h"
 #include "signers/screens/CreateTransactionPickGroupViewController.h"
 #include "ui/NavigationController.h"
-#include "ui/TouchInjector.h"
 #include "ui/Window.h"
 
 namespace {
 
 using MainPage = CreateTransactionAddDocsAndSignersPage;
 using Page = AddSignerViewController;
-using platform::ui::TouchInjector;
 
 class AddSignerWalk {
 public:
     AddSignerWalk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window,
                   std::shared_ptr<MainPage> mainPage)
-        : folder_(std::move(folder)), window_(std::move(window)), mainPage_(std::move(mainPage)), fingers_(window_)
+        : walk_(std::move(folder), std::move(window), 0.4, host::Turns::uprightAndLandscape), mainPage_(std::move(mainPage))
     {
     }
 
-    void draw(const std::string& name) const
-    {
-        host::pause(0.6);
-        window_->layoutIfNeeded();
-        const auto path = folder_ / (name + ".png");
-        std::cout << "  " << (host::writeWindowPng(*window_, path) ? "drawn: " : "could not draw: ") << path.filename().string()
-                  << "\n";
-        host::drawLandscape(*window_, folder_, name);
-    }
-
-    void tap(const platform::ui::View& view)
-    {
-        window_->layoutIfNeeded();
-        fingers_.tap(view);
-        host::pause(0.4);
-    }
+    void draw(const std::string& name) const { walk_.draw(name); }
+    void tap(const platform::ui::View& view) { walk_.tap(view); }
 
     void type(const std::weak_ptr<platform::ui::TextField>& field, const std::string& text)
     {
-        tap(*field.lock());
-        fingers_.typeText(text);
+        walk_.type(*field.lock(), text);
     }
 
     void retype(const std::weak_ptr<platform::ui::TextField>& field, const std::string& text)
     {
-        tap(*field.lock());
-        fingers_.deleteBackward(static_cast<int>(field.lock()->text().size()));
-        fingers_.typeText(text);
+        walk_.retype(*field.lock(), text);
     }
 
     // The add row of the main page, or a recipient's row as the recipient list opens it.
@@ -91,10 +73,8 @@ public:
     bool pageOpen() const { return mainPage_->presentedViewController() != nullptr; }
 
 private:
-    std::filesystem::path folder_;
-    std::shared_ptr<platform::ui::Window> window_;
+    host::DemoWalk walk_;
     std::shared_ptr<MainPage> mainPage_;
-    TouchInjector fingers_;
 };
 
 void printRecipients()
@@ -149,6 +129,7 @@ void addGroup(AddSignerWalk& walk)
         walk.tap(*page->closeButton);
         return;
     }
+    walk.draw("addsigner-phone-4-group-picker");
     walk.tap(*picker->tableView.lock()->cellForRow({0, 0}));
     walk.draw("addsigner-phone-5-group");
     walk.tap(*page->addButton.lock());
@@ -178,24 +159,18 @@ void editTenantIntoDuplicate(AddSignerWalk& walk)
     walk.draw("addsigner-phone-6-edit");
     walk.retype(page->emailTextField, "ben@example.com");
     walk.tap(*page->addButton.lock());
-    walk.draw("addsigner-phone-7-duplicate");
+    // Before the turns: a keyboard that is up announces itself again when the phone turns,
+    // which puts the page's hint back in place of the error.
     std::cout << "Error shown: \"" << page->errorLabel.lock()->text().value_or("") << "\"\n";
+    walk.draw("addsigner-phone-7-duplicate");
     walk.tap(*page->closeButton);
 }
 
-void run(const host::DemoContext& context)
+// The whole walk on one device, in a composer of its own.
+void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
-    const auto folder = context.outputDirectory / "composer";
     std::filesystem::create_directories(folder);
-    fakes::FakeSigningService service;
-    host::addSenderAccount(service);
-    service.setGroups(Dictionary::array(
-        {{{"id", "G-LEGAL"}, {"name", "Legal"}, {"email", "legal@groups.veltra.com"}, {"members", Dictionary::array()}}}));
-    if (!host::startService(service)) {
-        return;
-    }
-    host::signInSender(service);
-    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::phone);
+    const auto stage = host::DemoStage::open(profile);
     const auto mainPage = host::openComposer(stage, "Lease renewal");
     if (!mainPage) {
         return;
@@ -208,6 +183,23 @@ void run(const host::DemoContext& context)
     printRecipients();
     walk.tap(*mainPage->closeButton.lock());
     host::pause(0.6);
+}
+
+void run(const host::DemoContext& context)
+{
+    const auto folder = context.outputDirectory / "composer";
+    fakes::FakeSigningService service;
+    host::addSenderAccount(service);
+    service.setGroups(Dictionary::array(
+        {{{"id", "G-LEGAL"}, {"name", "Legal"}, {"email", "legal@groups.veltra.com"}, {"members", Dictionary::array()}}}));
+    if (!host::startService(service)) {
+        return;
+    }
+    host::signInSender(service);
+    walkOn(platform::ui::DeviceProfile::phone, folder);
+    std::cout << "On a tablet:\n";
+    walkOn(platform::ui::DeviceProfile::tablet, folder / "tablet");
+    host::DemoStage::open(platform::ui::DeviceProfile::phone);
     // Signed out, so that the walks after this one do not reach for the stopped service.
     bool signedOut = false;
     Veltra::dashboard()->logoutWithCallback([&signedOut](const Dictionary&) { signedOut = true; });

@@ -1,9 +1,9 @@
-// How a recipient proves its identity, as a sender chooses it on a phone from the add/edit
+// How a recipient proves its identity, as a sender chooses it from the add/edit
 // recipient page: one recipient gets two security questions (the first try leaves an
 // answer out and is refused), another gets a code by SMS to a number typed a digit at a
 // time, laid out as it is typed. The picker, the question-and-answer page with its error,
 // the SMS page with the formatted number and the add/edit page showing the chosen method
-// are drawn to PNGs.
+// are drawn to PNGs, on a phone and on a tablet, each upright and on its side.
 #include "DemoComposer.h"
 #include "DemoRegistry.h"
 #include "DemoStage.h"
@@ -117,11 +117,11 @@ void printRecipients()
     }
 }
 
-void run(const host::DemoContext& context)
+// Both recipients on one device, each state drawn upright and on its side.
+void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
-    const auto folder = context.outputDirectory / "signers";
     std::filesystem::create_directories(folder);
-    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::phone);
+    const auto stage = host::DemoStage::open(profile);
     const auto mainPage = host::openComposer(stage, "Lease renewal");
     if (!mainPage) {
         return;
@@ -133,6 +133,15 @@ void run(const host::DemoContext& context)
     printRecipients();
     walk.tap(*mainPage->closeButton.lock());
     host::pause(0.6);
+}
+
+void run(const host::DemoContext& context)
+{
+    const auto folder = context.outputDirectory / "signers";
+    walkOn(platform::ui::DeviceProfile::phone, folder);
+    std::cout << "On a tablet:\n";
+    walkOn(platform::ui::DeviceProfile::tablet, folder / "tablet");
+    host::DemoStage::open(platform::ui::DeviceProfile::phone);
 }
 
 host::DemoRegistration registration(90, "Signer setup: how a recipient proves its identity", run);

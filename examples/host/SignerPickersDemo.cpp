@@ -1,9 +1,9 @@
-// The signer setup's three pickers as a person walks them on a phone, filling one
-// recipient: the device's address book (the cards in the host's example data) read after
-// the person allows it, a contact with three addresses opened and one address chosen; the
-// same book refused, with the offer to open the settings; a signing group picked; a
-// personal message written. A recipient card stands in for the page that opens the
-// pickers and shows what each of them handed over.
+// The signer setup's three pickers as a person walks them on a phone and on a tablet, each
+// state upright and on its side, filling one recipient: the device's address book (the
+// cards in the host's example data) read after the person allows it, a contact with three
+// addresses opened and one address chosen; the same book refused, with the offer to open
+// the settings; a signing group picked; a personal message written. A recipient card
+// stands in for the page that opens the pickers and shows what each of them handed over.
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
 
@@ -242,14 +242,12 @@ void walkMessage(PickersWalk& walk)
     walk.draw("message-3-recipient-complete");
 }
 
-void run(const host::DemoContext& context)
+// The three pickers on one device, over a recipient card of its own.
+void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
-    const auto folder = context.outputDirectory / "signers";
     std::filesystem::create_directories(folder);
-    CreateTransactionStoryboard::registerScenes();
-    SignerSetupScenes::registerScenes();
     auto& screen = platform::ui::Screen::main();
-    screen.setDeviceProfile(platform::ui::DeviceProfile::phone);
+    screen.setDeviceProfile(profile);
     screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
     const auto card = std::make_shared<RecipientCard>();
     card->registerUnwindAction(SignerSetupScenes::unwindToAddSignerPageAction, [](platform::ui::StoryboardSegue& segue) {
@@ -264,6 +262,17 @@ void run(const host::DemoContext& context)
     walkContacts(walk);
     walkGroups(walk);
     walkMessage(walk);
+}
+
+void run(const host::DemoContext& context)
+{
+    CreateTransactionStoryboard::registerScenes();
+    SignerSetupScenes::registerScenes();
+    const auto folder = context.outputDirectory / "signers";
+    walkOn(platform::ui::DeviceProfile::phone, folder);
+    std::cout << "On a tablet:\n";
+    walkOn(platform::ui::DeviceProfile::tablet, folder / "tablet");
+    platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phone);
 }
 
 host::DemoRegistration registration(85, "Signer setup: contacts, groups and a personal message", run);

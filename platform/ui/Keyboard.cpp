@@ -54,8 +54,7 @@ void Keyboard::show()
 {
     const graphics::Rect begin = frame();
     visible_ = true;
-    post(KeyboardNotifications::willShow, begin, frame());
-    post(KeyboardNotifications::didShow, begin, frame());
+    announce(begin);
 }
 
 void Keyboard::hide()
@@ -67,6 +66,20 @@ void Keyboard::hide()
     visible_ = false;
     post(KeyboardNotifications::willHide, shown, hiddenFrame());
     post(KeyboardNotifications::didHide, shown, hiddenFrame());
+}
+
+void Keyboard::screenDidTurn(const graphics::Rect& before)
+{
+    if (!visible_) {
+        return;
+    }
+    announce(before);
+}
+
+void Keyboard::announce(const graphics::Rect& begin) const
+{
+    post(KeyboardNotifications::willShow, begin, frame());
+    post(KeyboardNotifications::didShow, begin, frame());
 }
 
 void Keyboard::post(const char* name, const graphics::Rect& begin, const graphics::Rect& end) const

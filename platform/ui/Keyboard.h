@@ -24,7 +24,8 @@ struct KeyboardNotifications {
 
 // The on-screen keyboard (shared instance): shown when a text input becomes first
 // responder, hidden when the last one resigns. A new responder while the keyboard is up
-// announces it again (screens re-read its frame and which input it now serves).
+// announces it again (screens re-read its frame and which input it now serves). Main
+// thread only.
 class Keyboard {
 public:
     static constexpr double animationDuration = 0.25;
@@ -38,8 +39,13 @@ public:
 
     void show();
     void hide();
+    // A turned screen gives the keyboard another height; a keyboard that is up announces
+    // itself again, from where it was, so screens make room for its new frame.
+    void screenDidTurn(const graphics::Rect& before);
 
 private:
+    // Will-show and did-show, from `begin` to the frame it has now.
+    void announce(const graphics::Rect& begin) const;
     void post(const char* name, const graphics::Rect& begin, const graphics::Rect& end) const;
     graphics::Rect hiddenFrame() const;
 

@@ -54,15 +54,11 @@ void Screen::setDeviceProfile(DeviceProfile profile)
 
 void Screen::setOrientation(InterfaceOrientation orientation)
 {
+    const graphics::Rect keyboardBefore = Keyboard::shared().frame();
     orientation_ = orientation;
     applyToWindows();
     NotificationCenter::defaultCenter().post(ScreenNotifications::orientationDidChange);
-    // A keyboard that is up turns with the screen and announces its new frame, as a
-    // device's does, so screens fit their insets to it.
-    auto& keyboard = Keyboard::shared();
-    if (keyboard.isVisible()) {
-        keyboard.show();
-    }
+    Keyboard::shared().screenDidTurn(keyboardBefore);
 }
 
 graphics::Rect Screen::bounds() const

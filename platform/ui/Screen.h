@@ -11,7 +11,8 @@ enum class DeviceProfile { phone, phoneWithNotch, tablet };
 
 // The main screen (shared instance; reset between tests): size, scale, orientation, size
 // classes and safe-area insets of the device profile in force. Rotating resizes every
-// window, lays it out and posts ScreenNotifications::orientationDidChange.
+// window, lays it out, posts ScreenNotifications::orientationDidChange and, while the
+// keyboard is up, announces the keyboard again in its new frame. Main thread only.
 class Screen {
 public:
     static Screen& main();

@@ -189,4 +189,22 @@ TEST_F(QuestionAndAnswerPageTest, ReturnMovesFromEachQuestionToItsAnswerAndTheFi
     EXPECT_DOUBLE_EQ(scroll->scrollIndicatorInsets().bottom, 0);
 }
 
+TEST_F(QuestionAndAnswerPageTest, OnAPhoneHeldSidewaysTheFieldBeingTypedIntoRisesAboveTheKeyboard)
+{
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    open(Method::Email{});
+    const auto keyboardTop = [] { return platform::ui::Keyboard::shared().frame().minY(); };
+    const auto bottomOnScreen = [this](const platform::ui::View& view) {
+        window->layoutIfNeeded();
+        return view.convertRectTo(view.bounds(), nullptr).maxY();
+    };
+    type(field(2), "Colour?");
+    settle();
+    EXPECT_LE(bottomOnScreen(field(2)), keyboardTop());
+    fingers->pressReturn();
+    settle();
+    ASSERT_TRUE(field(3).isFirstResponder());
+    EXPECT_LE(bottomOnScreen(field(3)), keyboardTop()) << "the answer below the fold comes up with the focus";
+}
+
 } // namespace

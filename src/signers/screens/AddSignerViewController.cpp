@@ -14,6 +14,7 @@
 #include "signers/screens/CreateTransactionSignerAuthenticationMethodsPageInput.h"
 #include "signers/screens/CreateTransactionSignerChooseContactPageInput.h"
 #include "signers/screens/SignerInputDictionary.h"
+#include "signers/screens/SignerSetupKeyboardInsets.h"
 #include "signers/screens/SignerSetupScenes.h"
 #include "support/LocalizedSDK.h"
 #include "support/ZKColor.h"
@@ -814,6 +815,7 @@ void AddSignerViewController::keyboardDidShow(const platform::Notification& noti
     const auto form = scrollView.lock();
     form->setContentInset({0, 0, bottom, 0});
     form->setScrollIndicatorInsets({0, 0, bottom, 0});
+    SignerSetupKeyboardInsets::revealFirstResponder(*form);
     errorLabel.lock()->setText(localizedSDK("Required fields *"));
 }
 
@@ -895,12 +897,21 @@ void AddSignerViewController::showCommitResult(int code)
         CreateTransactionUtil::animateShakeWithDurationForView(*emailTextField.lock(), shakeDuration, shakeMovement,
                                                                nullptr);
         emailStatusBar.lock()->setHidden(false);
-        errorLabel.lock()->setText(localizedSDK("Wrong email format."));
+        showCommitError(localizableKey("Wrong email format."));
         return;
     case VLTNewTransactionViewModel::signerAlreadyAdded:
-        errorLabel.lock()->setText(localizedSDK("This Signer is already added."));
+        showCommitError(localizableKey("This Signer is already added."));
         return;
     default:
         return;
     }
+}
+
+// On a phone held sideways the error line lies below the fold, under the keyboard too
+// while it is up, where the sender would see nothing answer the tap.
+void AddSignerViewController::showCommitError(const char* key)
+{
+    const auto error = errorLabel.lock();
+    error->setText(localizedSDK(key));
+    SignerSetupKeyboardInsets::reveal(*scrollView.lock(), *error);
 }

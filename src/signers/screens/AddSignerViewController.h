@@ -211,6 +211,7 @@ private:
     std::optional<Dictionary> signerInput() const;
     std::optional<int> commitSignerInput(const Dictionary& input) const;
     void showCommitResult(int code);
+    void showCommitError(const char* key);
 
     std::weak_ptr<AddSignerViewControllerDelegate> delegate_;
     bool darkCoverShowing_ = false;

@@ -51,7 +51,9 @@ void SignerSetupFormPage::wireFormActions(platform::ui::Control::Action add, pla
 
 void SignerSetupFormPage::keyboardDidShow(const platform::Notification& notification)
 {
-    SignerSetupKeyboardInsets::apply(*scrollView.lock(), SignerSetupKeyboardInsets::bottomInset(*view(), notification));
+    const auto form = scrollView.lock();
+    SignerSetupKeyboardInsets::apply(*form, SignerSetupKeyboardInsets::bottomInset(*view(), notification));
+    SignerSetupKeyboardInsets::revealFirstResponder(*form);
 }
 
 void SignerSetupFormPage::keyboardWillHide()

@@ -25,6 +25,27 @@ void SignerSetupKeyboardInsets::apply(platform::ui::ScrollView& scrollView, doub
     scrollView.setScrollIndicatorInsets(insets);
 }
 
+void SignerSetupKeyboardInsets::reveal(platform::ui::ScrollView& scrollView, const platform::ui::View& view)
+{
+    if (!view.isDescendantOf(scrollView)) {
+        return;
+    }
+    // The view and the covered band below it must both fit above the scroll view's bottom
+    // edge; the scroll view itself knows nothing of the keyboard.
+    auto clear = view.convertRectTo(view.bounds(), &scrollView);
+    clear.size.height += scrollView.contentInset().bottom;
+    scrollView.scrollRectToVisible(clear, true);
+}
+
+void SignerSetupKeyboardInsets::revealFirstResponder(platform::ui::ScrollView& scrollView)
+{
+    const auto window = scrollView.window();
+    const auto input = window ? window->firstResponder() : nullptr;
+    if (input) {
+        reveal(scrollView, *input);
+    }
+}
+
 void SignerSetupKeyboardInsets::observe(const std::shared_ptr<void>& owner,
                                         const std::function<void(const platform::Notification&)>& didShow,
                                         const std::function<void()>& willHide)

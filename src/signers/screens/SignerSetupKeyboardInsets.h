@@ -18,6 +18,11 @@ public:
     static double bottomInset(const platform::ui::View& view, const platform::Notification& notification);
     // Content and indicator insets with that bottom and zero elsewhere.
     static void apply(platform::ui::ScrollView& scrollView, double bottom);
+    // Scrolls the form until the view, one of its own, lies clear of the bottom inset,
+    // which is what the keyboard covers.
+    static void reveal(platform::ui::ScrollView& scrollView, const platform::ui::View& view);
+    // Reveals the input being typed into when it is one of the form's.
+    static void revealFirstResponder(platform::ui::ScrollView& scrollView);
     // Calls back on keyboard-did-show and keyboard-will-hide for as long as `owner` lives.
     static void observe(const std::shared_ptr<void>& owner,
                         const std::function<void(const platform::Notification&)>& didShow,

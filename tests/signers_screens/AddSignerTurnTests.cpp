@@ -1,0 +1,86 @@
+#include "AddSignerPageTest.h"
+
+#include "ui/Keyboard.h"
+#include "ui/Screen.h"
+
+#include <gtest/gtest.h>
+
+namespace signers_screens_testing {
+namespace {
+
+using platform::ui::InterfaceOrientation;
+
+// The add/edit recipient page turned while a sender types into it.
+class AddSignerTurnTest : public AddSignerPageTest {
+protected:
+    static void turn(InterfaceOrientation orientation)
+    {
+        platform::ui::Screen::main().setOrientation(orientation);
+    }
+
+    // The view's frame in the window, as the sender sees it.
+    platform::graphics::Rect onScreen(const platform::ui::View& view) const
+    {
+        window->layoutIfNeeded();
+        return view.convertRectTo(view.bounds(), nullptr);
+    }
+
+    static double keyboardTop() { return platform::ui::Keyboard::shared().frame().minY(); }
+
+    // A finger drawn up the form, far enough to reach its end.
+    void scrollToTheEnd()
+    {
+        const auto form = onScreen(*page->scrollView.lock());
+        const double x = form.midX();
+        for (int drag = 0; drag < 5; ++drag) {
+            fingers->pan({{x, form.minY() + 150}, {x, form.minY() + 100}, {x, form.minY() + 50}, {x, form.minY() + 10}});
+        }
+        settle();
+    }
+};
+
+TEST_F(AddSignerTurnTest, TurnedWithTheKeyboardUpTheLastRowStillScrollsClearOfIt)
+{
+    turn(InterfaceOrientation::landscapeLeft);
+    ASSERT_NE(openToAdd(), nullptr);
+    tap(*page->companyTextField.lock());
+    ASSERT_TRUE(platform::ui::Keyboard::shared().isVisible());
+    turn(InterfaceOrientation::portrait);
+    settle();
+    scrollToTheEnd();
+    EXPECT_LE(onScreen(*page->changeRecipientSwitch.lock()).maxY(), keyboardTop())
+        << "the portrait keyboard is taller than the landscape one it replaced";
+}
+
+TEST_F(AddSignerTurnTest, SidewaysAFieldTappedLowOnThePageRisesAboveTheKeyboardAndStaysThereThroughATurn)
+{
+    turn(InterfaceOrientation::landscapeLeft);
+    ASSERT_NE(openToAdd(), nullptr);
+    const auto email = page->emailTextField.lock();
+    tap(*email);
+    settle();
+    EXPECT_LE(onScreen(*email).maxY(), keyboardTop());
+    turn(InterfaceOrientation::portrait);
+    turn(InterfaceOrientation::landscapeRight);
+    settle();
+    EXPECT_LE(onScreen(*email).maxY(), keyboardTop());
+    EXPECT_GE(onScreen(*email).minY(), onScreen(*page->scrollView.lock()).minY());
+}
+
+TEST_F(AddSignerTurnTest, ARefusedRecipientSidewaysShowsWhyAboveTheKeyboard)
+{
+    addRecipient(Dictionary{{"firstName", "Ann"}, {"lastName", "Lee"}, {"email", "ann@example.com"}});
+    turn(InterfaceOrientation::landscapeLeft);
+    ASSERT_NE(openToAdd(), nullptr);
+    typeDetails("Bob", "Lee", "ann@example.com");
+    tap(*page->addButton.lock());
+    settle();
+    const auto error = page->errorLabel.lock();
+    ASSERT_EQ(error->text(), "This Signer is already added.");
+    const auto shown = onScreen(*error);
+    EXPECT_GE(shown.minY(), onScreen(*page->scrollView.lock()).minY());
+    EXPECT_LE(shown.maxY(), keyboardTop());
+}
+
+} // namespace
+} // namespace signers_screens_testing
