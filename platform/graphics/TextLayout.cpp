@@ -62,6 +62,18 @@ cairo_t* measuringContext()
     return context;
 }
 
+// The same for measurements at a drawing scale; its scale is set for each one.
+cairo_t* scaledMeasuringContext()
+{
+    static cairo_t* context = [] {
+        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+        cairo_t* cairo = cairo_create(surface);
+        cairo_surface_destroy(surface);
+        return cairo;
+    }();
+    return context;
+}
+
 // A painted character's box, in parts of the font size: a little wider than high, on the
 // baseline as a capital letter of a plain font would sit.
 constexpr double glyphAdvance = 1.1;
@@ -283,6 +295,14 @@ double TextLayout::lastLineTop() const
 Size TextLayout::measure(const AttributedString& text, const TextStyle& style, double maxWidth)
 {
     return TextLayout(measuringContext(), text, style, maxWidth).size();
+}
+
+Size TextLayout::measureAtScale(const AttributedString& text, const TextStyle& style, double maxWidth, double scale)
+{
+    cairo_t* cairo = scaledMeasuringContext();
+    cairo_identity_matrix(cairo);
+    cairo_scale(cairo, scale, scale);
+    return TextLayout(cairo, text, style, maxWidth).size();
 }
 
 double TextLayout::naturalWidthUpTo(const AttributedString& text, const TextStyle& style, double limit)

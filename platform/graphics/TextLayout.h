@@ -31,6 +31,9 @@ public:
 
     // Measures without a drawing surface of the caller's.
     static Size measure(const AttributedString& text, const TextStyle& style, double maxWidth);
+    // Measures as the text is drawn at `scale` pixels a point: glyph advances follow the
+    // pixel grid, so the same text can take a little more room at one scale than another.
+    static Size measureAtScale(const AttributedString& text, const TextStyle& style, double maxWidth, double scale);
     // The width of the text on one line when it is at most `limit`; any width past the
     // limit when it is wider.
     static double naturalWidthUpTo(const AttributedString& text, const TextStyle& style, double limit);
