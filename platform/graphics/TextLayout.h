@@ -29,7 +29,8 @@ public:
     TextLayout(const TextLayout&) = delete;
     TextLayout& operator=(const TextLayout&) = delete;
 
-    // Measures without a drawing surface of the caller's.
+    // Measure without a drawing surface of the caller's; the two share a context each, so
+    // they are for the main thread only.
     static Size measure(const AttributedString& text, const TextStyle& style, double maxWidth);
     // Measures as the text is drawn at `scale` pixels a point: glyph advances follow the
     // pixel grid, so the same text can take a little more room at one scale than another.
