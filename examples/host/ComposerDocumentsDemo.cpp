@@ -1,7 +1,8 @@
-// The composer's document list as a person uses it on a phone: files dragged in from
-// other applications (a PDF, a photo and an HTML page) dropped on a row, two documents
-// swapped by long press and drag, one swiped open and deleted, one previewed. Each step
-// is drawn to a PNG, with the blocking message up while the drop is read.
+// The composer's document list as a person uses it: files dragged in from other
+// applications (a PDF, a photo and an HTML page) dropped on a row, two documents swapped
+// by long press and drag, one swiped open and deleted, one previewed. Each step is drawn
+// to a PNG upright and turned, with the blocking message up while the drop is read; on a
+// phone, then on a tablet in tablet/.
 #include "DemoRegistry.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
@@ -103,10 +104,11 @@ public:
         return table->convertPointTo(table->rectForRow({0, index}).center(), nullptr);
     }
 
-    // Draws the window as it is now, without letting time pass first.
+    // Draws the window as it is now, without letting time pass first, then turned.
     void drawNow(const std::string& name) const
     {
         host::drawWindow(*window_, folder_, name);
+        host::drawLandscape(*window_, folder_, name);
     }
     void draw(const std::string& name) const
     {
@@ -179,9 +181,9 @@ bool signIn(fakes::FakeSigningService& service)
     return service.start() && host::signInSender(service).has_value();
 }
 
-void walkDocuments(const std::filesystem::path& folder)
+void walkDocuments(const std::filesystem::path& folder, platform::ui::DeviceProfile profile)
 {
-    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::phone);
+    const auto stage = host::DemoStage::open(profile);
     std::cout << "createAndStartEditWithTransaction: "
               << Veltra::dashboard()->createAndStartEditWithTransaction(transactionOfTwo(folder), true, true, true)
               << "\n";
@@ -202,6 +204,11 @@ void walkDocuments(const std::filesystem::path& folder)
 
     walk.swipeOpen(3);
     walk.draw("documents-5-row-swiped-open");
+    // Turning the screen reloads the list, which closes the swiped row.
+    if (!walk.row(3)->backViewShowing) {
+        walk.swipeOpen(3);
+        host::pause(0.6);
+    }
     walk.tap(*walk.row(3)->trashButton.lock());
     walk.draw("documents-6-deleted");
     walk.printDocuments();
@@ -224,8 +231,10 @@ void run(const host::DemoContext& context)
         return;
     }
     const auto folder = context.outputDirectory / "composer";
-    std::filesystem::create_directories(folder);
-    walkDocuments(folder);
+    std::filesystem::create_directories(folder / "tablet");
+    walkDocuments(folder, platform::ui::DeviceProfile::phone);
+    walkDocuments(folder / "tablet", platform::ui::DeviceProfile::tablet);
+    platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phone);
     service.stop();
 }
 

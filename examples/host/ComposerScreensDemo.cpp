@@ -1,7 +1,9 @@
 // The composer's main page as a person walks it: opened through each of the facade's
-// three composer calls, named, its title toggled, a document added through the host,
-// rotated, then left by Next (the draft opens on the hub) and, on a second run, by Close.
-// Every step is drawn to a PNG for a phone (portrait and landscape) and a tablet.
+// three composer calls, named (drawn with the keyboard up), its title toggled, a document
+// added through the host's source menu, rotated, then left by Next (the draft opens on the
+// hub) and, on a second run, by Close. Every step is drawn upright and turned on a phone,
+// then again on a tablet (in tablet/), with the turn made while the keyboard or the menu
+// is up.
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
 #include "DemoSender.h"
@@ -25,6 +27,7 @@
 #include "sdk/VTTransaction.h"
 #include "sdk/VeltraDelegate.h"
 #include "sdk/facade/Veltra.h"
+#include "ui/AlertController.h"
 #include "ui/NavigationController.h"
 #include "ui/Screen.h"
 #include "ui/TouchInjector.h"
@@ -72,11 +75,19 @@ public:
                   << lastGuid << "\n";
     }
     bool respondsToOnAddDocumentAndCallback() const override { return true; }
-    void onAddDocumentAndCallback(const std::shared_ptr<platform::ui::ViewController>&,
+    // The host offers where the document comes from; the walk picks the floor plan.
+    void onAddDocumentAndCallback(const std::shared_ptr<platform::ui::ViewController>& page,
                                   const AddDocumentCallback& callback) override
     {
-        std::cout << "Host was asked for a document and hands over \"Floor plan\"\n";
-        callback(writePdf(folder_ / "floor-plan.pdf", "Floor plan"), std::string("Floor plan"));
+        std::cout << "Host was asked for a document and offers its sources\n";
+        auto menu = std::make_shared<platform::ui::AlertController>(std::string("Add a document"), std::nullopt,
+                                                                    platform::ui::AlertStyle::actionSheet);
+        menu->addAction({floorPlan, platform::ui::AlertActionStyle::defaultStyle, [this, callback] {
+                             std::cout << "Host hands over \"Floor plan\"\n";
+                             callback(writePdf(folder_ / "floor-plan.pdf", "Floor plan"), std::string("Floor plan"));
+                         }});
+        menu->addAction({"Cancel", platform::ui::AlertActionStyle::cancel, nullptr});
+        page->present(menu, true);
     }
     bool respondsToOnCloseButton() const override { return true; }
     void onCloseButton(const std::shared_ptr<platform::ui::ViewController>&) override
@@ -84,6 +95,7 @@ public:
         std::cout << "Host heard onCloseButton\n";
     }
 
+    static constexpr const char* floorPlan = "Floor plan";
     std::string lastGuid;
 
 private:
@@ -93,30 +105,60 @@ private:
 class Walk {
 public:
     Walk(std::filesystem::path folder, std::shared_ptr<platform::ui::Window> window,
-         std::shared_ptr<platform::ui::NavigationController> navigation)
-        : folder_(std::move(folder)), window_(std::move(window)), navigation_(std::move(navigation))
+         std::shared_ptr<platform::ui::NavigationController> navigation, host::Turns turns = host::Turns::upright)
+        : folder_(std::move(folder)), window_(std::move(window)), navigation_(std::move(navigation)), turns_(turns)
     {
     }
 
     std::shared_ptr<Page> page() const { return std::dynamic_pointer_cast<Page>(navigation_->topViewController()); }
 
+    // Drawn upright, and turned when the walk turns.
     void draw(const std::string& name) const
+    {
+        drawUpright(name);
+        if (turns_ == host::Turns::uprightAndLandscape) {
+            host::drawLandscape(*window_, folder_, name);
+        }
+    }
+    void drawUpright(const std::string& name) const
     {
         host::pause(0.6);
         host::drawWindow(*window_, folder_, name);
     }
 
-    void typeName(const std::string& name) const
+    // Types the name and leaves the keyboard up.
+    void startTypingName(const std::string& name) const
     {
         const auto cell = std::dynamic_pointer_cast<CreateTransactionTransactionNameCell>(
             page()->tableView.lock()->cellForRow({0, 0}));
         TouchInjector fingers(window_);
         fingers.tap(*cell->transactionNameTextField.lock());
         fingers.typeText(name);
-        fingers.pressReturn();
+    }
+    void typeName(const std::string& name) const
+    {
+        startTypingName(name);
+        TouchInjector(window_).pressReturn();
+    }
+    void pressReturn() const { TouchInjector(window_).pressReturn(); }
+
+    // Picks a choice of the menu the page presents.
+    void choose(const std::string& choice) const
+    {
+        if (const auto menu = std::dynamic_pointer_cast<platform::ui::AlertController>(page()->presentedViewController())) {
+            tap(*menu->buttonForAction(choice));
+            host::pause(0.6);
+        }
     }
 
     void tap(const platform::ui::View& view) const { TouchInjector(window_).tap(view); }
+    // The bar's Next on a phone, the round one on a tablet.
+    void tapNext() const
+    {
+        const auto shown = Screen::main().traitCollection().isRegularByRegular() ? page()->iPadNextButton
+                                                                                 : page()->nextButton;
+        tap(*shown.lock());
+    }
 
     void rotate(InterfaceOrientation orientation) const
     {
@@ -128,6 +170,7 @@ private:
     std::filesystem::path folder_;
     std::shared_ptr<platform::ui::Window> window_;
     std::shared_ptr<platform::ui::NavigationController> navigation_;
+    host::Turns turns_;
 };
 
 std::shared_ptr<VTTransaction> hostTransaction(const std::filesystem::path& folder)
@@ -141,43 +184,46 @@ std::shared_ptr<VTTransaction> hostTransaction(const std::filesystem::path& fold
     return transaction;
 }
 
-// Phone: a host-built transaction without a name, named, toggled, a document added,
-// rotated, and started by Next.
-void walkToNext(const std::filesystem::path& folder, PrintingHost& host)
+// A host-built transaction without a name, named, toggled, a document added, rotated,
+// and started by Next.
+void walkToNext(const std::filesystem::path& folder, DeviceProfile profile)
 {
-    const auto stage = host::DemoStage::open(DeviceProfile::phone);
-    const Walk walk(folder, stage.window, stage.navigation);
+    const auto stage = host::DemoStage::open(profile);
+    const Walk walk(folder, stage.window, stage.navigation, host::Turns::uprightAndLandscape);
     std::cout << "createAndStartEditWithTransaction: "
               << Veltra::dashboard()->createAndStartEditWithTransaction(hostTransaction(folder), true, true, true)
               << "\n";
     walk.draw("composer-phone-1-unnamed");
-    walk.typeName("Lease renewal 2025");
+    walk.startTypingName("Lease renewal 2025");
+    walk.draw("composer-phone-1b-keyboard-up");
+    walk.pressReturn();
     walk.draw("composer-phone-2-named");
     walk.tap(*walk.page()->transactionNameButton.lock());
     walk.draw("composer-phone-3-title-reopened");
     walk.tap(*walk.page()->transactionNameButton.lock());
     walk.tap(*walk.page()->tableView.lock()->cellForRow({0, 1}));
+    walk.draw("composer-phone-3b-source-menu");
+    walk.choose(PrintingHost::floorPlan);
     walk.draw("composer-phone-4-document-added");
     walk.rotate(InterfaceOrientation::landscapeLeft);
-    walk.draw("composer-phone-5-landscape");
+    walk.drawUpright("composer-phone-5-landscape");
     walk.rotate(InterfaceOrientation::portrait);
-    walk.tap(*walk.page()->nextButton.lock());
+    walk.tapNext();
     walk.draw("composer-phone-6-after-next");
     Veltra::dashboard()->exitSDK();
     host::pause(0.6);
-    (void)host;
 }
 
-// Phone: the stored draft edited by GUID, then left by Close.
-void walkToClose(const std::filesystem::path& folder, const PrintingHost& host)
+// The stored draft edited by GUID, then left by Close.
+void walkToClose(const std::filesystem::path& folder, DeviceProfile profile, const PrintingHost& host)
 {
-    const auto stage = host::DemoStage::open(DeviceProfile::phone);
-    const Walk walk(folder, stage.window, stage.navigation);
+    const auto stage = host::DemoStage::open(profile);
+    const Walk walk(folder, stage.window, stage.navigation, host::Turns::uprightAndLandscape);
     std::cout << "startEditingTransactionWithGuid " << host.lastGuid << ": "
               << Veltra::dashboard()->startEditingTransactionWithGuid(host.lastGuid, false, false, false) << "\n";
     walk.draw("composer-phone-7-stored-draft");
     walk.tap(*walk.page()->closeButton.lock());
-    walk.draw("composer-phone-8-after-close");
+    walk.drawUpright("composer-phone-8-after-close");
 }
 
 // Tablet: two host documents, named, in both orientations, then closed.
@@ -242,8 +288,12 @@ void run(const host::DemoContext& context)
     host::signInSender(service);
 
     drawIconSheet(folder);
-    walkToNext(folder, *host);
-    walkToClose(folder, *host);
+    walkToNext(folder, DeviceProfile::phone);
+    walkToClose(folder, DeviceProfile::phone, *host);
+    const auto tablet = folder / "tablet";
+    std::filesystem::create_directories(tablet);
+    walkToNext(tablet, DeviceProfile::tablet);
+    walkToClose(tablet, DeviceProfile::tablet, *host);
     walkOnTablet(folder);
     service.stop();
 }

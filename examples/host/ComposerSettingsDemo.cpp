@@ -1,7 +1,9 @@
-// The transaction settings page as a person walks it on a phone: opened from the main
-// page, a description and a message written, in-person signing turned on, an expiry date
-// a week ahead picked and confirmed, then saved. The page is drawn collapsed, with the
-// expiry row open, and the main page after the save.
+// The transaction settings page as a person walks it: opened from the main page, a
+// description and a message written, in-person signing turned on, an expiry date a week
+// ahead picked and confirmed, then saved. The page is drawn collapsed, while the message
+// is typed, with the expiry row open, and the main page after the save; each upright and
+// turned (the page open over the draft, the keyboard up), on a phone, then on a tablet in
+// tablet/.
 #include "DemoRegistry.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
@@ -47,9 +49,13 @@ void walkSettings(const std::shared_ptr<Settings>& settings, host::DemoWalk& wal
     walk.tap(*row<CreateTransactionDescriptionCell>(*settings, Settings::description)->addTransactionDescriptionButton.lock());
     walk.type(*row<CreateTransactionDescriptionCell>(*settings, Settings::description)->transactionDescriptionTextView.lock(),
               "Renewal of the lease for flat 4B, twelve months from 1 September.");
-    walk.tap(*row<CreateTransactionMessageToSignersCell>(*settings, Settings::message)->addMessageButton.lock());
-    walk.type(*row<CreateTransactionMessageToSignersCell>(*settings, Settings::message)->messageToAllRecipientsTextView.lock(),
-              "Please sign by Friday.");
+    // A tablet's main page holds the message; its settings page does not.
+    if (!platform::ui::Screen::main().traitCollection().isRegularByRegular()) {
+        walk.tap(*row<CreateTransactionMessageToSignersCell>(*settings, Settings::message)->addMessageButton.lock());
+        walk.type(*row<CreateTransactionMessageToSignersCell>(*settings, Settings::message)->messageToAllRecipientsTextView.lock(),
+                  "Please sign by Friday.");
+    }
+    walk.draw("settings-phone-1b-keyboard-up");
     walk.tap(*settings->titleLabel);
     walk.tap(*row<CreateTransactionInPersonSigningCell>(*settings, Settings::inPersonSigning)->inPersonSigningSwitch.lock());
     walk.draw("settings-phone-2-edited");
@@ -61,17 +67,9 @@ void walkSettings(const std::shared_ptr<Settings>& settings, host::DemoWalk& wal
     walk.draw("settings-phone-4-expiry-confirmed");
 }
 
-void run(const host::DemoContext& context)
+void walkOn(const std::filesystem::path& folder, platform::ui::DeviceProfile profile)
 {
-    const auto folder = context.outputDirectory / "composer";
-    std::filesystem::create_directories(folder);
-    fakes::FakeSigningService service;
-    host::addSenderAccount(service);
-    if (!host::startService(service)) {
-        return;
-    }
-    host::signInSender(service);
-    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::phone);
+    const auto stage = host::DemoStage::open(profile);
 
     auto transaction = std::make_shared<VTTransaction>();
     transaction->setName(std::string("Lease renewal"));
@@ -81,8 +79,9 @@ void run(const host::DemoContext& context)
               << Veltra::dashboard()->createAndStartEditWithTransaction(transaction, false, false, false) << "\n";
     host::pause(0.6);
     const auto page = std::dynamic_pointer_cast<CreateTransactionAddDocsAndSignersPage>(stage.navigation->topViewController());
-    host::DemoWalk walk(folder, stage.window);
-    walk.tap(*page->settingsButton.lock());
+    host::DemoWalk walk(folder, stage.window, 0.4, host::Turns::uprightAndLandscape);
+    walk.tap(platform::ui::Screen::main().traitCollection().isRegularByRegular() ? *page->iPadSettingsButton.lock()
+                                                                                 : *page->settingsButton.lock());
     const auto settings = std::dynamic_pointer_cast<Settings>(page->presentedViewController());
     if (!settings) {
         std::cout << "The settings page did not open.\n";
@@ -99,6 +98,21 @@ void run(const host::DemoContext& context)
               << (model->transactionExpiry() ? day.format(*model->transactionExpiry()) : "never") << "\n";
     walk.tap(*page->closeButton.lock());
     host::pause(0.6);
+}
+
+void run(const host::DemoContext& context)
+{
+    const auto folder = context.outputDirectory / "composer";
+    std::filesystem::create_directories(folder / "tablet");
+    fakes::FakeSigningService service;
+    host::addSenderAccount(service);
+    if (!host::startService(service)) {
+        return;
+    }
+    host::signInSender(service);
+    walkOn(folder, platform::ui::DeviceProfile::phone);
+    walkOn(folder / "tablet", platform::ui::DeviceProfile::tablet);
+    platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phone);
     service.stop();
 }
 

@@ -1,7 +1,8 @@
 // Dropping files and contact cards on the composer: a PDF, a photo and a text file go
 // through the importer into the new transaction as documents, a card file with two
 // people becomes two recipients. The composer's reorderable table shows what the model
-// holds and is drawn while a document is dragged to another place.
+// holds and is drawn while a document is dragged to another place, upright and turned
+// mid-drag, on a phone and then on a tablet (in tablet/).
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
 #include "EventTimings.h"
@@ -18,6 +19,8 @@
 #include "graphics/ImageCodec.h"
 #include "graphics/ImageContext.h"
 #include "graphics/PdfDocument.h"
+#include "ui/Screen.h"
+#include "ui/ViewController.h"
 #include "ui/TouchInjector.h"
 #include "ui/Window.h"
 
@@ -264,19 +267,19 @@ void dragFirstDocument(const std::shared_ptr<ui::Window>& window, ComposerLists&
     if (host::writeWindowPng(*window, picture)) {
         std::cout << "  drawn mid-drag to " << picture.string() << "\n";
     }
+    host::drawLandscape(*window, picture.parent_path(), picture.stem().string());
     finger.touchUp(touch);
     host::pause(0.4);
 }
 
-void runDropImportDemo(const host::DemoContext& context)
+// A window on the screen's profile whose page is the lists' table, so the table follows
+// the window as the screen turns.
+std::shared_ptr<ui::Window> showLists(const std::shared_ptr<ComposerLists>& lists, ui::DeviceProfile profile)
 {
-    const auto model = Model::sharedInstance();
-    model->setTransactionGUID(std::nullopt);
-    model->addSignerAtIndex(Dictionary{{"firstName", "Dana"}, {"lastName", "Host"}, {"email", "dana@example.com"}}, 0);
-
+    auto& screen = ui::Screen::main();
+    screen.setDeviceProfile(profile);
+    screen.setOrientation(ui::InterfaceOrientation::portrait);
     auto window = std::make_shared<ui::Window>();
-    window->makeKeyAndVisible();
-    const auto lists = std::make_shared<ComposerLists>();
     lists->table = std::make_shared<VLTInteractiveTableView>(window->bounds(), ui::TableViewStyle::plain);
     // Rows on a grey ground, so that the lifted row stands out as it is dragged.
     lists->table->setBackgroundColor(graphics::Color::systemGray6());
@@ -289,9 +292,23 @@ void runDropImportDemo(const host::DemoContext& context)
     lists->table->setDelegate(lists);
     lists->table->setDropDelegate(lists);
     lists->table->setInteractiveDelegate(lists);
-    window->addSubview(lists->table);
+    const auto page = std::make_shared<ui::ViewController>();
+    page->setView(lists->table);
+    window->setRootViewController(page);
+    window->makeKeyAndVisible();
     lists->table->reloadData();
     lists->table->turnOnDragToOrder();
+    return window;
+}
+
+void runDropImportDemo(const host::DemoContext& context)
+{
+    const auto model = Model::sharedInstance();
+    model->setTransactionGUID(std::nullopt);
+    model->addSignerAtIndex(Dictionary{{"firstName", "Dana"}, {"lastName", "Host"}, {"email", "dana@example.com"}}, 0);
+
+    const auto lists = std::make_shared<ComposerLists>();
+    const auto window = showLists(lists, ui::DeviceProfile::phone);
 
     std::cout << "Drop a PDF, a photo and a text file on the documents:\n";
     drop(window, *lists,
@@ -306,6 +323,12 @@ void runDropImportDemo(const host::DemoContext& context)
     std::cout << "Long-press the first document and drag it down:\n";
     dragFirstDocument(window, *lists, context.outputDirectory / "composer-drag.png");
     printModel(*model);
+
+    std::cout << "On a tablet, long-press the first document and drag it down:\n";
+    const auto tablet = context.outputDirectory / "tablet";
+    std::filesystem::create_directories(tablet);
+    dragFirstDocument(showLists(lists, ui::DeviceProfile::tablet), *lists, tablet / "composer-drag.png");
+    ui::Screen::main().setDeviceProfile(ui::DeviceProfile::phone);
 }
 
 host::DemoRegistration registration(75, "Dropping files and contact cards on the composer", runDropImportDemo);

@@ -1,8 +1,8 @@
-// The composer's recipient list as a person uses it on a phone: three recipients (one of
-// them the signed-in sender), the third dragged to the top (which turns ordered signing
-// on), one removed by swiping its row open and tapping the trash can, two contact cards
-// dropped from another application, and ordered signing switched off again. Each step is
-// drawn to a PNG.
+// The composer's recipient list as a person uses it: three recipients (one of them the
+// signed-in sender), the third dragged to the top (which turns ordered signing on), one
+// removed by swiping its row open and tapping the trash can, two contact cards dropped
+// from another application, and ordered signing switched off again. Each step is drawn to
+// a PNG upright and turned, on a phone, then on a tablet in tablet/.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoSender.h"
@@ -41,7 +41,9 @@ constexpr const char* kSender = "ben@example.com";
 
 class RecipientWalk {
 public:
-    RecipientWalk(std::filesystem::path folder, platform::ui::DeviceProfile profile) : folder_(std::move(folder))
+    RecipientWalk(std::filesystem::path folder, platform::ui::DeviceProfile profile,
+                  host::Turns turns = host::Turns::upright)
+        : folder_(std::move(folder)), turns_(turns)
     {
         auto& screen = platform::ui::Screen::main();
         screen.setDeviceProfile(profile);
@@ -85,6 +87,9 @@ public:
     {
         settle();
         host::drawWindow(*window_, folder_, name);
+        if (turns_ == host::Turns::uprightAndLandscape) {
+            host::drawLandscape(*window_, folder_, name);
+        }
     }
 
     void settle() const
@@ -98,6 +103,7 @@ public:
 
 private:
     std::filesystem::path folder_;
+    host::Turns turns_;
     std::shared_ptr<platform::ui::Window> window_ = std::make_shared<platform::ui::Window>();
     std::shared_ptr<platform::ui::NavigationController> navigation_;
     TouchInjector fingers_{window_};
@@ -149,9 +155,9 @@ void switchOrderedSigning(RecipientWalk& walk)
     walk.fingers().tap(*addRow->orderedSigningSwitch.lock());
 }
 
-void walkOnPhone(const std::filesystem::path& folder)
+void walkList(const std::filesystem::path& folder, platform::ui::DeviceProfile profile)
 {
-    RecipientWalk walk(folder, platform::ui::DeviceProfile::phone);
+    RecipientWalk walk(folder, profile, host::Turns::uprightAndLandscape);
     walk.open(lease(folder));
 
     std::cout << "Three recipients join through the model:\n";
@@ -170,6 +176,11 @@ void walkOnPhone(const std::filesystem::path& folder)
     std::cout << "Tia's row is swiped open and her trash can tapped:\n";
     walk.fingers().swipe(walk.centerOf(2), platform::ui::SwipeDirection::left);
     walk.draw("recipients-3-trash-uncovered");
+    // Turning the screen reloads the list, which closes the swiped row.
+    if (!walk.recipient(2)->backMenuShowing) {
+        walk.fingers().swipe(walk.centerOf(2), platform::ui::SwipeDirection::left);
+        walk.settle();
+    }
     walk.fingers().tap(*walk.recipient(2)->trashButton.lock());
     walk.draw("recipients-4-removed");
     printRecipients();
@@ -219,7 +230,9 @@ void run(const host::DemoContext& context)
     const auto folder = context.outputDirectory / "composer";
     std::filesystem::create_directories(folder);
     host::signInSender(service);
-    walkOnPhone(folder);
+    std::filesystem::create_directories(folder / "tablet");
+    walkList(folder, platform::ui::DeviceProfile::phone);
+    walkList(folder / "tablet", platform::ui::DeviceProfile::tablet);
     walkOnTablet(folder);
     service.stop();
 }

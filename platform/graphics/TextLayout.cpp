@@ -49,16 +49,26 @@ void insertAttribute(PangoAttrList* list, PangoAttribute* attribute, std::size_t
     pango_attr_list_insert(list, attribute);
 }
 
-// Measuring needs a cairo context but no pixels: one tiny surface serves every measurement
-// made on the main thread.
+// Measuring needs a cairo context but no pixels: a tiny surface does.
+cairo_t* makeMeasuringContext()
+{
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+    cairo_t* cairo = cairo_create(surface);
+    cairo_surface_destroy(surface);
+    return cairo;
+}
+
+// One context serves every measurement made on the main thread.
 cairo_t* measuringContext()
 {
-    static cairo_t* context = [] {
-        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
-        cairo_t* cairo = cairo_create(surface);
-        cairo_surface_destroy(surface);
-        return cairo;
-    }();
+    static cairo_t* context = makeMeasuringContext();
+    return context;
+}
+
+// The same for measurements at a drawing scale; its scale is set for each one.
+cairo_t* scaledMeasuringContext()
+{
+    static cairo_t* context = makeMeasuringContext();
     return context;
 }
 
@@ -283,6 +293,14 @@ double TextLayout::lastLineTop() const
 Size TextLayout::measure(const AttributedString& text, const TextStyle& style, double maxWidth)
 {
     return TextLayout(measuringContext(), text, style, maxWidth).size();
+}
+
+Size TextLayout::measureAtScale(const AttributedString& text, const TextStyle& style, double maxWidth, double scale)
+{
+    cairo_t* cairo = scaledMeasuringContext();
+    cairo_identity_matrix(cairo);
+    cairo_scale(cairo, scale, scale);
+    return TextLayout(cairo, text, style, maxWidth).size();
 }
 
 double TextLayout::naturalWidthUpTo(const AttributedString& text, const TextStyle& style, double limit)

@@ -29,8 +29,12 @@ public:
     TextLayout(const TextLayout&) = delete;
     TextLayout& operator=(const TextLayout&) = delete;
 
-    // Measures without a drawing surface of the caller's.
+    // Measure without a drawing surface of the caller's; the two share a context each, so
+    // they are for the main thread only.
     static Size measure(const AttributedString& text, const TextStyle& style, double maxWidth);
+    // Measures as the text is drawn at `scale` pixels a point: glyph advances follow the
+    // pixel grid, so the same text can take a little more room at one scale than another.
+    static Size measureAtScale(const AttributedString& text, const TextStyle& style, double maxWidth, double scale);
     // The width of the text on one line when it is at most `limit`; any width past the
     // limit when it is wider.
     static double naturalWidthUpTo(const AttributedString& text, const TextStyle& style, double limit);

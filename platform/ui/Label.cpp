@@ -1,8 +1,10 @@
 #include "ui/Label.h"
 
 #include "graphics/TextLayout.h"
+#include "ui/Screen.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace platform::ui {
 
@@ -62,10 +64,14 @@ double Label::fittingScale(double available) const
     return std::max(slack * available / natural, minimumScaleFactor_);
 }
 
+// Measured as the screen draws it and rounded up to its pixels, as a device does, so a
+// label given the size it asked for shows all of its text.
 Size Label::sizeThatFits(const Size& size) const
 {
     const double maxWidth = style_.numberOfLines == 1 ? 0 : size.width;
-    return graphics::TextLayout::measure(content(), style_, maxWidth);
+    const double scale = Screen::main().scale();
+    const Size measured = graphics::TextLayout::measureAtScale(content(), style_, maxWidth, scale);
+    return {std::ceil(measured.width * scale) / scale, std::ceil(measured.height * scale) / scale};
 }
 
 void Label::draw(graphics::DrawingContext& context) const

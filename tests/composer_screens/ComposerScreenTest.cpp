@@ -3,11 +3,13 @@
 #include "composer/screens/CreateTransactionTransactionNameCell.h"
 #include "foundation/RunLoop.h"
 #include "graphics/PdfWriter.h"
+#include "graphics/TextLayout.h"
 #include "sdk/VTDocument.h"
 #include "sdk/VTSigner.h"
 #include "sdk/facade/Veltra.h"
 #include "service/ZKIdentity.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace composer_screens_testing {
@@ -151,6 +153,82 @@ bool ComposerScreenTest::isShown(const platform::ui::View& view)
         }
     }
     return true;
+}
+
+namespace {
+
+// As the screen draws it.
+double titleWidth(const platform::ui::Button& button)
+{
+    const auto& label = *button.titleLabel();
+    platform::graphics::TextStyle style;
+    style.font = label.font();
+    return platform::graphics::TextLayout::measureAtScale(
+               platform::graphics::AttributedString(label.text().value_or("")), style, 0,
+               platform::ui::Screen::main().scale())
+        .width;
+}
+
+void collectShownTexts(const platform::ui::View& view, std::vector<std::pair<double, std::string>>& texts)
+{
+    if (view.isHidden() || view.alpha() < 0.01) {
+        return;
+    }
+    if (const auto* label = dynamic_cast<const platform::ui::Label*>(&view); label && label->text()) {
+        texts.emplace_back(label->convertRectTo(label->bounds(), nullptr).minY(), *label->text());
+    }
+    for (const auto& subview : view.subviews()) {
+        collectShownTexts(*subview, texts);
+    }
+}
+
+} // namespace
+
+double ComposerScreenTest::titleRightEdge(const platform::ui::Button& button)
+{
+    // A button draws its title in its own bounds.
+    const auto frame = button.convertRectTo(button.bounds(), nullptr);
+    const double drawn = std::min(titleWidth(button), frame.width());
+    switch (button.titleLabel()->textAlignment()) {
+    case platform::graphics::TextAlignment::left:
+        return frame.minX() + drawn;
+    case platform::graphics::TextAlignment::right:
+        return frame.maxX();
+    default:
+        return frame.midX() + drawn / 2;
+    }
+}
+
+bool ComposerScreenTest::titleFits(const platform::ui::Button& button)
+{
+    return titleWidth(button) <= button.bounds().width();
+}
+
+std::shared_ptr<platform::ui::Button> ComposerScreenTest::buttonTitled(const platform::ui::View& view,
+                                                                      const std::string& title)
+{
+    for (const auto& subview : view.subviews()) {
+        const auto button = std::dynamic_pointer_cast<platform::ui::Button>(subview);
+        if (button && button->title() == title) {
+            return button;
+        }
+        if (auto found = buttonTitled(*subview, title)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::string> ComposerScreenTest::shownTexts(const platform::ui::View& view)
+{
+    std::vector<std::pair<double, std::string>> found;
+    collectShownTexts(view, found);
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> texts;
+    for (auto& [top, text] : found) {
+        texts.push_back(std::move(text));
+    }
+    return texts;
 }
 
 } // namespace composer_screens_testing

@@ -7,6 +7,7 @@
 #include "sdk/VTTransaction.h"
 #include "sdk/VeltraDelegate.h"
 #include "support/VeltraTest.h"
+#include "ui/Button.h"
 #include "ui/NavigationController.h"
 #include "ui/Screen.h"
 #include "ui/TouchInjector.h"
@@ -95,6 +96,13 @@ protected:
     std::string titleText() const;
     // Whether a person sees the view: it and its ancestors shown, in a window.
     static bool isShown(const platform::ui::View& view);
+    // The window's x where a button's title ends as drawn, and whether all of it fits.
+    static double titleRightEdge(const platform::ui::Button& button);
+    static bool titleFits(const platform::ui::Button& button);
+    // The first button in or under the view with the title, or none.
+    static std::shared_ptr<platform::ui::Button> buttonTitled(const platform::ui::View& view, const std::string& title);
+    // The texts of the shown labels in and under the view, top to bottom.
+    static std::vector<std::string> shownTexts(const platform::ui::View& view);
 
     std::shared_ptr<VLTNewTransactionViewModel> model;
     std::shared_ptr<RecordingHost> host = std::make_shared<RecordingHost>();

@@ -111,6 +111,25 @@ TEST_F(CreateTransactionPageTest, UnnamedTransactionOpensTheNameRowUntilANonEmpt
     EXPECT_EQ(titleText(), "Lease\nterms x");
 }
 
+TEST_F(CreateTransactionPageTest, TurningWhileTheNameIsTypedKeepsTheRowOpenAndTheTyping)
+{
+    openWith(std::nullopt, 1, {"ann@example.com"});
+    const auto field = nameCell()->transactionNameTextField.lock();
+    tap(*field);
+    fingers->typeText("Lease");
+    rotate(InterfaceOrientation::landscapeLeft);
+    EXPECT_TRUE(field->isFirstResponder());
+    EXPECT_TRUE(isBlurred());
+    EXPECT_EQ(heightOfRow(Row::name), 103);
+    EXPECT_EQ(heightOfRow(Row::documentList), 65) << "the list still takes the landscape floor";
+    fingers->typeText(" renewal");
+    rotate(InterfaceOrientation::portrait);
+    fingers->pressReturn();
+    settle();
+    EXPECT_EQ(model->title(), "Lease renewal");
+    EXPECT_EQ(heightOfRow(Row::documentList), 130);
+}
+
 TEST_F(CreateTransactionPageTest, NamedTransactionOpensClosedAndNextFollowsValidity)
 {
     openWith("Offer", 0, {});
@@ -378,6 +397,22 @@ TEST_F(CreateTransactionPageTest, EachAppearanceRefetchesTheGroupsAndTabletsEdit
     tap(*row(Row::recipientList));
     EXPECT_FALSE(cell->emailTextView.lock()->isFirstResponder());
     EXPECT_EQ(model->emailMessage(), "Please sign.\nThanks");
+}
+
+TEST_F(CreateTransactionPageTest, OnATabletClearEndsWhereTheMessageBoxEndsInBothOrientations)
+{
+    makeHost(platform::ui::DeviceProfile::tablet);
+    openWith("Offer", 1, {});
+    for (const auto orientation : {InterfaceOrientation::portrait, InterfaceOrientation::landscapeLeft}) {
+        rotate(orientation);
+        const auto cell = std::dynamic_pointer_cast<CreateTransactionEmailMessageCell>(row(Row::messageToAll));
+        ASSERT_NE(cell, nullptr);
+        const auto clear = buttonTitled(*cell, "Clear");
+        ASSERT_NE(clear, nullptr);
+        const auto box = cell->emailTextView.lock();
+        EXPECT_TRUE(titleFits(*clear));
+        EXPECT_NEAR(titleRightEdge(*clear), box->convertRectTo(box->bounds(), nullptr).maxX(), 1);
+    }
 }
 
 TEST_F(CreateTransactionPageTest, CloseStoresTheNameStillBeingTypedAndARenameThroughTheTitleButton)

@@ -288,3 +288,36 @@ TEST_F(CreateTransactionSettingsTest, OnATabletTheMessageIsNotEditedHereAndTheDa
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CreateTransactionSettingsTest, ClearEndsWhereTheEditorEndsAndTheExpiryRowShowsItOpens)
+{
+    openSettings();
+    tapAndSettle(*cell<CreateTransactionDescriptionCell>(Settings::description)->addTransactionDescriptionButton.lock());
+    tapAndSettle(*cell<CreateTransactionMessageToSignersCell>(Settings::message)->addMessageButton.lock());
+    const auto description = cell<CreateTransactionDescriptionCell>(Settings::description);
+    const auto message = cell<CreateTransactionMessageToSignersCell>(Settings::message);
+    const std::vector<std::pair<std::shared_ptr<platform::ui::Button>, std::shared_ptr<platform::ui::View>>> rows{
+        {description->transactionDescriptionClearButton.lock(), description->transactionDescriptionPlaceHolder.lock()},
+        {message->clearButton.lock(), message->messageToAllRecipientsPlaceHolder.lock()}};
+    for (const auto& [clear, editor] : rows) {
+        ASSERT_TRUE(isShown(*clear));
+        EXPECT_TRUE(titleFits(*clear));
+        EXPECT_NEAR(titleRightEdge(*clear), editor->convertRectTo(editor->bounds(), nullptr).maxX(), 1);
+    }
+
+    const auto chevron = expiryCell()->disclosureChevron.lock();
+    ASSERT_NE(chevron, nullptr);
+    EXPECT_TRUE(isShown(*chevron));
+    const auto collapsedGlyph = chevron->text();
+    toggleExpiryRow();
+    EXPECT_TRUE(isShown(*chevron)) << "until a date is picked the open row still shows how to close it";
+    EXPECT_NE(chevron->text(), collapsedGlyph);
+    pick(july1);
+    EXPECT_FALSE(isShown(*chevron)) << "Confirm takes the chevron's place";
+    tapAndSettle(*expiryCell()->confirmRemoveButton.lock());
+    EXPECT_FALSE(isShown(*chevron)) << "Remove takes the chevron's place";
+}
+
+} // namespace

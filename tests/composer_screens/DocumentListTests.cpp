@@ -2,6 +2,7 @@
 // swipe and trash, previews, reordering by long press and drag.
 #include "DocumentListTestSupport.h"
 
+#include "composer/screens/CreateTransactionAddDocumentCell.h"
 #include "composer/screens/CreateTransactionDocumentHeaderCell.h"
 #include "composer/screens/CreateTransactionNotifications.h"
 #include "dragdrop/DocumentPreviewController.h"
@@ -165,6 +166,29 @@ TEST_F(DocumentListPageTest, AHostThatAddsNoDocumentsGetsTheHeadingInPlaceOfTheA
     EXPECT_TRUE(isShown(*heading->documentsLabelIphone.lock()));
     EXPECT_FALSE(isShown(*heading->documentsLabelIpad.lock()));
     EXPECT_EQ(heading->documentsLabelIphone.lock()->text(), "Documents");
+}
+
+// Documents that could not be added leave the list's room empty: it says so, as the
+// recipient list does, until a document arrives and again once the last one is deleted.
+TEST_F(DocumentListPageTest, AnEmptyListSaysSoInTheRoomKeptForItsRows)
+{
+    openDocuments(0, true, true, false);
+    EXPECT_EQ(shownTexts(*list()), std::vector<std::string>{"No documents yet"});
+    const auto recipients = row(Row::recipientList);
+    EXPECT_EQ(shownTexts(*recipients), std::vector<std::string>{"No recipients yet"});
+
+    host->documentToAdd = {{writePdf("Plan.pdf"), std::string("Plan")}};
+    openDocuments(0, true, true, true);
+    EXPECT_EQ(shownTexts(*list()), std::vector<std::string>{"No documents yet"});
+    tapAndSettle(*std::dynamic_pointer_cast<CreateTransactionAddDocumentCell>(row(Row::documentsHeader))
+                      ->addDocumentsButton.lock());
+    EXPECT_EQ(shownTexts(*list()), std::vector<std::string>{"Plan.pdf"});
+    swipeOpen(0);
+    settle();
+    tapTrash(0);
+    settle();
+    EXPECT_EQ(model->documentsNumber(), 0);
+    EXPECT_EQ(shownTexts(*list()), std::vector<std::string>{"No documents yet"});
 }
 
 // A change to the recipients redraws the recipient list alone: a document row the sender

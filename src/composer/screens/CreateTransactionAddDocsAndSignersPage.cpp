@@ -225,8 +225,11 @@ void CreateTransactionAddDocsAndSignersPage::viewDidLayoutSubviews()
         container->layer().setCornerRadius(0);
     }
     const bool landscape = ZKScreen::isInLanscapeOrientation();
+    // The document list's height follows the orientation. Only the heights are laid out
+    // again: a reload would take the name field being typed in off the screen, and close
+    // its row.
     if (laidOutInLandscape_ && *laidOutInLandscape_ != landscape) {
-        table->reloadData();
+        updateCellHeights();
     }
     laidOutInLandscape_ = landscape;
 }

@@ -14,7 +14,6 @@ constexpr double margin = 16;
 constexpr double collapsedHeight = 45;
 constexpr double iconSize = 22;
 constexpr double titleHeight = 34;
-constexpr double clearWidth = 70;
 constexpr double textInset = 4;
 
 } // namespace
@@ -77,6 +76,8 @@ void CreateTransactionCollapsibleTextCell::layoutSubviews()
     const double labelLeft = margin + iconSize + 12;
     addLabel_->setFrame(makeRect(labelLeft, 0, area.width() - labelLeft - margin, collapsedHeight));
     addButton_->setFrame(makeRect(0, 0, area.width(), collapsedHeight));
+    // The clear button is as wide as its title, so the title ends where the editor does.
+    const double clearWidth = clearButton_->titleLabel()->sizeThatFits({0, 0}).width;
     titleLabel_->setFrame(makeRect(margin, 4, area.width() - 2 * margin - clearWidth, titleHeight));
     clearButton_->setFrame(makeRect(area.width() - margin - clearWidth, 4, clearWidth, titleHeight));
     const double frameTop = 4 + titleHeight;

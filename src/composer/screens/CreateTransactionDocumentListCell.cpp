@@ -3,10 +3,12 @@
 #include "composer/VLTNewTransactionViewModel.h"
 #include "composer/screens/CreateTransactionDocumentCell.h"
 #include "composer/screens/CreateTransactionDocumentDrop.h"
+#include "composer/screens/CreateTransactionEmptyListHint.h"
 #include "composer/screens/CreateTransactionLook.h"
 #include "composer/screens/CreateTransactionNotifications.h"
 #include "composer/screens/CreateTransactionUtil.h"
 #include "foundation/NotificationCenter.h"
+#include "support/LocalizedSDK.h"
 #include "support/ZKTracker.h"
 #include "ui/Screen.h"
 
@@ -50,6 +52,8 @@ CreateTransactionDocumentListCell::CreateTransactionDocumentListCell(const std::
                         [] { return std::make_shared<CreateTransactionDocumentCell>(); });
     contentView()->addSubview(table);
     documentsTableView = table;
+    emptyHint_ = CreateTransactionEmptyListHint::make(localizedSDK("No documents yet"));
+    contentView()->addSubview(emptyHint_);
 }
 
 CreateTransactionDocumentListCell::~CreateTransactionDocumentListCell()
@@ -86,6 +90,7 @@ void CreateTransactionDocumentListCell::layoutSubviews()
 {
     TableViewCell::layoutSubviews();
     documentsTableView.lock()->setFrame(contentView()->bounds());
+    emptyHint_->setFrame(contentView()->bounds());
 }
 
 void CreateTransactionDocumentListCell::handleOrientationChange()
@@ -104,10 +109,11 @@ int CreateTransactionDocumentListCell::numberOfRows(TableView&, int)
 {
     // Without removals on their way the rows are the model's documents; their names are
     // gathered only to leave the pending ones out.
-    if (removals_.empty()) {
-        return model()->documentsNumber();
-    }
-    return static_cast<int>(removals_.shown(documentNames()).size());
+    const int rows =
+        removals_.empty() ? model()->documentsNumber() : static_cast<int>(removals_.shown(documentNames()).size());
+    // Every reload asks this first, so the hint follows the list.
+    emptyHint_->setHidden(rows > 0);
+    return rows;
 }
 
 std::vector<std::string> CreateTransactionDocumentListCell::documentNames()

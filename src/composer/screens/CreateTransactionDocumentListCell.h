@@ -7,6 +7,7 @@
 #include "composer/screens/VLTInteractiveTableViewDelegate.h"
 #include "dragdrop/DropInteraction.h"
 #include "dragdrop/TableViewDropDelegate.h"
+#include "ui/Label.h"
 #include "ui/TableViewCell.h"
 
 #include <memory>
@@ -101,6 +102,8 @@ private:
     void removeFirstPendingDocument();
 
     std::weak_ptr<CreateTransactionDocumentListCellDelegate> delegate_;
+    // Shown while there is no document, so the room kept for them does not read as blank.
+    std::shared_ptr<platform::ui::Label> emptyHint_;
     bool canDeleteDocuments_ = false;
     bool canReorderDocuments_ = false;
     PendingDocumentRemovals removals_;

@@ -68,8 +68,10 @@ void CreateTransactionEmailMessageCell::layoutSubviews()
 {
     TableViewCell::layoutSubviews();
     const auto area = contentView()->bounds();
-    titleLabel_->setFrame(makeRect(margin, 0, area.width() - 2 * margin - 80, titleHeight));
-    clearButton_->setFrame(makeRect(area.width() - margin - 80, 0, 80, titleHeight));
+    // The clear button is as wide as its title, so the title ends where the editor does.
+    const double clearWidth = clearButton_->titleLabel()->sizeThatFits({0, 0}).width;
+    titleLabel_->setFrame(makeRect(margin, 0, area.width() - 2 * margin - clearWidth, titleHeight));
+    clearButton_->setFrame(makeRect(area.width() - margin - clearWidth, 0, clearWidth, titleHeight));
     const double height = std::clamp(area.height() - titleHeight - margin, 0.0, editorHeight);
     const auto text = makeRect(margin, titleHeight, area.width() - 2 * margin, height);
     emailTextView.lock()->setFrame(text);

@@ -15,18 +15,25 @@ constexpr double margin = 16;
 constexpr double collapsedHeight = 45;
 constexpr double iconSize = 22;
 constexpr double buttonWidth = 90;
+constexpr double chevronSize = 16;
 constexpr double pickerHeight = 216;
 
 } // namespace
 
 CreateTransactionExpiryDateCell::CreateTransactionExpiryDateCell(const std::string& reuseIdentifier)
-    : TableViewCell(reuseIdentifier), icon_(std::make_shared<platform::ui::Label>())
+    : TableViewCell(reuseIdentifier)
+    , icon_(std::make_shared<platform::ui::Label>())
+    , chevron_(std::make_shared<platform::ui::Label>())
 {
     setClipsToBounds(true);
     setSelectionStyle(platform::ui::CellSelectionStyle::none);
     icon_->setFont(CreateTransactionLook::iconFont(iconSize));
     icon_->setTextColor(CreateTransactionLook::accent());
     icon_->setText("U");
+    chevron_->setFont(CreateTransactionLook::iconFont(chevronSize));
+    chevron_->setTextColor(CreateTransactionLook::caption());
+    chevron_->setTextAlignment(platform::graphics::TextAlignment::right);
+    chevron_->setText(std::string(closedChevronGlyph));
     auto label = std::make_shared<platform::ui::Label>();
     label->setFont(platform::graphics::Font::systemFont(16));
     label->setText(localizedSDK("Set expiry date"));
@@ -38,14 +45,15 @@ CreateTransactionExpiryDateCell::CreateTransactionExpiryDateCell(const std::stri
     auto picker = std::make_shared<platform::ui::DatePicker>();
     picker->setMode(platform::ui::DatePickerMode::date);
     picker->setBackgroundColor(Color::white());
-    for (const auto& view : std::initializer_list<std::shared_ptr<platform::ui::View>>{icon_, label, rowButton,
-                                                                                       auxButton, picker}) {
+    for (const auto& view : std::initializer_list<std::shared_ptr<platform::ui::View>>{icon_, label, chevron_,
+                                                                                       rowButton, auxButton, picker}) {
         contentView()->addSubview(view);
     }
     expiryDateLabel = label;
     setExpiryDateButton = rowButton;
     confirmRemoveButton = auxButton;
     expiryDatePicker = picker;
+    disclosureChevron = chevron_;
     setExpiryCellAuxButtonMode(ExpiryDateAuxButtonMode::None);
 }
 
@@ -71,6 +79,7 @@ void CreateTransactionExpiryDateCell::layoutSubviews()
     expiryDateLabel.lock()->setFrame(makeRect(labelLeft, 0, buttonLeft - labelLeft - 8, collapsedHeight));
     setExpiryDateButton.lock()->setFrame(makeRect(0, 0, width, collapsedHeight));
     confirmRemoveButton.lock()->setFrame(makeRect(buttonLeft, 0, buttonWidth, collapsedHeight));
+    chevron_->setFrame(makeRect(width - margin - chevronSize, 0, chevronSize, collapsedHeight));
     expiryDatePicker.lock()->setFrame(makeRect(0, collapsedHeight, width, pickerHeight));
 }
 
@@ -90,6 +99,13 @@ void CreateTransactionExpiryDateCell::setExpiryCellAuxButtonMode(ExpiryDateAuxBu
         break;
     }
     button->setHidden(mode == ExpiryDateAuxButtonMode::None);
+    // The row's button takes the chevron's place.
+    chevron_->setHidden(mode != ExpiryDateAuxButtonMode::None);
+}
+
+void CreateTransactionExpiryDateCell::showOpen(bool open)
+{
+    chevron_->setText(std::string(open ? openChevronGlyph : closedChevronGlyph));
 }
 
 void CreateTransactionExpiryDateCell::showExpiryDate(const std::optional<Date>& date)

@@ -14,7 +14,8 @@
 enum class ExpiryDateAuxButtonMode { None, Confirm, Remove };
 
 // The settings page's expiry row: collapsed, the date (or "Set expiry date") with its
-// button; open, a date picker below. A date can be confirmed only while it lies after the
+// button, or a chevron while there is no button, which turns down as the row opens; open,
+// a date picker below. A date can be confirmed only while it lies after the
 // moment it is picked; the row that opens without a date starts its picker at that
 // moment and lets it go no earlier. Main thread.
 class CreateTransactionExpiryDateCell : public platform::ui::TableViewCell {
@@ -22,6 +23,9 @@ public:
     // Weekday, day, month and calendar year ("Wed, 31 Dec 2025") in the device's locale
     // and time zone.
     static constexpr const char* dateLabelPattern = "EEE, d MMM yyyy";
+    // The icon font's chevrons of a row that opens and of an open one.
+    static constexpr const char* closedChevronGlyph = "B";
+    static constexpr const char* openChevronGlyph = "x";
 
     explicit CreateTransactionExpiryDateCell(const std::string& reuseIdentifier);
 
@@ -34,6 +38,8 @@ public:
     // The page's pending date, or none: the picker, the label and the button follow.
     void showExpiryDate(const std::optional<platform::Date>& date);
     void makeTransitionToMaximizedMode();
+    // Turns the chevron as the page opens or closes the row.
+    void showOpen(bool open);
     void updateDateLabel();
 
     void setExpiryDateButtonTapped(platform::ui::Control& sender);
@@ -47,6 +53,7 @@ public:
     std::weak_ptr<platform::ui::Button> setExpiryDateButton;
     std::weak_ptr<platform::ui::Button> confirmRemoveButton;
     std::weak_ptr<platform::ui::DatePicker> expiryDatePicker;
+    std::weak_ptr<platform::ui::Label> disclosureChevron;
 
 private:
     void collapse();
@@ -54,4 +61,5 @@ private:
     std::weak_ptr<CreateTransactionExpiryDateCellDelegate> delegate_;
     ExpiryDateAuxButtonMode expiryCellAuxButtonMode_ = ExpiryDateAuxButtonMode::None;
     std::shared_ptr<platform::ui::Label> icon_;
+    std::shared_ptr<platform::ui::Label> chevron_;
 };

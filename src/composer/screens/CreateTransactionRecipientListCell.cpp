@@ -2,6 +2,7 @@
 
 #include "composer/VLTNewTransactionViewModel.h"
 #include "composer/screens/CreateTransactionContactDrop.h"
+#include "composer/screens/CreateTransactionEmptyListHint.h"
 #include "composer/screens/CreateTransactionLook.h"
 #include "composer/screens/CreateTransactionNotifications.h"
 #include "composer/screens/CreateTransactionRecipientCell.h"
@@ -48,12 +49,7 @@ CreateTransactionRecipientListCell::CreateTransactionRecipientListCell(const std
                         [] { return std::make_shared<CreateTransactionRecipientCell>(); });
     contentView()->addSubview(table);
     signersTableView = table;
-    emptyHint_ = std::make_shared<platform::ui::Label>();
-    emptyHint_->setText(localizedSDK("No recipients yet"));
-    emptyHint_->setFont(platform::graphics::Font::systemFont(15));
-    emptyHint_->setTextColor(CreateTransactionLook::caption());
-    emptyHint_->setTextAlignment(platform::graphics::TextAlignment::center);
-    emptyHint_->setUserInteractionEnabled(false);
+    emptyHint_ = CreateTransactionEmptyListHint::make(localizedSDK("No recipients yet"));
     contentView()->addSubview(emptyHint_);
 }
 

@@ -356,6 +356,7 @@ void CreateTransactionSettingsVC::createTransactionExpiryDateCellDidRequestColla
 
 void CreateTransactionSettingsVC::manageExpiryDateCell(bool minimized, CreateTransactionExpiryDateCell& cell)
 {
+    cell.showOpen(!minimized);
     if (minimized) {
         if (cell.expiryCellAuxButtonMode() == ExpiryDateAuxButtonMode::Confirm) {
             cell.setExpiryCellAuxButtonMode(ExpiryDateAuxButtonMode::None);
