@@ -8,6 +8,7 @@
 #include "sdk/VTSigner.h"
 #include "sdk/facade/Veltra.h"
 #include "service/ZKIdentity.h"
+#include "ui/Keyboard.h"
 
 #include <algorithm>
 #include <fstream>
@@ -229,6 +230,24 @@ std::vector<std::string> ComposerScreenTest::shownTexts(const platform::ui::View
         texts.push_back(std::move(text));
     }
     return texts;
+}
+
+testing::AssertionResult ComposerScreenTest::typedAboveKeyboard(const platform::ui::View& editor,
+                                                               const platform::ui::View& scroller) const
+{
+    window->layoutIfNeeded();
+    const auto& keyboard = platform::ui::Keyboard::shared();
+    if (!keyboard.isVisible() || !editor.isFirstResponder() || !isShown(editor)) {
+        return testing::AssertionFailure() << "the editor is not being typed into on screen";
+    }
+    const auto frame = editor.convertRectTo(editor.bounds(), nullptr);
+    const double top = scroller.convertRectTo(scroller.bounds(), nullptr).minY();
+    const double keyboardTop = keyboard.frame().minY();
+    if (frame.minY() < top || frame.maxY() > keyboardTop) {
+        return testing::AssertionFailure() << "the editor spans y " << frame.minY() << " to " << frame.maxY()
+                                           << "; the page shows y " << top << " to " << keyboardTop;
+    }
+    return testing::AssertionSuccess();
 }
 
 } // namespace composer_screens_testing

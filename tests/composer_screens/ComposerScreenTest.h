@@ -103,6 +103,10 @@ protected:
     static std::shared_ptr<platform::ui::Button> buttonTitled(const platform::ui::View& view, const std::string& title);
     // The texts of the shown labels in and under the view, top to bottom.
     static std::vector<std::string> shownTexts(const platform::ui::View& view);
+    // Whether the editor being typed into is shown whole between the top of the scroller
+    // it is in and the top of the keyboard, as the window lays them out now.
+    testing::AssertionResult typedAboveKeyboard(const platform::ui::View& editor,
+                                                const platform::ui::View& scroller) const;
 
     std::shared_ptr<VLTNewTransactionViewModel> model;
     std::shared_ptr<RecordingHost> host = std::make_shared<RecordingHost>();

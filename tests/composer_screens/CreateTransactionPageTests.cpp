@@ -25,6 +25,7 @@
 #include "signers/screens/AddSignerViewController.h"
 #include "support/ZKColor.h"
 #include "ui/Application.h"
+#include "ui/Keyboard.h"
 
 #include <fstream>
 
@@ -494,6 +495,39 @@ TEST_F(CreateTransactionPageTest, AStoreFailureOnCloseOrNextKeepsThePageWithTheR
     ASSERT_NE(lastStored(), nullptr);
     EXPECT_EQ(lastStored()->documents().size(), 1u);
     EXPECT_EQ(host->events.back(), "didExitSDK");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CreateTransactionPageTest, OnATabletTheMessageBeingTypedStaysAboveTheKeyboardAlsoAfterATurn)
+{
+    for (const auto start : {InterfaceOrientation::portrait, InterfaceOrientation::landscapeLeft}) {
+        SCOPED_TRACE(testing::Message() << "from orientation " << static_cast<int>(start));
+        makeHost(platform::ui::DeviceProfile::tablet);
+        rotate(start);
+        openWith("Offer", 3, {"ann@example.com", "bob@example.com", "cy@example.com"});
+        const auto table = page()->tableView.lock();
+        const auto inset = table->contentInset().bottom;
+        const auto cell = std::dynamic_pointer_cast<CreateTransactionEmailMessageCell>(row(Row::messageToAll));
+        ASSERT_NE(cell, nullptr);
+        const auto editor = cell->emailTextView.lock();
+        tap(*editor);
+        fingers->typeText("Please sign by Friday");
+        settle();
+        EXPECT_TRUE(typedAboveKeyboard(*editor, *table)) << "as typing begins";
+        for (const auto turned : {InterfaceOrientation::landscapeRight, InterfaceOrientation::portrait, start}) {
+            rotate(turned);
+            EXPECT_TRUE(typedAboveKeyboard(*editor, *table)) << "turned to " << static_cast<int>(turned);
+        }
+        // Beside the box, on the message row.
+        const auto box = editor->convertRectTo(editor->bounds(), nullptr);
+        fingers->tap({box.midX(), box.maxY() + 20});
+        settle();
+        EXPECT_FALSE(platform::ui::Keyboard::shared().isVisible());
+        EXPECT_EQ(table->contentInset().bottom, inset) << "the keyboard's room goes with it";
+    }
 }
 
 } // namespace

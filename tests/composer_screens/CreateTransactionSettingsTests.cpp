@@ -191,7 +191,8 @@ TEST_F(CreateTransactionSettingsTest, TextEmptiedByHandIsSavedAsNoneWhileTheRowS
     fingers->pressReturn();
     fingers->typeText("line two ");
     settle();
-    EXPECT_TRUE(isShown(*description->addDescriptionLabel.lock())) << "the hint is back once editing ends";
+    // By now the message's row is at the top, with the description's scrolled off above it.
+    EXPECT_FALSE(description->addDescriptionLabel.lock()->isHidden()) << "the hint is back once editing ends";
     save();
     EXPECT_EQ(model->transactionDescription(), std::nullopt);
     EXPECT_EQ(model->emailMessage(), "Line one\nline two ") << "stored as typed";
@@ -318,6 +319,60 @@ TEST_F(CreateTransactionSettingsTest, ClearEndsWhereTheEditorEndsAndTheExpiryRow
     EXPECT_FALSE(isShown(*chevron)) << "Confirm takes the chevron's place";
     tapAndSettle(*expiryCell()->confirmRemoveButton.lock());
     EXPECT_FALSE(isShown(*chevron)) << "Remove takes the chevron's place";
+}
+
+} // namespace
+
+namespace {
+
+// The description and the message, each opened and typed into on a phone held upright or
+// sideways, then turned both ways with the keyboard up; on a tablet, where the message is
+// not edited here, the description alone.
+TEST_F(CreateTransactionSettingsTest, TheTextBeingTypedStaysAboveTheKeyboardAlsoAfterATurn)
+{
+    const auto descriptionEditor = [this] {
+        const auto row = cell<CreateTransactionDescriptionCell>(Settings::description);
+        tapAndSettle(*row->addTransactionDescriptionButton.lock());
+        return row->transactionDescriptionTextView.lock();
+    };
+    const auto messageEditor = [this] {
+        const auto row = cell<CreateTransactionMessageToSignersCell>(Settings::message);
+        tapAndSettle(*row->addMessageButton.lock());
+        return row->messageToAllRecipientsTextView.lock();
+    };
+    struct Case {
+        DeviceProfile profile;
+        InterfaceOrientation start;
+        InterfaceOrientation turned;
+        bool message;
+    };
+    const std::vector<Case> cases{
+        {DeviceProfile::phone, InterfaceOrientation::portrait, InterfaceOrientation::landscapeLeft, false},
+        {DeviceProfile::phone, InterfaceOrientation::portrait, InterfaceOrientation::landscapeLeft, true},
+        {DeviceProfile::phone, InterfaceOrientation::landscapeRight, InterfaceOrientation::portrait, true},
+        {DeviceProfile::phoneWithNotch, InterfaceOrientation::portrait, InterfaceOrientation::landscapeLeft, true},
+        {DeviceProfile::tablet, InterfaceOrientation::portrait, InterfaceOrientation::landscapeLeft, false},
+        {DeviceProfile::tablet, InterfaceOrientation::landscapeLeft, InterfaceOrientation::portrait, false},
+    };
+    for (const auto& [profile, start, turned, message] : cases) {
+        SCOPED_TRACE(testing::Message() << "profile " << static_cast<int>(profile) << ", from "
+                                        << static_cast<int>(start) << (message ? ", message" : ", description"));
+        makeHost(profile);
+        rotate(start);
+        openSettings();
+        const auto editor = message ? messageEditor() : descriptionEditor();
+        const auto table = settings->tableView.lock();
+        tap(*editor);
+        fingers->typeText("Please sign by Friday");
+        settle();
+        EXPECT_TRUE(typedAboveKeyboard(*editor, *table)) << "as typing begins";
+        rotate(turned);
+        EXPECT_TRUE(typedAboveKeyboard(*editor, *table)) << "turned";
+        rotate(start);
+        EXPECT_TRUE(typedAboveKeyboard(*editor, *table)) << "turned back";
+        tapAndSettle(*settings->titleLabel);
+        EXPECT_EQ(table->contentInset().bottom, 0) << "no room is kept for a keyboard that went";
+    }
 }
 
 } // namespace

@@ -25,6 +25,7 @@
 #include "sdk/VeltraDelegate.h"
 #include "sdk/screens/VLTOpenInPreviewController.h"
 #include "sdk/screens/VTAlertView.h"
+#include "sdk/screens/VTKeyboardInsets.h"
 #include "support/LocalizedSDK.h"
 #include "support/MainQueue.h"
 #include "support/ZKScreen.h"
@@ -207,8 +208,7 @@ void CreateTransactionAddDocsAndSignersPage::viewDidLayoutSubviews()
     const double tableTop = top + ZKScreen::kTopBarHeight;
     const auto table = tableView.lock();
     table->setFrame(makeRect(0, tableTop, bounds.width(), bounds.height() - tableTop - bottom));
-    // The end of the page scrolls clear of the round Next button.
-    table->setContentInset({0, 0, regular ? regularNextSize + 2 * regularNextMargin : 0, 0});
+    applyTableInset();
     const double nameRowHeight = regular ? CreateTransactionPageRowHeights::openNameRowHeightRegular
                                          : CreateTransactionPageRowHeights::openNameRowHeightCompact;
     blurView.lock()->setFrame(
@@ -381,13 +381,19 @@ void CreateTransactionAddDocsAndSignersPage::viewDidAppear(bool animated)
                                                    page->keyboardWillDismiss();
                                                }
                                            });
+    keyboardShowObserver_ = center.addObserver(self(), platform::ui::KeyboardNotifications::didShow, nullptr,
+                                               [weak](const platform::Notification& notification) {
+                                                   if (const auto page = weak.lock()) {
+                                                       page->keyboardDidShow(notification);
+                                                   }
+                                               });
 }
 
 void CreateTransactionAddDocsAndSignersPage::viewDidDisappear(bool animated)
 {
     ViewController::viewDidDisappear(animated);
     auto& center = platform::NotificationCenter::defaultCenter();
-    for (auto* observer : {&foregroundObserver_, &keyboardObserver_}) {
+    for (auto* observer : {&foregroundObserver_, &keyboardObserver_, &keyboardShowObserver_}) {
         if (*observer) {
             center.removeObserver(**observer);
             observer->reset();
@@ -672,7 +678,26 @@ void CreateTransactionAddDocsAndSignersPage::handleTapGesture()
 
 void CreateTransactionAddDocsAndSignersPage::keyboardWillDismiss()
 {
+    keyboardInset_ = 0;
+    applyTableInset();
     tableView.lock()->scrollToRow({0, Row::name}, platform::ui::TableScrollPosition::top, true);
+}
+
+// Also announced again when the screen turns: the message being typed is brought back
+// above the keyboard's new frame.
+void CreateTransactionAddDocsAndSignersPage::keyboardDidShow(const platform::Notification& notification)
+{
+    keyboardInset_ = VTKeyboardInsets::bottomInset(*view(), notification);
+    applyTableInset();
+    VTKeyboardInsets::revealFirstResponder(*tableView.lock());
+}
+
+// The end of the page scrolls clear of the round Next button, and of the keyboard while
+// it is up.
+void CreateTransactionAddDocsAndSignersPage::applyTableInset()
+{
+    const double next = isRegularByRegular() ? regularNextSize + 2 * regularNextMargin : 0;
+    VTKeyboardInsets::apply(*tableView.lock(), std::max(next, keyboardInset_));
 }
 
 // Rows' requests

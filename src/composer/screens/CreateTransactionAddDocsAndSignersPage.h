@@ -93,6 +93,7 @@ public:
     void settingsButtonTappedWithSender(platform::ui::Control& sender);
     void handleTapGesture();
     void keyboardWillDismiss();
+    void keyboardDidShow(const platform::Notification& notification);
     void willEnterForeground();
     void didReceivenewTemplateNotificationWithNotification(const platform::Notification& notification);
     void transactionNameDidBeginEditing();
@@ -178,6 +179,7 @@ private:
     void observeNotifications();
     void registerCells(platform::ui::TableView& table);
     void layoutTopBar(double top, double width);
+    void applyTableInset();
 
     void loadTransaction();
     void finishLoading(const std::optional<Dictionary>& error);
@@ -205,6 +207,9 @@ private:
     std::shared_ptr<platform::dragdrop::DocumentInteractionController> documentPreview_;
     std::optional<platform::NotificationCenter::Token> foregroundObserver_;
     std::optional<platform::NotificationCenter::Token> keyboardObserver_;
+    std::optional<platform::NotificationCenter::Token> keyboardShowObserver_;
+    // What the keyboard covers of the page while it is up.
+    double keyboardInset_ = 0;
     // Views of the layout that size classes show or hide.
     std::shared_ptr<platform::ui::View> compactBarControls_;
     std::shared_ptr<platform::ui::View> regularBarControls_;

@@ -11,6 +11,7 @@
 #include "composer/screens/CreateTransactionStoryboard.h"
 #include "composer/screens/CreateTransactionTransactionNameCell.h"
 #include "composer/screens/CreateTransactionUtil.h"
+#include "sdk/screens/VTKeyboardInsets.h"
 #include "support/LocalizedSDK.h"
 #include "support/ZKScreen.h"
 #include "support/ZKTracker.h"
@@ -155,6 +156,28 @@ void CreateTransactionSettingsVC::wireActions()
     const auto table = tableView.lock();
     table->setDataSource(page);
     table->setDelegate(page);
+    observeKeyboard();
+}
+
+// The keyboard is announced again when the screen turns: the text being typed is brought
+// back above the keyboard's new frame, as it was when typing began.
+void CreateTransactionSettingsVC::observeKeyboard()
+{
+    const auto weak = std::weak_ptr(self());
+    VTKeyboardInsets::observe(
+        self(),
+        [weak](const platform::Notification& notification) {
+            if (const auto page = weak.lock()) {
+                const auto table = page->tableView.lock();
+                VTKeyboardInsets::apply(*table, VTKeyboardInsets::bottomInset(*page->view(), notification));
+                VTKeyboardInsets::revealFirstResponder(*table);
+            }
+        },
+        [weak] {
+            if (const auto page = weak.lock()) {
+                VTKeyboardInsets::apply(*page->tableView.lock(), 0);
+            }
+        });
 }
 
 void CreateTransactionSettingsVC::readPropertiesFromViewModel()

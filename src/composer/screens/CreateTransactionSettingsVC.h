@@ -122,6 +122,7 @@ private:
     void makeTopBar(platform::ui::View& root);
     void makeTable(platform::ui::View& root);
     void wireActions();
+    void observeKeyboard();
 
     // The pending values; setting any of them offers Save.
     void setTransactionTitle(const std::optional<std::string>& title);

@@ -6,6 +6,7 @@
 #include "composer/screens/CreateTransactionLook.h"
 #include "composer/screens/CreateTransactionStoryboard.h"
 #include "composer/screens/CreateTransactionUtil.h"
+#include "sdk/screens/VTKeyboardInsets.h"
 #include "signers/SignerAuthenticationDictionary.h"
 #include "signers/screens/AddSignerFieldRow.h"
 #include "signers/screens/AddSignerSourceMenu.h"
@@ -14,7 +15,6 @@
 #include "signers/screens/CreateTransactionSignerAuthenticationMethodsPageInput.h"
 #include "signers/screens/CreateTransactionSignerChooseContactPageInput.h"
 #include "signers/screens/SignerInputDictionary.h"
-#include "signers/screens/SignerSetupKeyboardInsets.h"
 #include "signers/screens/SignerSetupScenes.h"
 #include "support/LocalizedSDK.h"
 #include "support/ZKColor.h"
@@ -815,7 +815,7 @@ void AddSignerViewController::keyboardDidShow(const platform::Notification& noti
     const auto form = scrollView.lock();
     form->setContentInset({0, 0, bottom, 0});
     form->setScrollIndicatorInsets({0, 0, bottom, 0});
-    SignerSetupKeyboardInsets::revealFirstResponder(*form);
+    VTKeyboardInsets::revealFirstResponder(*form);
     errorLabel.lock()->setText(localizedSDK("Required fields *"));
 }
 
@@ -913,5 +913,5 @@ void AddSignerViewController::showCommitError(const char* key)
 {
     const auto error = errorLabel.lock();
     error->setText(localizedSDK(key));
-    SignerSetupKeyboardInsets::reveal(*scrollView.lock(), *error);
+    VTKeyboardInsets::reveal(*scrollView.lock(), *error);
 }

@@ -1,6 +1,6 @@
 #include "signers/screens/SignerSetupFormPage.h"
 
-#include "signers/screens/SignerSetupKeyboardInsets.h"
+#include "sdk/screens/VTKeyboardInsets.h"
 
 using platform::ui::ControlEvent;
 
@@ -30,7 +30,7 @@ void SignerSetupFormPage::wireFormActions(platform::ui::Control::Action add, pla
 {
     const auto page = std::static_pointer_cast<SignerSetupFormPage>(shared_from_this());
     const auto weak = std::weak_ptr(page);
-    SignerSetupKeyboardInsets::observe(
+    VTKeyboardInsets::observe(
         page,
         [weak](const platform::Notification& notification) {
             if (const auto form = weak.lock()) {
@@ -52,13 +52,13 @@ void SignerSetupFormPage::wireFormActions(platform::ui::Control::Action add, pla
 void SignerSetupFormPage::keyboardDidShow(const platform::Notification& notification)
 {
     const auto form = scrollView.lock();
-    SignerSetupKeyboardInsets::apply(*form, SignerSetupKeyboardInsets::bottomInset(*view(), notification));
-    SignerSetupKeyboardInsets::revealFirstResponder(*form);
+    VTKeyboardInsets::apply(*form, VTKeyboardInsets::bottomInset(*view(), notification));
+    VTKeyboardInsets::revealFirstResponder(*form);
 }
 
 void SignerSetupFormPage::keyboardWillHide()
 {
-    SignerSetupKeyboardInsets::apply(*scrollView.lock(), 0);
+    VTKeyboardInsets::apply(*scrollView.lock(), 0);
 }
 
 void SignerSetupFormPage::handleTapGesture()

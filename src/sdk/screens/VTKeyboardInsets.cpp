@@ -1,14 +1,14 @@
-#include "signers/screens/SignerSetupKeyboardInsets.h"
+#include "sdk/screens/VTKeyboardInsets.h"
 
-#include "composer/screens/CreateTransactionUtil.h"
+#include "support/ZKScreen.h"
 #include "ui/Keyboard.h"
 #include "ui/Window.h"
 
 #include <algorithm>
 
-double SignerSetupKeyboardInsets::bottomInset(const platform::ui::View& view, const platform::Notification& notification)
+double VTKeyboardInsets::bottomInset(const platform::ui::View& view, const platform::Notification& notification)
 {
-    const double keyboardHeight = CreateTransactionUtil::keyboardHeightFromNotification(notification);
+    const double keyboardHeight = ZKScreen::keyboardHeightFromNotification(notification);
     const auto window = view.window();
     if (!window) {
         return keyboardHeight;
@@ -18,14 +18,14 @@ double SignerSetupKeyboardInsets::bottomInset(const platform::ui::View& view, co
     return std::max(0.0, keyboardHeight - belowView + kMargin);
 }
 
-void SignerSetupKeyboardInsets::apply(platform::ui::ScrollView& scrollView, double bottom)
+void VTKeyboardInsets::apply(platform::ui::ScrollView& scrollView, double bottom)
 {
     const platform::graphics::EdgeInsets insets{0, 0, bottom, 0};
     scrollView.setContentInset(insets);
     scrollView.setScrollIndicatorInsets(insets);
 }
 
-void SignerSetupKeyboardInsets::reveal(platform::ui::ScrollView& scrollView, const platform::ui::View& view)
+void VTKeyboardInsets::reveal(platform::ui::ScrollView& scrollView, const platform::ui::View& view)
 {
     if (!view.isDescendantOf(scrollView)) {
         return;
@@ -37,7 +37,7 @@ void SignerSetupKeyboardInsets::reveal(platform::ui::ScrollView& scrollView, con
     scrollView.scrollRectToVisible(clear, true);
 }
 
-void SignerSetupKeyboardInsets::revealFirstResponder(platform::ui::ScrollView& scrollView)
+void VTKeyboardInsets::revealFirstResponder(platform::ui::ScrollView& scrollView)
 {
     const auto window = scrollView.window();
     const auto input = window ? window->firstResponder() : nullptr;
@@ -46,7 +46,7 @@ void SignerSetupKeyboardInsets::revealFirstResponder(platform::ui::ScrollView& s
     }
 }
 
-void SignerSetupKeyboardInsets::observe(const std::shared_ptr<void>& owner,
+void VTKeyboardInsets::observe(const std::shared_ptr<void>& owner,
                                         const std::function<void(const platform::Notification&)>& didShow,
                                         const std::function<void()>& willHide)
 {

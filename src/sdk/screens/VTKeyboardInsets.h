@@ -6,10 +6,10 @@
 #include <functional>
 #include <memory>
 
-// Keeps a signer-setup page's fields clear of the keyboard: while the keyboard shows, the
-// page's scroll view gets a bottom inset of the part of the keyboard that covers the
-// page plus a margin, and none once it hides. Main thread only.
-class SignerSetupKeyboardInsets {
+// Keeps what a page's scroll view holds clear of the keyboard: while the keyboard shows,
+// the scroll view gets a bottom inset of the part of the keyboard that covers the page
+// plus a margin, and none once it hides. Stateless; main thread only, as the views are.
+class VTKeyboardInsets {
 public:
     static constexpr double kMargin = 10;
 
