@@ -3,7 +3,7 @@
 // added through the host's source menu, rotated, then left by Next (the draft opens on the
 // hub) and, on a second run, by Close. Every step is drawn upright and turned on a phone,
 // then again on a tablet (in tablet/), with the turn made while the keyboard or the menu
-// is up.
+// is up; the tablet's walk also types the message to all recipients on the page.
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
 #include "DemoSender.h"
@@ -16,6 +16,7 @@
 
 #include "ceremony/screens/ZKCTouchManager.h"
 #include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
+#include "composer/screens/CreateTransactionEmailMessageCell.h"
 #include "composer/screens/CreateTransactionTransactionNameCell.h"
 #include "fakes/FakeSigningService.h"
 #include "foundation/RunLoop.h"
@@ -135,6 +136,28 @@ public:
         fingers.tap(*cell->transactionNameTextField.lock());
         fingers.typeText(name);
     }
+    // On a tablet, types the message to all recipients and leaves the keyboard up.
+    void startTypingMessage(const std::string& message) const
+    {
+        const auto cell = std::dynamic_pointer_cast<CreateTransactionEmailMessageCell>(
+            page()->tableView.lock()->cellForRow({0, CreateTransactionPageRowHeights::messageToAll}));
+        if (!cell) {
+            return;
+        }
+        TouchInjector fingers(window_);
+        fingers.tap(*cell->emailTextView.lock());
+        fingers.typeText(message);
+    }
+    // A tap on the page beside the message box, which closes the keyboard.
+    void tapBesideMessage() const
+    {
+        const auto cell = page()->tableView.lock()->cellForRow({0, CreateTransactionPageRowHeights::messageToAll});
+        if (const auto box = cell ? std::dynamic_pointer_cast<CreateTransactionEmailMessageCell>(cell)->emailTextView.lock()
+                                  : nullptr) {
+            const auto frame = box->convertRectTo(box->bounds(), nullptr);
+            TouchInjector(window_).tap({frame.midX(), frame.maxY() + 20});
+        }
+    }
     void typeName(const std::string& name) const
     {
         startTypingName(name);
@@ -205,6 +228,11 @@ void walkToNext(const std::filesystem::path& folder, DeviceProfile profile)
     walk.draw("composer-phone-3b-source-menu");
     walk.choose(PrintingHost::floorPlan);
     walk.draw("composer-phone-4-document-added");
+    if (Screen::main().traitCollection().isRegularByRegular()) {
+        walk.startTypingMessage("Please sign by Friday. The keys are with the caretaker.");
+        walk.draw("composer-phone-4b-message-keyboard-up");
+        walk.tapBesideMessage();
+    }
     walk.rotate(InterfaceOrientation::landscapeLeft);
     walk.drawUpright("composer-phone-5-landscape");
     walk.rotate(InterfaceOrientation::portrait);

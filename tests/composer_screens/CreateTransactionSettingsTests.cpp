@@ -372,6 +372,9 @@ TEST_F(CreateTransactionSettingsTest, TheTextBeingTypedStaysAboveTheKeyboardAlso
         EXPECT_TRUE(typedAboveKeyboard(*editor, *table)) << "turned back";
         tapAndSettle(*settings->titleLabel);
         EXPECT_EQ(table->contentInset().bottom, 0) << "no room is kept for a keyboard that went";
+        const double lastRowBottom = table->rectForRow({0, Settings::bottomSpace}).maxY();
+        EXPECT_LE(table->contentOffset().y, std::max(0.0, lastRowBottom - table->bounds().height()))
+            << "no blank band is left where the keyboard was";
     }
 }
 

@@ -175,7 +175,7 @@ void CreateTransactionSettingsVC::observeKeyboard()
         },
         [weak] {
             if (const auto page = weak.lock()) {
-                VTKeyboardInsets::apply(*page->tableView.lock(), 0);
+                VTKeyboardInsets::release(*page->tableView.lock());
             }
         });
 }

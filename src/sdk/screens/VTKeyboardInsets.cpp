@@ -25,6 +25,15 @@ void VTKeyboardInsets::apply(platform::ui::ScrollView& scrollView, double bottom
     scrollView.setScrollIndicatorInsets(insets);
 }
 
+void VTKeyboardInsets::release(platform::ui::ScrollView& scrollView)
+{
+    apply(scrollView, 0);
+    const auto within = scrollView.clampedOffset(scrollView.contentOffset());
+    if (within != scrollView.contentOffset()) {
+        scrollView.setContentOffset(within, true);
+    }
+}
+
 void VTKeyboardInsets::reveal(platform::ui::ScrollView& scrollView, const platform::ui::View& view)
 {
     if (!view.isDescendantOf(scrollView)) {
