@@ -56,8 +56,8 @@ void VTKeyboardInsets::revealFirstResponder(platform::ui::ScrollView& scrollView
 }
 
 void VTKeyboardInsets::observe(const std::shared_ptr<void>& owner,
-                                        const std::function<void(const platform::Notification&)>& didShow,
-                                        const std::function<void()>& willHide)
+                               const std::function<void(const platform::Notification&)>& didShow,
+                               const std::function<void()>& willHide)
 {
     auto& center = platform::NotificationCenter::defaultCenter();
     center.addObserver(owner, platform::ui::KeyboardNotifications::didShow, nullptr, didShow);
