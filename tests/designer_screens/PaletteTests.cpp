@@ -141,8 +141,8 @@ TEST_F(PaletteTest, AFieldOfAnotherSignerLeavesTheSignerPickedWithoutAMarkedSign
     tapPaletteItem(checkBox);
     settle();
     ASSERT_EQ(elements().size(), 4u);
-    const auto& ownSignature = elements()[2];
-    const auto& ownCheckBox = elements()[3];
+    const auto ownSignature = elements()[2];
+    const auto ownCheckBox = elements()[3];
     EXPECT_EQ(ownCheckBox->type(), "CheckBox");
     EXPECT_EQ(ownCheckBox->approval(), ownSignature->ident());
     EXPECT_EQ(ownCheckBox->roles(), ownSignature->roles());
