@@ -21,11 +21,6 @@ using Names = std::vector<std::string>;
 
 class DocumentDropTest : public DocumentListTest {
 protected:
-    bool blockingMessageUp(const std::string& text = CreateTransactionDocumentDrop::blockingMessageKey) const
-    {
-        const auto alerts = VTAlertView::sharedInstance();
-        return alerts->isShowingBlockingMessage() && alerts->blockingMessageView()->messageLabel()->text() == text;
-    }
     std::vector<Bytes> documentBytes() const
     {
         std::vector<Bytes> bytes;
@@ -133,13 +128,14 @@ TEST_F(DocumentDropTest, FilesThatCannotBeReadAreRefusedByNameAndTheRestOfTheDro
                   "\n" + refused("Photo(1).pdf"));
 
     // A batch holding anything unsupported imports nothing.
-    VTAlertView::sharedInstance()->showBlockingMessage(CreateTransactionDocumentDrop::blockingMessageKey);
+    const auto showing =
+        VTAlertView::sharedInstance()->showBlockingMessage(CreateTransactionDocumentDrop::blockingMessageKey);
     bool finished = false;
     CreateTransactionDocumentDrop::importItems(
         std::make_shared<DragAndDropHelper>(),
         {std::make_shared<DragAndDropDocument>(pdfBytes(1), std::string(TypeIdentifier::pdf)),
          std::make_shared<DragAndDropDocument>(Bytes{1}, std::string(TypeIdentifier::jpeg))},
-        0, [&finished] { finished = true; });
+        0, showing, [&finished] { finished = true; });
     EXPECT_TRUE(finished);
     EXPECT_FALSE(VTAlertView::sharedInstance()->isShowingBlockingMessage());
     EXPECT_EQ(documentNames(), (Names{"Document 0", "PDF document(3).pdf"}));
