@@ -71,6 +71,9 @@ public:
     // how many contacts were queued and how many the model took.
     void startImportingContacts(ContactsCompletion completion);
 
+    // Whether the shared model still composes the transaction the importer was made for.
+    bool isComposing() const;
+
     // The recipient a contact card becomes, before the model's checks.
     static Dictionary signerInputForContact(const platform::contacts::Contact& contact);
 
@@ -91,7 +94,6 @@ private:
     // Runs one step of the batch; answers whether the item was answered for during it.
     bool handOver(const std::function<void()>& step);
     void numberFileNames();
-    bool isComposing() const;
     void redrawOnWorker(const QueuedFile& file);
     void pictureRedrawn(int index, const std::optional<DroppedImageRedraw::Result>& redrawn,
                         DroppedImageRedraw::Failure failure);

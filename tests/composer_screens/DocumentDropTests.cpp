@@ -21,11 +21,6 @@ using Names = std::vector<std::string>;
 
 class DocumentDropTest : public DocumentListTest {
 protected:
-    bool blockingMessageUp(const std::string& text = CreateTransactionDocumentDrop::blockingMessageKey) const
-    {
-        const auto alerts = VTAlertView::sharedInstance();
-        return alerts->isShowingBlockingMessage() && alerts->blockingMessageView()->messageLabel()->text() == text;
-    }
     std::vector<Bytes> documentBytes() const
     {
         std::vector<Bytes> bytes;
@@ -112,15 +107,16 @@ TEST_F(DocumentDropTest, UnreadableFilesAreLeftOutAndADropOfNothingReadableOnlyR
 TEST_F(DocumentDropTest, FilesThatCannotBeReadAreRefusedByNameAndTheRestOfTheDropIsAdded)
 {
     openDocuments(1, true, true);
+    const Bytes readable = pdfBytes(2);
     drop({droppedItem(TypeIdentifier::pdf, Bytes{}), droppedItem(TypeIdentifier::pdf, textBytes("Terms, as text.")),
           droppedItem(TypeIdentifier::pdf, textBytes("%PDF-1.7\n")), droppedItem(TypeIdentifier::png, textBytes("a note")),
           droppedItem(TypeIdentifier::utf8PlainText, Bytes{}), droppedItem(TypeIdentifier::png, Bytes{}),
-          droppedItem(TypeIdentifier::pdf, pdfBytes(2))},
+          droppedItem(TypeIdentifier::pdf, readable)},
          rowCenter(0));
     waitForImport();
     EXPECT_EQ(documentNames(), (Names{"Document 0", "PDF document(3).pdf"}))
         << "named as if the refused files had been added, so that their names stay theirs";
-    EXPECT_EQ(documentBytes()[1], pdfBytes(2));
+    EXPECT_EQ(documentBytes()[1], readable);
     const auto alert = VTAlertView::sharedInstance()->errorAlertView();
     ASSERT_NE(alert, nullptr);
     EXPECT_EQ(alert->titleLabel()->text(), "Error");
@@ -133,13 +129,14 @@ TEST_F(DocumentDropTest, FilesThatCannotBeReadAreRefusedByNameAndTheRestOfTheDro
                   "\n" + refused("Photo(1).pdf"));
 
     // A batch holding anything unsupported imports nothing.
-    VTAlertView::sharedInstance()->showBlockingMessage(CreateTransactionDocumentDrop::blockingMessageKey);
+    const auto showing =
+        VTAlertView::sharedInstance()->showBlockingMessage(CreateTransactionDocumentDrop::blockingMessageKey);
     bool finished = false;
     CreateTransactionDocumentDrop::importItems(
         std::make_shared<DragAndDropHelper>(),
         {std::make_shared<DragAndDropDocument>(pdfBytes(1), std::string(TypeIdentifier::pdf)),
          std::make_shared<DragAndDropDocument>(Bytes{1}, std::string(TypeIdentifier::jpeg))},
-        0, [&finished] { finished = true; });
+        0, showing, [&finished] { finished = true; });
     EXPECT_TRUE(finished);
     EXPECT_FALSE(VTAlertView::sharedInstance()->isShowingBlockingMessage());
     EXPECT_EQ(documentNames(), (Names{"Document 0", "PDF document(3).pdf"}));

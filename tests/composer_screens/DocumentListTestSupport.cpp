@@ -1,5 +1,6 @@
 #include "DocumentListTestSupport.h"
 
+#include "composer/screens/CreateTransactionDocumentDrop.h"
 #include "composer/screens/CreateTransactionNotifications.h"
 #include "foundation/NotificationCenter.h"
 #include "foundation/RunLoop.h"
@@ -107,6 +108,13 @@ platform::dragdrop::DropOutcome DocumentListTest::drop(std::vector<platform::dra
 {
     window->layoutIfNeeded();
     return platform::dragdrop::DropInjector(window).drop(std::move(items), point);
+}
+
+bool DocumentListTest::blockingMessageUp()
+{
+    const auto alerts = VTAlertView::sharedInstance();
+    return alerts->isShowingBlockingMessage() &&
+           alerts->blockingMessageView()->messageLabel()->text() == CreateTransactionDocumentDrop::blockingMessageKey;
 }
 
 void DocumentListTest::waitForImport()

@@ -46,6 +46,8 @@ protected:
     void tapTrash(int row);
     platform::dragdrop::DropOutcome drop(std::vector<platform::dragdrop::DragItem> items,
                                          const platform::ui::Point& point);
+    // Whether the drop's blocking message "Adding to Transaction..." is up.
+    static bool blockingMessageUp();
     // Lets the files of a drop be read and imported until the blocking message is down.
     void waitForImport();
 

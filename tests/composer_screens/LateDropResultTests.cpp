@@ -20,17 +20,25 @@ namespace {
 
 using composer_screens_testing::Bytes;
 using composer_screens_testing::DocumentListTest;
+using composer_screens_testing::pdfBytes;
 using composer_screens_testing::textBytes;
 using platform::dragdrop::TypeIdentifier;
 using Names = std::vector<std::string>;
 
 class LateDropResultTest : public DocumentListTest {
 protected:
+    using Release = std::shared_ptr<std::atomic<bool>>;
+
     // A dropped file whose bytes are handed over only once the test lets them go.
     platform::dragdrop::DragItem heldItem(std::string_view typeIdentifier, Bytes data)
     {
+        return heldItem(typeIdentifier, std::move(data), released_);
+    }
+    // Held by a release of its own.
+    static platform::dragdrop::DragItem heldItem(std::string_view typeIdentifier, Bytes data, Release released)
+    {
         auto provider = std::make_shared<platform::dragdrop::ItemProvider>();
-        provider->registerDataLoader(std::string(typeIdentifier), [released = released_, data] {
+        provider->registerDataLoader(std::string(typeIdentifier), [released = std::move(released), data] {
             while (!released->load()) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             }
@@ -53,6 +61,16 @@ protected:
         }
         // Exactly the one task that hands the file to the importer.
         loop.runUntil([] { return true; }, 1);
+    }
+
+    // Lets the held files go and waits until only `stillRead` files are being read, so
+    // that what the others' drops do next has been done.
+    void releaseHeldFilesUntilReading(std::size_t stillRead)
+    {
+        released_->store(true);
+        auto& loop = platform::RunLoop::main();
+        ASSERT_TRUE(loop.runUntil([stillRead] { return platform::BackgroundWork::inFlight() == stillRead; }, 10));
+        loop.runUntilIdle();
     }
 
     // The new composer's own loading takes the blocking message down, so the workers
@@ -88,7 +106,7 @@ protected:
     }
 
 private:
-    std::shared_ptr<std::atomic<bool>> released_ = std::make_shared<std::atomic<bool>>(false);
+    Release released_ = std::make_shared<std::atomic<bool>>(false);
 };
 
 TEST_F(LateDropResultTest, APictureRedrawnAfterTheHostLeftItsTransactionJoinsNoOtherDraft)
@@ -116,6 +134,26 @@ TEST_F(LateDropResultTest, ATextConvertedAfterTheHostStartedAnotherTransactionLe
     EXPECT_EQ(VTAlertView::sharedInstance()->errorAlertView(), nullptr);
     EXPECT_EQ(temporaryFiles(), Names{}) << "the converted file of the left transaction is removed";
     EXPECT_EQ(storedDocumentsAfterClose(), 0u);
+}
+
+TEST_F(LateDropResultTest, ADropEndingAfterTheHostLeftItsTransactionLeavesTheNextDropCoveredAndItsOwnPageAlone)
+{
+    openDocuments(1, true, true);
+    const auto leftTable = documentsTable();
+    ASSERT_TRUE(drop({heldItem(TypeIdentifier::utf8PlainText, textBytes("Terms of the lease."))}, rowCenter(0)).performed);
+
+    openWith("Lease", 2, {});
+    const auto nextRelease = std::make_shared<std::atomic<bool>>(false);
+    ASSERT_TRUE(drop({heldItem(TypeIdentifier::pdf, pdfBytes(1), nextRelease)}, rowCenter(0)).performed);
+    releaseHeldFilesUntilReading(1);
+    EXPECT_TRUE(blockingMessageUp()) << "the next drop's file is still being read";
+    EXPECT_EQ(VTAlertView::sharedInstance()->errorAlertView(), nullptr);
+    EXPECT_EQ(leftTable->numberOfRows(0), 1) << "the left page shows nothing of the next transaction";
+
+    nextRelease->store(true);
+    waitForImport();
+    EXPECT_FALSE(VTAlertView::sharedInstance()->isShowingBlockingMessage());
+    EXPECT_EQ(documentNames(), (Names{"PDF document.pdf", "Document 0", "Document 1"}));
 }
 
 } // namespace

@@ -74,6 +74,31 @@ TEST_F(VTAlertViewTest, BlockingMessageCoversTheWindowUntilHidden)
     EXPECT_FALSE(alerts->isShowingBlockingMessage());
 }
 
+TEST_F(VTAlertViewTest, AShowingHidesTheBlockingMessageOnlyUntilItIsShownAnew)
+{
+    const auto alerts = VTAlertView::sharedInstance();
+    const auto earlier = alerts->showBlockingMessage("Adding to Transaction...");
+    const auto later = alerts->showBlockingMessage("Loading Transaction...");
+    alerts->hideBlockingMessage(earlier);
+    ASSERT_TRUE(alerts->isShowingBlockingMessage());
+    EXPECT_EQ(alerts->blockingMessageView()->messageLabel()->displayedText(), "Loading Transaction...");
+    TouchInjector fingers;
+    fingers.tap(*hostButton);
+    EXPECT_EQ(hostTaps, 0);
+
+    alerts->hideBlockingMessage(later);
+    EXPECT_FALSE(alerts->isShowingBlockingMessage());
+    fingers.tap(*hostButton);
+    EXPECT_EQ(hostTaps, 1);
+
+    // A message hidden by someone else and shown anew is the new showing's.
+    const auto hiddenByOthers = alerts->showBlockingMessage("Adding to Transaction...");
+    alerts->hideBlockingMessage();
+    alerts->showBlockingMessage("Loading Transaction...");
+    alerts->hideBlockingMessage(hiddenByOthers);
+    EXPECT_TRUE(alerts->isShowingBlockingMessage());
+}
+
 TEST_F(VTAlertViewTest, BlockingTextIsSmallerOnPhonesThanOnTablets)
 {
     const auto alerts = VTAlertView::sharedInstance();

@@ -62,16 +62,16 @@ void CreateTransactionDocumentDrop::perform(const platform::dragdrop::DropSessio
     // Made before the files are read, so that files read after the host has left this
     // transaction do not join the next.
     const auto importer = std::make_shared<DragAndDropHelper>();
-    VTAlertView::sharedInstance()->showBlockingMessage(localizedSDK(blockingMessageKey));
+    const auto showing = VTAlertView::sharedInstance()->showBlockingMessage(localizedSDK(blockingMessageKey));
     session.loadObjectsOfClass<DragAndDropDocument>(
-        [importer, destinationRow, finished = std::move(finished)](const DragAndDropHelper::Documents& items) {
-            importItems(importer, items, destinationRow, finished);
+        [importer, destinationRow, showing, finished = std::move(finished)](const DragAndDropHelper::Documents& items) {
+            importItems(importer, items, destinationRow, showing, finished);
         });
 }
 
 void CreateTransactionDocumentDrop::importItems(const std::shared_ptr<DragAndDropHelper>& importer,
                                                 const DragAndDropHelper::Documents& items,
-                                                std::optional<int> destinationRow, Finished finished)
+                                                std::optional<int> destinationRow, Showing showing, Finished finished)
 {
     std::vector<std::string> names;
     std::vector<int> positions;
@@ -86,19 +86,26 @@ void CreateTransactionDocumentDrop::importItems(const std::shared_ptr<DragAndDro
     }
     const bool queued = importer->addFiles(items, names, destinationRow ? std::optional(positions) : std::nullopt);
     if (!queued) {
-        finish(finished, {});
+        finish(*importer, showing, finished, {});
         return;
     }
-    importer->startImportingDocuments([finished](const std::vector<DragAndDropHelper::RefusedFile>& refusedFiles) {
-        finish(finished, refusedFiles);
+    // The importer keeps itself alive while its completion runs.
+    importer->startImportingDocuments([&importer = *importer, showing, finished](
+                                          const std::vector<DragAndDropHelper::RefusedFile>& refusedFiles) {
+        finish(importer, showing, finished, refusedFiles);
     });
 }
 
-void CreateTransactionDocumentDrop::finish(const Finished& finished,
+void CreateTransactionDocumentDrop::finish(const DragAndDropHelper& importer, Showing showing,
+                                           const Finished& finished,
                                            const std::vector<DragAndDropHelper::RefusedFile>& refusedFiles)
 {
-    runOnMainQueue([finished, refusedFiles] {
-        VTAlertView::sharedInstance()->hideBlockingMessage();
+    const bool abandoned = !importer.isComposing();
+    runOnMainQueue([abandoned, showing, finished, refusedFiles] {
+        VTAlertView::sharedInstance()->hideBlockingMessage(showing);
+        if (abandoned) {
+            return;
+        }
         if (!refusedFiles.empty()) {
             showRefusal(refusedFiles);
         }

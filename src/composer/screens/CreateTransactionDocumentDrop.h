@@ -2,6 +2,7 @@
 
 #include "composer/DragAndDropDocument.h"
 #include "composer/DragAndDropHelper.h"
+#include "sdk/screens/VTAlertView.h"
 #include "support/LocalizedSDK.h"
 
 #include <functional>
@@ -21,13 +22,17 @@ class DropSession;
 // Files that cannot be read or are too large are refused: once the message is down, one
 // error alert names each of them and says which it was; the rest of the drop is added.
 // A drop belongs to the transaction composed when it was made (see DragAndDropHelper).
+// One that ends after the host has left that transaction changes nothing on screen: it
+// takes its message down only when no later screen has shown the message since, and
+// neither tells of refused files nor calls `finished`.
 //
-// Started on the main thread; `finished` always runs there, once the message is down:
-// when the batch has ended (wherever the model's last answer came from) or at once when
-// nothing could be queued. Stateless.
+// Started on the main thread; `finished` runs there, once the message is down: when the
+// batch has ended (wherever the model's last answer came from) or at once when nothing
+// could be queued. Stateless.
 class CreateTransactionDocumentDrop {
 public:
     using Finished = std::function<void()>;
+    using Showing = VTAlertView::BlockingMessageShowing;
 
     static constexpr const char* blockingMessageKey = localizableKey("Adding to Transaction...");
     // Lines of the refusal alert: the first "%@" is the file's name, the second the limit.
@@ -44,15 +49,16 @@ public:
     // Puts the message up, reads the session's files and imports them.
     static void perform(const platform::dragdrop::DropSession& session, std::optional<int> destinationRow,
                         Finished finished);
-    // Imports files already read (the message is up) with the drop's importer; item i
-    // goes to destinationRow + i.
+    // Imports files already read (the message is up as `showing`) with the drop's
+    // importer; item i goes to destinationRow + i.
     static void importItems(const std::shared_ptr<DragAndDropHelper>& importer,
                             const DragAndDropHelper::Documents& items, std::optional<int> destinationRow,
-                            Finished finished);
+                            Showing showing, Finished finished);
     // The alert's line for one refused file.
     static std::string refusalLine(const DragAndDropHelper::RefusedFile& file);
 
 private:
-    static void finish(const Finished& finished, const std::vector<DragAndDropHelper::RefusedFile>& refusedFiles);
+    static void finish(const DragAndDropHelper& importer, Showing showing, const Finished& finished,
+                       const std::vector<DragAndDropHelper::RefusedFile>& refusedFiles);
     static void showRefusal(const std::vector<DragAndDropHelper::RefusedFile>& refusedFiles);
 };

@@ -26,14 +26,25 @@ std::shared_ptr<VTAlertView> VTAlertView::sharedInstance()
     return platform::SharedInstance<VTAlertView>::get();
 }
 
-void VTAlertView::showBlockingMessage(const std::string& text)
+VTAlertView::BlockingMessageShowing VTAlertView::showBlockingMessage(const std::string& text)
 {
-    runOnMainQueueWithoutDeadlocking2([this, &text] { showBlockingMessageOnMain(text); });
+    BlockingMessageShowing showing = 0;
+    runOnMainQueueWithoutDeadlocking2([this, &text, &showing] { showing = showBlockingMessageOnMain(text); });
+    return showing;
 }
 
 void VTAlertView::hideBlockingMessage()
 {
     runOnMainQueueWithoutDeadlocking2([this] { hideBlockingMessageOnMain(); });
+}
+
+void VTAlertView::hideBlockingMessage(BlockingMessageShowing showing)
+{
+    runOnMainQueueWithoutDeadlocking2([this, showing] {
+        if (showing == lastShowing_) {
+            hideBlockingMessageOnMain();
+        }
+    });
 }
 
 void VTAlertView::showErrorAlertWithTitleMessageCancelButtonTitleAndCancelBtnAction(
@@ -43,18 +54,20 @@ void VTAlertView::showErrorAlertWithTitleMessageCancelButtonTitleAndCancelBtnAct
     runOnMainQueueWithoutDeadlocking2([this, &alert] { enqueue(std::move(alert)); });
 }
 
-void VTAlertView::showBlockingMessageOnMain(const std::string& text)
+VTAlertView::BlockingMessageShowing VTAlertView::showBlockingMessageOnMain(const std::string& text)
 {
     platform::RunLoop::main().assertMainThread("Showing the blocking message");
+    ++lastShowing_;
     const auto window = keyWindowOrLog("blocking message");
     if (!window) {
-        return;
+        return lastShowing_;
     }
     if (!blockingView_) {
         blockingView_ = std::make_shared<VTBlockingMessageView>(window->bounds());
     }
     blockingView_->setMessage(text, VTDeviceModel::isIPad() ? 1.0 : phoneFontScale);
     blockingView_->showInWindow(*window);
+    return lastShowing_;
 }
 
 void VTAlertView::hideBlockingMessageOnMain()

@@ -3,6 +3,7 @@
 #include "sdk/screens/VTBlockingMessageView.h"
 #include "sdk/screens/VTErrorAlertView.h"
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -19,19 +20,25 @@
 // overlay goes on top, so a blocking message shown while an alert is up covers it until
 // the message is hidden.
 //
-// Calls from other threads are carried out on the main thread while the caller waits.
+// Its state is the main thread's: calls from other threads are carried out on the main
+// thread while the caller waits.
 class VTAlertView : public std::enable_shared_from_this<VTAlertView> {
 public:
     using Action = std::function<void()>;
+    // One showing of the blocking message; the latest is the one on screen.
+    using BlockingMessageShowing = std::uint64_t;
 
     static std::shared_ptr<VTAlertView> sharedInstance();
 
     // Shows `text` (already localised) with no buttons until hideBlockingMessage(). On a
     // device that is not an iPad the text is drawn at 0.75 of its font size. A second call
-    // while one is shown replaces its text.
-    void showBlockingMessage(const std::string& text);
+    // while one is shown replaces its text and becomes the showing on screen.
+    BlockingMessageShowing showBlockingMessage(const std::string& text);
     // Removes the blocking message and clears the flag; does nothing when none is shown.
     void hideBlockingMessage();
+    // Removes the blocking message only while it is that showing: work that outlived the
+    // screen it covered leaves alone the message that a later screen put up since.
+    void hideBlockingMessage(BlockingMessageShowing showing);
     bool isShowingBlockingMessage() const { return blockingView_ != nullptr; }
 
     // A modal alert with one button that closes it and then runs `action`, when given.
@@ -55,13 +62,14 @@ private:
         Action action;
     };
 
-    void showBlockingMessageOnMain(const std::string& text);
+    BlockingMessageShowing showBlockingMessageOnMain(const std::string& text);
     void hideBlockingMessageOnMain();
     void enqueue(ErrorAlert alert);
     void showNextErrorAlert();
     void closeErrorAlert(VTErrorAlertView& view, const Action& action);
 
     std::shared_ptr<VTBlockingMessageView> blockingView_;
+    BlockingMessageShowing lastShowing_ = 0;
     std::shared_ptr<VTErrorAlertView> shownAlert_;
     std::deque<ErrorAlert> waitingAlerts_;
 };
