@@ -189,3 +189,29 @@ TEST_F(CommonFrameTest, TheEntryTypedIntoStaysAboveTheKeyboardOnAPhoneOnItsSide)
     settle();
     EXPECT_TRUE(aboveTheKeyboard(*screen->defaultValueTextField));
 }
+
+TEST_F(CommonFrameTest, TurnedAndBackWithTheKeyboardUpTheFormComesBackToItsStartWhenTheKeyboardGoes)
+{
+    const auto area = open<ZKTextAreaSettingsVC>(place("TextArea"));
+    ASSERT_NE(area, nullptr);
+    const auto scroll = area->scrollView.lock();
+    const auto onScreen = [](const platform::ui::View& view) { return view.convertRectTo(view.bounds(), nullptr); };
+    // The entry at the foot of the form, then the default text, which has a place of its
+    // own to scroll to on a phone on its side.
+    const std::vector<std::shared_ptr<platform::ui::View>> inputs{area->maxLengthTextField, area->defaultValueTextView};
+    for (const auto& input : inputs) {
+        tap(*input);
+        settle();
+        platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+        settle();
+        platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::portrait);
+        settle();
+        tap(*area->topBar()->titleLabel());
+        settle();
+        ASSERT_FALSE(platform::ui::Keyboard::shared().isVisible());
+        const double lastTop = std::max(0.0, scroll->contentSize().height - scroll->bounds().height());
+        EXPECT_GE(scroll->contentOffset().y, 0);
+        EXPECT_LE(scroll->contentOffset().y, lastTop) << "no blank band is left where the keyboard was";
+        EXPECT_GE(onScreen(*area->nameTextField).minY(), onScreen(*scroll).minY()) << "the name is in sight";
+    }
+}

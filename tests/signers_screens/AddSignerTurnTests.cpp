@@ -27,14 +27,9 @@ protected:
 
     static double keyboardTop() { return platform::ui::Keyboard::shared().frame().minY(); }
 
-    // A finger drawn up the form, far enough to reach its end.
     void scrollToTheEnd()
     {
-        const auto form = onScreen(*page->scrollView.lock());
-        const double x = form.midX();
-        for (int drag = 0; drag < 5; ++drag) {
-            fingers->pan({{x, form.minY() + 150}, {x, form.minY() + 100}, {x, form.minY() + 50}, {x, form.minY() + 10}});
-        }
+        signers_screens_testing::scrollToTheEnd(*fingers, *page->scrollView.lock());
         settle();
     }
 };
@@ -65,6 +60,23 @@ TEST_F(AddSignerTurnTest, SidewaysAFieldTappedLowOnThePageRisesAboveTheKeyboardA
     settle();
     EXPECT_LE(onScreen(*email).maxY(), keyboardTop());
     EXPECT_GE(onScreen(*email).minY(), onScreen(*page->scrollView.lock()).minY());
+}
+
+TEST_F(AddSignerTurnTest, AFormScrolledIntoTheKeyboardsRoomComesBackWithinItsFieldsWhenTheKeyboardGoes)
+{
+    ASSERT_NE(openToAdd(), nullptr);
+    tap(*page->companyTextField.lock());
+    scrollToTheEnd();
+    const auto form = page->scrollView.lock();
+    ASSERT_FALSE(scrolledWithinContent(*form)) << "the form scrolls into the room kept for the keyboard";
+    // A tap on the blank band above the keyboard ends editing.
+    fingers->tap({onScreen(*form).midX(), keyboardTop() - 5});
+    settle();
+    ASSERT_FALSE(platform::ui::Keyboard::shared().isVisible());
+    EXPECT_TRUE(scrolledWithinContent(*form));
+    const auto lastRow = onScreen(*page->changeRecipientSwitch.lock());
+    EXPECT_GE(lastRow.minY(), onScreen(*form).minY());
+    EXPECT_LE(lastRow.maxY(), onScreen(*form).maxY());
 }
 
 TEST_F(AddSignerTurnTest, ARefusedRecipientSidewaysShowsWhyAboveTheKeyboard)

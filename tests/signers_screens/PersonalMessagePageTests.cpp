@@ -1,8 +1,10 @@
 #include "SignerSetupScreenTest.h"
 
+#include "sdk/screens/VTKeyboardInsets.h"
 #include "signers/screens/CreateTransactionSignerAddPersonalMessagePage.h"
 #include "signers/screens/SignerSetupScenes.h"
 #include "ui/Keyboard.h"
+#include "ui/Screen.h"
 
 #include <gmock/gmock.h>
 
@@ -75,13 +77,31 @@ TEST_F(PersonalMessagePageTest, TheKeyboardInsetsTheScrollerBelowTheEditor)
     const auto scroller = page->scrollView.lock();
     const double keyboard = platform::ui::Keyboard::shared().frame().height();
     ASSERT_GT(keyboard, 0);
-    EXPECT_EQ(scroller->contentInset().bottom, keyboard + Page::keyboardMargin);
-    EXPECT_EQ(scroller->scrollIndicatorInsets().bottom, keyboard + Page::keyboardMargin);
+    EXPECT_EQ(scroller->contentInset().bottom, keyboard + VTKeyboardInsets::kMargin);
+    EXPECT_EQ(scroller->scrollIndicatorInsets().bottom, keyboard + VTKeyboardInsets::kMargin);
 
     tap(*page->messageToRecipientLabel.lock());
     EXPECT_FALSE(platform::ui::Keyboard::shared().isVisible());
     EXPECT_EQ(scroller->contentInset().bottom, 0);
     EXPECT_EQ(scroller->scrollIndicatorInsets().bottom, 0);
+}
+
+TEST_F(PersonalMessagePageTest, AScrollerScrolledIntoTheKeyboardsRoomComesBackWithinTheMessageWhenTheKeyboardGoes)
+{
+    // Upright, the page and the keyboard fit on a phone together.
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    openPage(std::string("Welcome aboard"), std::nullopt);
+    tap(*page->messageTextView.lock());
+    const auto scroller = page->scrollView.lock();
+    scrollToTheEnd(*fingers, *scroller);
+    settle();
+    ASSERT_FALSE(scrolledWithinContent(*scroller)) << "the scroller goes into the room kept for the keyboard";
+    tap(*page->topBar->titleLabel());
+    ASSERT_FALSE(platform::ui::Keyboard::shared().isVisible());
+    EXPECT_TRUE(scrolledWithinContent(*scroller));
+    const auto heading = page->messageToRecipientLabel.lock();
+    EXPECT_GE(heading->convertPointTo({0, 0}, nullptr).y, scroller->convertPointTo({0, 0}, nullptr).y)
+        << "the heading is in sight again";
 }
 
 } // namespace

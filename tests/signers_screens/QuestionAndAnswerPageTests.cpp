@@ -207,4 +207,22 @@ TEST_F(QuestionAndAnswerPageTest, OnAPhoneHeldSidewaysTheFieldBeingTypedIntoRise
     EXPECT_LE(bottomOnScreen(field(3)), keyboardTop()) << "the answer below the fold comes up with the focus";
 }
 
+TEST_F(QuestionAndAnswerPageTest, AFormScrolledIntoTheKeyboardsRoomComesBackWithinItsFieldsWhenTheKeyboardGoes)
+{
+    open(Method::Email{});
+    tap(field(3));
+    settle();
+    const auto scroll = page->scrollView.lock();
+    signers_screens_testing::scrollToTheEnd(*fingers, *scroll);
+    settle();
+    ASSERT_FALSE(signers_screens_testing::scrolledWithinContent(*scroll))
+        << "the form scrolls into the room kept for the keyboard";
+    tap(*page->topBar->titleLabel());
+    settle();
+    ASSERT_FALSE(platform::ui::Keyboard::shared().isVisible());
+    EXPECT_TRUE(signers_screens_testing::scrolledWithinContent(*scroll));
+    EXPECT_GE(field(0).convertPointTo({0, 0}, nullptr).y, scroll->convertPointTo({0, 0}, nullptr).y)
+        << "the first question is in sight again";
+}
+
 } // namespace

@@ -9,6 +9,8 @@
 #include "ui/Screen.h"
 #include "ui/Storyboard.h"
 
+#include <algorithm>
+
 namespace signers_screens_testing {
 
 void TestOpener::newSignerSelectedFromPhonebook(const std::optional<std::string>& name,
@@ -143,6 +145,23 @@ bool shownToAPerson(const platform::ui::View& view)
         }
     }
     return true;
+}
+
+void scrollToTheEnd(platform::ui::TouchInjector& fingers, const platform::ui::ScrollView& scroll)
+{
+    fingers.window()->layoutIfNeeded();
+    const auto form = scroll.convertRectTo(scroll.bounds(), nullptr);
+    const double x = form.midX();
+    for (int drag = 0; drag < 5; ++drag) {
+        fingers.pan({{x, form.minY() + 150}, {x, form.minY() + 100}, {x, form.minY() + 50}, {x, form.minY() + 10}});
+    }
+}
+
+bool scrolledWithinContent(const platform::ui::ScrollView& scroll)
+{
+    const double top = scroll.contentOffset().y;
+    const double lastTop = std::max(0.0, scroll.contentSize().height - scroll.bounds().height());
+    return top >= 0 && top <= lastTop;
 }
 
 std::shared_ptr<platform::ui::ViewController> SignerSetupScreenTest::topPage() const

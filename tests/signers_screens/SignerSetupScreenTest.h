@@ -8,6 +8,7 @@
 #include "signers/screens/CreateTransactionSignerChooseContactPageDelegate.h"
 #include "support/VeltraTest.h"
 #include "ui/NavigationController.h"
+#include "ui/ScrollView.h"
 #include "ui/TouchInjector.h"
 #include "ui/Window.h"
 
@@ -21,6 +22,10 @@ namespace signers_screens_testing {
 
 // Whether a person sees the view: it and its ancestors shown, in a window.
 bool shownToAPerson(const platform::ui::View& view);
+// A finger drawn up the scroll view, again and again, far enough to reach its end.
+void scrollToTheEnd(platform::ui::TouchInjector& fingers, const platform::ui::ScrollView& scroll);
+// Whether the scroll view shows its content and no blank band past either end of it.
+bool scrolledWithinContent(const platform::ui::ScrollView& scroll);
 // Writes the contacts as the address book of the home folder.
 void writeAddressBookIn(const std::filesystem::path& home, const std::vector<platform::contacts::Contact>& contacts);
 platform::contacts::Contact person(const std::string& firstName, const std::string& lastName,

@@ -4,6 +4,7 @@
 #include "fields/ZKElementView.h"
 #include "foundation/NotificationCenter.h"
 #include "model/ZKElement.h"
+#include "sdk/screens/VTKeyboardInsets.h"
 #include "support/LocalizedSDK.h"
 #include "support/ZKColor.h"
 #include "support/ZKScreen.h"
@@ -21,17 +22,6 @@ using platform::graphics::makeRect;
 using platform::ui::View;
 
 namespace {
-
-// Moves only the bottom edge of the form's insets and of its scroll indicators.
-void setBottomInset(platform::ui::ScrollView& scroll, double bottom)
-{
-    auto insets = scroll.contentInset();
-    insets.bottom = bottom;
-    scroll.setContentInset(insets);
-    auto indicators = scroll.scrollIndicatorInsets();
-    indicators.bottom = bottom;
-    scroll.setScrollIndicatorInsets(indicators);
-}
 
 constexpr double messageMargin = 16;
 
@@ -168,7 +158,8 @@ void ZKFieldSettingsFormViewController::dismissKeyboard()
 void ZKFieldSettingsFormViewController::handleKeyboardDidShowNotification(const platform::Notification& notification)
 {
     const auto scroll = scrollView.lock();
-    setBottomInset(*scroll, ZKScreen::keyboardHeightFromNotification(notification));
+    // The form reaches down to the window's bottom edge: the whole keyboard covers it.
+    VTKeyboardInsets::apply(*scroll, ZKScreen::keyboardHeightFromNotification(notification));
     revealEditedEntry(*scroll);
 }
 
@@ -179,25 +170,14 @@ void ZKFieldSettingsFormViewController::revealEditedEntry(platform::ui::ScrollVi
 {
     const auto window = view()->window();
     const auto editing = window ? std::dynamic_pointer_cast<platform::ui::TextField>(window->firstResponder()) : nullptr;
-    if (!editing || !editing->isDescendantOf(scroll)) {
-        return;
-    }
-    const auto entry = editing->convertRectTo(editing->bounds(), &scroll);
-    const double shown = scroll.bounds().height() - scroll.contentInset().bottom;
-    const auto offset = scroll.contentOffset();
-    double y = offset.y;
-    if (entry.maxY() > y + shown) {
-        y = entry.maxY() - shown;
-    }
-    y = std::min(y, entry.minY());
-    if (y != offset.y) {
-        scroll.setContentOffset({offset.x, y}, true);
+    if (editing) {
+        VTKeyboardInsets::reveal(scroll, *editing);
     }
 }
 
 void ZKFieldSettingsFormViewController::handleKeyboardWillHideNotification(const platform::Notification&)
 {
-    setBottomInset(*scrollView.lock(), 0);
+    VTKeyboardInsets::release(*scrollView.lock());
 }
 
 // For the screens

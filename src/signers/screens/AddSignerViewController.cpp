@@ -805,25 +805,15 @@ void AddSignerViewController::prepareForSegue(platform::ui::StoryboardSegue& seg
 
 void AddSignerViewController::keyboardDidShow(const platform::Notification& notification)
 {
-    const double height = CreateTransactionUtil::keyboardHeightFromNotification(notification);
-    double bottom = height;
-    const auto& root = view();
-    if (const auto window = root->window()) {
-        const double viewTop = root->convertPointTo({0, 0}, window.get()).y;
-        bottom = height - (window->bounds().height() - (viewTop + root->bounds().height())) + 10;
-    }
     const auto form = scrollView.lock();
-    form->setContentInset({0, 0, bottom, 0});
-    form->setScrollIndicatorInsets({0, 0, bottom, 0});
+    VTKeyboardInsets::apply(*form, VTKeyboardInsets::bottomInset(*view(), notification));
     VTKeyboardInsets::revealFirstResponder(*form);
     errorLabel.lock()->setText(localizedSDK("Required fields *"));
 }
 
 void AddSignerViewController::keyboardWillhide()
 {
-    const auto form = scrollView.lock();
-    form->setContentInset({});
-    form->setScrollIndicatorInsets({});
+    VTKeyboardInsets::release(*scrollView.lock());
 }
 
 // The commit

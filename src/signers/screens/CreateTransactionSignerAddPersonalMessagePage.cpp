@@ -1,15 +1,14 @@
 #include "signers/screens/CreateTransactionSignerAddPersonalMessagePage.h"
 
 #include "composer/screens/CreateTransactionLook.h"
-#include "composer/screens/CreateTransactionUtil.h"
 #include "foundation/Text.h"
+#include "sdk/screens/VTKeyboardInsets.h"
 #include "signers/screens/SignerSetupPageLayout.h"
 #include "signers/screens/SignerSetupScenes.h"
 #include "support/LocalizedSDK.h"
 #include "support/ZKTracker.h"
 #include "ui/Keyboard.h"
 #include "ui/Screen.h"
-#include "ui/Window.h"
 
 using platform::graphics::makeRect;
 using platform::ui::View;
@@ -183,30 +182,12 @@ void CreateTransactionSignerAddPersonalMessagePage::backButtonTapped(platform::u
 
 // Keyboard
 
-// A page that does not reach the bottom of the window (a form sheet) is covered only by
-// the part of the keyboard that rises above its bottom edge; a keyboard that stays below
-// it covers nothing, so the inset never turns negative.
 void CreateTransactionSignerAddPersonalMessagePage::keyboardDidShow(const platform::Notification& notification)
 {
-    double inset = CreateTransactionUtil::keyboardHeightFromNotification(notification);
-    const auto& root = view();
-    if (const auto window = root->window()) {
-        const double top = root->convertPointTo({0, 0}, nullptr).y;
-        const double belowPage = window->bounds().height() - (top + root->bounds().height());
-        inset = inset - belowPage + keyboardMargin;
-    }
-    setBottomInset(std::max(0.0, inset));
+    VTKeyboardInsets::apply(*scrollView.lock(), VTKeyboardInsets::bottomInset(*view(), notification));
 }
 
 void CreateTransactionSignerAddPersonalMessagePage::keyboardWillHide()
 {
-    setBottomInset(0);
-}
-
-void CreateTransactionSignerAddPersonalMessagePage::setBottomInset(double inset)
-{
-    const auto scroller = scrollView.lock();
-    const platform::graphics::EdgeInsets insets{0, 0, inset, 0};
-    scroller->setContentInset(insets);
-    scroller->setScrollIndicatorInsets(insets);
+    VTKeyboardInsets::release(*scrollView.lock());
 }

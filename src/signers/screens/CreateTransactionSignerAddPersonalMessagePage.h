@@ -25,9 +25,6 @@ class CreateTransactionSignerAddPersonalMessagePage : public platform::ui::ViewC
                                                       public platform::ui::TextViewDelegate,
                                                       public CreateTransactionSignerAddPersonalMessagePageInput {
 public:
-    // The gap kept between the editor's text and the keyboard.
-    static constexpr double keyboardMargin = 10;
-
     CreateTransactionSignerAddPersonalMessagePage();
 
     std::shared_ptr<CreateTransactionSignerAddPersonalMessagePageDelegate> delegate() const
@@ -84,7 +81,6 @@ private:
     void observeKeyboard();
     void wireActions();
     void populateUIInfo();
-    void setBottomInset(double inset);
 
     std::weak_ptr<CreateTransactionSignerAddPersonalMessagePageDelegate> delegate_;
 };

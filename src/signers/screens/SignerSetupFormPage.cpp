@@ -58,7 +58,7 @@ void SignerSetupFormPage::keyboardDidShow(const platform::Notification& notifica
 
 void SignerSetupFormPage::keyboardWillHide()
 {
-    VTKeyboardInsets::apply(*scrollView.lock(), 0);
+    VTKeyboardInsets::release(*scrollView.lock());
 }
 
 void SignerSetupFormPage::handleTapGesture()
