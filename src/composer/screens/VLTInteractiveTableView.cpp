@@ -13,6 +13,7 @@ using platform::ui::GestureState;
 using platform::ui::ImageView;
 using platform::ui::IndexPath;
 using platform::ui::Point;
+using platform::ui::TableViewCell;
 using platform::ui::TableViewCellPtr;
 using platform::ui::View;
 
@@ -143,7 +144,7 @@ void VLTInteractiveTableView::liftRow(const Point& location, const std::optional
     if (const auto owner = interactiveDelegate()) {
         owner->tableViewCellDraggingDidStart();
     }
-    auto snapshot = std::make_shared<ImageView>(cell->snapshotImage(0, false));
+    auto snapshot = std::make_shared<ImageView>(pictureOfRow(*cell));
     snapshot->setClipsToBounds(false);
     snapshot->layer().setCornerRadius(0);
     snapshot->setCenter(cell->center());
@@ -157,7 +158,7 @@ void VLTInteractiveTableView::liftRow(const Point& location, const std::optional
         kLiftDuration,
         [&] {
             snapshot->setCenter({cell->center().x, location.y});
-            snapshot->setTransform(AffineTransform::scale(kLiftScale, kLiftScale));
+            snapshot->setTransform(liftTransform(cell->bounds().width()));
             snapshot->setAlpha(kLiftAlpha);
         },
         [weakSelf, cell](bool) {
@@ -166,6 +167,49 @@ void VLTInteractiveTableView::liftRow(const Point& location, const std::optional
                 cell->setHidden(true);
             }
         });
+}
+
+void VLTInteractiveTableView::layoutSubviews()
+{
+    TableView::layoutSubviews();
+    refitSnapshot();
+}
+
+void VLTInteractiveTableView::refitSnapshot()
+{
+    const auto cell = liftedCell_.lock();
+    if (!cellSnapshot_ || !cell || cellSnapshot_->bounds().size == cell->bounds().size) {
+        return;
+    }
+    cell->layoutIfNeeded();
+    auto& snapshot = *cellSnapshot_;
+    Animator::performWithoutAnimation([&] {
+        snapshot.setImage(pictureOfRow(*cell));
+        snapshot.setBounds({{0, 0}, cell->bounds().size});
+        snapshot.setCenter({cell->center().x, snapshot.center().y});
+        // A picture sliding back to its row has already given up the lift.
+        if (!snapshot.transform().isIdentity()) {
+            snapshot.setTransform(liftTransform(cell->bounds().width()));
+        }
+    });
+}
+
+platform::graphics::ImagePtr VLTInteractiveTableView::pictureOfRow(TableViewCell& cell)
+{
+    // The lifted row is see-through while its picture stands in for it.
+    const double alpha = cell.alpha();
+    cell.setAlpha(1.0);
+    auto picture = cell.snapshotImage(0, false);
+    cell.setAlpha(alpha);
+    return picture;
+}
+
+AffineTransform VLTInteractiveTableView::liftTransform(double width)
+{
+    // Scaled about its centre, a row as wide as a tablet's screen would carry its text
+    // some 17 points left of where the other rows' text starts.
+    return AffineTransform::scale(kLiftScale, kLiftScale)
+        .concatenating(AffineTransform::translation((kLiftScale - 1) * width / 2, 0));
 }
 
 void VLTInteractiveTableView::followFinger(const Point& location, const std::optional<IndexPath>& row)

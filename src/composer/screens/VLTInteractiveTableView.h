@@ -57,6 +57,9 @@ public:
     // begin past the last row, and a long press may not begin on a locked row.
     bool gestureRecognizerShouldBegin(platform::ui::GestureRecognizer& recognizer) override;
     std::shared_ptr<platform::ui::View> hitTest(const platform::ui::Point& point) override;
+    // A turn of the device lays the rows out at a new width; the lifted picture is taken
+    // again so that it still lies over its row, at the row's width.
+    void layoutSubviews() override;
 
     const std::vector<int>& lockedSections() const { return lockedSections_; }
     const std::vector<platform::ui::IndexPath>& lockedCellPaths() const { return lockedCellPaths_; }
@@ -80,6 +83,11 @@ private:
     void liftRow(const platform::ui::Point& location, const std::optional<platform::ui::IndexPath>& row);
     void followFinger(const platform::ui::Point& location, const std::optional<platform::ui::IndexPath>& row);
     void dropRow();
+    void refitSnapshot();
+    static platform::graphics::ImagePtr pictureOfRow(platform::ui::TableViewCell& cell);
+    // The lift's scale, about the row's leading edge so that what the row shows stays
+    // where the other rows show it.
+    static platform::graphics::AffineTransform liftTransform(double width);
     // Shows the row again (when it is still on screen) and forgets the drag.
     void finishDrag(const platform::ui::TableViewCellPtr& cell);
     std::vector<std::shared_ptr<platform::ui::View>> promptViews() const;
