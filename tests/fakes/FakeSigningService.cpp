@@ -248,6 +248,8 @@ void FakeSigningService::route()
         return applyRule(request, response) ? httplib::Server::HandlerResponse::Handled
                                             : httplib::Server::HandlerResponse::Unhandled;
     });
+    server_->set_post_routing_handler(
+        [this](const httplib::Request& request, httplib::Response&) { recordAnswer(request); });
     server_->Post("/api/session", [this](const auto& request, auto& response) { login(request, response); });
     server_->Get("/api/session", [this](const auto& request, auto& response) { currentSession(request, response); });
     server_->Delete("/api/session", [this](const auto& request, auto& response) { logout(request, response); });
@@ -265,7 +267,10 @@ void FakeSigningService::route()
 
 void FakeSigningService::record(const httplib::Request& request)
 {
-    RecordedRequest recorded{request.method, request.path, "", {}, request.body, {}};
+    RecordedRequest recorded;
+    recorded.method = request.method;
+    recorded.path = request.path;
+    recorded.body = request.body;
     for (const auto& [name, value] : request.params) {
         recorded.query += (recorded.query.empty() ? "" : "&") + name + "=" + value;
     }
@@ -276,7 +281,20 @@ void FakeSigningService::record(const httplib::Request& request)
         recorded.uploads.push_back({name, file.filename, file.content_type, file.content});
     }
     std::lock_guard lock(mutex_);
+    recorded.arrived = nextEvent_++;
+    unanswered_[&request] = requests_.size();
     requests_.push_back(std::move(recorded));
+}
+
+void FakeSigningService::recordAnswer(const httplib::Request& request)
+{
+    std::lock_guard lock(mutex_);
+    const auto found = unanswered_.find(&request);
+    if (found == unanswered_.end()) {
+        return;
+    }
+    requests_[found->second].answered = nextEvent_++;
+    unanswered_.erase(found);
 }
 
 bool FakeSigningService::applyRule(const httplib::Request& request, httplib::Response& response)
