@@ -112,15 +112,16 @@ TEST_F(DocumentDropTest, UnreadableFilesAreLeftOutAndADropOfNothingReadableOnlyR
 TEST_F(DocumentDropTest, FilesThatCannotBeReadAreRefusedByNameAndTheRestOfTheDropIsAdded)
 {
     openDocuments(1, true, true);
+    const Bytes readable = pdfBytes(2);
     drop({droppedItem(TypeIdentifier::pdf, Bytes{}), droppedItem(TypeIdentifier::pdf, textBytes("Terms, as text.")),
           droppedItem(TypeIdentifier::pdf, textBytes("%PDF-1.7\n")), droppedItem(TypeIdentifier::png, textBytes("a note")),
           droppedItem(TypeIdentifier::utf8PlainText, Bytes{}), droppedItem(TypeIdentifier::png, Bytes{}),
-          droppedItem(TypeIdentifier::pdf, pdfBytes(2))},
+          droppedItem(TypeIdentifier::pdf, readable)},
          rowCenter(0));
     waitForImport();
     EXPECT_EQ(documentNames(), (Names{"Document 0", "PDF document(3).pdf"}))
         << "named as if the refused files had been added, so that their names stay theirs";
-    EXPECT_EQ(documentBytes()[1], pdfBytes(2));
+    EXPECT_EQ(documentBytes()[1], readable);
     const auto alert = VTAlertView::sharedInstance()->errorAlertView();
     ASSERT_NE(alert, nullptr);
     EXPECT_EQ(alert->titleLabel()->text(), "Error");
