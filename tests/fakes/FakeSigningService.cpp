@@ -114,9 +114,11 @@ bool FakeSigningService::start()
         return false;
     }
     thread_ = std::thread([this] { server_->listen_after_bind(); });
-    // stop() is a no-op until the server runs, so it must not return before that.
-    for (int waited = 0; !server_->is_running(); ++waited) {
-        if (waited == 5000) {
+    // stop() is a no-op until the server runs, so it must not return before that. The
+    // bound is only a safety net: a sanitizer on a busy machine may take long to get there.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    while (!server_->is_running()) {
+        if (std::chrono::steady_clock::now() > deadline) {
             return false;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
