@@ -1,5 +1,6 @@
 #include "store/ZKCoreDataManager.h"
 
+#include "foundation/Date.h"
 #include "foundation/Environment.h"
 #include "foundation/Text.h"
 #include "model/ZKDocument.h"
@@ -16,7 +17,6 @@
 #include "support/ZKLogger.h"
 
 #include <algorithm>
-#include <chrono>
 #include <unordered_set>
 #include <utility>
 
@@ -36,13 +36,24 @@ ZKError storeError(const std::string& description)
 // to it and move with it.
 const char* const kCompanionSuffixes[] = {"-wal", "-shm", "-journal"};
 
+// A name beside the file that no earlier set-aside holds: a second unreadable store within
+// the same second must not replace the first.
+std::filesystem::path asideName(const std::filesystem::path& file)
+{
+    auto stamped = file;
+    stamped += ".corrupt-" + std::to_string(static_cast<long long>(platform::Date::now().timeIntervalSince1970()));
+    auto target = stamped;
+    std::error_code error;
+    for (int count = 1; std::filesystem::exists(std::filesystem::symlink_status(target, error)); ++count) {
+        target = stamped;
+        target += "-" + std::to_string(count);
+    }
+    return target;
+}
+
 std::optional<std::filesystem::path> setAside(const std::filesystem::path& file)
 {
-    const auto stamp = std::chrono::duration_cast<std::chrono::seconds>(
-                           std::chrono::system_clock::now().time_since_epoch())
-                           .count();
-    auto target = file;
-    target += ".corrupt-" + std::to_string(stamp);
+    const auto target = asideName(file);
     std::error_code error;
     std::filesystem::rename(file, target, error);
     if (error) {

@@ -58,6 +58,17 @@ protected:
 
     Ending runHost(const std::vector<std::string>& arguments) const { return endingOf(spawnHost(arguments)); }
 
+    // Waits on the real clock until a child has got so far; only a safety net bounds it.
+    template <class Reached>
+    static void waitForChild(Reached reached)
+    {
+        const auto deadline = std::chrono::steady_clock::now() +
+                              std::chrono::duration<double>(testing_support::kWorkWaitSeconds);
+        while (!reached() && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+
     // The store and every shared instance are let go, as when this process ends, so the
     // child can open the store.
     static void letGoOfTheSdk() { platform::SharedInstances::resetAll(); }
@@ -108,9 +119,7 @@ TEST_F(CrashRecoveryTest, AnIdentityBeingRecordedWhenTheProcessIsKilledIsOneUser
         const auto before = fs::last_write_time(defaults, none);
         const auto child = spawnHost({"identities", home().string()});
         // Killed only once it is writing.
-        for (int waited = 0; waited < 5000 && fs::last_write_time(defaults, none) == before; ++waited) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
+        waitForChild([&] { return fs::last_write_time(defaults, none) != before; });
         std::this_thread::sleep_for(std::chrono::microseconds(microseconds(random)));
         ::kill(child, SIGKILL);
         ASSERT_EQ(endingOf(child).signal, SIGKILL);
@@ -148,9 +157,7 @@ TEST_F(CrashRecoveryTest, AFieldBeingPlacedWhenTheProcessIsKilledIsLostAloneAndT
         const auto child = spawnHost({"place", home().string()});
         // Killed only once it is placing: the log of each launch starts empty and grows
         // by a few pages a field.
-        for (int waited = 0; waited < 5000 && logSize() < 64 * 1024; ++waited) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
+        waitForChild([&] { return logSize() >= 64 * 1024; });
         std::this_thread::sleep_for(std::chrono::microseconds(microseconds(random)));
         ::kill(child, SIGKILL);
         ASSERT_EQ(endingOf(child).signal, SIGKILL);

@@ -122,9 +122,11 @@ TEST_F(VTTransactionSyncQueueTest, OneTransactionAtATimeWithoutDuplicates)
     EXPECT_TRUE(queue()->isSynchronizing());
     EXPECT_EQ(queue()->queuedTransactions(), std::deque<std::string>{"SECOND"});
 
-    ASSERT_TRUE(waitForFinished(1));
-    EXPECT_EQ(service.requestsTo("POST", "/api/packages").size(), 1u) << "the second starts only after the first";
     ASSERT_TRUE(waitForFinished(2));
+    const auto creates = service.requestsTo("POST", "/api/packages");
+    ASSERT_EQ(creates.size(), 2u);
+    ASSERT_TRUE(creates[0].answered);
+    EXPECT_GT(creates[1].arrived, *creates[0].answered) << "the second starts only after the first is answered";
     ASSERT_EQ(delegate->synchronized.size(), 2u);
     EXPECT_EQ(delegate->synchronized[0]["localGuid"], "FIRST");
     EXPECT_EQ(delegate->synchronized[1]["localGuid"], "SECOND");
@@ -270,7 +272,7 @@ TEST_F(VTTransactionSyncQueueTest, AFailedTransactionWaitsForTheNextStartAndOneN
     storeTransaction(localDraft("OTHER"));
     queue()->addTransaction(std::string("OTHER"));
     ASSERT_TRUE(waitFor([&] { return delegate->synchronized.size() == 2; }));
-    platform::RunLoop::main().advanceUntil([] { return false; }, 0.1);
+    ASSERT_TRUE(finishBackgroundWork());
     EXPECT_EQ(delegate->synchronized[0]["localGuid"], "OTHER");
     EXPECT_EQ(delegate->synchronized[1]["localGuid"], "LOCAL");
     EXPECT_EQ(delegate->failed.size(), 4u) << "the removed one is dropped without a report";
@@ -311,7 +313,7 @@ TEST_F(VTTransactionSyncQueueTest, AQueueMadeByClearDataWaitsForTheDraftStillBei
     EXPECT_FALSE(queue()->isSynchronizing()) << "the replaced queue is still creating the draft";
 
     ASSERT_TRUE(waitForFinished(1));
-    platform::RunLoop::main().advanceUntil([] { return false; }, 0.1);
+    ASSERT_TRUE(finishBackgroundWork());
     EXPECT_EQ(service.requestsTo("POST", "/api/packages").size(), 1u);
     ASSERT_EQ(delegate->synchronized.size(), 1u);
     EXPECT_EQ(delegate->synchronized[0]["localGuid"], "LOCAL");

@@ -135,7 +135,7 @@ TEST_F(ZKDataManagerTest, LoginPropertiesOfASessionInPlace)
     ZKTransactionManager::sharedInstance()->dataManager()->handleLoginPropertiesWithSuccessCallback(
         [&](const Dictionary&) { done = true; });
     ASSERT_TRUE(waitFor([&] { return service.requests().size() > requests; }));
-    platform::RunLoop::main().advanceUntil([] { return false; }, 0.2);
+    ASSERT_TRUE(finishBackgroundWork());
     EXPECT_FALSE(done);
     EXPECT_FALSE(ZKIdentity::sharedInstance()->uid());
 }

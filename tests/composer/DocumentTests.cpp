@@ -32,7 +32,7 @@ protected:
             result = value;
             done = true;
         });
-        EXPECT_TRUE(platform::RunLoop::main().runUntil([&] { return done; }, 20));
+        EXPECT_TRUE(waitFor([&] { return done; }));
         return result;
     }
 

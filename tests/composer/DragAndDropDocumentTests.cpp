@@ -49,7 +49,7 @@ TEST_F(DragAndDropDocumentTest, ADropSessionLoadsItemsUnderTheGeneralIdentifiers
         {0, 0});
     std::optional<std::vector<std::shared_ptr<DragAndDropDocument>>> loaded;
     session.loadObjectsOfClass<DragAndDropDocument>([&](auto objects) { loaded = std::move(objects); });
-    ASSERT_TRUE(platform::RunLoop::main().runUntil([&] { return loaded.has_value(); }, 5));
+    ASSERT_TRUE(waitFor([&] { return loaded.has_value(); }));
     ASSERT_EQ(loaded->size(), 3u);
     EXPECT_EQ((*loaded)[0]->type(), Type::image);
     EXPECT_EQ((*loaded)[0]->data(), (Bytes{1, 2}));

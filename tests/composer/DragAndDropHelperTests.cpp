@@ -52,7 +52,7 @@ protected:
     {
         int completions = 0;
         importer->startImportingDocuments([&](const std::vector<DragAndDropHelper::RefusedFile>&) { ++completions; });
-        platform::RunLoop::main().runUntil([&] { return completions > 0; }, 20);
+        waitFor([&] { return completions > 0; });
         platform::RunLoop::main().runUntilIdle();
         return completions;
     }
@@ -176,7 +176,7 @@ TEST_F(DragAndDropHelperTest, ARunningBatchRefusesNewDropsAndIsLeftAlone)
     importer->startImportingDocuments([&](const std::vector<DragAndDropHelper::RefusedFile>&) { completions += 10; });
     importer->startImportingContacts([&](int, int) { completions += 100; });
 
-    ASSERT_TRUE(platform::RunLoop::main().runUntil([&] { return completions > 0; }, 20));
+    ASSERT_TRUE(waitFor([&] { return completions > 0; }));
     platform::RunLoop::main().runUntilIdle();
     EXPECT_EQ(completions, 1);
     EXPECT_EQ(documentNames(), (std::vector<std::string>{"first", "second.pdf"}));

@@ -39,7 +39,7 @@ protected:
         EXPECT_TRUE(session.canLoadObjectsOfClass<DroppedDocument>());
         std::optional<std::vector<std::shared_ptr<DroppedDocument>>> loaded;
         session.loadObjectsOfClass<DroppedDocument>([&](auto documents) { loaded = std::move(documents); });
-        EXPECT_TRUE(RunLoop::main().runUntil([&] { return loaded.has_value(); }, 10));
+        EXPECT_TRUE(waitFor([&] { return loaded.has_value(); }));
         return loaded.value_or(std::vector<std::shared_ptr<DroppedDocument>>{});
     }
 
@@ -61,7 +61,7 @@ protected:
                 result = value;
                 done = true;
             });
-        EXPECT_TRUE(RunLoop::main().runUntil([&] { return done; }, 20));
+        EXPECT_TRUE(waitFor([&] { return done; }));
         return result;
     }
 };

@@ -94,7 +94,7 @@ TEST_F(LeavingComposerTest, AStartedDraftIsReportedWithFixedListingValues)
     compose(" Offer ");
     model->setTransactionDescription("For Ann");
     ASSERT_EQ(model->startNewTransaction(), Model::started);
-    platform::RunLoop::main().runUntil([&] { return !host->details.empty(); }, 10);
+    waitFor([&] { return !host->details.empty(); });
     ASSERT_EQ(host->details.size(), 1u);
     const auto& details = host->details[0];
     std::vector<std::string> keys;
@@ -137,7 +137,7 @@ TEST_F(LeavingComposerTest, TemporaryCopiesGoOnceTheirDocumentsAreStored)
         const std::string text = "Terms of the lease";
         model->addDocumentWithNameAtIndexDataAndSizeCompletion(name, 0, Bytes(text.begin(), text.end()), {0, 0},
                                                                [&](const std::optional<Dictionary>&) { done = true; });
-        EXPECT_TRUE(platform::RunLoop::main().runUntil([&] { return done; }, 20));
+        EXPECT_TRUE(waitFor([&] { return done; }));
         return std::filesystem::path(model->displayDataForDocumentWithIndex(0).value("path", std::string()));
     };
     model->setTitle("Lease");
@@ -208,7 +208,7 @@ TEST_F(LeavingComposerTest, ACommitMadeOffTheMainThreadIsRefusedAndReportedOnThe
             done = true;
         });
     });
-    EXPECT_TRUE(platform::RunLoop::main().runUntil([&] { return done.load(); }, 10));
+    EXPECT_TRUE(waitFor([&] { return done.load(); }));
     worker.join();
     EXPECT_TRUE(onMainThread);
     EXPECT_EQ(committed["error"]["code"], ZKError::wrongThread) << committed.dump();
@@ -246,7 +246,7 @@ TEST_F(LeavingComposerTest, AStoredTransactionIsLoadedAndReloadedForEditing)
     EXPECT_FALSE(model->transaction());
     std::optional<std::optional<Dictionary>> loaded;
     model->loadDataForTransactionWithCallback([&](const std::optional<Dictionary>& error) { loaded = error; });
-    ASSERT_TRUE(platform::RunLoop::main().runUntil([&] { return loaded.has_value(); }, 10));
+    ASSERT_TRUE(waitFor([&] { return loaded.has_value(); }));
     EXPECT_FALSE(*loaded);
     EXPECT_EQ(model->transactionId(), guid);
     EXPECT_EQ(model->title(), "Offer");
@@ -258,7 +258,7 @@ TEST_F(LeavingComposerTest, AStoredTransactionIsLoadedAndReloadedForEditing)
 
     std::optional<std::optional<Dictionary>> reloaded;
     model->reloadTransactionWithCallback([&](const std::optional<Dictionary>& error) { reloaded = error; });
-    ASSERT_TRUE(platform::RunLoop::main().runUntil([&] { return reloaded.has_value(); }, 10));
+    ASSERT_TRUE(waitFor([&] { return reloaded.has_value(); }));
     EXPECT_FALSE(*reloaded);
     EXPECT_EQ(model->documentsNumber(), 1);
 }
@@ -275,10 +275,10 @@ TEST_F(LeavingComposerTest, AbsentCallbacksAreSkipped)
     model->reloadTransactionWithCallback(nullptr);
     model->setTransactionGUID(guid);
     model->loadDataForTransactionWithCallback(nullptr);
-    EXPECT_TRUE(platform::RunLoop::main().runUntil([&] { return model->transactionId() == guid; }, 10));
+    EXPECT_TRUE(waitFor([&] { return model->transactionId() == guid; }));
     model->setTransactionGUID(guid);
     model->reloadTransactionWithCallback(nullptr);
-    EXPECT_TRUE(platform::RunLoop::main().runUntil([&] { return model->transactionId() == guid; }, 10));
+    EXPECT_TRUE(waitFor([&] { return model->transactionId() == guid; }));
     model->setTransactionGUID("no-such-guid");
     model->loadDataForTransactionWithCallback(nullptr);
     platform::RunLoop::main().runUntilIdle();
@@ -295,14 +295,14 @@ TEST_F(LeavingComposerTest, AFailedLoadReportsTheErrorAndKeepsWaitingForTheTrans
     model->setTransactionGUID("no-such-guid");
     std::optional<std::optional<Dictionary>> loaded;
     model->loadDataForTransactionWithCallback([&](const std::optional<Dictionary>& error) { loaded = error; });
-    ASSERT_TRUE(platform::RunLoop::main().runUntil([&] { return loaded.has_value(); }, 10));
+    ASSERT_TRUE(waitFor([&] { return loaded.has_value(); }));
     ASSERT_TRUE(*loaded);
     EXPECT_TRUE((**loaded).contains("code"));
     EXPECT_FALSE(model->transaction());
 
     bool called = false;
     model->loadDataForTransactionWithGUIDWithCallback("no-such-guid", [&] { called = true; });
-    ASSERT_TRUE(platform::RunLoop::main().runUntil([&] { return called; }, 10));
+    ASSERT_TRUE(waitFor([&] { return called; }));
     EXPECT_FALSE(model->transaction());
 }
 

@@ -193,7 +193,7 @@ TEST_F(CreateTransactionPageTest, FailedLoadLeavesThroughExitWithoutWaitingForev
 {
     EXPECT_TRUE(Veltra::dashboard()->startEditingTransactionWithGuid("no-such-transaction", true, true, true));
     EXPECT_TRUE(VTAlertView::sharedInstance()->isShowingBlockingMessage());
-    ASSERT_TRUE(platform::RunLoop::main().runUntil([this] { return !host->events.empty(); }, 10));
+    ASSERT_TRUE(waitFor([this] { return !host->events.empty(); }));
     settle();
     EXPECT_EQ(host->events, std::vector<std::string>{"didExitSDK"});
     EXPECT_FALSE(VTAlertView::sharedInstance()->isShowingBlockingMessage());

@@ -120,7 +120,7 @@ bool DocumentListTest::blockingMessageUp()
 void DocumentListTest::waitForImport()
 {
     const auto alerts = VTAlertView::sharedInstance();
-    EXPECT_TRUE(platform::RunLoop::main().runUntil([&] { return !alerts->isShowingBlockingMessage(); }, 30));
+    EXPECT_TRUE(waitFor([&] { return !alerts->isShowingBlockingMessage(); }));
     platform::RunLoop::main().runUntilIdle();
     settle();
 }

@@ -52,7 +52,7 @@ protected:
     void dropHeldFileIntoTheImporter(platform::dragdrop::DragItem item)
     {
         auto& loop = platform::RunLoop::main();
-        ASSERT_TRUE(loop.runUntil([] { return platform::BackgroundWork::inFlight() == 0; }, 10));
+        ASSERT_TRUE(finishBackgroundWork());
         ASSERT_TRUE(drop({std::move(item)}, rowCenter(0)).performed);
         loop.runUntilIdle();
         released_->store(true);
@@ -77,9 +77,7 @@ protected:
     // themselves are waited for.
     void letTheWorkersFinish()
     {
-        auto& loop = platform::RunLoop::main();
-        EXPECT_TRUE(loop.runUntil([] { return platform::BackgroundWork::inFlight() == 0; }, 30));
-        loop.runUntilIdle();
+        EXPECT_TRUE(finishBackgroundWork());
         settle();
     }
 

@@ -58,7 +58,7 @@ TEST_F(RecipientDropTest, CardsTheModelRefusesAreCountedInOneAlert)
     openWithRecipients({"Ann"});
     EXPECT_FALSE(drop({{std::make_shared<ItemProvider>("com.adobe.pdf", Bytes{'%', 'P', 'D', 'F'})}}).performed);
     EXPECT_TRUE(drop({unreadableCard()}).performed);
-    platform::RunLoop::main().advanceUntil([] { return false; }, 0.2);
+    ASSERT_TRUE(finishBackgroundWork());
     EXPECT_EQ(modelNames(), Names{"Ann"}) << "nothing readable, nothing added";
     EXPECT_EQ(alert(), nullptr);
 

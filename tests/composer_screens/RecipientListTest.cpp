@@ -67,7 +67,7 @@ void RecipientListTest::swipeOpen(int row)
 
 void RecipientListTest::runUntil(const std::function<bool()>& condition)
 {
-    platform::RunLoop::main().runUntil(condition, 10);
+    waitFor(condition);
     window->layoutIfNeeded();
 }
 

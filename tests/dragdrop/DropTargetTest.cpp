@@ -115,7 +115,7 @@ TEST_F(DropTargetTest, TableDropKnowsTheRowUnderThePoint)
     EXPECT_TRUE(outcome.performed);
     EXPECT_EQ(outcome.target, table);
     EXPECT_EQ(noteTable->destination, (IndexPath{0, 1}));
-    RunLoop::main().runUntil([&] { return noteTable->notes.size() == 2; }, 5);
+    waitFor([&] { return noteTable->notes.size() == 2; });
     EXPECT_EQ(noteTable->notes.size(), 2u);
     EXPECT_EQ(noteTable->notes[1]->typeIdentifier, "public.image");
 }

@@ -126,7 +126,7 @@ TEST_F(ItemProviderTest, SessionLoadsObjectsOnceOnTheMainThreadLeavingOutUnreada
         loaded = std::move(notes);
     });
     EXPECT_EQ(calls, 0);
-    ASSERT_TRUE(RunLoop::main().runUntil([&] { return calls > 0; }, 5));
+    ASSERT_TRUE(waitFor([&] { return calls > 0; }));
     RunLoop::main().runUntilIdle();
     EXPECT_EQ(calls, 1);
     ASSERT_EQ(loaded.size(), 2u);

@@ -7,7 +7,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <thread>
 
 namespace {
@@ -20,10 +19,11 @@ constexpr int kNoRequest = 4;
 std::atomic<bool> g_answered{false};
 fakes::FakeSigningService* g_service = nullptr;
 
+// Only a safety net: a sanitizer on a busy machine may take many times the usual.
 template <class Condition>
 bool waitUntil(Condition condition)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline) {
             return false;
@@ -46,10 +46,14 @@ void answerDuringTearDown()
 
 } // namespace
 
-int main()
+// The home folder comes from the test, so that runs side by side never share one.
+int main(int argc, char** argv)
 {
+    if (argc != 2) {
+        return kNoRequest;
+    }
     std::atexit(answerDuringTearDown);
-    platform::Environment::setHomeDirectory(std::filesystem::temp_directory_path() / "veltra-exit-child");
+    platform::Environment::setHomeDirectory(argv[1]);
     g_service = new fakes::FakeSigningService();
     if (!g_service->start()) {
         return kNoRequest;

@@ -6,7 +6,6 @@
 #include "service/ZKWebPoster.h"
 #include "support/VeltraTest.h"
 
-#include <functional>
 
 namespace fakes {
 
@@ -25,12 +24,6 @@ protected:
     {
         service.stop();
         VeltraTest::TearDown();
-    }
-
-    // Runs the main loop until the condition holds (at most 10 s of real time).
-    static bool waitFor(const std::function<bool()>& condition)
-    {
-        return platform::RunLoop::main().runUntil(condition, 10);
     }
 
     // Signs "ann@example.com" in on the stand-in service, so requests carry a session.

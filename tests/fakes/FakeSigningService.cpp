@@ -114,9 +114,11 @@ bool FakeSigningService::start()
         return false;
     }
     thread_ = std::thread([this] { server_->listen_after_bind(); });
-    // stop() is a no-op until the server runs, so it must not return before that.
-    for (int waited = 0; !server_->is_running(); ++waited) {
-        if (waited == 5000) {
+    // stop() is a no-op until the server runs, so it must not return before that. The
+    // bound is only a safety net: a sanitizer on a busy machine may take long to get there.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    while (!server_->is_running()) {
+        if (std::chrono::steady_clock::now() > deadline) {
             return false;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -248,6 +250,8 @@ void FakeSigningService::route()
         return applyRule(request, response) ? httplib::Server::HandlerResponse::Handled
                                             : httplib::Server::HandlerResponse::Unhandled;
     });
+    server_->set_post_routing_handler(
+        [this](const httplib::Request& request, httplib::Response&) { recordAnswer(request); });
     server_->Post("/api/session", [this](const auto& request, auto& response) { login(request, response); });
     server_->Get("/api/session", [this](const auto& request, auto& response) { currentSession(request, response); });
     server_->Delete("/api/session", [this](const auto& request, auto& response) { logout(request, response); });
@@ -265,7 +269,10 @@ void FakeSigningService::route()
 
 void FakeSigningService::record(const httplib::Request& request)
 {
-    RecordedRequest recorded{request.method, request.path, "", {}, request.body, {}};
+    RecordedRequest recorded;
+    recorded.method = request.method;
+    recorded.path = request.path;
+    recorded.body = request.body;
     for (const auto& [name, value] : request.params) {
         recorded.query += (recorded.query.empty() ? "" : "&") + name + "=" + value;
     }
@@ -276,7 +283,20 @@ void FakeSigningService::record(const httplib::Request& request)
         recorded.uploads.push_back({name, file.filename, file.content_type, file.content});
     }
     std::lock_guard lock(mutex_);
+    recorded.arrived = nextEvent_++;
+    unanswered_[&request] = requests_.size();
     requests_.push_back(std::move(recorded));
+}
+
+void FakeSigningService::recordAnswer(const httplib::Request& request)
+{
+    std::lock_guard lock(mutex_);
+    const auto found = unanswered_.find(&request);
+    if (found == unanswered_.end()) {
+        return;
+    }
+    requests_[found->second].answered = nextEvent_++;
+    unanswered_.erase(found);
 }
 
 bool FakeSigningService::applyRule(const httplib::Request& request, httplib::Response& response)

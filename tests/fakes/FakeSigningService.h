@@ -26,7 +26,8 @@ namespace fakes {
 // cookie, records every request, and can be told to answer a path with a canned reply,
 // after a delay, or not at all. A package create that carries an "Idempotency-Key" the
 // account has used before answers the package made then; a template package is copied
-// into a new draft (POST /api/packages/<guid>/clone).
+// into a new draft (POST /api/packages/<guid>/clone). Safe from any thread: the server
+// answers on threads of its own while the test reads and sets up.
 class FakeSigningService {
 public:
     struct Upload {
@@ -43,6 +44,10 @@ public:
         std::map<std::string, std::string> headers;
         std::string body;
         std::vector<Upload> uploads;
+        // Places in one sequence of every arrival and answer the service has seen, so that a
+        // test can tell whether a request came only after another one had been answered.
+        std::size_t arrived = 0;
+        std::optional<std::size_t> answered; // taken just before the answer is sent
         std::string header(const std::string& name) const;
     };
 
@@ -108,6 +113,7 @@ private:
     void route();
     bool applyRule(const httplib::Request& request, httplib::Response& response);
     void record(const httplib::Request& request);
+    void recordAnswer(const httplib::Request& request);
     bool waitUnlessStopped(double seconds);
     bool authorised(const httplib::Request& request, httplib::Response& response);
 
@@ -145,6 +151,10 @@ private:
     std::map<std::pair<std::string, std::string>, std::string> idempotentPackages_; // (e-mail, key) -> guid
     std::map<std::string, Rule> rules_;
     std::vector<RecordedRequest> requests_;
+    std::size_t nextEvent_ = 0;
+    // Requests being handled -> their place in requests_; httplib hands the routing and the
+    // answering of one request the same object.
+    std::map<const httplib::Request*, std::size_t> unanswered_;
 };
 
 } // namespace fakes

@@ -61,7 +61,7 @@ TEST_F(RunLoopTest, RunSyncRunsAtOnceOnTheMainThreadAndWaitsFromAWorker)
         loop.runSync([&] { ranOnMain = loop.isMainThread(); });
         workerDone = true;
     });
-    EXPECT_TRUE(loop.runUntil([&] { return workerDone.load(); }, 5.0));
+    EXPECT_TRUE(loop.runUntil([&] { return workerDone.load(); }, testing_support::kWorkWaitSeconds));
     worker.join();
     EXPECT_TRUE(ranOnMain);
 }
@@ -73,7 +73,7 @@ TEST_F(RunLoopTest, RunUntilWaitsForPostsFromOtherThreadsAndGivesUpAfterTheTimeo
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         loop.dispatchAsync([&] { value = 42; });
     });
-    EXPECT_TRUE(loop.runUntil([&] { return value == 42; }, 5.0));
+    EXPECT_TRUE(loop.runUntil([&] { return value == 42; }, testing_support::kWorkWaitSeconds));
     worker.join();
     EXPECT_FALSE(loop.runUntil([] { return false; }, 0.05));
 }

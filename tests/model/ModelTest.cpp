@@ -2,6 +2,7 @@
 
 #include "designer/ZKDesignerFieldSettings.h"
 #include "designer/ZKDesignerHelper.h"
+#include "foundation/Date.h"
 #include "foundation/Environment.h"
 #include "model/ZKDocument.h"
 #include "model/ZKElement.h"
@@ -10,8 +11,6 @@
 #include "model/ZKValidation.h"
 #include "store/ZKTransactionMapper.h"
 #include "support/ZKColor.h"
-
-#include <chrono>
 
 using store_testing::sampleTransaction;
 
@@ -30,11 +29,6 @@ protected:
     }
 
     static std::shared_ptr<ZKTransaction> reloaded() { return openStore()->transactionWithGuid("trx"); }
-
-    static double nowSince1970()
-    {
-        return std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
-    }
 
     std::shared_ptr<ZKElement> radio(ZKDocument& document, const std::string& approval,
                                      const std::vector<std::string>& enumeration)
@@ -57,12 +51,13 @@ protected:
 TEST_F(ModelTest, SetLocalStampsMarksNonDraftsLocalAndSaves)
 {
     const auto transaction = storedTransaction(false);
-    const double before = nowSince1970();
+    const platform::Date stamped(1'750'000'000);
+    platform::Date::pinNow(stamped);
     ASSERT_TRUE(transaction->setLocal());
 
     const auto stored = reloaded();
     EXPECT_TRUE(stored->local());
-    EXPECT_GE(stored->lastUpdate(), before - 1);
+    EXPECT_DOUBLE_EQ(stored->lastUpdate(), stamped.timeIntervalSince1970());
     EXPECT_FALSE(manager->hasChanges());
 }
 

@@ -197,7 +197,7 @@ TEST_F(VTAlertViewTest, CallsFromAnotherThreadAreShownOnTheMainThread)
         alerts->showBlockingMessage("Working");
         done = true;
     });
-    EXPECT_TRUE(platform::RunLoop::main().runUntil([&] { return done.load(); }, 10));
+    EXPECT_TRUE(waitFor([&] { return done.load(); }));
     worker.join();
     EXPECT_TRUE(alerts->isShowingBlockingMessage());
     EXPECT_EQ(window->subviews().back(), alerts->blockingMessageView());

@@ -12,7 +12,38 @@
 #include <fstream>
 #include <optional>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace {
+
+// A loopback port that refuses every connection: bound, so that no process running beside
+// the test can take it and answer, but never listening. Used on the test's thread only.
+class RefusingPort {
+public:
+    RefusingPort() : socket_(::socket(AF_INET, SOCK_STREAM, 0))
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (::bind(socket_, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+            ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+            port_ = ntohs(address.sin_port);
+        }
+    }
+    ~RefusingPort() { ::close(socket_); }
+    RefusingPort(const RefusingPort&) = delete;
+    RefusingPort& operator=(const RefusingPort&) = delete;
+
+    int port() const { return port_; }
+
+private:
+    int socket_;
+    int port_ = 0;
+};
 
 class ZKVLTConnectionTest : public fakes::FakeServiceTest {
 protected:
@@ -185,9 +216,9 @@ TEST_F(ZKVLTConnectionTest, MissingServerAndUnreachableServerAreErrors)
     ASSERT_TRUE(reply.error);
     EXPECT_EQ(reply.error->code(), ZKError::noServerAddress);
 
-    const auto address = service.address();
-    service.stop();
-    ZKServerSettings::sharedInstance()->setServerAddress(address + "/");
+    const RefusingPort refusing;
+    ASSERT_NE(refusing.port(), 0);
+    ZKServerSettings::sharedInstance()->setServerAddress("http://127.0.0.1:" + std::to_string(refusing.port()) + "/");
     reply = sendAndWait(ZKRequest::get(ZKEndpoints::session()));
     ASSERT_TRUE(reply.error);
     EXPECT_EQ(reply.error->code(), ZKError::networkFailure);
@@ -198,13 +229,14 @@ TEST_F(ZKVLTConnectionTest, MissingServerAndUnreachableServerAreErrors)
     EXPECT_EQ(reply.error->code(), ZKError::networkFailure);
 }
 
-TEST_F(ZKVLTConnectionTest, ServerPlistGivesTheTimeOutAndExtraHeaders)
+// The headers are read from a request that must succeed, so no short time-out of the
+// same list can cut it off on a slow machine.
+TEST_F(ZKVLTConnectionTest, ServerPlistGivesExtraHeaders)
 {
     useServerPlist(R"(<?xml version="1.0" encoding="UTF-8"?>
 <!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
 <plist version="1.0">
 <dict>
-    <key>requestTimeout</key><real>0.5</real>
     <key>additionalHeaders</key>
     <dict>
         <key>X-Tenant</key><string>acme &amp; sons</string>
@@ -219,8 +251,12 @@ TEST_F(ZKVLTConnectionTest, ServerPlistGivesTheTimeOutAndExtraHeaders)
     EXPECT_EQ(request.header("X-Tenant"), "acme & sons");
     EXPECT_EQ(request.header("X-Injected"), "");
     EXPECT_EQ(request.header("app-id"), ZKServerSettings::kDefaultAppId);
+}
 
-    service.delay("GET", "/api/session", 5);
+TEST_F(ZKVLTConnectionTest, ServerPlistGivesTheTimeOut)
+{
+    useServerPlist("<plist><dict><key>requestTimeout</key><real>0.5</real></dict></plist>");
+    service.delay("GET", "/api/session", 60);
     const auto reply = sendAndWait(ZKRequest::get(ZKEndpoints::session()));
     ASSERT_TRUE(reply.error);
     EXPECT_EQ(reply.error->code(), ZKError::timedOut);

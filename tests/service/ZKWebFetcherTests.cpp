@@ -5,6 +5,7 @@
 #include "service/ZKWebPoster.h"
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <optional>
 
@@ -44,7 +45,8 @@ protected:
             arrived.notify_all();
         });
         std::unique_lock lock(mutex);
-        EXPECT_TRUE(arrived.wait_for(lock, std::chrono::seconds(10), [&] { return result.has_value(); }));
+        const std::chrono::duration<double> patience(testing_support::kWorkWaitSeconds);
+        EXPECT_TRUE(arrived.wait_for(lock, patience, [&] { return result.has_value(); }));
         if (onMainThread) {
             *onMainThread = main;
         }

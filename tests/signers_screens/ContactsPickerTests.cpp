@@ -187,7 +187,7 @@ TEST_F(ContactsPickerTest, TheAnswerToTheAccessRequestDecidesOnTheMainRunLoop)
     writeAddressBook({person("Ann", "Adams", {"ann@example.com"})});
     ContactStoreSettings::shared()->setGrantsAccessWhenAsked(true);
     openPicker(AuthorizationStatus::notDetermined);
-    platform::RunLoop::main().runUntil([this] { return !page->contacts().empty(); }, 5);
+    ASSERT_TRUE(waitFor([this] { return !page->contacts().empty(); }));
     settle();
     expectState("", true, true);
     EXPECT_EQ(row(0, 0)->contactNameLabel.lock()->text(), "Ann Adams");
@@ -196,14 +196,12 @@ TEST_F(ContactsPickerTest, TheAnswerToTheAccessRequestDecidesOnTheMainRunLoop)
     openPicker(AuthorizationStatus::notDetermined);
     tap(*page->backButton);
     page.reset();
-    platform::RunLoop::main().advanceUntil([] { return false; }, 0.2);
+    ASSERT_TRUE(finishBackgroundWork());
 
     ContactStoreSettings::shared()->setGrantsAccessWhenAsked(false);
     openPicker(AuthorizationStatus::notDetermined);
     const auto asked = page;
-    platform::RunLoop::main().runUntil(
-        [] { return ContactStoreSettings::shared()->authorizationStatus() == AuthorizationStatus::denied; }, 5);
-    platform::RunLoop::main().advanceUntil([] { return false; }, 0.2);
+    ASSERT_TRUE(finishBackgroundWork());
     settle();
     expectState("Need permission to access Address Book", true, false);
     EXPECT_EQ(asked->presentedViewController(), nullptr);

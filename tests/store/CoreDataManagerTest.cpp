@@ -1,5 +1,6 @@
 #include "store/StoreTestSupport.h"
 
+#include "foundation/Date.h"
 #include "model/ZKDocument.h"
 #include "model/ZKElement.h"
 #include "model/ZKParticipant.h"
@@ -539,22 +540,29 @@ TEST_F(StoreTest, ARollbackReturnsEveryUnsavedChangeToTheStoredStateForGood)
     EXPECT_EQ(openStore()->transactionWithGuid("trx")->documents().front()->name(), "Renamed document");
 }
 
-TEST_F(StoreTest, ACorruptFileIsSetAsideAndReported)
+TEST_F(StoreTest, ACorruptFileIsSetAsideAndReportedWithoutReplacingOneSetAsideBefore)
 {
     manager.reset();
     VeltManagedObject::setStoreManager(nullptr);
+    // Both within one second, so a name made of the time alone would be the same twice.
+    platform::Date::pinNow(platform::Date(1'750'000'000));
     const auto file = ZKCoreDataManager::defaultStorePath();
-    std::filesystem::remove(file);
-    const std::string garbage(8192, 'x');
-    std::ofstream(file, std::ios::binary) << garbage;
+    std::vector<std::filesystem::path> setAside;
+    for (const char filler : {'x', 'y'}) {
+        SCOPED_TRACE(filler);
+        std::filesystem::remove(file);
+        std::ofstream(file, std::ios::binary) << std::string(8192, filler);
 
-    const auto result = ZKCoreDataManager::open(file);
-    ASSERT_TRUE(result.error.has_value());
-    ASSERT_TRUE(result.setAsidePath.has_value());
-    EXPECT_EQ(fileContents(*result.setAsidePath), garbage);
-    ASSERT_NE(result.manager, nullptr);
-    EXPECT_TRUE(result.manager->allTransactions().empty());
-    EXPECT_NE(result.error->description().find(result.setAsidePath->string()), std::string::npos);
+        const auto result = ZKCoreDataManager::open(file);
+        ASSERT_TRUE(result.error.has_value());
+        ASSERT_TRUE(result.setAsidePath.has_value());
+        ASSERT_NE(result.manager, nullptr);
+        EXPECT_TRUE(result.manager->allTransactions().empty());
+        EXPECT_NE(result.error->description().find(result.setAsidePath->string()), std::string::npos);
+        setAside.push_back(*result.setAsidePath);
+    }
+    EXPECT_EQ(fileContents(setAside[0]), std::string(8192, 'x'));
+    EXPECT_EQ(fileContents(setAside[1]), std::string(8192, 'y'));
 }
 
 TEST_F(StoreTest, AFileOfANewerSchemaIsLeftAlone)

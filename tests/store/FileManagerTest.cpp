@@ -31,7 +31,7 @@ protected:
         std::optional<std::optional<Dictionary>> answer;
         ZKFileManager::sharedInstance()->convertToPDFDataAndSizeCompletion(
             name, bytesOf(contents), {0, 0}, [&](const std::optional<Dictionary>& result) { answer = result; });
-        platform::RunLoop::main().runUntil([&] { return answer.has_value(); }, 20);
+        waitFor([&] { return answer.has_value(); });
         return answer;
     }
 };
@@ -174,7 +174,7 @@ TEST_F(FileManagerTest, ConversionsOfOneBaseNameNeverShareAFile)
     const auto stored = ZKFileManager::getGoodNameForFileWithPathNameExtentionAndNumber(
         manager->temporaryFolderPath(), "Contract", "pdf", 0);
     ASSERT_TRUE(ZKFileManager::storeAtPathFileWithNameAndData(stored, std::nullopt, bytesOf("%PDF-mine")));
-    platform::RunLoop::main().runUntil([&] { return answers.size() == 2; }, 20);
+    waitFor([&] { return answers.size() == 2; });
 
     ASSERT_EQ(answers.size(), 2u);
     ASSERT_TRUE(answers[0] && answers[1]);

@@ -49,12 +49,27 @@ void VeltraTest::SetUp()
     });
 }
 
+bool VeltraTest::waitFor(const std::function<bool()>& condition)
+{
+    return platform::RunLoop::main().runUntil(condition, kWorkWaitSeconds);
+}
+
+bool VeltraTest::finishBackgroundWork()
+{
+    auto& loop = platform::RunLoop::main();
+    // What the work posts may start more of it (a loaded file goes on to be converted).
+    do {
+        if (!waitFor([] { return platform::BackgroundWork::inFlight() == 0; }))
+            return false;
+    } while (loop.runUntilIdle() > 0);
+    return true;
+}
+
 void VeltraTest::TearDown()
 {
     // Work a case started (a request, a conversion) finishes inside the case: it must not
     // reach the next case's shared instances nor run on while the process ends.
-    platform::RunLoop::main().runUntil([] { return platform::BackgroundWork::inFlight() == 0; }, 10);
-    platform::RunLoop::main().runUntilIdle();
+    finishBackgroundWork();
     platform::SharedInstances::resetAll();
     platform::RunLoop::main().reset();
     platform::Log::setSink([](std::string_view, std::string_view) {});

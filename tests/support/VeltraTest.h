@@ -4,10 +4,16 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace testing_support {
+
+// How long a test waits for work on other threads before it gives up. Only a safety net
+// against a hang, so it allows for a sanitizer on a busy machine, many times slower than
+// usual; a test never waits this long when the work does what it should.
+inline constexpr double kWorkWaitSeconds = 60;
 
 // The base of every test case that touches the SDK: a fresh home directory in a
 // temporary folder, the build's resources as the main bundle, a manual clock on the main
@@ -20,6 +26,12 @@ protected:
     const std::filesystem::path& home() const { return home_; }
     // Log lines written during the case, as "<category>: <message>".
     const std::vector<std::string>& logLines() const { return *logLines_; }
+    // Runs the main loop until the condition holds; false when it still does not after
+    // kWorkWaitSeconds.
+    static bool waitFor(const std::function<bool()>& condition);
+    // Runs the main loop until no background work is in flight and nothing it posted is
+    // left to run; false when the work outlasts kWorkWaitSeconds.
+    static bool finishBackgroundWork();
 
 private:
     std::filesystem::path home_;

@@ -145,7 +145,7 @@ TEST_F(SupportTest, MainQueueBlocksRunAtOnceOnMainAndWaitFromOtherThreads)
         runOnMainQueueWithoutDeadlocking2([&] { ranOnMain = platform::RunLoop::main().isMainThread(); });
         finished = true;
     });
-    EXPECT_TRUE(platform::RunLoop::main().runUntil([&] { return finished.load(); }, 10));
+    EXPECT_TRUE(waitFor([&] { return finished.load(); }));
     worker.join();
     EXPECT_TRUE(ranOnMain);
 }

@@ -37,6 +37,10 @@ namespace {
 
 using Checkpoint = ZKTransactionSynchronizer::Checkpoint;
 
+// How long the host waits for the service: only a safety net, so it allows for a sanitizer
+// on a busy machine.
+constexpr double kWaitSeconds = 60;
+
 ZKCoreDataManager& store()
 {
     return *ZKTransactionManager::sharedInstance()->dataManager()->store();
@@ -82,7 +86,7 @@ int synchronize(const std::string& address, const std::string& checkpoint)
     bool signedIn = false;
     ZKWebPoster::loginWithEmailPasswordCallback("ann@example.com", "secret",
                                                 [&](const ZKReply& reply) { signedIn = reply.succeeded(); });
-    if (!loop.runUntil([&] { return signedIn; }, 20)) {
+    if (!loop.runUntil([&] { return signedIn; }, kWaitSeconds)) {
         return 1;
     }
     endAt(checkpoint);
@@ -92,7 +96,8 @@ int synchronize(const std::string& address, const std::string& checkpoint)
             queue->addTransaction(transaction->guid());
         }
     }
-    const bool idle = loop.runUntil([&] { return !queue->isSynchronizing() && queue->queuedTransactions().empty(); }, 20);
+    const bool idle =
+        loop.runUntil([&] { return !queue->isSynchronizing() && queue->queuedTransactions().empty(); }, kWaitSeconds);
     return idle && queue->failedTransactions().empty() ? 0 : 1;
 }
 
