@@ -68,9 +68,8 @@ protected:
     void releaseHeldFilesUntilReading(std::size_t stillRead)
     {
         released_->store(true);
-        auto& loop = platform::RunLoop::main();
-        ASSERT_TRUE(loop.runUntil([stillRead] { return platform::BackgroundWork::inFlight() == stillRead; }, 10));
-        loop.runUntilIdle();
+        ASSERT_TRUE(waitFor([stillRead] { return platform::BackgroundWork::inFlight() == stillRead; }));
+        platform::RunLoop::main().runUntilIdle();
     }
 
     // The new composer's own loading takes the blocking message down, so the workers
