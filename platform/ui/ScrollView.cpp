@@ -41,10 +41,74 @@ void ScrollView::setContentOffset(const Point& offset, bool animated)
         visibleAreaDidChange();
         layoutIfNeeded();
     };
-    if (animated) {
-        Animator::animate(animationDuration, apply);
-    } else {
+    if (!animated) {
         apply();
+        return;
+    }
+    const auto weak = weak_from_this();
+    if (weak.expired()) {
+        // Outside shared ownership nothing could tell this view that the scroll ended.
+        Animator::animate(animationDuration, apply);
+        return;
+    }
+    ++animatedScrolls_;
+    Animator::animate(animationDuration, apply, [weak](bool) {
+        if (const auto view = std::static_pointer_cast<ScrollView>(weak.lock())) {
+            --view->animatedScrolls_;
+            view->scrollDidEnd();
+        }
+    });
+}
+
+void ScrollView::setContentSize(const Size& size)
+{
+    if (size == contentSize_) {
+        return;
+    }
+    contentSize_ = size;
+    keepOffsetWithinContent();
+}
+
+void ScrollView::setContentInset(const EdgeInsets& insets)
+{
+    if (insets == contentInset_) {
+        return;
+    }
+    contentInset_ = insets;
+    keepOffsetWithinContent();
+}
+
+void ScrollView::sizeDidChange()
+{
+    keepOffsetWithinContent();
+}
+
+bool ScrollView::isScrolling() const
+{
+    return pan_->isActive() || animatedScrolls_ > 0;
+}
+
+void ScrollView::keepOffsetWithinContent()
+{
+    if (isScrolling()) {
+        offsetCheckPending_ = true;
+        return;
+    }
+    offsetCheckPending_ = false;
+    const Point within = clampedOffset(contentOffset());
+    if (within == contentOffset()) {
+        return;
+    }
+    // Laid out with the pass that follows, as a change of size is.
+    setBounds({within, bounds().size});
+    setNeedsLayout();
+    visibleAreaDidChange();
+}
+
+void ScrollView::scrollDidEnd()
+{
+    if (offsetCheckPending_) {
+        keepOffsetWithinContent();
     }
 }
 
@@ -165,6 +229,7 @@ void ScrollView::handlePan(PanGestureRecognizer& pan)
         return;
     }
     if (pan.state() != GestureState::changed) {
+        scrollDidEnd();
         return;
     }
     flashScrollIndicators();

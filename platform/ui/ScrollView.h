@@ -9,6 +9,9 @@ namespace platform::ui {
 
 // A view whose content is larger than itself: the content offset is the bounds origin.
 // A pan scrolls it while scrolling is enabled, kept within the content and its insets.
+// When its size, its content size or its insets change, it moves the offset back to the
+// nearest one that shows content; a change during a drag or an animated scroll waits for
+// it to end. An offset set on purpose is taken as it is.
 // Views inside it whose content depends on how much of them it shows (a table as tall as
 // its rows) follow it: they are marked for layout whenever what it shows changes.
 // While content taller than the view scrolls, and for a moment after, a thin vertical
@@ -26,9 +29,9 @@ public:
     Point contentOffset() const { return bounds().origin; }
     void setContentOffset(const Point& offset, bool animated = false);
     const Size& contentSize() const { return contentSize_; }
-    void setContentSize(const Size& size) { contentSize_ = size; }
+    void setContentSize(const Size& size);
     const EdgeInsets& contentInset() const { return contentInset_; }
-    void setContentInset(const EdgeInsets& insets) { contentInset_ = insets; }
+    void setContentInset(const EdgeInsets& insets);
     const EdgeInsets& scrollIndicatorInsets() const { return indicatorInsets_; }
     void setScrollIndicatorInsets(const EdgeInsets& insets) { indicatorInsets_ = insets; }
     bool isScrollEnabled() const { return scrollEnabled_; }
@@ -58,9 +61,13 @@ public:
 protected:
     // Marks the followers for layout.
     void visibleAreaDidChange();
+    void sizeDidChange() override;
 
 private:
     void handlePan(PanGestureRecognizer& pan);
+    bool isScrolling() const;
+    void keepOffsetWithinContent();
+    void scrollDidEnd();
 
     Size contentSize_;
     EdgeInsets contentInset_;
@@ -71,6 +78,9 @@ private:
     unsigned indicatorFlashes_ = 0;
     std::shared_ptr<PanGestureRecognizer> pan_;
     Point panStartOffset_;
+    unsigned animatedScrolls_ = 0;
+    // The content changed under a drag or an animated scroll, to be caught up at its end.
+    bool offsetCheckPending_ = false;
     std::vector<std::weak_ptr<View>> followers_;
 };
 

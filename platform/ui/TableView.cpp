@@ -69,7 +69,7 @@ void TableView::reloadData()
     }
     visible_.clear();
     selected_.reset();
-    rebuildGeometry();
+    rebuildGeometry(false);
     if (waitsForPlacement()) {
         setNeedsLayout();
         return;
@@ -102,7 +102,7 @@ TableView::Span TableView::shownSpan()
     return span;
 }
 
-void TableView::rebuildGeometry()
+void TableView::rebuildGeometry(bool animated)
 {
     const auto source = dataSource();
     const auto sizes = delegate();
@@ -127,7 +127,13 @@ void TableView::rebuildGeometry()
         }
     }
     geometry_.assign(std::move(sections));
-    setContentSize({bounds().width(), geometry_.contentHeight()});
+    const Size content{bounds().width(), geometry_.contentHeight()};
+    if (!animated) {
+        setContentSize(content);
+        return;
+    }
+    // Content that shrinks under the offset brings it back with the rows' own animation.
+    Animator::animate(updateAnimationDuration, [&] { setContentSize(content); });
 }
 
 void TableView::layoutSubviews()
@@ -295,12 +301,7 @@ void TableView::endUpdates()
     if (updateDepth_ == 0 || --updateDepth_ > 0) {
         return;
     }
-    rebuildGeometry();
-    // Rows that shrank must not leave the table scrolled past its content.
-    const Point within = clampedOffset(contentOffset());
-    if (within != contentOffset()) {
-        setContentOffset(within, true);
-    }
+    rebuildGeometry(true);
     layoutVisibleRows(true);
 }
 
@@ -331,7 +332,7 @@ void TableView::deleteRows(const std::vector<IndexPath>& indexPaths, TableRowAni
     if (updateDepth_ > 0) {
         return;
     }
-    rebuildGeometry();
+    rebuildGeometry(animation != TableRowAnimation::none);
     for (int section = 0; section < static_cast<int>(expected.size()); ++section) {
         if (geometry_.numberOfRows(section) != expected[section]) {
             Log::write("ui", "table rows do not match the data source after a delete; reloading");
@@ -428,7 +429,7 @@ void TableView::moveRow(const IndexPath& from, const IndexPath& to)
         return;
     }
     if (!withinSection || !geometry_.contains(to)) {
-        rebuildGeometry();
+        rebuildGeometry(true);
         layoutVisibleRows(true);
         return;
     }

@@ -109,7 +109,7 @@ private:
     // this table then follows.
     Span shownSpan();
     bool waitsForPlacement() const;
-    void rebuildGeometry();
+    void rebuildGeometry(bool animated);
     void layoutVisibleRows(bool animated);
     void placeCell(const IndexPath& indexPath, const TableViewCellPtr& cell, bool animated);
     void recycle(const TableViewCellPtr& cell);

@@ -70,6 +70,7 @@ void View::setBounds(const Rect& bounds)
     bounds_ = bounds;
     if (resized) {
         setNeedsLayout();
+        sizeDidChange();
     }
 }
 

@@ -155,6 +155,8 @@ protected:
     // Called when a subclass's own responder status changes.
     virtual void didBecomeFirstResponder() {}
     virtual void didResignFirstResponder() {}
+    // Called after the bounds size changed, once the new bounds are in force.
+    virtual void sizeDidChange() {}
 
 private:
     friend class Window;

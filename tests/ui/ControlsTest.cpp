@@ -132,6 +132,77 @@ TEST_F(ControlsTest, ScrollViewsScrollRectanglesIntoViewWithinTheirContentAndPan
     EXPECT_EQ(scroll->contentOffset().y, 200);
 }
 
+TEST_F(ControlsTest, AScrollViewAtItsEndComesBackWithinItsContentWhenItsSizeContentOrInsetsChange)
+{
+    auto scroll = std::make_shared<ScrollView>(makeRect(0, 0, 300, 400));
+    scroll->setContentSize({300, 1000});
+    scroll->setContentOffset({0, 600});
+    scroll->setFrame(makeRect(0, 0, 300, 700));
+    EXPECT_EQ(scroll->contentOffset().y, 300) << "grown taller";
+    scroll->setContentSize({300, 800});
+    EXPECT_EQ(scroll->contentOffset().y, 100) << "content shrunk";
+    scroll->setContentSize({300, 500});
+    EXPECT_EQ(scroll->contentOffset().y, 0) << "content shorter than the view rests at the top";
+
+    scroll->setFrame(makeRect(0, 0, 300, 400));
+    scroll->setContentSize({300, 1000});
+    scroll->setContentInset({0, 0, 216, 0});
+    scroll->setContentOffset({0, 816});
+    scroll->setContentInset({});
+    EXPECT_EQ(scroll->contentOffset().y, 600) << "the bottom inset went back to 0";
+    scroll->setContentInset({64, 0, 0, 0});
+    scroll->setContentOffset({0, -64});
+    scroll->setContentSize({300, 1200});
+    EXPECT_EQ(scroll->contentOffset().y, -64) << "an offset within the top inset is kept";
+
+    // An offset set on purpose stands until something changes.
+    scroll->setContentOffset({0, 5000});
+    EXPECT_EQ(scroll->contentOffset().y, 5000);
+    scroll->setContentSize({300, 1200});
+    EXPECT_EQ(scroll->contentOffset().y, 5000) << "the same size again is no change";
+
+    auto wide = std::make_shared<ScrollView>(makeRect(0, 0, 300, 400));
+    wide->setContentSize({900, 400});
+    wide->setContentOffset({600, 0});
+    wide->setFrame(makeRect(0, 0, 500, 400));
+    EXPECT_EQ(wide->contentOffset(), (Point{400, 0}));
+    wide->setContentInset({0, 20, 0, 0});
+    wide->setContentSize({200, 400});
+    EXPECT_EQ(wide->contentOffset(), (Point{-20, 0}));
+}
+
+TEST_F(ControlsTest, AChangeDuringADragOrAnAnimatedScrollWaitsForItToEnd)
+{
+    auto scroll = std::make_shared<ScrollView>(makeRect(0, 0, 300, 400));
+    auto row = std::make_shared<View>(makeRect(0, 0, 300, 1000));
+    scroll->addSubview(row);
+    scroll->setContentSize({300, 1000});
+    window->addSubview(scroll);
+    scroll->setContentOffset({0, 600});
+
+    TouchInjector fingers(window);
+    const auto finger = fingers.touchDown({150, 300});
+    fingers.touchMove(finger, {150, 320});
+    fingers.touchMove(finger, {150, 330});
+    ASSERT_EQ(scroll->contentOffset().y, 570);
+    scroll->setFrame(makeRect(0, 0, 300, 600));
+    EXPECT_EQ(scroll->contentOffset().y, 570) << "left alone under the finger";
+    fingers.touchUp(finger);
+    EXPECT_EQ(scroll->contentOffset().y, 400);
+
+    scroll->setContentOffset({0, 0});
+    scroll->setContentOffset({0, 400}, true);
+    scroll->setContentSize({300, 800});
+    EXPECT_EQ(scroll->contentOffset().y, 400) << "left alone while it scrolls";
+    RunLoop::main().advance(ScrollView::animationDuration);
+    EXPECT_EQ(scroll->contentOffset().y, 200);
+
+    // With nothing changed under it, an animated scroll ends where it was sent.
+    scroll->setContentOffset({0, 300}, true);
+    RunLoop::main().advance(ScrollView::animationDuration);
+    EXPECT_EQ(scroll->contentOffset().y, 300);
+}
+
 TEST_F(ControlsTest, TallContentShowsAScrollIndicatorOverItsRowsForAMomentAfterAFlashOrAScroll)
 {
     auto scroll = std::make_shared<ScrollView>(makeRect(0, 0, 300, 400));

@@ -198,6 +198,26 @@ TEST_F(TableViewTest, UpdatesAskHeightsAgainAnimateTheChangeAndLeaveNoOffsetPast
     EXPECT_EQ(table->cellForRow({0, 0})->frame().minY(), 0);
 }
 
+TEST_F(TableViewTest, ATableAtItsEndThatLosesItsLastRowsOrGrowsTallerShowsRowsToItsBottom)
+{
+    window->addSubview(table);
+    fill(20);
+    table->scrollToRow({0, 19}, TableScrollPosition::bottom, false);
+    ASSERT_EQ(table->contentOffset().y, 20 * 45 - 450);
+    rows->sections[0].resize(18);
+    table->deleteRows({{0, 18}, {0, 19}}, TableRowAnimation::fade);
+    EXPECT_EQ(table->contentOffset().y, 18 * 45 - 450);
+    EXPECT_NE(Animator::shared().lastAnimation(*table, "bounds"), nullptr) << "it slides back with the rows";
+    platform::RunLoop::main().advance(TableView::updateAnimationDuration);
+    EXPECT_EQ(table->cellForRow({0, 17})->frame().maxY(), table->bounds().maxY());
+
+    table->setFrame(makeRect(0, 0, 320, 600));
+    window->layoutIfNeeded();
+    EXPECT_EQ(table->contentOffset().y, 18 * 45 - 600);
+    EXPECT_EQ(table->cellForRow({0, 17})->frame().maxY(), table->bounds().maxY());
+    EXPECT_NE(table->cellForRow({0, 4}), nullptr) << "rows come on at the top";
+}
+
 TEST_F(TableViewTest, TappingARowSelectsItAndTellsTheDelegate)
 {
     window->addSubview(table);

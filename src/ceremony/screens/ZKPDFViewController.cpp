@@ -131,7 +131,6 @@ void ZKPDFViewController::applyZoom()
     pagesView_->setTransform(platform::graphics::AffineTransform::scale(zoomScale_, zoomScale_));
     pagesView_->setCenter({content.width * zoomScale_ / 2, content.height * zoomScale_ / 2});
     scrollView_->setContentSize({content.width * zoomScale_, content.height * zoomScale_});
-    scrollView_->setContentOffset(scrollView_->clampedOffset(scrollView_->contentOffset()));
 }
 
 void ZKPDFViewController::setLeftInset(double inset)

@@ -1,6 +1,7 @@
 #include "sdk/screens/VTKeyboardInsets.h"
 
 #include "support/ZKScreen.h"
+#include "ui/Animator.h"
 #include "ui/Keyboard.h"
 #include "ui/Window.h"
 
@@ -27,11 +28,7 @@ void VTKeyboardInsets::apply(platform::ui::ScrollView& scrollView, double bottom
 
 void VTKeyboardInsets::release(platform::ui::ScrollView& scrollView)
 {
-    apply(scrollView, 0);
-    const auto within = scrollView.clampedOffset(scrollView.contentOffset());
-    if (within != scrollView.contentOffset()) {
-        scrollView.setContentOffset(within, true);
-    }
+    platform::ui::Animator::animate(platform::ui::Keyboard::animationDuration, [&] { apply(scrollView, 0); });
 }
 
 void VTKeyboardInsets::reveal(platform::ui::ScrollView& scrollView, const platform::ui::View& view)

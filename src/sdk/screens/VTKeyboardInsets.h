@@ -18,8 +18,8 @@ public:
     static double bottomInset(const platform::ui::View& view, const platform::Notification& notification);
     // Content and indicator insets with that bottom and zero elsewhere.
     static void apply(platform::ui::ScrollView& scrollView, double bottom);
-    // No inset once the keyboard goes; content scrolled into the room it took slides back
-    // down to the end of the content with it, leaving no blank band at the bottom.
+    // No inset once the keyboard goes, given back with the keyboard's animation, so content
+    // scrolled into the room it took slides back down with it.
     static void release(platform::ui::ScrollView& scrollView);
     // Scrolls the form until the view, one of its own, lies clear of the bottom inset,
     // which is what the keyboard covers.
