@@ -7,6 +7,7 @@
 #include "foundation/Environment.h"
 #include "model/ZKElement.h"
 #include "model/ZKValidation.h"
+#include "ui/Keyboard.h"
 #include "ui/Screen.h"
 
 using designer_screens_testing::FieldSettingsTest;
@@ -35,6 +36,16 @@ protected:
     void tapRow(ZKDateInputSettingsViewController& screen, int row)
     {
         tap(*screen.formatListTableView->cellForRow({0, row}));
+    }
+
+    static std::shared_ptr<platform::ui::ScrollView> formOf(const platform::ui::View& entry)
+    {
+        for (auto view = entry.superview(); view; view = view->superview()) {
+            if (auto form = std::dynamic_pointer_cast<platform::ui::ScrollView>(view)) {
+                return form;
+            }
+        }
+        return nullptr;
     }
 };
 
@@ -119,4 +130,33 @@ TEST_F(DateSettingsTest, OnAPhoneOnItsSideTheLastPatternAndTheExampleAreScrolled
     EXPECT_EQ(screen->dateExample->text(), "e.g 30-12-2025");
     save(*screen);
     EXPECT_EQ(stored(element)->validation()->pattern(), "dd-MM-YYYY");
+}
+
+TEST_F(DateSettingsTest, ScrolledToItsEndOnItsSideWithTheKeyboardUpAndTurnedUprightTheFormShowsFromItsTop)
+{
+    const auto screen = open<ZKDateInputSettingsViewController>(place("dateEntryField"));
+    ASSERT_NE(screen, nullptr);
+    auto& device = platform::ui::Screen::main();
+    device.setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    settle();
+    tap(*screen->fieldName);
+    ASSERT_TRUE(platform::ui::Keyboard::shared().isVisible());
+    const auto form = formOf(*screen->fieldName);
+    ASSERT_NE(form, nullptr);
+    for (int drag = 0; drag < 5; ++drag) {
+        fingers->pan({{300, 330}, {300, 260}, {300, 190}, {300, 120}});
+    }
+    settle();
+    ASSERT_GT(form->contentOffset().y, 0);
+
+    device.setOrientation(platform::ui::InterfaceOrientation::portrait);
+    settle();
+    const double lastTop = std::max(0.0, form->contentSize().height - form->bounds().height());
+    EXPECT_EQ(form->contentOffset().y, lastTop);
+    const auto name = screen->fieldName->convertRectTo(screen->fieldName->bounds(), nullptr);
+    EXPECT_GE(name.minY(), form->convertRectTo(form->bounds(), nullptr).minY()) << "the name entry is in sight";
+    fingers->pressReturn();
+    settle();
+    ASSERT_FALSE(platform::ui::Keyboard::shared().isVisible());
+    EXPECT_EQ(form->contentOffset().y, lastTop) << "the keyboard gone";
 }

@@ -147,6 +147,38 @@ TEST_F(RadioSettingsTest, TheDefaultRowStaysClosedAndTwoQuickDeletionsRemoveTheR
     EXPECT_EQ(storedGroup(element), "c");
 }
 
+TEST_F(RadioSettingsTest, ALongListAtItsEndThatLosesItsLastRowsShowsGroupsToItsBottom)
+{
+    for (int group = 0; group < 20; ++group) {
+        placeRadio("group " + std::to_string(100 + group));
+    }
+    const auto element = placeRadio("group 100");
+    const auto list = openGroups(*open<ZKRadioButtonSettingsVC>(element));
+    ASSERT_NE(list, nullptr);
+    const auto table = list->tableView.lock();
+    ASSERT_EQ(table->numberOfRows(0), 21);
+    const auto shown = table->convertRectTo(table->bounds(), nullptr);
+    for (int drag = 0; drag < 8; ++drag) {
+        fingers->pan({{shown.midX(), shown.maxY() - 20}, {shown.midX(), shown.maxY() - 120},
+                      {shown.midX(), shown.maxY() - 220}, {shown.midX(), shown.maxY() - 320}});
+    }
+    settle();
+    ASSERT_EQ(table->contentOffset().y, table->contentSize().height - table->bounds().height());
+
+    for (const int row : {20, 19}) {
+        const auto last = rowOf(*list, row);
+        ASSERT_NE(last, nullptr);
+        swipeOpen(*last);
+        tap(*last->deleteButton.lock());
+        settle();
+    }
+    ASSERT_EQ(table->numberOfRows(0), 19);
+    EXPECT_EQ(table->contentOffset().y, table->contentSize().height - table->bounds().height());
+    const auto bottom = rowOf(*list, 18);
+    ASSERT_NE(bottom, nullptr);
+    EXPECT_EQ(bottom->frame().maxY(), table->bounds().maxY());
+}
+
 TEST_F(RadioSettingsTest, SavingCheckedUnchecksOnlyItsGroupOnTheSameSignatureAndDocument)
 {
     const auto sameGroup = placeRadio("pets", true);

@@ -9,6 +9,7 @@
 #include "signers/screens/SignerSetupScenes.h"
 #include "ui/AlertController.h"
 #include "ui/Application.h"
+#include "ui/Screen.h"
 
 #include <gmock/gmock.h>
 
@@ -235,6 +236,30 @@ TEST_F(ContactsPickerTest, ARefusalOnEntryOffersTheSettingsOnce)
     const auto opened = platform::ui::Application::shared().openedURLs().size();
     tap(*alert->buttonForAction("Open Settings"));
     EXPECT_EQ(platform::ui::Application::shared().openedURLs().size(), opened + 1);
+}
+
+TEST_F(ContactsPickerTest, ScrolledToItsEndOnItsSideAndTurnedBackUprightItShowsContactsToTheBottom)
+{
+    std::vector<platform::contacts::Contact> book;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        book.push_back(person("Pat", std::string(1, letter) + "ark", {std::string(1, letter) + "@example.com"}));
+    }
+    writeAddressBook(book);
+    auto& screen = platform::ui::Screen::main();
+    screen.setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    openPicker(AuthorizationStatus::authorized);
+    const auto table = page->contactsTableView.lock();
+    scrollToTheEnd(*fingers, *table);
+    settle();
+    ASSERT_GT(table->contentOffset().y, 0);
+
+    screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
+    settle();
+    EXPECT_TRUE(scrolledWithinContent(*table));
+    EXPECT_EQ(table->contentOffset().y, table->contentSize().height - table->bounds().height());
+    const auto last = table->cellForRow({25, 0});
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->frame().maxY(), table->bounds().maxY());
 }
 
 } // namespace

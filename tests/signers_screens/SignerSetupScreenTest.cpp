@@ -152,8 +152,12 @@ void scrollToTheEnd(platform::ui::TouchInjector& fingers, const platform::ui::Sc
     fingers.window()->layoutIfNeeded();
     const auto form = scroll.convertRectTo(scroll.bounds(), nullptr);
     const double x = form.midX();
-    for (int drag = 0; drag < 5; ++drag) {
+    for (int drag = 0; drag < 100; ++drag) {
+        const double before = scroll.contentOffset().y;
         fingers.pan({{x, form.minY() + 150}, {x, form.minY() + 100}, {x, form.minY() + 50}, {x, form.minY() + 10}});
+        if (scroll.contentOffset().y == before) {
+            return;
+        }
     }
 }
 
