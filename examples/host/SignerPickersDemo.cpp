@@ -1,9 +1,10 @@
 // The signer setup's three pickers as a person walks them on a phone and on a tablet, each
 // state upright and on its side, filling one recipient: the device's address book (the
-// cards in the host's example data) read after the person allows it, a contact with three
-// addresses opened and one address chosen; the same book refused, with the offer to open
-// the settings; a signing group picked; a personal message written. A recipient card
-// stands in for the page that opens the pickers and shows what each of them handed over.
+// cards in the host's example data) read after the person allows it, scrolled to its end
+// on its side and turned upright again, a contact with three addresses opened and one
+// address chosen; the same book refused, with the offer to open the settings; a signing
+// group picked; a personal message written. A recipient card stands in for the page that
+// opens the pickers and shows what each of them handed over.
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
 
@@ -137,6 +138,25 @@ public:
 
     void type(const std::string& text) { fingers_.typeText(text); }
 
+    // Turns the window on its side, scrolls to the end there and turns it upright again.
+    void scrollToTheEndOnItsSide()
+    {
+        auto& screen = platform::ui::Screen::main();
+        screen.setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+        host::pause(0.6);
+        for (int drag = 0; drag < 3; ++drag) {
+            scroll(250);
+        }
+        screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
+    }
+
+    // Draws the window upright only.
+    void drawUpright(const std::string& name) const
+    {
+        host::pause(0.6);
+        host::drawWindow(*window_, folder_, name);
+    }
+
     // A finger drawn up (or down) the middle of the screen by `distance` points.
     void scroll(double distance)
     {
@@ -189,6 +209,8 @@ void walkContacts(PickersWalk& walk)
     walk.draw("contacts-1-list");
     walk.scroll(500);
     walk.draw("contacts-2-further-down");
+    walk.scrollToTheEndOnItsSide();
+    walk.drawUpright("contacts-3-to-the-end-on-its-side-then-upright");
     walk.scroll(-400);
     walk.scroll(-400);
     // Chloé Dubois, alone in section "D", has three addresses.
@@ -198,19 +220,19 @@ void walkContacts(PickersWalk& walk)
         return;
     }
     walk.tap(*chloe->selectionButton.lock());
-    walk.draw("contacts-3-three-addresses");
+    walk.draw("contacts-4-three-addresses");
     const auto work = std::dynamic_pointer_cast<CreateTransactionSignerContactEmailCell>(
         chloe->tableView.lock()->cellForRow({0, 0}));
     walk.tap(*work->selectionButton.lock());
-    walk.draw("contacts-4-recipient-filled");
+    walk.draw("contacts-5-recipient-filled");
 
     settings->setAuthorizationStatus(AuthorizationStatus::denied);
     const auto refused = walk.open<ContactsPage>(SignerSetupScenes::contactsPageScene, [](ContactsPage&) {});
-    walk.draw("contacts-5-refused-alert");
+    walk.draw("contacts-6-refused-alert");
     if (const auto alert = std::dynamic_pointer_cast<platform::ui::AlertController>(refused->presentedViewController())) {
         walk.tap(*alert->buttonForAction("Later"));
     }
-    walk.draw("contacts-6-refused");
+    walk.draw("contacts-7-refused");
     walk.tap(*refused->backButton);
 }
 
