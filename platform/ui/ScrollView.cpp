@@ -99,10 +99,9 @@ void ScrollView::keepOffsetWithinContent()
     if (within == contentOffset()) {
         return;
     }
-    // Laid out with the pass that follows, as a change of size is.
+    // Laid out, with what follows it, in the pass that follows, as a change of size is.
     setBounds({within, bounds().size});
     setNeedsLayout();
-    visibleAreaDidChange();
 }
 
 void ScrollView::scrollDidEnd()

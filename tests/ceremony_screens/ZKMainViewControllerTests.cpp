@@ -16,6 +16,7 @@
 #include "model/ZKTransaction.h"
 #include "sdk/VTTransaction.h"
 #include "ui/NavigationController.h"
+#include "ui/Screen.h"
 #include "ui/Storyboard.h"
 
 using hub_testing::FakeSettingsScreen;
@@ -203,4 +204,24 @@ TEST_F(HubTest, ClosingADraftsHubReloadsTheComposersTransactionAndTellsTheHost)
     EXPECT_EQ(root->presentedViewController(), nullptr);
     EXPECT_EQ(ZKCTouchManager::sharedInstance()->mainVController(), nullptr);
     EXPECT_EQ(exits.size(), 1u);
+}
+
+TEST_F(HubTest, TheViewerAtTheEndOfItsPagesZoomedOutOrTurnedUprightShowsThemToTheirEnd)
+{
+    showHub();
+    const auto scroll = viewer()->scrollView();
+    const auto lastTop = [&scroll] { return scroll->contentSize().height - scroll->bounds().height(); };
+    viewer()->setZoomScale(2);
+    viewer()->setContentOffset({0, 1e9});
+    ASSERT_GT(lastTop(), 0);
+    viewer()->setZoomScale(1);
+    EXPECT_EQ(scroll->contentOffset().y, lastTop());
+
+    auto& screen = platform::ui::Screen::main();
+    screen.setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    settle();
+    viewer()->setContentOffset({0, 1e9});
+    screen.setOrientation(platform::ui::InterfaceOrientation::portrait);
+    settle();
+    EXPECT_EQ(scroll->contentOffset().y, std::max(0.0, lastTop()));
 }
