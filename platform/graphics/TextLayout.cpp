@@ -145,6 +145,21 @@ void insertPaintedGlyphs(PangoAttrList* list, const std::shared_ptr<const GlyphP
     }
 }
 
+// Adds the bytes [begin, end) of the text to `to`, each run keeping its font and colour.
+void appendPiece(AttributedString& to, const AttributedString& text, std::size_t begin, std::size_t end)
+{
+    std::size_t runStart = 0;
+    for (const auto& run : text.runs()) {
+        const std::size_t runEnd = runStart + run.text.size();
+        const std::size_t from = std::max(begin, runStart);
+        const std::size_t until = std::min(end, runEnd);
+        if (from < until) {
+            to.append(run.text.substr(from - runStart, until - from), run.font, run.color);
+        }
+        runStart = runEnd;
+    }
+}
+
 // The first `length` bytes of the text, cut back to a character boundary.
 AttributedString startOf(const AttributedString& text, std::size_t length)
 {
@@ -163,6 +178,28 @@ AttributedString startOf(const AttributedString& text, std::size_t length)
         break;
     }
     return start;
+}
+
+// Adds `text` in the font and colour of the last run, so that it sets as what it follows;
+// a painted font's glyphs stand for icons, so its font is left out.
+void appendAsLastRun(AttributedString& to, const std::string& text)
+{
+    if (to.empty()) {
+        to.append(text);
+        return;
+    }
+    const auto& last = to.runs().back();
+    const bool painted = last.font && PaintedFonts::painterFor(last.font->name());
+    to.append(text, painted ? std::nullopt : last.font, last.color);
+}
+
+AttributedString mended(const AttributedString& text)
+{
+    AttributedString valid;
+    for (const auto& run : text.runs()) {
+        valid.append(validUtf8(run.text), run.font, run.color);
+    }
+    return valid;
 }
 
 std::size_t lengthOf(const AttributedString& text)
@@ -189,6 +226,11 @@ TextLayout::TextLayout(cairo_t* cairo, const AttributedString& text, const TextS
                        double visibleHeight)
     : TextLayout(cairo, style, maxWidth)
 {
+    const bool limited = style.numberOfLines > 1 || (style.numberOfLines == 0 && visibleHeight > 0);
+    if (maxWidth > 0 && style.wholeLines && limited) {
+        applyWholeLines(text, style, maxWidth, visibleHeight);
+        return;
+    }
     if (maxWidth > 0 && style.numberOfLines > 0) {
         // Once the last line is ellipsized, the rest of the text changes nothing.
         applyStartOfRuns(text, style, bytesForLines(style.numberOfLines, maxWidth, style.font),
@@ -272,6 +314,93 @@ void TextLayout::applyStartOfRuns(const AttributedString& text, const TextStyle&
         }
     }
     applyRuns(text, style);
+}
+
+// Pango limits lines per paragraph, not per layout, so the lines that show are laid out
+// again as paragraphs of one line each.
+void TextLayout::applyWholeLines(const AttributedString& text, const TextStyle& style, double maxWidth,
+                                 double visibleHeight)
+{
+    pango_layout_set_ellipsize(layout_, PANGO_ELLIPSIZE_NONE);
+    const int limit = style.numberOfLines;
+    const double lines = limit > 0 ? limit : visibleHeight / std::max(style.font.size(), 1.0) + 1;
+    const AttributedString valid = mended(text);
+    // Once a line past those that can show is laid out, the rest of the text changes nothing.
+    applyStartOfRuns(valid, style, bytesForLines(lines, maxWidth, style.font), [&] {
+        return (limit > 0 && lineCount() > limit) || (visibleHeight > 0 && lastLineTop() >= visibleHeight);
+    });
+    const int shown = wholeLinesWithin(visibleHeight, limit);
+    if (lineCount() <= shown) {
+        return;
+    }
+    const AttributedString firstLines = firstLinesEndedWithEllipsis(valid, shown);
+    pango_layout_set_ellipsize(layout_, PANGO_ELLIPSIZE_END);
+    pango_layout_set_height(layout_, -1);
+    applyRuns(firstLines, style);
+}
+
+int TextLayout::lineCount() const
+{
+    return pango_layout_get_line_count(layout_);
+}
+
+// The lines whose bottom is within the visible height, at least one and at most the limit.
+// A line's box has room under its glyphs, so one over the edge by a hair still shows whole.
+int TextLayout::wholeLinesWithin(double visibleHeight, int limit) const
+{
+    constexpr double tolerance = 1;
+    int count = 0;
+    PangoLayoutIter* line = pango_layout_get_iter(layout_);
+    do {
+        int bottom = 0;
+        pango_layout_iter_get_line_yrange(line, nullptr, &bottom);
+        if (visibleHeight > 0 && bottom > (visibleHeight + tolerance) * PANGO_SCALE) {
+            break;
+        }
+        ++count;
+    } while (pango_layout_iter_next_line(line));
+    pango_layout_iter_free(line);
+    count = std::max(count, 1);
+    return limit > 0 ? std::min(count, limit) : count;
+}
+
+// The first `count` laid-out lines of the text, each a paragraph of its own. The last one
+// runs on to the end of its paragraph, which the layout's ellipsis then cuts; when it ends
+// its paragraph, the ellipsis is written after it.
+AttributedString TextLayout::firstLinesEndedWithEllipsis(const AttributedString& text, int count) const
+{
+    const char* laidOut = pango_layout_get_text(layout_);
+    const auto startOfLine = [this](int index) {
+        return static_cast<std::size_t>(pango_layout_get_line_readonly(layout_, index)->start_index);
+    };
+    const auto endOfLine = [this, &startOfLine](int index) {
+        return startOfLine(index) + static_cast<std::size_t>(pango_layout_get_line_readonly(layout_, index)->length);
+    };
+    const auto wrapsOn = [&](int index) {
+        return index + 1 < lineCount() && startOfLine(index + 1) == endOfLine(index);
+    };
+    AttributedString shown;
+    for (int index = 0; index + 1 < count; ++index) {
+        if (!wrapsOn(index)) {
+            appendPiece(shown, text, startOfLine(index), startOfLine(index + 1));
+            continue;
+        }
+        std::size_t end = endOfLine(index);
+        while (end > startOfLine(index) && laidOut[end - 1] == ' ') {
+            --end;
+        }
+        appendPiece(shown, text, startOfLine(index), end);
+        appendAsLastRun(shown, "\n");
+    }
+    int last = count - 1;
+    while (wrapsOn(last)) {
+        ++last;
+    }
+    appendPiece(shown, text, startOfLine(count - 1), endOfLine(last));
+    if (last == count - 1) {
+        appendAsLastRun(shown, "\u2026");
+    }
+    return shown;
 }
 
 bool TextLayout::isEllipsized() const

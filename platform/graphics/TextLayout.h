@@ -50,6 +50,10 @@ private:
     // or the whole text is laid out.
     void applyStartOfRuns(const AttributedString& text, const TextStyle& style, std::size_t firstLength,
                           const std::function<bool()>& enough);
+    void applyWholeLines(const AttributedString& text, const TextStyle& style, double maxWidth, double visibleHeight);
+    int lineCount() const;
+    int wholeLinesWithin(double visibleHeight, int limit) const;
+    AttributedString firstLinesEndedWithEllipsis(const AttributedString& text, int count) const;
     bool isEllipsized() const;
     double lastLineTop() const;
 

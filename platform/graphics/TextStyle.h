@@ -18,6 +18,10 @@ struct TextStyle {
     TextAlignment alignment = TextAlignment::natural;
     int numberOfLines = 1;
     VerticalTextAlignment verticalAlignment = VerticalTextAlignment::center;
+    // Set as a label sets text: of more lines than the line limit or the box holds, only
+    // those that fit whole show (at least one), the last ended with an ellipsis. Otherwise
+    // the line at the box's edge is cut, as in a view that scrolls.
+    bool wholeLines = false;
 };
 
 } // namespace platform::graphics

@@ -10,6 +10,7 @@ namespace platform::ui {
 
 Label::Label()
 {
+    style_.wholeLines = true;
     setUserInteractionEnabled(false);
 }
 

@@ -15,7 +15,8 @@ using graphics::Font;
 using graphics::TextAlignment;
 
 // Read-only text. An attributed text, when set, takes the place of the plain text.
-// Takes no touches by default.
+// Text of more lines than fit shows the lines that fit whole, the last ended with an
+// ellipsis. Takes no touches by default.
 class Label : public View {
 public:
     Label();
