@@ -1,5 +1,6 @@
 #include "ui/DatePicker.h"
 
+#include "foundation/Calendar.h"
 #include "foundation/DateFormatter.h"
 
 #include <cstdlib>
@@ -49,8 +50,7 @@ namespace {
 
 constexpr double wheelRowHeight = 34;
 constexpr int wheelRowsEachSide = 2;
-constexpr double secondsPerDay = 86400;
-constexpr double daysPerMonth = 30.44;
+constexpr double secondsPerMinute = 60;
 
 // One wheel: its share of the width and the text it shows `step` rows from the chosen one.
 struct Wheel {
@@ -58,23 +58,27 @@ struct Wheel {
     std::function<std::string(int step)> text;
 };
 
+// Neighbouring days and months are counted on the calendar of the device's zone, so a day
+// whose clocks change is shown once, as any other.
+Wheel calendarWheel(double share, const char* pattern, CalendarUnit unit, const Date& date)
+{
+    return {share, [pattern, unit, date](int k) {
+                return DateFormatter(pattern).format(Calendar().byAdding(unit, k, date));
+            }};
+}
+
 std::vector<Wheel> wheelsFor(DatePickerMode mode, const Date& date)
 {
-    if (mode != DatePickerMode::date) {
-        const char* pattern = mode == DatePickerMode::time ? "HH:mm" : "EEE d MMM  HH:mm";
-        const double step = mode == DatePickerMode::time ? 60 : secondsPerDay;
-        return {{1.0, [date, pattern, step](int k) { return DateFormatter(pattern).format(date.byAdding(k * step)); }}};
+    if (mode == DatePickerMode::time) {
+        return {{1.0, [date](int k) { return DateFormatter("HH:mm").format(date.byAdding(k * secondsPerMinute)); }}};
     }
-    // Months are stepped from the middle of the chosen month, so no month is skipped.
-    const int day = std::stoi(DateFormatter("d").format(date));
-    const Date midMonth = date.byAdding((15 - day) * secondsPerDay);
+    if (mode != DatePickerMode::date) {
+        return {calendarWheel(1.0, "EEE d MMM  HH:mm", CalendarUnit::day, date)};
+    }
     const int year = std::stoi(DateFormatter("yyyy").format(date));
     return {
-        {0.25, [date](int k) { return DateFormatter("d").format(date.byAdding(k * secondsPerDay)); }},
-        {0.4,
-         [midMonth](int k) {
-             return DateFormatter("MMMM").format(midMonth.byAdding(k * daysPerMonth * secondsPerDay));
-         }},
+        calendarWheel(0.25, "d", CalendarUnit::day, date),
+        calendarWheel(0.4, "MMMM", CalendarUnit::month, date),
         {0.35, [year](int k) { return std::to_string(year + k); }},
     };
 }
