@@ -2,7 +2,7 @@
 // typed in (first with a missing last name and a bad address, then corrected), the sender added through
 // the source menu's "Add Myself", the account's signing group picked through the menu, and
 // the tenant edited into the sender's own address, which is already in the transaction.
-// The page is drawn empty, with its field errors, ready to add, with the source menu open,
+// The page is drawn empty, with a long first name, with its field errors, ready to add, with the source menu open,
 // with the group picker over it, holding the group, in edit mode and with the duplicate refused, each upright and on its
 // side (the source menu and the keyboard turn with it).
 #include "DemoComposer.h"
@@ -95,7 +95,10 @@ void addTenant(AddSignerWalk& walk)
         return;
     }
     walk.draw("addsigner-phone-1-empty");
-    walk.type(page->firstNameTextField, "Tia");
+    walk.type(page->firstNameTextField, "Maria-Antonietta Anastasia Wilhelmina");
+    walk.tap(*page->errorLabel.lock());
+    walk.draw("addsigner-phone-1-long-first-name");
+    walk.retype(page->firstNameTextField, "Tia");
     walk.type(page->lastNameTextField, "");
     walk.type(page->emailTextField, "tia@example");
     walk.tap(*page->errorLabel.lock());

@@ -113,4 +113,16 @@ TEST_F(FormTest, TheSendersOwnAddressPassesThePageButTheModelRefusesItsFormat)
     EXPECT_EQ(page->errorLabel.lock()->text(), "Required fields *") << "the keyboard brings the hint back";
 }
 
+TEST_F(FormTest, ALongFirstNameEndsBeforeTheContactSourceButtonOverItsRow)
+{
+    ASSERT_NE(openToAdd(), nullptr);
+    type(page->firstNameTextField, "Maria-Antonietta Anastasia Wilhelmina");
+    tapBeside();
+    const auto field = page->firstNameTextField.lock();
+    const auto button = page->signerButtonAdd.lock();
+    ASSERT_TRUE(isShown(*button));
+    EXPECT_LE(field->convertRectTo(field->bounds(), nullptr).maxX(),
+              button->convertRectTo(button->bounds(), nullptr).minX());
+}
+
 } // namespace signers_screens_testing

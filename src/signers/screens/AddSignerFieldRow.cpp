@@ -35,13 +35,19 @@ AddSignerFieldRow::AddSignerFieldRow(const std::string& caption)
     addSubview(statusBar_);
 }
 
+void AddSignerFieldRow::setTrailingRoom(double room)
+{
+    trailingRoom_ = room;
+    setNeedsLayout();
+}
+
 void AddSignerFieldRow::layoutSubviews()
 {
     View::layoutSubviews();
     const auto area = bounds();
     const double width = area.width() - 2 * margin;
     caption_->setFrame(makeRect(margin, captionTop, width, captionHeight));
-    textField_->setFrame(
-        makeRect(margin - fieldTextInset, captionTop + captionHeight, width + fieldTextInset, fieldHeight));
+    textField_->setFrame(makeRect(margin - fieldTextInset, captionTop + captionHeight,
+                                  width + fieldTextInset - trailingRoom_, fieldHeight));
     statusBar_->setFrame(makeRect(0, area.height() - statusBarHeight, area.width(), statusBarHeight));
 }

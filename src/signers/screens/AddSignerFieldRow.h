@@ -18,6 +18,8 @@ public:
     const std::shared_ptr<platform::ui::Label>& caption() const { return caption_; }
     const std::shared_ptr<platform::ui::TextField>& textField() const { return textField_; }
     const std::shared_ptr<platform::ui::View>& statusBar() const { return statusBar_; }
+    // Room kept free at the field's right end for a button laid over the row.
+    void setTrailingRoom(double room);
 
     void layoutSubviews() override;
 
@@ -25,4 +27,5 @@ private:
     std::shared_ptr<platform::ui::Label> caption_;
     std::shared_ptr<platform::ui::TextField> textField_;
     std::shared_ptr<platform::ui::View> statusBar_;
+    double trailingRoom_ = 0;
 };

@@ -161,6 +161,7 @@ void AddSignerViewController::makeForm(platform::ui::ScrollView& form)
         *outlets[index].second = fieldRows_[index]->statusBar();
         *fields[index] = fieldRows_[index]->textField();
     }
+    fieldRows_[firstName]->setTrailingRoom(sourceButtonSize);
     auto error = makeLabel(CreateTransactionLook::captionFont(), ZKColor::error());
     error->setText(localizedSDK("Required fields *"));
     form.addSubview(error);
