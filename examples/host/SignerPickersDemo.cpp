@@ -24,6 +24,7 @@
 #include "ui/AlertController.h"
 #include "ui/NavigationController.h"
 #include "ui/Screen.h"
+#include "ui/ScrollView.h"
 #include "ui/Storyboard.h"
 #include "ui/TouchInjector.h"
 #include "ui/Window.h"
@@ -52,7 +53,9 @@ public:
         details_ = std::make_shared<platform::ui::Label>();
         details_->setNumberOfLines(0);
         details_->setFont(CreateTransactionLook::bodyFont());
-        root->addSubview(details_);
+        detailsScroll_ = std::make_shared<platform::ui::ScrollView>();
+        detailsScroll_->addSubview(details_);
+        root->addSubview(detailsScroll_);
         topBar_ = std::make_shared<SignerSetupTopBar>("Recipient");
         root->addSubview(topBar_);
         statusBar_ = SignerSetupPageLayout::makeStatusBarStrip();
@@ -64,7 +67,11 @@ public:
     void viewDidLayoutSubviews() override
     {
         const auto content = SignerSetupPageLayout::layout(*this, *statusBar_, *topBar_);
-        details_->setFrame(makeRect(20, content.minY() + 20, content.width() - 40, 260));
+        detailsScroll_->setFrame(content);
+        const double width = content.width() - 2 * detailsMargin;
+        const double height = details_->sizeThatFits({width, 0}).height;
+        details_->setFrame(makeRect(detailsMargin, detailsMargin, width, height));
+        detailsScroll_->setContentSize({content.width(), height + 2 * detailsMargin});
     }
 
     void newSignerSelectedFromPhonebook(const std::optional<std::string>& name,
@@ -101,9 +108,13 @@ private:
                           "\nCompany: " + company_ + "\nTitle: " + title_ +
                           "\nGroup: " + (group_ ? group_->groupName() + " <" + group_->groupEmail() + ">" : "") +
                           "\nMessage: " + message_);
+        view()->setNeedsLayout();
     }
 
+    static constexpr double detailsMargin = 20;
+
     std::shared_ptr<platform::ui::Label> details_;
+    std::shared_ptr<platform::ui::ScrollView> detailsScroll_;
     std::shared_ptr<SignerSetupTopBar> topBar_;
     std::shared_ptr<platform::ui::View> statusBar_;
     std::string firstName_, lastName_, email_, company_, title_, message_;
