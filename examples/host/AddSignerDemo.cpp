@@ -169,6 +169,22 @@ void editTenantIntoDuplicate(AddSignerWalk& walk)
     walk.tap(*page->closeButton);
 }
 
+// An address longer than its field: its end shows while it is typed, its start once the
+// field is left. Closed without adding.
+void typeLongEmail(AddSignerWalk& walk)
+{
+    const auto page = walk.open(std::nullopt);
+    if (!page) {
+        return;
+    }
+    walk.type(page->firstNameTextField, "Maria");
+    walk.type(page->emailTextField, "maria-antonietta.anastasia.wilhelmina.vandenberghe@example.com");
+    walk.draw("addsigner-phone-8-long-email-typing");
+    walk.tap(*page->errorLabel.lock());
+    walk.draw("addsigner-phone-9-long-email-left");
+    walk.tap(*page->closeButton);
+}
+
 // The whole walk on one device, in a composer of its own.
 void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
@@ -183,6 +199,7 @@ void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& fo
     addSender(walk);
     addGroup(walk);
     editTenantIntoDuplicate(walk);
+    typeLongEmail(walk);
     printRecipients();
     walk.tap(*mainPage->closeButton.lock());
     host::pause(0.6);

@@ -109,6 +109,29 @@ void listSettings(host::FieldSettingsWalk& walk, const ZKElementView& field)
               << field.element()->content() << "\"\n";
 }
 
+// More items than the box holds: typed, the last stays in sight; at rest, dragged to the
+// first and back to the last. Cancelled, so the list keeps its saved items.
+void longListSettings(host::FieldSettingsWalk& walk, const ZKElementView& field)
+{
+    const auto screen = walk.openSettings<ZKListViewSettingsVC>(field);
+    if (!screen) {
+        return;
+    }
+    std::string items;
+    for (int item = 1; item <= 15; ++item) {
+        items += "Space " + std::to_string(item) + "\n";
+    }
+    walk.retype(*screen->listTextView, items + "Visitor bay");
+    walk.draw("5-list-settings-many-items-typing");
+    walk.tap(*screen->topBar()->titleLabel());
+    const auto box = screen->listTextView->convertRectTo(screen->listTextView->bounds(), nullptr);
+    walk.fingers().pan({{box.midX(), box.minY() + 10}, {box.midX(), box.maxY()}, {box.midX(), box.maxY() + 300}});
+    walk.fingers().pan({{box.midX(), box.maxY() - 10}, {box.midX(), box.minY()}, {box.midX(), box.minY() - 300}});
+    walk.draw("5-list-settings-many-items-scrolled-to-the-end");
+    walk.tap(*screen->topBar()->cancelButton());
+    host::pause(0.6);
+}
+
 void checkBoxSettings(host::FieldSettingsWalk& walk, const ZKElementView& field)
 {
     const auto screen = walk.openSettings<ZKCheckBoxSettingsVC>(field);
@@ -157,6 +180,7 @@ void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& fo
     textFieldSettings(walk, *textField);
     textAreaSettings(walk, *textArea);
     listSettings(walk, *list);
+    longListSettings(walk, *list);
     checkBoxSettings(walk, *checkBox);
     labelSettings(walk, *label);
     walk.draw("8-page-after-saves");

@@ -224,6 +224,28 @@ void DrawingContext::drawText(const std::string& text, const Rect& rect, const T
     drawText(AttributedString(text), rect, style);
 }
 
+void DrawingContext::drawTextShowingEnd(const AttributedString& text, const Rect& rect, const TextStyle& style)
+{
+    if (text.empty() || rect.isEmpty()) {
+        return;
+    }
+    TextStyle oneLine = style;
+    oneLine.numberOfLines = 1;
+    const TextLayout layout(cairo_, text, oneLine, 0);
+    const Size size = layout.size();
+    if (size.width <= rect.width()) {
+        drawText(text, rect, style);
+        return;
+    }
+    cairo_save(cairo_);
+    cairo_rectangle(cairo_, rect.minX(), rect.minY(), rect.width(), rect.height());
+    cairo_clip(cairo_);
+    const double room = rect.height() - size.height;
+    const bool centred = style.verticalAlignment == VerticalTextAlignment::center;
+    layout.draw(cairo_, {rect.maxX() - size.width, rect.minY() + (centred ? room / 2 : 0)}, style.color);
+    cairo_restore(cairo_);
+}
+
 Size DrawingContext::measureText(const AttributedString& text, const TextStyle& style, double maxWidth)
 {
     return TextLayout(cairo_, text, style, maxWidth).size();

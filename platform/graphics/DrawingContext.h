@@ -51,6 +51,10 @@ public:
     // Text set in the rectangle's width, vertically centred in it, clipped to it.
     void drawText(const AttributedString& text, const Rect& rect, const TextStyle& style);
     void drawText(const std::string& text, const Rect& rect, const TextStyle& style);
+    // One line of text: where it is wider than the rectangle, its end is set against the
+    // rectangle's right edge with no ellipsis, as a field being typed in shows it; otherwise
+    // as drawText() draws it.
+    void drawTextShowingEnd(const AttributedString& text, const Rect& rect, const TextStyle& style);
     // The size the text takes when set in `maxWidth` (0 = unlimited).
     Size measureText(const AttributedString& text, const TextStyle& style, double maxWidth = 0);
 

@@ -419,6 +419,21 @@ double TextLayout::lastLineTop() const
     return static_cast<double>(top) / PANGO_SCALE;
 }
 
+std::vector<TextLayout::Line> TextLayout::lines() const
+{
+    std::vector<Line> lines;
+    PangoLayoutIter* line = pango_layout_get_iter(layout_);
+    do {
+        int top = 0;
+        int bottom = 0;
+        pango_layout_iter_get_line_yrange(line, &top, &bottom);
+        const auto start = static_cast<std::size_t>(pango_layout_iter_get_line_readonly(line)->start_index);
+        lines.push_back({start, static_cast<double>(top) / PANGO_SCALE, static_cast<double>(bottom) / PANGO_SCALE});
+    } while (pango_layout_iter_next_line(line));
+    pango_layout_iter_free(line);
+    return lines;
+}
+
 Size TextLayout::measure(const AttributedString& text, const TextStyle& style, double maxWidth)
 {
     return TextLayout(measuringContext(), text, style, maxWidth).size();
@@ -430,6 +445,15 @@ Size TextLayout::measureAtScale(const AttributedString& text, const TextStyle& s
     cairo_identity_matrix(cairo);
     cairo_scale(cairo, scale, scale);
     return TextLayout(cairo, text, style, maxWidth).size();
+}
+
+std::vector<TextLayout::Line> TextLayout::linesAtScale(const std::string& text, const TextStyle& style,
+                                                      double maxWidth, double scale)
+{
+    cairo_t* cairo = scaledMeasuringContext();
+    cairo_identity_matrix(cairo);
+    cairo_scale(cairo, scale, scale);
+    return TextLayout(cairo, AttributedString(text), style, maxWidth).lines();
 }
 
 double TextLayout::naturalWidthUpTo(const AttributedString& text, const TextStyle& style, double limit)

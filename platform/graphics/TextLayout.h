@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
+#include <vector>
 
 typedef struct _cairo cairo_t;
 typedef struct _PangoLayout PangoLayout;
@@ -22,6 +24,13 @@ namespace platform::graphics {
 // what one screenful costs.
 class TextLayout {
 public:
+    // Where a line starts in its text (a byte offset) and the band it takes, top to bottom.
+    struct Line {
+        std::size_t start = 0;
+        double top = 0;
+        double bottom = 0;
+    };
+
     // `visibleHeight`: how much of the layout's top is seen (0: all of it).
     TextLayout(cairo_t* cairo, const AttributedString& text, const TextStyle& style, double maxWidth,
                double visibleHeight = 0);
@@ -38,6 +47,10 @@ public:
     // The width of the text on one line when it is at most `limit`; any width past the
     // limit when it is wider.
     static double naturalWidthUpTo(const AttributedString& text, const TextStyle& style, double limit);
+    // Every line of a plain text set in `maxWidth` as drawn at `scale` pixels a point; at
+    // least one, even for no text. It lays out the whole text.
+    static std::vector<Line> linesAtScale(const std::string& text, const TextStyle& style, double maxWidth,
+                                          double scale);
 
     Size size() const;
     // Draws with the top-left corner of the text at `origin`.
@@ -56,6 +69,7 @@ private:
     AttributedString firstLinesEndedWithEllipsis(const AttributedString& text, int count) const;
     bool isEllipsized() const;
     double lastLineTop() const;
+    std::vector<Line> lines() const;
 
     PangoLayout* layout_;
 };

@@ -85,7 +85,12 @@ void TextField::draw(graphics::DrawingContext& context) const
         context.drawText(placeholder_, area, placeholderStyle);
         return;
     }
-    context.drawText(secure_ ? masked(text_) : text_, area, style_);
+    const graphics::AttributedString shown(secure_ ? masked(text_) : text_);
+    if (isEditing()) {
+        context.drawTextShowingEnd(shown, area, style_);
+        return;
+    }
+    context.drawText(shown, area, style_);
 }
 
 } // namespace platform::ui

@@ -25,7 +25,8 @@ public:
 
 // A one-line editable text. Tapping it makes it first responder (which shows the
 // keyboard); typing sends editing-changed for each character, Return asks the delegate
-// and then sends the primary action.
+// and then sends the primary action. While it is edited, text wider than the field shows
+// its end, where the caret is; at rest it shows its start, ended with an ellipsis.
 class TextField : public Control, public TextInput {
 public:
     TextField();

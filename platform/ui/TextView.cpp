@@ -1,5 +1,9 @@
 #include "ui/TextView.h"
 
+#include "ui/Screen.h"
+
+#include <algorithm>
+
 namespace platform::ui {
 
 TextView::TextView()
@@ -7,11 +11,34 @@ TextView::TextView()
     style_.font = graphics::Font::systemFont(15);
     style_.numberOfLines = 0;
     style_.verticalAlignment = graphics::VerticalTextAlignment::top;
+    // The text is clipped as it is drawn; a clip of the whole view would redraw the corners
+    // of a rounded box.
+    setClipsToBounds(false);
 }
 
 TextView::TextView(const Rect& frame) : TextView()
 {
     setFrame(frame);
+}
+
+void TextView::setText(const std::string& text)
+{
+    text_ = text;
+    forgetLines();
+    if (isFirstResponder()) {
+        showCaretLine();
+        return;
+    }
+    const Point top{contentOffset().x, -contentInset().top};
+    if (contentOffset() != top) {
+        setContentOffset(top);
+    }
+}
+
+void TextView::setFont(const graphics::Font& font)
+{
+    style_.font = font;
+    forgetLines();
 }
 
 bool TextView::shouldResignFirstResponder()
@@ -34,8 +61,16 @@ void TextView::didResignFirstResponder()
     }
 }
 
-void TextView::changed()
+void TextView::changed(std::size_t from)
 {
+    if (lines_) {
+        lines_->update(text_, from);
+    }
+    if (isFirstResponder()) {
+        showCaretLine();
+    } else {
+        setNeedsLayout();
+    }
     if (const auto owner = delegate()) {
         owner->textViewDidChange(*this);
     }
@@ -43,8 +78,9 @@ void TextView::changed()
 
 void TextView::insertText(const std::string& text)
 {
+    const std::size_t from = text_.size();
     text_ += text;
-    changed();
+    changed(from);
 }
 
 void TextView::deleteBackward()
@@ -53,7 +89,7 @@ void TextView::deleteBackward()
         return;
     }
     eraseLastCodePoint(text_);
-    changed();
+    changed(text_.size());
 }
 
 void TextView::pressReturn()
@@ -66,9 +102,89 @@ void TextView::touchesEnded(const TouchSet&)
     becomeFirstResponder();
 }
 
+void TextView::forgetLines()
+{
+    lines_.reset();
+    setNeedsLayout();
+}
+
+double TextView::textWidth() const
+{
+    return std::max(0.0, bounds().width() - 2 * horizontalTextInset);
+}
+
+const graphics::TextLines& TextView::lines() const
+{
+    if (!lines_) {
+        lines_.emplace(text_, style_, textWidth(), Screen::main().scale());
+    }
+    return *lines_;
+}
+
+void TextView::updateContentSize()
+{
+    setContentSize({bounds().width(), lines().height() + 2 * verticalTextInset});
+}
+
+void TextView::layoutSubviews()
+{
+    updateContentSize();
+    ScrollView::layoutSubviews();
+}
+
+void TextView::sizeDidChange()
+{
+    if (lines_ && lines_->width() != textWidth()) {
+        forgetLines();
+    }
+    ScrollView::sizeDidChange();
+}
+
+bool TextView::gestureRecognizerShouldBegin(GestureRecognizer& recognizer)
+{
+    if (&recognizer != panGestureRecognizer().get()) {
+        return ScrollView::gestureRecognizerShouldBegin(recognizer);
+    }
+    updateContentSize();
+    const double extent = contentSize().height + contentInset().top + contentInset().bottom;
+    return extent > bounds().height() && ScrollView::gestureRecognizerShouldBegin(recognizer);
+}
+
+void TextView::showCaretLine()
+{
+    updateContentSize();
+    const auto& line = lines().lastLine();
+    // The line with the text's bottom inset under it, as a device scrolls to the end.
+    const Rect caretLine = graphics::makeRect(0, verticalTextInset + line.top, bounds().width(),
+                                              line.bottom - line.top + verticalTextInset);
+    scrollRectToVisible(caretLine, false);
+    for (auto holder = superview(); holder; holder = holder->superview()) {
+        const auto scroller = std::dynamic_pointer_cast<ScrollView>(holder);
+        if (!scroller) {
+            continue;
+        }
+        // What the insets cover (bars, the keyboard) is out of sight.
+        Rect clear = convertRectTo(caretLine, scroller.get());
+        const EdgeInsets& insets = scroller->contentInset();
+        clear.origin.y -= insets.top;
+        clear.size.height += insets.top + insets.bottom;
+        scroller->scrollRectToVisible(clear, false);
+    }
+}
+
 void TextView::draw(graphics::DrawingContext& context) const
 {
-    context.drawText(text_, bounds().insetBy(5, 8), style_);
+    const Rect visible = bounds();
+    // At the top, the text is drawn from its start, with no need to know where its lines break.
+    const bool atTop = visible.minY() <= 0;
+    const graphics::TextLayout::Line first =
+        atTop ? graphics::TextLayout::Line{} : lines().lineAt(visible.minY() - verticalTextInset);
+    const double top = verticalTextInset + first.top;
+    const Rect area = graphics::makeRect(horizontalTextInset, top, textWidth(), std::max(0.0, visible.maxY() - top));
+    context.save();
+    context.clip(visible);
+    context.drawText(first.start == 0 ? text_ : text_.substr(first.start), area, style_);
+    context.restore();
 }
 
 } // namespace platform::ui

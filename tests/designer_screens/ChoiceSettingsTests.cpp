@@ -48,6 +48,39 @@ TEST_F(ChoiceSettingsTest, ListItemsDropEmptyLinesAndKeepALineOfBlanksAsAnEmptyI
     EXPECT_TRUE(again->listHelpOverlayView->isHidden());
 }
 
+TEST_F(ChoiceSettingsTest, TheLastOfFifteenListItemsIsDraggedIntoSightAndEdited)
+{
+    const auto element = place("List");
+    Items items;
+    std::string typed;
+    for (int item = 1; item <= 15; ++item) {
+        items.push_back("Colour " + std::to_string(item));
+        typed += items.back() + "\n";
+    }
+    retype(*open<ZKListViewSettingsVC>(element)->listTextView, typed);
+    save(*shown<ZKListViewSettingsVC>());
+    const auto screen = open<ZKListViewSettingsVC>(element);
+    const auto list = screen->listTextView;
+    ASSERT_EQ(list->text(), typed);
+    EXPECT_EQ(list->contentOffset().y, 0) << "at rest the list shows its first items";
+
+    const auto box = list->convertRectTo(list->bounds(), nullptr);
+    fingers->pan({{box.midX(), box.maxY() - 10}, {box.midX(), box.minY() + 40}, {box.midX(), box.minY() - 400}});
+    const double end = list->contentSize().height - list->bounds().height();
+    EXPECT_GT(end, 0);
+    EXPECT_EQ(list->contentOffset().y, end) << "the drag stops at the last item";
+
+    tap(*list);
+    ASSERT_TRUE(list->isFirstResponder());
+    fingers->deleteBackward(2);
+    fingers->typeText("6 dark");
+    EXPECT_EQ(list->contentOffset().y, list->contentSize().height - list->bounds().height())
+        << "the item being typed stays in sight";
+    save(*screen);
+    items.back() = "Colour 16 dark";
+    EXPECT_EQ(stored(element)->validation()->enumeration(), items);
+}
+
 TEST_F(ChoiceSettingsTest, TheListDefaultMustBeAnItemExactlyOrEmpty)
 {
     const auto element = place("List");

@@ -104,5 +104,26 @@ TEST_F(PersonalMessagePageTest, AScrollerScrolledIntoTheKeyboardsRoomComesBackWi
         << "the heading is in sight again";
 }
 
+TEST_F(PersonalMessagePageTest, TheLineBeingTypedInAMessageLongerThanItsBoxStaysAboveTheKeyboard)
+{
+    platform::ui::Screen::main().setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    std::string message;
+    for (int line = 1; line <= 12; ++line) {
+        message += "Point " + std::to_string(line) + " of the lease.\n";
+    }
+    openPage(message, std::nullopt);
+    const auto editor = page->messageTextView.lock();
+    tap(*editor);
+    for (const char* typed : {"Thank you", " for signing.", "\n", "Ann"}) {
+        fingers->typeText(typed);
+        const auto box = editor->convertRectTo(editor->bounds(), nullptr);
+        EXPECT_EQ(editor->contentOffset().y, editor->contentSize().height - box.height()) << typed;
+        EXPECT_LE(box.maxY() - platform::ui::TextView::verticalTextInset,
+                  platform::ui::Keyboard::shared().frame().minY())
+            << "the last line of the box, which is being typed, is clear of the keyboard after \"" << typed << "\"";
+    }
+    EXPECT_EQ(editor->text(), message + "Thank you for signing.\nAnn");
+}
+
 } // namespace
 } // namespace signers_screens_testing
