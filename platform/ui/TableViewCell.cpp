@@ -60,7 +60,9 @@ void TableViewCell::draw(graphics::DrawingContext& context) const
         context.fill(area, Color::systemGray4());
     }
     const double separatorY = area.maxY() - 0.25;
-    context.strokeLine({area.minX() + textInset, separatorY}, {area.maxX(), separatorY}, Color::systemGray4(), 0.5);
+    // The divider starts under the content's text, and runs to the row's far edge.
+    const double start = contentView_->frame().minX() + textInset;
+    context.strokeLine({start, separatorY}, {area.maxX(), separatorY}, Color::systemGray4(), 0.5);
 }
 
 } // namespace platform::ui
