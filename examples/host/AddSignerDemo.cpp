@@ -1,5 +1,5 @@
-// The add/edit recipient page as a person walks it on a phone and on a tablet: a tenant
-// typed in (first with a missing last name and a bad address, then corrected), the sender added through
+// The add/edit recipient page as a person walks it on a phone, on a tablet and on a phone
+// with a notch: a tenant typed in (first with a missing last name and a bad address, then corrected), the sender added through
 // the source menu's "Add Myself", the account's signing group picked through the menu, and
 // the tenant edited into the sender's own address, which is already in the transaction.
 // The page is drawn empty, with its field errors, ready to add, with the source menu open,
@@ -199,6 +199,8 @@ void run(const host::DemoContext& context)
     walkOn(platform::ui::DeviceProfile::phone, folder);
     std::cout << "On a tablet:\n";
     walkOn(platform::ui::DeviceProfile::tablet, folder / "tablet");
+    std::cout << "On a phone with a notch:\n";
+    walkOn(platform::ui::DeviceProfile::phoneWithNotch, folder / "notch");
     host::DemoStage::open(platform::ui::DeviceProfile::phone);
     // Signed out, so that the walks after this one do not reach for the stopped service.
     bool signedOut = false;

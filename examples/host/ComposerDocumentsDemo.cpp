@@ -2,7 +2,7 @@
 // applications (a PDF, a photo and an HTML page) dropped on a row, two documents swapped
 // by long press and drag, one swiped open and deleted, one previewed. Each step is drawn
 // to a PNG upright and turned, with the blocking message up while the drop is read; on a
-// phone, then on a tablet in tablet/.
+// phone, then on a tablet in tablet/ and on a phone with a notch in notch/.
 #include "DemoRegistry.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
@@ -232,8 +232,10 @@ void run(const host::DemoContext& context)
     }
     const auto folder = context.outputDirectory / "composer";
     std::filesystem::create_directories(folder / "tablet");
+    std::filesystem::create_directories(folder / "notch");
     walkDocuments(folder, platform::ui::DeviceProfile::phone);
     walkDocuments(folder / "tablet", platform::ui::DeviceProfile::tablet);
+    walkDocuments(folder / "notch", platform::ui::DeviceProfile::phoneWithNotch);
     platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phone);
     service.stop();
 }

@@ -2,8 +2,9 @@
 // three composer calls, named (drawn with the keyboard up), its title toggled, a document
 // added through the host's source menu, rotated, then left by Next (the draft opens on the
 // hub) and, on a second run, by Close. Every step is drawn upright and turned on a phone,
-// then again on a tablet (in tablet/), with the turn made while the keyboard or the menu
-// is up; the tablet's walk also types the message to all recipients on the page.
+// then again on a tablet (in tablet/) and on a phone with a notch (in notch/), with the
+// turn made while the keyboard or the menu is up; the tablet's walk also types the message
+// to all recipients on the page.
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
 #include "DemoSender.h"
@@ -322,6 +323,10 @@ void run(const host::DemoContext& context)
     std::filesystem::create_directories(tablet);
     walkToNext(tablet, DeviceProfile::tablet);
     walkToClose(tablet, DeviceProfile::tablet, *host);
+    const auto notch = folder / "notch";
+    std::filesystem::create_directories(notch);
+    walkToNext(notch, DeviceProfile::phoneWithNotch);
+    walkToClose(notch, DeviceProfile::phoneWithNotch, *host);
     walkOnTablet(folder);
     service.stop();
 }

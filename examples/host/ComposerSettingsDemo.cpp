@@ -3,7 +3,7 @@
 // ahead picked and confirmed, then saved. The page is drawn collapsed, while the message
 // is typed, with the expiry row open, and the main page after the save; each upright and
 // turned (the page open over the draft, the keyboard up), on a phone, then on a tablet in
-// tablet/.
+// tablet/ and on a phone with a notch in notch/.
 #include "DemoRegistry.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
@@ -104,6 +104,7 @@ void run(const host::DemoContext& context)
 {
     const auto folder = context.outputDirectory / "composer";
     std::filesystem::create_directories(folder / "tablet");
+    std::filesystem::create_directories(folder / "notch");
     fakes::FakeSigningService service;
     host::addSenderAccount(service);
     if (!host::startService(service)) {
@@ -112,6 +113,7 @@ void run(const host::DemoContext& context)
     host::signInSender(service);
     walkOn(folder, platform::ui::DeviceProfile::phone);
     walkOn(folder / "tablet", platform::ui::DeviceProfile::tablet);
+    walkOn(folder / "notch", platform::ui::DeviceProfile::phoneWithNotch);
     platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phone);
     service.stop();
 }

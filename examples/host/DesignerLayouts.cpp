@@ -2,14 +2,17 @@
 
 namespace host {
 
-void walkOnPhoneAndTablet(const std::filesystem::path& folder, const DesignerLayoutWalk& walk)
+void walkOnEveryDevice(const std::filesystem::path& folder, const DesignerLayoutWalk& walk)
 {
     using platform::ui::DeviceProfile;
     std::filesystem::create_directories(folder);
     walk(DeviceProfile::phone, folder);
-    const auto tablet = folder / "tablet";
-    std::filesystem::create_directories(tablet);
-    walk(DeviceProfile::tablet, tablet);
+    for (const auto& [profile, name] : {std::pair(DeviceProfile::tablet, "tablet"),
+                                        std::pair(DeviceProfile::phoneWithNotch, "notch")}) {
+        const auto subfolder = folder / name;
+        std::filesystem::create_directories(subfolder);
+        walk(profile, subfolder);
+    }
     auto& screen = platform::ui::Screen::main();
     screen.setDeviceProfile(DeviceProfile::phone);
     screen.setOrientation(platform::ui::InterfaceOrientation::portrait);

@@ -2,7 +2,7 @@
 // through the importer into the new transaction as documents, a card file with two
 // people becomes two recipients. The composer's reorderable table shows what the model
 // holds and is drawn while a document is dragged to another place, upright and turned
-// mid-drag, on a phone and then on a tablet (in tablet/).
+// mid-drag, on a phone, then on a tablet (in tablet/) and on a phone with a notch (in notch/).
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
 #include "EventTimings.h"
@@ -328,6 +328,10 @@ void runDropImportDemo(const host::DemoContext& context)
     const auto tablet = context.outputDirectory / "tablet";
     std::filesystem::create_directories(tablet);
     dragFirstDocument(showLists(lists, ui::DeviceProfile::tablet), *lists, tablet / "composer-drag.png");
+    std::cout << "On a phone with a notch, the same:\n";
+    const auto notch = context.outputDirectory / "notch";
+    std::filesystem::create_directories(notch);
+    dragFirstDocument(showLists(lists, ui::DeviceProfile::phoneWithNotch), *lists, notch / "composer-drag.png");
     ui::Screen::main().setDeviceProfile(ui::DeviceProfile::phone);
 }
 

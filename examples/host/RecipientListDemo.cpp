@@ -2,7 +2,8 @@
 // signed-in sender), the third dragged to the top (which turns ordered signing on), one
 // removed by swiping its row open and tapping the trash can, two contact cards dropped
 // from another application, and ordered signing switched off again. Each step is drawn to
-// a PNG upright and turned, on a phone, then on a tablet in tablet/.
+// a PNG upright and turned, on a phone, then on a tablet in tablet/ and on a phone with a
+// notch in notch/.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoSender.h"
@@ -233,6 +234,8 @@ void run(const host::DemoContext& context)
     std::filesystem::create_directories(folder / "tablet");
     walkList(folder, platform::ui::DeviceProfile::phone);
     walkList(folder / "tablet", platform::ui::DeviceProfile::tablet);
+    std::filesystem::create_directories(folder / "notch");
+    walkList(folder / "notch", platform::ui::DeviceProfile::phoneWithNotch);
     walkOnTablet(folder);
     service.stop();
 }

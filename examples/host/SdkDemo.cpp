@@ -108,11 +108,12 @@ void placeFieldsOnHub(const std::shared_ptr<platform::ui::Window>& window, const
     }
 }
 
-// The same draft's hub drawn on a tablet, then the screen a phone held upright again.
-void showHubOnTablet(const std::filesystem::path& folder, HostDelegate& delegate)
+// The same draft's hub drawn on a device of the profile, then the screen a phone held
+// upright again.
+void showHubOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder, HostDelegate& delegate)
 {
     std::filesystem::create_directories(folder);
-    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::tablet);
+    const auto stage = host::DemoStage::open(profile);
     delegate.exited = false;
     composeTransaction(folder)->startEditingWithCallback([](const Dictionary&) {});
     placeFieldsOnHub(stage.window, folder);
@@ -150,7 +151,8 @@ void run(const host::DemoContext& context)
     placeFieldsOnHub(stage.window, folder);
     facade->exitSDK();
     runUntil([&delegate] { return delegate->exited; });
-    showHubOnTablet(folder / "tablet", *delegate);
+    showHubOn(platform::ui::DeviceProfile::tablet, folder / "tablet", *delegate);
+    showHubOn(platform::ui::DeviceProfile::phoneWithNotch, folder / "notch", *delegate);
 
     VTTransactionSyncQueue::sharedInstance()->addTransaction(transaction->guid());
     runUntil([&delegate] { return delegate->result.has_value(); });
@@ -217,7 +219,7 @@ void showOverlayAndPreviewOn(platform::ui::DeviceProfile profile, const std::fil
 
 void showOverlayAndPreview(const host::DemoContext& context)
 {
-    host::walkOnPhoneAndTablet(context.outputDirectory / "sdk", showOverlayAndPreviewOn);
+    host::walkOnEveryDevice(context.outputDirectory / "sdk", showOverlayAndPreviewOn);
 }
 
 host::DemoRegistration overlayRegistration(61, "Public interface: alert overlay and open-in preview",

@@ -3,7 +3,8 @@
 // answer out and is refused), another gets a code by SMS to a number typed a digit at a
 // time, laid out as it is typed. The picker, the question-and-answer page with its error,
 // the SMS page with the formatted number and the add/edit page showing the chosen method
-// are drawn to PNGs, on a phone and on a tablet, each upright and on its side.
+// are drawn to PNGs, on a phone, on a tablet and on a phone with a notch, each upright and
+// on its side.
 #include "DemoComposer.h"
 #include "DemoRegistry.h"
 #include "DemoStage.h"
@@ -141,6 +142,8 @@ void run(const host::DemoContext& context)
     walkOn(platform::ui::DeviceProfile::phone, folder);
     std::cout << "On a tablet:\n";
     walkOn(platform::ui::DeviceProfile::tablet, folder / "tablet");
+    std::cout << "On a phone with a notch:\n";
+    walkOn(platform::ui::DeviceProfile::phoneWithNotch, folder / "notch");
     host::DemoStage::open(platform::ui::DeviceProfile::phone);
 }
 

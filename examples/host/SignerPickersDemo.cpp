@@ -1,5 +1,5 @@
-// The signer setup's three pickers as a person walks them on a phone and on a tablet, each
-// state upright and on its side, filling one recipient: the device's address book (the
+// The signer setup's three pickers as a person walks them on a phone, on a tablet and on a
+// phone with a notch, each state upright and on its side, filling one recipient: the device's address book (the
 // cards in the host's example data) read after the person allows it, scrolled to its end
 // on its side and turned upright again, a contact with three addresses opened and one
 // address chosen; the same book refused, with the offer to open the settings; a signing
@@ -21,6 +21,7 @@
 #include "signers/screens/SignerSetupPageLayout.h"
 #include "signers/screens/SignerSetupScenes.h"
 #include "signers/screens/SignerSetupTopBar.h"
+#include "support/ZKScreen.h"
 #include "ui/AlertController.h"
 #include "ui/NavigationController.h"
 #include "ui/Screen.h"
@@ -63,8 +64,9 @@ public:
 
     void viewDidLayoutSubviews() override
     {
-        const auto content = SignerSetupPageLayout::layout(*this, *statusBar_, *topBar_);
-        details_->setFrame(makeRect(20, content.minY() + 20, content.width() - 40, 260));
+        const auto content =
+            ZKScreen::withinSafeSides(*view(), SignerSetupPageLayout::layout(*this, *statusBar_, *topBar_));
+        details_->setFrame(makeRect(content.minX() + 20, content.minY() + 20, content.width() - 40, 260));
     }
 
     void newSignerSelectedFromPhonebook(const std::optional<std::string>& name,
@@ -277,9 +279,11 @@ void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& fo
     });
     const auto navigation = std::make_shared<platform::ui::NavigationController>(card);
     navigation->setNavigationBarHidden(true, false);
+    // The card paints its status strip by the key window's insets, so the window is key
+    // before the card loads.
     const auto window = std::make_shared<platform::ui::Window>();
-    window->setRootViewController(navigation);
     window->makeKeyAndVisible();
+    window->setRootViewController(navigation);
     PickersWalk walk(folder, window, navigation, card);
     walkContacts(walk);
     walkGroups(walk);
@@ -294,6 +298,8 @@ void run(const host::DemoContext& context)
     walkOn(platform::ui::DeviceProfile::phone, folder);
     std::cout << "On a tablet:\n";
     walkOn(platform::ui::DeviceProfile::tablet, folder / "tablet");
+    std::cout << "On a phone with a notch:\n";
+    walkOn(platform::ui::DeviceProfile::phoneWithNotch, folder / "notch");
     platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phone);
 }
 

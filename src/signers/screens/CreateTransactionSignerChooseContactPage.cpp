@@ -5,6 +5,7 @@
 #include "foundation/RunLoop.h"
 #include "signers/screens/CreateTransactionSignerContactCell.h"
 #include "signers/screens/SignerSetupPageLayout.h"
+#include "support/ZKScreen.h"
 #include "signers/screens/SignerSetupScenes.h"
 #include "support/LocalizedSDK.h"
 #include "ui/AlertController.h"
@@ -102,9 +103,10 @@ void CreateTransactionSignerChooseContactPage::viewDidLayoutSubviews()
     const auto content = SignerSetupPageLayout::layout(*this, *statusBarView, *topBar);
     contactsTableView.lock()->setFrame(content);
     const auto placeholder = adressbookPlaceHolder.lock();
-    placeholder->setFrame(content);
-    const double width = content.width();
-    const double middle = content.height() / 2;
+    const auto safeContent = ZKScreen::withinSafeSides(*view(), content);
+    placeholder->setFrame(safeContent);
+    const double width = safeContent.width();
+    const double middle = safeContent.height() / 2;
     permissionMessageLabel.lock()->setFrame(
         makeRect(messageMargin, middle - messageHeight, std::max(0.0, width - 2 * messageMargin), messageHeight));
     gotoSettingsButton.lock()->setFrame(
