@@ -156,6 +156,8 @@ void switchOrderedSigning(RecipientWalk& walk)
     walk.fingers().tap(*addRow->orderedSigningSwitch.lock());
 }
 
+// The phone with a notch, where only the pages' layout is new, stops once a row's trash
+// can is uncovered.
 void walkList(const std::filesystem::path& folder, platform::ui::DeviceProfile profile)
 {
     RecipientWalk walk(folder, profile, host::Turns::uprightAndLandscape);
@@ -177,6 +179,11 @@ void walkList(const std::filesystem::path& folder, platform::ui::DeviceProfile p
     std::cout << "Tia's row is swiped open and her trash can tapped:\n";
     walk.fingers().swipe(walk.centerOf(2), platform::ui::SwipeDirection::left);
     walk.draw("recipients-3-trash-uncovered");
+    if (profile == platform::ui::DeviceProfile::phoneWithNotch) {
+        walk.fingers().tap(*walk.page()->closeButton.lock());
+        walk.settle();
+        return;
+    }
     // Turning the screen reloads the list, which closes the swiped row.
     if (!walk.recipient(2)->backMenuShowing) {
         walk.fingers().swipe(walk.centerOf(2), platform::ui::SwipeDirection::left);

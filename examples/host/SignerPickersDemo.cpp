@@ -199,7 +199,8 @@ std::shared_ptr<CreateTransactionSignerContactCell> contactRow(const ContactsPag
         page.contactsTableView.lock()->cellForRow({section, row}));
 }
 
-void walkContacts(PickersWalk& walk)
+// With `scrolling`, the list is also scrolled down, to its end on its side and back.
+void walkContacts(PickersWalk& walk, bool scrolling)
 {
     const auto settings = platform::contacts::ContactStoreSettings::shared();
     settings->setDirectory(std::filesystem::path(VELTRA_HOST_DATA_DIR) / "AddressBook");
@@ -209,12 +210,14 @@ void walkContacts(PickersWalk& walk)
     platform::RunLoop::main().advanceUntil([&page] { return !page->contacts().empty(); }, 5);
     std::cout << "  " << page->contacts().size() << " contacts in " << page->sectionTitles().size() << " sections\n";
     walk.draw("contacts-1-list");
-    walk.scroll(500);
-    walk.draw("contacts-2-further-down");
-    walk.scrollToTheEndOnItsSide();
-    walk.drawUpright("contacts-3-to-the-end-on-its-side-then-upright");
-    walk.scroll(-400);
-    walk.scroll(-400);
+    if (scrolling) {
+        walk.scroll(500);
+        walk.draw("contacts-2-further-down");
+        walk.scrollToTheEndOnItsSide();
+        walk.drawUpright("contacts-3-to-the-end-on-its-side-then-upright");
+        walk.scroll(-400);
+        walk.scroll(-400);
+    }
     // Chloé Dubois, alone in section "D", has three addresses.
     const auto chloe = contactRow(*page, page->titleIndexDict().at("D"), 0);
     if (!chloe) {
@@ -266,7 +269,8 @@ void walkMessage(PickersWalk& walk)
     walk.draw("message-3-recipient-complete");
 }
 
-// The three pickers on one device, over a recipient card of its own.
+// The three pickers on one device, over a recipient card of its own. The phone with a
+// notch, where only the pages' layout is new, skips the scrolling.
 void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
     std::filesystem::create_directories(folder);
@@ -285,7 +289,7 @@ void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& fo
     window->makeKeyAndVisible();
     window->setRootViewController(navigation);
     PickersWalk walk(folder, window, navigation, card);
-    walkContacts(walk);
+    walkContacts(walk, profile != platform::ui::DeviceProfile::phoneWithNotch);
     walkGroups(walk);
     walkMessage(walk);
 }

@@ -103,14 +103,14 @@ void CreateTransactionSignerChooseContactPage::viewDidLayoutSubviews()
     const auto content = SignerSetupPageLayout::layout(*this, *statusBarView, *topBar);
     contactsTableView.lock()->setFrame(content);
     const auto placeholder = adressbookPlaceHolder.lock();
+    placeholder->setFrame(content);
+    // The placeholder's ground runs to the edges; its message and button keep beside the notch.
     const auto safeContent = ZKScreen::withinSafeSides(*view(), content);
-    placeholder->setFrame(safeContent);
-    const double width = safeContent.width();
-    const double middle = safeContent.height() / 2;
-    permissionMessageLabel.lock()->setFrame(
-        makeRect(messageMargin, middle - messageHeight, std::max(0.0, width - 2 * messageMargin), messageHeight));
-    gotoSettingsButton.lock()->setFrame(
-        makeRect(messageMargin, middle + 8, std::max(0.0, width - 2 * messageMargin), settingsButtonHeight));
+    const double left = safeContent.minX() - content.minX() + messageMargin;
+    const double width = std::max(0.0, safeContent.width() - 2 * messageMargin);
+    const double middle = content.height() / 2;
+    permissionMessageLabel.lock()->setFrame(makeRect(left, middle - messageHeight, width, messageHeight));
+    gotoSettingsButton.lock()->setFrame(makeRect(left, middle + 8, width, settingsButtonHeight));
 }
 
 // Loading
