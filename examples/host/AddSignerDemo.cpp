@@ -10,6 +10,7 @@
 #include "DemoSender.h"
 #include "DemoStage.h"
 #include "DemoWalk.h"
+#include "DeviceWalks.h"
 
 #include <iostream>
 
@@ -196,11 +197,7 @@ void run(const host::DemoContext& context)
         return;
     }
     host::signInSender(service);
-    walkOn(platform::ui::DeviceProfile::phone, folder);
-    std::cout << "On a tablet:\n";
-    walkOn(platform::ui::DeviceProfile::tablet, folder / "tablet");
-    std::cout << "On a phone with a notch:\n";
-    walkOn(platform::ui::DeviceProfile::phoneWithNotch, folder / "notch");
+    host::walkOnEachDevice(context, folder, walkOn);
     host::DemoStage::open(platform::ui::DeviceProfile::phone);
     // Signed out, so that the walks after this one do not reach for the stopped service.
     bool signedOut = false;
@@ -209,7 +206,7 @@ void run(const host::DemoContext& context)
     service.stop();
 }
 
-host::DemoRegistration registration(82, "Signer setup: the add/edit recipient page", run);
+host::DemoRegistration registration(82, "Signer setup: the add/edit recipient page", run, host::WalksDevices{});
 
 } // namespace
 

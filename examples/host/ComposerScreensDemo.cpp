@@ -9,6 +9,7 @@
 #include "DemoWalk.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
+#include "DeviceWalks.h"
 #include "EventTimings.h"
 
 #include <iostream>
@@ -316,22 +317,20 @@ void run(const host::DemoContext& context)
     facade->setCreateTransactionDelegate(host);
     host::signInSender(service);
 
-    drawIconSheet(folder);
-    walkToNext(folder, DeviceProfile::phone);
-    walkToClose(folder, DeviceProfile::phone, *host);
-    const auto tablet = folder / "tablet";
-    std::filesystem::create_directories(tablet);
-    walkToNext(tablet, DeviceProfile::tablet);
-    walkToClose(tablet, DeviceProfile::tablet, *host);
-    const auto notch = folder / "notch";
-    std::filesystem::create_directories(notch);
-    walkToNext(notch, DeviceProfile::phoneWithNotch);
-    walkToClose(notch, DeviceProfile::phoneWithNotch, *host);
-    walkOnTablet(folder);
+    if (host::walksOn(context, DeviceProfile::phone)) {
+        drawIconSheet(folder);
+    }
+    host::walkOnEachDevice(context, folder, [&host](DeviceProfile profile, const std::filesystem::path& deviceFolder) {
+        walkToNext(deviceFolder, profile);
+        walkToClose(deviceFolder, profile, *host);
+    });
+    if (host::walksOn(context, DeviceProfile::tablet)) {
+        walkOnTablet(folder);
+    }
     service.stop();
 }
 
-host::DemoRegistration registration(80, "Composer: the create/edit transaction page", run);
+host::DemoRegistration registration(80, "Composer: the create/edit transaction page", run, host::WalksDevices{});
 
 } // namespace
 

@@ -7,7 +7,7 @@
 #include "DemoWalk.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
-#include "DesignerLayouts.h"
+#include "DeviceWalks.h"
 
 #if __has_include("fakes/FakeSigningService.h")
 
@@ -182,11 +182,12 @@ void run(const host::DemoContext& context)
     }
     host::DemoStage::open();
     host::signInSender(service);
-    host::walkOnEveryDevice(context.outputDirectory / "designer", walkOn);
+    host::walkOnEachDevice(context, context.outputDirectory / "designer", walkOn);
     service.stop();
 }
 
-host::DemoRegistration registration(62, "Designer: palette items dragged onto a draft's first page", run);
+host::DemoRegistration registration(62, "Designer: palette items dragged onto a draft's first page", run,
+                                    host::WalksDevices{});
 
 } // namespace
 

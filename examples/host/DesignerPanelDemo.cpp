@@ -7,7 +7,7 @@
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
-#include "DesignerLayouts.h"
+#include "DeviceWalks.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
 #include "ceremony/screens/ZKMainViewController.h"
@@ -163,9 +163,9 @@ void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& fo
 
 void run(const host::DemoContext& context)
 {
-    host::walkOnEveryDevice(context.outputDirectory / "designer", walkOn);
+    host::walkOnEachDevice(context, context.outputDirectory / "designer", walkOn);
 }
 
-host::DemoRegistration registration(65, "Designer: the side panel on a started draft", run);
+host::DemoRegistration registration(65, "Designer: the side panel on a started draft", run, host::WalksDevices{});
 
 } // namespace

@@ -9,7 +9,7 @@
 #include "DemoRegistry.h"
 #include "DemoStage.h"
 #include "DemoWalk.h"
-#include "DesignerLayouts.h"
+#include "DeviceWalks.h"
 #include "FieldSettingsWalk.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
@@ -166,9 +166,9 @@ void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& fo
 
 void run(const host::DemoContext& context)
 {
-    host::walkOnEveryDevice(context.outputDirectory / "fieldsettings", walkOn);
+    host::walkOnEachDevice(context, context.outputDirectory / "fieldsettings", walkOn);
 }
 
-host::DemoRegistration registration(65, "Designer: the field settings screens", run);
+host::DemoRegistration registration(65, "Designer: the field settings screens", run, host::WalksDevices{});
 
 } // namespace

@@ -9,7 +9,7 @@
 #include "DemoRegistry.h"
 #include "DemoStage.h"
 #include "DemoWalk.h"
-#include "DesignerLayouts.h"
+#include "DeviceWalks.h"
 #include "FieldSettingsWalk.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
@@ -145,9 +145,10 @@ void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& fo
 
 void run(const host::DemoContext& context)
 {
-    host::walkOnEveryDevice(context.outputDirectory / "radiodate", walkOn);
+    host::walkOnEachDevice(context, context.outputDirectory / "radiodate", walkOn);
 }
 
-host::DemoRegistration registration(66, "Designer: the radio button and date field settings", run);
+host::DemoRegistration registration(66, "Designer: the radio button and date field settings", run,
+                                    host::WalksDevices{});
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoSender.h"
+#include "DeviceWalks.h"
 #include "DemoWalk.h"
 
 #include <iostream>
@@ -158,7 +159,7 @@ void switchOrderedSigning(RecipientWalk& walk)
 
 // The phone with a notch, where only the pages' layout is new, stops once a row's trash
 // can is uncovered.
-void walkList(const std::filesystem::path& folder, platform::ui::DeviceProfile profile)
+void walkList(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
     RecipientWalk walk(folder, profile, host::Turns::uprightAndLandscape);
     walk.open(lease(folder));
@@ -238,16 +239,14 @@ void run(const host::DemoContext& context)
     const auto folder = context.outputDirectory / "composer";
     std::filesystem::create_directories(folder);
     host::signInSender(service);
-    std::filesystem::create_directories(folder / "tablet");
-    walkList(folder, platform::ui::DeviceProfile::phone);
-    walkList(folder / "tablet", platform::ui::DeviceProfile::tablet);
-    std::filesystem::create_directories(folder / "notch");
-    walkList(folder / "notch", platform::ui::DeviceProfile::phoneWithNotch);
-    walkOnTablet(folder);
+    host::walkOnEachDevice(context, folder, walkList);
+    if (host::walksOn(context, platform::ui::DeviceProfile::tablet)) {
+        walkOnTablet(folder);
+    }
     service.stop();
 }
 
-host::DemoRegistration registration(81, "Composer: the recipient list", run);
+host::DemoRegistration registration(81, "Composer: the recipient list", run, host::WalksDevices{});
 
 } // namespace
 

@@ -9,6 +9,7 @@
 #include "DemoRegistry.h"
 #include "DemoStage.h"
 #include "DemoWalk.h"
+#include "DeviceWalks.h"
 
 #include "composer/VLTNewTransactionViewModel.h"
 #include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
@@ -139,14 +140,10 @@ void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& fo
 void run(const host::DemoContext& context)
 {
     const auto folder = context.outputDirectory / "signers";
-    walkOn(platform::ui::DeviceProfile::phone, folder);
-    std::cout << "On a tablet:\n";
-    walkOn(platform::ui::DeviceProfile::tablet, folder / "tablet");
-    std::cout << "On a phone with a notch:\n";
-    walkOn(platform::ui::DeviceProfile::phoneWithNotch, folder / "notch");
+    host::walkOnEachDevice(context, folder, walkOn);
     host::DemoStage::open(platform::ui::DeviceProfile::phone);
 }
 
-host::DemoRegistration registration(90, "Signer setup: how a recipient proves its identity", run);
+host::DemoRegistration registration(90, "Signer setup: how a recipient proves its identity", run, host::WalksDevices{});
 
 } // namespace

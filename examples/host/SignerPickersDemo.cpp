@@ -7,6 +7,7 @@
 // opens the pickers and shows what each of them handed over.
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
+#include "DeviceWalks.h"
 
 #include "composer/screens/CreateTransactionGroupCell.h"
 #include "composer/screens/CreateTransactionLook.h"
@@ -299,14 +300,10 @@ void run(const host::DemoContext& context)
     CreateTransactionStoryboard::registerScenes();
     SignerSetupScenes::registerScenes();
     const auto folder = context.outputDirectory / "signers";
-    walkOn(platform::ui::DeviceProfile::phone, folder);
-    std::cout << "On a tablet:\n";
-    walkOn(platform::ui::DeviceProfile::tablet, folder / "tablet");
-    std::cout << "On a phone with a notch:\n";
-    walkOn(platform::ui::DeviceProfile::phoneWithNotch, folder / "notch");
-    platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phone);
+    host::walkOnEachDevice(context, folder, walkOn);
 }
 
-host::DemoRegistration registration(85, "Signer setup: contacts, groups and a personal message", run);
+host::DemoRegistration registration(85, "Signer setup: contacts, groups and a personal message", run,
+                                    host::WalksDevices{});
 
 } // namespace
