@@ -14,6 +14,12 @@ NavigationController::NavigationController(const std::shared_ptr<ViewController>
     }
 }
 
+OrientationMask NavigationController::supportedInterfaceOrientations() const
+{
+    const auto top = topViewController();
+    return top ? top->supportedInterfaceOrientations() : ViewController::supportedInterfaceOrientations();
+}
+
 void NavigationController::adopt(const std::shared_ptr<ViewController>& controller)
 {
     if (controller->parent_ != this) {

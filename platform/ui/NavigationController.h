@@ -35,6 +35,9 @@ public:
     const std::shared_ptr<View>& navigationBar();
     const std::shared_ptr<ScreenEdgePanGestureRecognizer>& interactivePopGestureRecognizer();
 
+    // The stack turns as its top page allows.
+    OrientationMask supportedInterfaceOrientations() const override;
+
     void loadView() override;
     void viewDidLoad() override;
     void viewDidLayoutSubviews() override;

@@ -4,6 +4,7 @@
 #include "foundation/SharedInstances.h"
 #include "ui/Application.h"
 #include "ui/Keyboard.h"
+#include "ui/ViewController.h"
 #include "ui/Window.h"
 
 namespace platform::ui {
@@ -39,6 +40,35 @@ const ProfileMetrics& metrics(DeviceProfile profile)
     }
 }
 
+// What `controller`, or a controller inside it, presented last; null when nothing.
+std::shared_ptr<ViewController> presentedWithin(const ViewController& controller)
+{
+    if (auto presented = controller.presentedViewController()) {
+        return presented;
+    }
+    const auto& children = controller.children();
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
+        if (auto presented = presentedWithin(**child)) {
+            return presented;
+        }
+    }
+    return nullptr;
+}
+
+// The key window follows the page in front: the last one presented over its root.
+bool frontPageSupports(InterfaceOrientation orientation)
+{
+    const auto window = Application::shared().keyWindow();
+    auto front = window ? window->rootViewController() : nullptr;
+    if (!front) {
+        return true;
+    }
+    while (auto presented = presentedWithin(*front)) {
+        front = presented;
+    }
+    return supports(front->supportedInterfaceOrientations(), orientation);
+}
+
 } // namespace
 
 Screen& Screen::main()
@@ -54,11 +84,22 @@ void Screen::setDeviceProfile(DeviceProfile profile)
 
 void Screen::setOrientation(InterfaceOrientation orientation)
 {
+    if (!interfaceTurnsTo(orientation)) {
+        return;
+    }
     const graphics::Rect keyboardBefore = Keyboard::shared().frame();
     orientation_ = orientation;
     applyToWindows();
     NotificationCenter::defaultCenter().post(ScreenNotifications::orientationDidChange);
     Keyboard::shared().screenDidTurn(keyboardBefore);
+}
+
+bool Screen::interfaceTurnsTo(InterfaceOrientation orientation) const
+{
+    if (profile_ == DeviceProfile::phoneWithNotch && orientation == InterfaceOrientation::portraitUpsideDown) {
+        return false;
+    }
+    return frontPageSupports(orientation);
 }
 
 graphics::Rect Screen::bounds() const

@@ -10,9 +10,12 @@ namespace platform::ui {
 enum class DeviceProfile { phone, phoneWithNotch, tablet };
 
 // The main screen (shared instance; reset between tests): size, scale, orientation, size
-// classes and safe-area insets of the device profile in force. Rotating resizes every
-// window, lays it out, posts ScreenNotifications::orientationDidChange and, while the
-// keyboard is up, announces the keyboard again in its new frame. Main thread only.
+// classes and safe-area insets of the device profile in force. The interface turns only to
+// an orientation the page in front of the key window supports (the last one presented,
+// the top page of a navigation stack), and a phone with a notch never turns upside down;
+// otherwise it stays as it was. Rotating resizes every window, lays it out, posts
+// ScreenNotifications::orientationDidChange and, while the keyboard is up, announces the
+// keyboard again in its new frame. Main thread only.
 class Screen {
 public:
     static Screen& main();
@@ -31,6 +34,7 @@ public:
     double keyboardHeight() const;
 
 private:
+    bool interfaceTurnsTo(InterfaceOrientation orientation) const;
     void applyToWindows() const;
 
     DeviceProfile profile_ = DeviceProfile::phone;

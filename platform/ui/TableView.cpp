@@ -8,18 +8,6 @@
 
 namespace platform::ui {
 
-namespace {
-
-// A section title starts where the rows' text does, as on the device.
-class SectionHeaderLabel : public Label {
-public:
-    static constexpr double textInset = 15;
-
-    void draw(graphics::DrawingContext& context) const override { drawText(context, bounds().insetBy(textInset, 0)); }
-};
-
-} // namespace
-
 TableView::TableView(TableViewStyle style) : style_(style)
 {
     setBackgroundColor(style == TableViewStyle::grouped ? Color::systemGray6() : Color::white());
@@ -28,6 +16,21 @@ TableView::TableView(TableViewStyle style) : style_(style)
 TableView::TableView(const Rect& frame, TableViewStyle style) : TableView(style)
 {
     setFrame(frame);
+}
+
+void TableView::setInsetsContentViewsToSafeArea(bool insets)
+{
+    insetsContentViewsToSafeArea_ = insets;
+    setNeedsLayout();
+}
+
+EdgeInsets TableView::contentInsets() const
+{
+    if (!insetsContentViewsToSafeArea_) {
+        return {};
+    }
+    const EdgeInsets safeArea = safeAreaInsets();
+    return {0, safeArea.left, 0, safeArea.right};
 }
 
 void TableView::registerCell(const std::string& reuseIdentifier, CellFactory factory)
@@ -146,6 +149,14 @@ void TableView::layoutSubviews()
     layoutVisibleRows(false);
 }
 
+// Where the table now stands decides what its rows leave to the safe area.
+void TableView::didMoveToWindow()
+{
+    if (window()) {
+        setNeedsLayout();
+    }
+}
+
 void TableView::layoutVisibleRows(bool animated)
 {
     const Span shown = shownSpan();
@@ -185,8 +196,10 @@ void TableView::didEndDisplayingCell(const TableViewCellPtr&) {}
 
 void TableView::placeCell(const IndexPath& indexPath, const TableViewCellPtr& cell, bool animated)
 {
+    cell->setContentInsets(contentInsets());
     const Rect frame = rectForRow(indexPath);
     if (cell->frame() == frame) {
+        cell->layoutIfNeeded();
         return;
     }
     if (animated) {
@@ -209,7 +222,8 @@ void TableView::recycle(const TableViewCellPtr& cell)
 void TableView::layoutHeaders(const Span& shown)
 {
     const auto source = dataSource();
-    std::map<int, std::shared_ptr<Label>> kept;
+    const EdgeInsets insets = contentInsets();
+    std::map<int, std::shared_ptr<TableHeaderLabel>> kept;
     for (int section = 0; source && section < geometry_.numberOfSections(); ++section) {
         const Rect area = rectForHeader(section);
         const bool onScreen = area.height() > 0 && area.minY() < shown.bottom && area.maxY() > shown.top;
@@ -217,9 +231,9 @@ void TableView::layoutHeaders(const Span& shown)
         if (!title) {
             continue;
         }
-        std::shared_ptr<Label> label =
-            headers_.count(section) ? headers_[section] : std::make_shared<SectionHeaderLabel>();
+        auto label = headers_.count(section) ? headers_[section] : std::make_shared<TableHeaderLabel>();
         label->setText(*title);
+        label->setContentInsets(insets);
         label->setFont(graphics::Font::boldSystemFont(13));
         label->setBackgroundColor(Color::systemGray6());
         label->setFrame(area);

@@ -3,6 +3,7 @@
 #include "ui/IndexPath.h"
 #include "ui/Label.h"
 #include "ui/ScrollView.h"
+#include "ui/TableHeaderLabel.h"
 #include "ui/TableDropDelegate.h"
 #include "ui/TableRowGeometry.h"
 #include "ui/TableViewCell.h"
@@ -48,6 +49,10 @@ public:
     std::shared_ptr<TableDropDelegate> dropDelegate() const { return dropDelegate_.lock(); }
     double rowHeight() const { return rowHeight_; }
     void setRowHeight(double height) { rowHeight_ = height; }
+    // Whether the rows' content and the section titles keep out of the sides of the safe
+    // area (on by default); a table that lies at an edge by design turns it off.
+    bool insetsContentViewsToSafeArea() const { return insetsContentViewsToSafeArea_; }
+    void setInsetsContentViewsToSafeArea(bool insets);
 
     // Cells.
     void registerCell(const std::string& reuseIdentifier, CellFactory factory);
@@ -91,6 +96,7 @@ public:
     void scrollToSectionIndexTitle(int index);
 
     void layoutSubviews() override;
+    void didMoveToWindow() override;
     void touchesBegan(const TouchSet& touches) override;
     void touchesEnded(const TouchSet& touches) override;
     void touchesCancelled(const TouchSet& touches) override;
@@ -116,6 +122,8 @@ private:
     void shiftAfterDeletion(const std::vector<IndexPath>& deleted, TableRowAnimation animation);
     void slideOut(const TableViewCellPtr& cell, TableRowAnimation animation);
     void layoutHeaders(const Span& shown);
+    // What the rows' content and the section titles leave to the safe area at the sides.
+    EdgeInsets contentInsets() const;
     std::optional<IndexPath> rowOfTouch(const TouchSet& touches) const;
 
     TableViewStyle style_;
@@ -126,13 +134,14 @@ private:
     std::map<std::string, CellFactory> factories_;
     std::map<std::string, std::vector<TableViewCellPtr>> reusePool_;
     std::map<IndexPath, TableViewCellPtr> visible_;
-    std::map<int, std::shared_ptr<Label>> headers_;
+    std::map<int, std::shared_ptr<TableHeaderLabel>> headers_;
     TableRowGeometry geometry_;
     std::optional<IndexPath> selected_;
     std::optional<IndexPath> touchedRow_;
     int updateDepth_ = 0;
     std::size_t cellsMade_ = 0;
     bool loaded_ = false;
+    bool insetsContentViewsToSafeArea_ = true;
 };
 
 using TableViewPtr = std::shared_ptr<TableView>;

@@ -1,5 +1,7 @@
 #include "ui/TableViewCell.h"
 
+#include <algorithm>
+
 namespace platform::ui {
 
 namespace {
@@ -32,11 +34,22 @@ void TableViewCell::setSelected(bool selected, bool)
     selected_ = selected;
 }
 
+void TableViewCell::setContentInsets(const EdgeInsets& insets)
+{
+    if (insets == contentInsets_) {
+        return;
+    }
+    contentInsets_ = insets;
+    setNeedsLayout();
+}
+
 void TableViewCell::layoutSubviews()
 {
-    contentView_->setFrame({{0, 0}, bounds().size});
+    const Rect content = bounds().inset(contentInsets_);
+    contentView_->setFrame({content.origin, {std::max(content.width(), 0.0), content.height()}});
     if (textLabel_) {
-        textLabel_->setFrame(graphics::makeRect(textInset, 0, bounds().width() - 2 * textInset, bounds().height()));
+        const Size size = contentView_->bounds().size;
+        textLabel_->setFrame(graphics::makeRect(textInset, 0, size.width - 2 * textInset, size.height));
     }
 }
 
@@ -47,7 +60,9 @@ void TableViewCell::draw(graphics::DrawingContext& context) const
         context.fill(area, Color::systemGray4());
     }
     const double separatorY = area.maxY() - 0.25;
-    context.strokeLine({area.minX() + textInset, separatorY}, {area.maxX(), separatorY}, Color::systemGray4(), 0.5);
+    // The divider starts under the content's text, and runs to the row's far edge.
+    const double start = contentView_->frame().minX() + textInset;
+    context.strokeLine({start, separatorY}, {area.maxX(), separatorY}, Color::systemGray4(), 0.5);
 }
 
 } // namespace platform::ui

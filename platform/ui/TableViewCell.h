@@ -10,9 +10,11 @@ namespace platform::ui {
 
 enum class CellSelectionStyle { none, gray };
 
-// A row of a table: a content view that fills it, a reuse identifier and a selected
-// state. Cells made by a table from a registered factory get awakeFromNib() once, and
-// prepareForReuse() each time they are handed out again.
+// A row of a table: a content view, a reuse identifier and a selected state. The content
+// view fills the row but for the sides its table leaves to the safe area; the row's
+// background, selection and divider run to the edges. Cells made by a table from a
+// registered factory get awakeFromNib() once, and prepareForReuse() each time they are
+// handed out again.
 class TableViewCell : public View {
 public:
     explicit TableViewCell(std::string reuseIdentifier = "");
@@ -34,7 +36,11 @@ public:
     void draw(graphics::DrawingContext& context) const override;
 
 private:
+    friend class TableView;
+    void setContentInsets(const EdgeInsets& insets);
+
     std::string reuseIdentifier_;
+    EdgeInsets contentInsets_;
     std::shared_ptr<View> contentView_;
     std::shared_ptr<Label> textLabel_;
     bool selected_ = false;

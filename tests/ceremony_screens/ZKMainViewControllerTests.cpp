@@ -49,6 +49,25 @@ TEST_F(HubTest, TheHubEmbedsThePanelOverTheViewerBelowItsTopBarAndFeedsIt)
     EXPECT_EQ(hub()->currentSigner(), transaction->participants()[0]);
 }
 
+TEST_F(HubTest, OnAPhoneWithANotchTheTitleClearsTheStatusBarAndTheSidesWithThePanelRightUnderTheBar)
+{
+    auto& screen = platform::ui::Screen::main();
+    screen.setDeviceProfile(platform::ui::DeviceProfile::phoneWithNotch);
+    showHub();
+    const auto& title = *hub()->titleLabel();
+    const auto upright = title.convertRectTo(title.bounds(), nullptr);
+    EXPECT_GE(upright.minY(), 44);
+    EXPECT_EQ(panel()->view()->frame(), makeRect(0, upright.maxY(), 375, 812 - upright.maxY()));
+    EXPECT_EQ(viewer()->view()->frame().minY(), upright.maxY());
+
+    screen.setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    settle();
+    const auto turned = title.convertRectTo(title.bounds(), nullptr);
+    EXPECT_GE(turned.minX(), 44);
+    EXPECT_LE(turned.maxX(), 812 - 44);
+    EXPECT_EQ(panel()->view()->frame().minY(), 56);
+}
+
 TEST_F(HubTest, WithoutThePanelsSceneTheHubShowsThePagesAlone)
 {
     platform::ui::Storyboard::registerDefinition(ZKStoryboardUniversal::name, ZKStoryboardUniversal::define);

@@ -209,4 +209,18 @@ TEST_F(DocumentListPageTest, ARecipientJoiningLeavesTheDocumentRowsAsTheyAre)
     EXPECT_GT(heightOfRow(Row::recipientList), listHeight);
 }
 
+TEST_F(DocumentListPageTest, OnANotchedPhoneOnItsSideDocumentRowsFillTheWidthAndKeepTheirContentInTheSafeArea)
+{
+    platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phoneWithNotch);
+    rotate(platform::ui::InterfaceOrientation::landscapeLeft);
+    openDocuments(2, true, true);
+    const auto document = documentRow(0);
+    const auto inWindow = [](const platform::ui::View& view) { return view.convertRectTo(view.bounds(), nullptr); };
+    EXPECT_EQ(inWindow(*document).minX(), 0);
+    EXPECT_EQ(inWindow(*document).width(), 812);
+    const auto handle = inWindow(*document->dragLabel.lock());
+    EXPECT_GE(handle.minX(), 44);
+    EXPECT_LE(handle.maxX(), 812 - 44);
+}
+
 } // namespace

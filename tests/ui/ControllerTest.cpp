@@ -1,3 +1,4 @@
+#include "foundation/NotificationCenter.h"
 #include "foundation/RunLoop.h"
 #include "support/VeltraTest.h"
 #include "ui/AlertController.h"
@@ -26,6 +27,7 @@ public:
     const std::string& name() const { return name_; }
     std::string received;
     int layouts = 0;
+    OrientationMask orientations = OrientationMask::allButUpsideDown;
 
     void viewDidLoad() override { journal().push_back(name_ + ".didLoad"); }
     void viewWillAppear(bool) override { journal().push_back(name_ + ".willAppear"); }
@@ -33,6 +35,7 @@ public:
     void viewWillDisappear(bool) override { journal().push_back(name_ + ".willDisappear"); }
     void viewDidDisappear(bool) override { journal().push_back(name_ + ".didDisappear"); }
     void viewDidLayoutSubviews() override { ++layouts; }
+    OrientationMask supportedInterfaceOrientations() const override { return orientations; }
     void prepareForSegue(StoryboardSegue& segue, const std::shared_ptr<void>&) override
     {
         journal().push_back(name_ + ".prepare:" + segue.identifier());
@@ -332,3 +335,36 @@ TEST(StoryboardPartsTest, LibrariesAddScenesToOneStoryboardAndANavigationSceneWr
 }
 
 } // namespace
+
+TEST_F(ControllerTest, TheScreenTurnsOnlyWhereThePageInFrontAllowsAndANotchedPhoneNeverUpsideDown)
+{
+    auto& screen = Screen::main();
+    int turns = 0;
+    platform::NotificationCenter::defaultCenter().addObserver(ScreenNotifications::orientationDidChange,
+                                                              [&](const platform::Notification&) { ++turns; });
+    screen.setOrientation(InterfaceOrientation::portraitUpsideDown);
+    EXPECT_EQ(screen.orientation(), InterfaceOrientation::portrait) << "the stack's top page does not allow it";
+    main->orientations = OrientationMask::all;
+    screen.setOrientation(InterfaceOrientation::portraitUpsideDown);
+    EXPECT_EQ(screen.orientation(), InterfaceOrientation::portraitUpsideDown);
+    screen.setOrientation(InterfaceOrientation::portrait);
+
+    // A page presented from inside the stack decides while it is up.
+    auto sheet = std::make_shared<Scene>("Sheet");
+    sheet->orientations = OrientationMask::portrait;
+    main->present(sheet, false);
+    screen.setOrientation(InterfaceOrientation::landscapeLeft);
+    EXPECT_EQ(screen.orientation(), InterfaceOrientation::portrait);
+    EXPECT_EQ(window->bounds().width(), 375);
+    main->dismiss(false);
+    RunLoop::main().advance(ViewController::transitionDuration);
+    screen.setOrientation(InterfaceOrientation::landscapeLeft);
+    EXPECT_EQ(window->bounds().width(), 667);
+    EXPECT_EQ(turns, 3);
+
+    screen.setDeviceProfile(DeviceProfile::phoneWithNotch);
+    screen.setOrientation(InterfaceOrientation::portraitUpsideDown);
+    EXPECT_EQ(screen.orientation(), InterfaceOrientation::landscapeLeft);
+    EXPECT_EQ(window->safeAreaInsets().left, 44);
+    EXPECT_EQ(turns, 3);
+}

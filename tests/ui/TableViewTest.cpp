@@ -1,6 +1,7 @@
 #include "foundation/RunLoop.h"
 #include "support/VeltraTest.h"
 #include "ui/Animator.h"
+#include "ui/Screen.h"
 #include "ui/ScrollView.h"
 #include "ui/TableView.h"
 #include "ui/TouchInjector.h"
@@ -261,4 +262,66 @@ TEST_F(TableViewTest, ATableAsTallAsItsRowsInsideAScrollViewHasCellsForWhatTheSc
     EXPECT_EQ(table->cellForRow({0, 32}), nullptr);
     EXPECT_EQ(table->cellForRow({0, 44}), nullptr);
     EXPECT_LE(table->cellsMade(), 11u);
+}
+
+namespace {
+
+// Where a drawn text starts: the first column that differs from the view's own fill.
+double firstInk(const View& view)
+{
+    const auto image = view.snapshotImage(1);
+    const auto fill = image->pixelAt(0, 0);
+    for (int x = 0; x < image->pixelWidth(); ++x) {
+        for (int y = 0; y < image->pixelHeight(); ++y) {
+            if (image->pixelAt(x, y) != fill) {
+                return x;
+            }
+        }
+    }
+    return -1;
+}
+
+Rect inWindow(const View& view)
+{
+    return view.convertRectTo(view.bounds(), nullptr);
+}
+
+} // namespace
+
+TEST_F(TableViewTest, OnANotchedPhoneOnItsSideRowContentAndSectionTitlesKeepToTheSafeAreaWhileRowsFillTheWidth)
+{
+    Screen::main().setDeviceProfile(DeviceProfile::phoneWithNotch);
+    Screen::main().setOrientation(InterfaceOrientation::landscapeLeft);
+    table->setFrame(window->bounds());
+    window->addSubview(table);
+    rows->sections = {{"first"}, {"second"}};
+    table->reloadData();
+    window->layoutIfNeeded();
+
+    const auto cell = table->cellForRow({0, 0});
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(inWindow(*cell), makeRect(0, 28, 812, 45)) << "the row's fill and divider run to the edges";
+    EXPECT_EQ(inWindow(*cell->contentView()), makeRect(44, 28, 812 - 88, 45));
+    EXPECT_EQ(inWindow(*cell->textLabel()).minX(), 44 + 15);
+    std::shared_ptr<TableHeaderLabel> header;
+    for (const auto& view : table->subviews()) {
+        if (const auto label = std::dynamic_pointer_cast<TableHeaderLabel>(view); label && label->text() == "S0") {
+            header = label;
+        }
+    }
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(inWindow(*header), makeRect(0, 0, 812, 28));
+    EXPECT_GE(firstInk(*header), 44 + 15);
+    EXPECT_LT(firstInk(*header), 44 + 20);
+
+    table->setInsetsContentViewsToSafeArea(false);
+    window->layoutIfNeeded();
+    EXPECT_EQ(inWindow(*cell->contentView()).minX(), 0);
+
+    table->setInsetsContentViewsToSafeArea(true);
+    Screen::main().setOrientation(InterfaceOrientation::portrait);
+    table->setFrame(window->bounds());
+    window->layoutIfNeeded();
+    EXPECT_EQ(cell->contentView()->frame(), cell->bounds());
+    EXPECT_LT(firstInk(*header), 20);
 }

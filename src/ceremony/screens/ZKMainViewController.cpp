@@ -19,6 +19,12 @@
 using platform::graphics::Color;
 using platform::graphics::makeRect;
 
+namespace {
+
+constexpr double titleMargin = 12;
+
+} // namespace
+
 void ZKMainViewController::setTransaction(const std::shared_ptr<ZKTransaction>& transaction)
 {
     if (transaction != transaction_) {
@@ -99,10 +105,14 @@ void ZKMainViewController::viewDidLoad()
 void ZKMainViewController::viewDidLayoutSubviews()
 {
     const auto& bounds = view()->bounds();
-    const double statusBar = std::min(view()->safeAreaInsets().top, topBarHeight / 2);
-    topBar_->setFrame(makeRect(0, 0, bounds.width(), topBarHeight));
-    titleLabel_->setFrame(makeRect(12, statusBar, bounds.width() - 24, topBarHeight - statusBar));
-    const auto below = makeRect(0, topBarHeight, bounds.width(), std::max(0.0, bounds.height() - topBarHeight));
+    const auto safeArea = view()->safeAreaInsets();
+    // The bar is made for a plain status bar; a taller one (a notch's row) lengthens it.
+    const double barHeight = topBarHeight + std::max(0.0, safeArea.top - plainStatusBarHeight);
+    topBar_->setFrame(makeRect(0, 0, bounds.width(), barHeight));
+    titleLabel_->setFrame(makeRect(titleMargin + safeArea.left, safeArea.top,
+                                   bounds.width() - 2 * titleMargin - safeArea.left - safeArea.right,
+                                   barHeight - safeArea.top));
+    const auto below = makeRect(0, barHeight, bounds.width(), std::max(0.0, bounds.height() - barHeight));
     pdfViewController_->view()->setFrame(below);
     if (panelController_) {
         panelController_->view()->setFrame(below);

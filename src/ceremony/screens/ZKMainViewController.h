@@ -28,7 +28,9 @@ class ZKTransaction;
 // made. The index starts at 0 for every transaction shown.
 class ZKMainViewController : public platform::ui::ViewController {
 public:
+    // Below a plain status bar; a taller status bar adds what it has beyond the plain one.
     static constexpr double topBarHeight = 56;
+    static constexpr double plainStatusBarHeight = 20;
 
     std::shared_ptr<ZKTransaction> transaction() const { return transaction_; }
     // Shows the transaction; a hub already loaded reloads (see reloadTransaction).

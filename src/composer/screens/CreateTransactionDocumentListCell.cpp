@@ -89,7 +89,8 @@ void CreateTransactionDocumentListCell::awakeFromNib()
 void CreateTransactionDocumentListCell::layoutSubviews()
 {
     TableViewCell::layoutSubviews();
-    documentsTableView.lock()->setFrame(contentView()->bounds());
+    // The list's rows reach the row's edges, and keep their own content to the safe area.
+    documentsTableView.lock()->setFrame(contentView()->convertRectFrom(bounds(), this));
     emptyHint_->setFrame(contentView()->bounds());
 }
 

@@ -90,7 +90,8 @@ void CreateTransactionRecipientListCell::awakeFromNib()
 void CreateTransactionRecipientListCell::layoutSubviews()
 {
     TableViewCell::layoutSubviews();
-    signersTableView.lock()->setFrame(contentView()->bounds());
+    // The list's rows reach the row's edges, and keep their own content to the safe area.
+    signersTableView.lock()->setFrame(contentView()->convertRectFrom(bounds(), this));
     emptyHint_->setFrame(contentView()->bounds());
 }
 

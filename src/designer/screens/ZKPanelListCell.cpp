@@ -11,6 +11,8 @@ ZKPanelListCell::ZKPanelListCell(const std::string& reuseIdentifier)
     setClipsToBounds(true);
     table_->setScrollEnabled(false);
     table_->setBackgroundColor(std::nullopt);
+    // Its rows line up with the panel's own, which keep to the screen's edge.
+    table_->setInsetsContentViewsToSafeArea(false);
     contentView()->addSubview(table_);
 }
 

@@ -174,6 +174,8 @@ void ZKPrepareFormFieldViewController::makeBody(View& root)
     auto menuIcon = glyphLabel(menuGlyph, menuIconSize, ZKPrepareFormFieldLook::titleText());
     auto menuButton = std::make_shared<platform::ui::Button>();
     auto table = std::make_shared<platform::ui::TableView>();
+    // The panel lies at the screen's edge by design, its icon column with it.
+    table->setInsetsContentViewsToSafeArea(false);
     table->registerCell(ZKCurrentSignerTableViewCell::identifier,
                         [] { return std::make_shared<ZKCurrentSignerTableViewCell>(); });
     table->registerCell(ZKSignersTableViewCell::identifier, [] { return std::make_shared<ZKSignersTableViewCell>(); });

@@ -43,6 +43,10 @@ public:
     {
         return platform::ui::StatusBarStyle::lightContent;
     }
+    platform::ui::OrientationMask supportedInterfaceOrientations() const override
+    {
+        return platform::ui::OrientationMask::all;
+    }
 
     // Actions.
     void closeButtonTapped(platform::ui::Control& sender);
