@@ -1,5 +1,5 @@
-// The add/edit recipient page as a person walks it on a phone and on a tablet: a tenant
-// typed in (first with a missing last name and a bad address, then corrected), the sender added through
+// The add/edit recipient page as a person walks it on a phone, on a tablet and on a phone
+// with a notch: a tenant typed in (first with a missing last name and a bad address, then corrected), the sender added through
 // the source menu's "Add Myself", the account's signing group picked through the menu, and
 // the tenant edited into the sender's own address, which is already in the transaction.
 // The page is drawn empty, with a long first name, with its field errors, ready to add, with the source menu open,
@@ -10,6 +10,7 @@
 #include "DemoSender.h"
 #include "DemoStage.h"
 #include "DemoWalk.h"
+#include "DeviceWalks.h"
 
 #include <iostream>
 
@@ -216,9 +217,7 @@ void run(const host::DemoContext& context)
         return;
     }
     host::signInSender(service);
-    walkOn(platform::ui::DeviceProfile::phone, folder);
-    std::cout << "On a tablet:\n";
-    walkOn(platform::ui::DeviceProfile::tablet, folder / "tablet");
+    host::walkOnEachDevice(context, folder, walkOn);
     host::DemoStage::open(platform::ui::DeviceProfile::phone);
     // Signed out, so that the walks after this one do not reach for the stopped service.
     bool signedOut = false;
@@ -227,7 +226,7 @@ void run(const host::DemoContext& context)
     service.stop();
 }
 
-host::DemoRegistration registration(82, "Signer setup: the add/edit recipient page", run);
+host::DemoRegistration registration(82, "Signer setup: the add/edit recipient page", run, host::WalksDevices{});
 
 } // namespace
 

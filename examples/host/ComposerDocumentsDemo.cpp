@@ -2,10 +2,11 @@
 // applications (a PDF, a photo and an HTML page) dropped on a row, two documents swapped
 // by long press and drag, one swiped open and deleted, one previewed. Each step is drawn
 // to a PNG upright and turned, with the blocking message up while the drop is read; on a
-// phone, then on a tablet in tablet/.
+// phone, then on a tablet in tablet/ and on a phone with a notch in notch/.
 #include "DemoRegistry.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
+#include "DeviceWalks.h"
 #include "DemoWalk.h"
 
 #include <iostream>
@@ -181,7 +182,7 @@ bool signIn(fakes::FakeSigningService& service)
     return service.start() && host::signInSender(service).has_value();
 }
 
-void walkDocuments(const std::filesystem::path& folder, platform::ui::DeviceProfile profile)
+void walkDocuments(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
     const auto stage = host::DemoStage::open(profile);
     std::cout << "createAndStartEditWithTransaction: "
@@ -230,15 +231,11 @@ void run(const host::DemoContext& context)
         std::cout << "The stand-in service could not start.\n";
         return;
     }
-    const auto folder = context.outputDirectory / "composer";
-    std::filesystem::create_directories(folder / "tablet");
-    walkDocuments(folder, platform::ui::DeviceProfile::phone);
-    walkDocuments(folder / "tablet", platform::ui::DeviceProfile::tablet);
-    platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phone);
+    host::walkOnEachDevice(context, context.outputDirectory / "composer", walkDocuments);
     service.stop();
 }
 
-host::DemoRegistration registration(81, "Composer: the document list", run);
+host::DemoRegistration registration(81, "Composer: the document list", run, host::WalksDevices{});
 
 } // namespace
 

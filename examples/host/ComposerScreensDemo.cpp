@@ -2,12 +2,14 @@
 // three composer calls, named (drawn with the keyboard up), its title toggled, a document
 // added through the host's source menu, rotated, then left by Next (the draft opens on the
 // hub) and, on a second run, by Close. Every step is drawn upright and turned on a phone,
-// then again on a tablet (in tablet/), with the turn made while the keyboard or the menu
-// is up; the tablet's walk also types the message to all recipients on the page.
+// then again on a tablet (in tablet/) and on a phone with a notch (in notch/), with the
+// turn made while the keyboard or the menu is up; the tablet's walk also types the message
+// to all recipients on the page.
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
+#include "DeviceWalks.h"
 #include "EventTimings.h"
 
 #include <iostream>
@@ -315,18 +317,20 @@ void run(const host::DemoContext& context)
     facade->setCreateTransactionDelegate(host);
     host::signInSender(service);
 
-    drawIconSheet(folder);
-    walkToNext(folder, DeviceProfile::phone);
-    walkToClose(folder, DeviceProfile::phone, *host);
-    const auto tablet = folder / "tablet";
-    std::filesystem::create_directories(tablet);
-    walkToNext(tablet, DeviceProfile::tablet);
-    walkToClose(tablet, DeviceProfile::tablet, *host);
-    walkOnTablet(folder);
+    if (host::walksOn(context, DeviceProfile::phone)) {
+        drawIconSheet(folder);
+    }
+    host::walkOnEachDevice(context, folder, [&host](DeviceProfile profile, const std::filesystem::path& deviceFolder) {
+        walkToNext(deviceFolder, profile);
+        walkToClose(deviceFolder, profile, *host);
+    });
+    if (host::walksOn(context, DeviceProfile::tablet)) {
+        walkOnTablet(folder);
+    }
     service.stop();
 }
 
-host::DemoRegistration registration(80, "Composer: the create/edit transaction page", run);
+host::DemoRegistration registration(80, "Composer: the create/edit transaction page", run, host::WalksDevices{});
 
 } // namespace
 

@@ -3,11 +3,12 @@
 // ahead picked and confirmed, then saved. The page is drawn collapsed, while the message
 // is typed, with the expiry row open, and the main page after the save; each upright and
 // turned (the page open over the draft, the keyboard up), on a phone, then on a tablet in
-// tablet/.
+// tablet/ and on a phone with a notch in notch/.
 #include "DemoRegistry.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
 #include "DemoWalk.h"
+#include "DeviceWalks.h"
 
 #include <iostream>
 
@@ -67,7 +68,7 @@ void walkSettings(const std::shared_ptr<Settings>& settings, host::DemoWalk& wal
     walk.draw("settings-phone-4-expiry-confirmed");
 }
 
-void walkOn(const std::filesystem::path& folder, platform::ui::DeviceProfile profile)
+void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
     const auto stage = host::DemoStage::open(profile);
 
@@ -102,21 +103,17 @@ void walkOn(const std::filesystem::path& folder, platform::ui::DeviceProfile pro
 
 void run(const host::DemoContext& context)
 {
-    const auto folder = context.outputDirectory / "composer";
-    std::filesystem::create_directories(folder / "tablet");
     fakes::FakeSigningService service;
     host::addSenderAccount(service);
     if (!host::startService(service)) {
         return;
     }
     host::signInSender(service);
-    walkOn(folder, platform::ui::DeviceProfile::phone);
-    walkOn(folder / "tablet", platform::ui::DeviceProfile::tablet);
-    platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phone);
+    host::walkOnEachDevice(context, context.outputDirectory / "composer", walkOn);
     service.stop();
 }
 
-host::DemoRegistration registration(81, "Composer: the transaction settings page", run);
+host::DemoRegistration registration(81, "Composer: the transaction settings page", run, host::WalksDevices{});
 
 } // namespace
 

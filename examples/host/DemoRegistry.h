@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Screen.h"
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -7,9 +9,12 @@
 
 namespace host {
 
-// What every part of the sample host gets: where to write files it shows the user.
+// What every part of the sample host gets: where to write files it shows the user, and
+// the devices a part that walks screens walks them on, in order.
 struct DemoContext {
     std::filesystem::path outputDirectory;
+    std::vector<platform::ui::DeviceProfile> devices{platform::ui::DeviceProfile::phone,
+                                                     platform::ui::DeviceProfile::tablet};
 };
 
 // The parts of the sample host, run in order. Each part registers itself from its own
@@ -35,11 +40,20 @@ private:
 // What a part that signs in against the stand-in service shows in a host built without it.
 void sayBuiltWithoutService(const DemoContext& context);
 
+// Marks a part that walks screens on each device of its context.
+struct WalksDevices {};
+
 struct DemoRegistration {
+    // Parts after every walk on a phone and a tablet walk again on a phone with a notch, so
+    // that the clock and the store the first walks see are as they were without them.
+    static constexpr int notchWalkOrder = 100;
+
     DemoRegistration(int order, std::string title, DemoRegistry::Demo run)
     {
         DemoRegistry::shared().add({order, std::move(title), std::move(run)});
     }
+    // The part on a phone and a tablet, then again on a phone with a notch.
+    DemoRegistration(int order, std::string title, DemoRegistry::Demo run, WalksDevices);
 };
 
 } // namespace host

@@ -1,13 +1,13 @@
 // The form designer on a started draft: the sender drags a signature, a text field, a
 // check box and a date field from the side panel's palette onto the first page. The
 // account's designer settings, which the login brings, show the date field. Each state is
-// drawn upright and turned on its side (with the drag under way), on a phone and a tablet.
+// drawn upright and turned on its side (with the drag under way), on a phone, a tablet and a phone with a notch.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
 #include "DemoSender.h"
 #include "DemoStage.h"
-#include "DesignerLayouts.h"
+#include "DeviceWalks.h"
 
 #if __has_include("fakes/FakeSigningService.h")
 
@@ -182,11 +182,12 @@ void run(const host::DemoContext& context)
     }
     host::DemoStage::open();
     host::signInSender(service);
-    host::walkOnPhoneAndTablet(context.outputDirectory / "designer", walkOn);
+    host::walkOnEachDevice(context, context.outputDirectory / "designer", walkOn);
     service.stop();
 }
 
-host::DemoRegistration registration(62, "Designer: palette items dragged onto a draft's first page", run);
+host::DemoRegistration registration(62, "Designer: palette items dragged onto a draft's first page", run,
+                                    host::WalksDevices{});
 
 } // namespace
 

@@ -3,11 +3,11 @@
 // a signature and a text field tapped onto the page, the list of the other signers
 // opened and another signer picked, then the panel swiped back and tucked away behind
 // its tab. Each step is drawn to a PNG in <output>/designer/, upright and turned on its
-// side, on a phone and (in tablet/) on a tablet.
+// side, on a phone, (in tablet/) on a tablet and (in notch/) on a phone with a notch.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
-#include "DesignerLayouts.h"
+#include "DeviceWalks.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
 #include "ceremony/screens/ZKMainViewController.h"
@@ -163,9 +163,9 @@ void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& fo
 
 void run(const host::DemoContext& context)
 {
-    host::walkOnPhoneAndTablet(context.outputDirectory / "designer", walkOn);
+    host::walkOnEachDevice(context, context.outputDirectory / "designer", walkOn);
 }
 
-host::DemoRegistration registration(65, "Designer: the side panel on a started draft", run);
+host::DemoRegistration registration(65, "Designer: the side panel on a started draft", run, host::WalksDevices{});
 
 } // namespace

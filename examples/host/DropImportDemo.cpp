@@ -2,9 +2,11 @@
 // through the importer into the new transaction as documents, a card file with two
 // people becomes two recipients. The composer's reorderable table shows what the model
 // holds and is drawn while a document is dragged to another place, upright and turned
-// mid-drag, on a phone and then on a tablet (in tablet/).
+// mid-drag, on a phone, then on a tablet (in tablet/); and again on a phone with a notch
+// (in notch/).
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
+#include "DeviceWalks.h"
 #include "EventTimings.h"
 
 #include "composer/DragAndDropHelper.h"
@@ -308,7 +310,7 @@ void runDropImportDemo(const host::DemoContext& context)
     model->addSignerAtIndex(Dictionary{{"firstName", "Dana"}, {"lastName", "Host"}, {"email", "dana@example.com"}}, 0);
 
     const auto lists = std::make_shared<ComposerLists>();
-    const auto window = showLists(lists, ui::DeviceProfile::phone);
+    const auto window = showLists(lists, context.devices.front());
 
     std::cout << "Drop a PDF, a photo and a text file on the documents:\n";
     drop(window, *lists,
@@ -321,16 +323,20 @@ void runDropImportDemo(const host::DemoContext& context)
     printModel(*model);
 
     std::cout << "Long-press the first document and drag it down:\n";
-    dragFirstDocument(window, *lists, context.outputDirectory / "composer-drag.png");
+    dragFirstDocument(window, *lists, host::deviceFolder(context.outputDirectory, context.devices.front()) /
+                                          "composer-drag.png");
     printModel(*model);
 
-    std::cout << "On a tablet, long-press the first document and drag it down:\n";
-    const auto tablet = context.outputDirectory / "tablet";
-    std::filesystem::create_directories(tablet);
-    dragFirstDocument(showLists(lists, ui::DeviceProfile::tablet), *lists, tablet / "composer-drag.png");
-    ui::Screen::main().setDeviceProfile(ui::DeviceProfile::phone);
+    // The window of the drops was the first device's.
+    const std::vector others(context.devices.begin() + 1, context.devices.end());
+    host::walkOnEachDevice({context.outputDirectory, others}, context.outputDirectory,
+                           [&lists](ui::DeviceProfile profile, const std::filesystem::path& folder) {
+                               std::cout << "Long-press the first document and drag it down:\n";
+                               dragFirstDocument(showLists(lists, profile), *lists, folder / "composer-drag.png");
+                           });
 }
 
-host::DemoRegistration registration(75, "Dropping files and contact cards on the composer", runDropImportDemo);
+host::DemoRegistration registration(75, "Dropping files and contact cards on the composer", runDropImportDemo,
+                                    host::WalksDevices{});
 
 } // namespace

@@ -4,12 +4,12 @@
 // field's menu, filled in and saved (the text field first refusing a default value
 // longer than its maximum length). Each screen and the page after the saves are drawn,
 // upright and turned on its side (a screen open over the draft, the keyboard up), on a
-// phone and on a tablet.
+// phone, on a tablet and on a phone with a notch.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoStage.h"
 #include "DemoWalk.h"
-#include "DesignerLayouts.h"
+#include "DeviceWalks.h"
 #include "FieldSettingsWalk.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
@@ -190,9 +190,9 @@ void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& fo
 
 void run(const host::DemoContext& context)
 {
-    host::walkOnPhoneAndTablet(context.outputDirectory / "fieldsettings", walkOn);
+    host::walkOnEachDevice(context, context.outputDirectory / "fieldsettings", walkOn);
 }
 
-host::DemoRegistration registration(65, "Designer: the field settings screens", run);
+host::DemoRegistration registration(65, "Designer: the field settings screens", run, host::WalksDevices{});
 
 } // namespace

@@ -3,12 +3,13 @@
 // a new group "Parking" typed on the group list, the second picked into it on the list
 // and saved as the default; then the date field given a name and a pattern. Each screen
 // and the page after the saves are drawn, upright and turned on its side (a screen open
-// over the draft, the keyboard up), on a phone and on a tablet.
+// over the draft, the keyboard up), on a phone, on a tablet and on a phone with a
+// notch.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoStage.h"
 #include "DemoWalk.h"
-#include "DesignerLayouts.h"
+#include "DeviceWalks.h"
 #include "FieldSettingsWalk.h"
 
 #include "ceremony/screens/ZKCTouchManager.h"
@@ -144,9 +145,10 @@ void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& fo
 
 void run(const host::DemoContext& context)
 {
-    host::walkOnPhoneAndTablet(context.outputDirectory / "radiodate", walkOn);
+    host::walkOnEachDevice(context, context.outputDirectory / "radiodate", walkOn);
 }
 
-host::DemoRegistration registration(66, "Designer: the radio button and date field settings", run);
+host::DemoRegistration registration(66, "Designer: the radio button and date field settings", run,
+                                    host::WalksDevices{});
 
 } // namespace

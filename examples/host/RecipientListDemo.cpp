@@ -2,10 +2,12 @@
 // signed-in sender), the third dragged to the top (which turns ordered signing on), one
 // removed by swiping its row open and tapping the trash can, two contact cards dropped
 // from another application, and ordered signing switched off again. Each step is drawn to
-// a PNG upright and turned, on a phone, then on a tablet in tablet/.
+// a PNG upright and turned, on a phone, then on a tablet in tablet/ and on a phone with a
+// notch in notch/.
 #include "DemoPdf.h"
 #include "DemoRegistry.h"
 #include "DemoSender.h"
+#include "DeviceWalks.h"
 #include "DemoWalk.h"
 
 #include <iostream>
@@ -155,7 +157,9 @@ void switchOrderedSigning(RecipientWalk& walk)
     walk.fingers().tap(*addRow->orderedSigningSwitch.lock());
 }
 
-void walkList(const std::filesystem::path& folder, platform::ui::DeviceProfile profile)
+// The phone with a notch, where only the pages' layout is new, stops once a row's trash
+// can is uncovered.
+void walkList(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
     RecipientWalk walk(folder, profile, host::Turns::uprightAndLandscape);
     walk.open(lease(folder));
@@ -176,6 +180,11 @@ void walkList(const std::filesystem::path& folder, platform::ui::DeviceProfile p
     std::cout << "Tia's row is swiped open and her trash can tapped:\n";
     walk.fingers().swipe(walk.centerOf(2), platform::ui::SwipeDirection::left);
     walk.draw("recipients-3-trash-uncovered");
+    if (profile == platform::ui::DeviceProfile::phoneWithNotch) {
+        walk.fingers().tap(*walk.page()->closeButton.lock());
+        walk.settle();
+        return;
+    }
     // Turning the screen reloads the list, which closes the swiped row.
     if (!walk.recipient(2)->backMenuShowing) {
         walk.fingers().swipe(walk.centerOf(2), platform::ui::SwipeDirection::left);
@@ -230,14 +239,14 @@ void run(const host::DemoContext& context)
     const auto folder = context.outputDirectory / "composer";
     std::filesystem::create_directories(folder);
     host::signInSender(service);
-    std::filesystem::create_directories(folder / "tablet");
-    walkList(folder, platform::ui::DeviceProfile::phone);
-    walkList(folder / "tablet", platform::ui::DeviceProfile::tablet);
-    walkOnTablet(folder);
+    host::walkOnEachDevice(context, folder, walkList);
+    if (host::walksOn(context, platform::ui::DeviceProfile::tablet)) {
+        walkOnTablet(folder);
+    }
     service.stop();
 }
 
-host::DemoRegistration registration(81, "Composer: the recipient list", run);
+host::DemoRegistration registration(81, "Composer: the recipient list", run, host::WalksDevices{});
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "DemoSender.h"
 #include "DemoStage.h"
 #include "DemoWalk.h"
+#include "DeviceWalks.h"
 
 #include <iostream>
 
@@ -108,17 +109,37 @@ void placeFieldsOnHub(const std::shared_ptr<platform::ui::Window>& window, const
     }
 }
 
-// The same draft's hub drawn on a tablet, then the screen a phone held upright again.
-void showHubOnTablet(const std::filesystem::path& folder, HostDelegate& delegate)
+// The same draft's hub drawn on a device of the profile, then the screen a phone held
+// upright again.
+void showHubOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder, HostDelegate& delegate)
 {
-    std::filesystem::create_directories(folder);
-    const auto stage = host::DemoStage::open(platform::ui::DeviceProfile::tablet);
+    const auto stage = host::DemoStage::open(profile);
     delegate.exited = false;
     composeTransaction(folder)->startEditingWithCallback([](const Dictionary&) {});
     placeFieldsOnHub(stage.window, folder);
     Veltra::dashboard()->exitSDK();
     runUntil([&delegate] { return delegate.exited; });
     host::DemoStage::open(platform::ui::DeviceProfile::phone);
+}
+
+// The transaction built, started as a local draft and its hub drawn with two fields placed,
+// on the stage's phone.
+std::shared_ptr<VTTransaction> startOnPhone(const host::DemoStage& stage, const std::filesystem::path& folder,
+                                            HostDelegate& delegate)
+{
+    const auto transaction = composeTransaction(folder);
+    std::cout << "Documents: " << transaction->documents()[0]->name() << ", " << transaction->documents()[1]->name()
+              << "\nSigners in order: " << transaction->signers()[0]->email() << ", "
+              << transaction->signers()[1]->email() << " (the sender's own recipient goes first)\n";
+
+    std::optional<Dictionary> started;
+    transaction->startEditingWithCallback([&started](const Dictionary& result) { started = result; });
+    std::cout << "Started as a local draft: " << started->dump(2) << "\n"
+              << "Current transaction: " << ZKTransactionManager::sharedInstance()->interfaceDictionary().dump(2) << "\n";
+    placeFieldsOnHub(stage.window, folder);
+    Veltra::dashboard()->exitSDK();
+    runUntil([&delegate] { return delegate.exited; });
+    return transaction;
 }
 
 void run(const host::DemoContext& context)
@@ -131,27 +152,23 @@ void run(const host::DemoContext& context)
     const auto stage = host::DemoStage::open();
     auto delegate = std::make_shared<HostDelegate>();
 
-    const auto facade = Veltra::dashboard();
-    facade->setDelegate(delegate);
+    Veltra::dashboard()->setDelegate(delegate);
     const auto login = host::signInSender(service);
     std::cout << "Sign-in: " << (login ? login->dump() : "no answer") << "\n";
 
     const auto folder = context.outputDirectory / "sdk";
     std::filesystem::create_directories(folder);
-    const auto transaction = composeTransaction(folder);
-    std::cout << "Documents: " << transaction->documents()[0]->name() << ", " << transaction->documents()[1]->name()
-              << "\nSigners in order: " << transaction->signers()[0]->email() << ", "
-              << transaction->signers()[1]->email() << " (the sender's own recipient goes first)\n";
-
-    std::optional<Dictionary> started;
-    transaction->startEditingWithCallback([&started](const Dictionary& result) { started = result; });
-    std::cout << "Started as a local draft: " << started->dump(2) << "\n"
-              << "Current transaction: " << ZKTransactionManager::sharedInstance()->interfaceDictionary().dump(2) << "\n";
-    placeFieldsOnHub(stage.window, folder);
-    facade->exitSDK();
-    runUntil([&delegate] { return delegate->exited; });
-    showHubOnTablet(folder / "tablet", *delegate);
-
+    const bool onPhone = host::walksOn(context, platform::ui::DeviceProfile::phone);
+    const auto transaction = onPhone ? startOnPhone(stage, folder, *delegate) : nullptr;
+    for (const auto profile : context.devices) {
+        if (profile != platform::ui::DeviceProfile::phone) {
+            showHubOn(profile, host::deviceFolder(folder, profile), *delegate);
+        }
+    }
+    if (!transaction) {
+        service.stop();
+        return;
+    }
     VTTransactionSyncQueue::sharedInstance()->addTransaction(transaction->guid());
     runUntil([&delegate] { return delegate->result.has_value(); });
     std::cout << "Synchronised: " << (delegate->result ? delegate->result->dump() : "no answer") << "\n"
@@ -159,7 +176,8 @@ void run(const host::DemoContext& context)
     service.stop();
 }
 
-host::DemoRegistration registration(60, "Public interface: sign in, build and start a transaction", run);
+host::DemoRegistration registration(60, "Public interface: sign in, build and start a transaction", run,
+                                    host::WalksDevices{});
 
 } // namespace
 
@@ -172,8 +190,6 @@ host::DemoRegistration registration(60, "Public interface", host::sayBuiltWithou
 #endif
 
 // What the SDK's overlay and open-in preview look like on the host's screen, drawn to PNGs.
-#include "DesignerLayouts.h"
-
 #include "graphics/DrawingContext.h"
 #include "graphics/PdfWriter.h"
 #include "sdk/screens/VLTOpenInPreviewController.h"
@@ -217,10 +233,10 @@ void showOverlayAndPreviewOn(platform::ui::DeviceProfile profile, const std::fil
 
 void showOverlayAndPreview(const host::DemoContext& context)
 {
-    host::walkOnPhoneAndTablet(context.outputDirectory / "sdk", showOverlayAndPreviewOn);
+    host::walkOnEachDevice(context, context.outputDirectory / "sdk", showOverlayAndPreviewOn);
 }
 
 host::DemoRegistration overlayRegistration(61, "Public interface: alert overlay and open-in preview",
-                                           showOverlayAndPreview);
+                                           showOverlayAndPreview, host::WalksDevices{});
 
 } // namespace

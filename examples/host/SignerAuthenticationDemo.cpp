@@ -3,11 +3,13 @@
 // answer out and is refused), another gets a code by SMS to a number typed a digit at a
 // time, laid out as it is typed. The picker, the question-and-answer page with its error,
 // the SMS page with the formatted number and the add/edit page showing the chosen method
-// are drawn to PNGs, on a phone and on a tablet, each upright and on its side.
+// are drawn to PNGs, on a phone, on a tablet and on a phone with a notch, each upright and
+// on its side.
 #include "DemoComposer.h"
 #include "DemoRegistry.h"
 #include "DemoStage.h"
 #include "DemoWalk.h"
+#include "DeviceWalks.h"
 
 #include "composer/VLTNewTransactionViewModel.h"
 #include "composer/screens/CreateTransactionAddDocsAndSignersPage.h"
@@ -138,12 +140,10 @@ void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& fo
 void run(const host::DemoContext& context)
 {
     const auto folder = context.outputDirectory / "signers";
-    walkOn(platform::ui::DeviceProfile::phone, folder);
-    std::cout << "On a tablet:\n";
-    walkOn(platform::ui::DeviceProfile::tablet, folder / "tablet");
+    host::walkOnEachDevice(context, folder, walkOn);
     host::DemoStage::open(platform::ui::DeviceProfile::phone);
 }
 
-host::DemoRegistration registration(90, "Signer setup: how a recipient proves its identity", run);
+host::DemoRegistration registration(90, "Signer setup: how a recipient proves its identity", run, host::WalksDevices{});
 
 } // namespace

@@ -1,5 +1,5 @@
-// The signer setup's three pickers as a person walks them on a phone and on a tablet, each
-// state upright and on its side, filling one recipient: the device's address book (the
+// The signer setup's three pickers as a person walks them on a phone, on a tablet and on a
+// phone with a notch, each state upright and on its side, filling one recipient: the device's address book (the
 // cards in the host's example data) read after the person allows it, scrolled to its end
 // on its side and turned upright again, a contact with three addresses opened and one
 // address chosen; the same book refused, with the offer to open the settings; a signing
@@ -7,6 +7,7 @@
 // opens the pickers and shows what each of them handed over.
 #include "DemoRegistry.h"
 #include "DemoWalk.h"
+#include "DeviceWalks.h"
 
 #include "composer/screens/CreateTransactionGroupCell.h"
 #include "composer/screens/CreateTransactionLook.h"
@@ -21,6 +22,7 @@
 #include "signers/screens/SignerSetupPageLayout.h"
 #include "signers/screens/SignerSetupScenes.h"
 #include "signers/screens/SignerSetupTopBar.h"
+#include "support/ZKScreen.h"
 #include "ui/AlertController.h"
 #include "ui/NavigationController.h"
 #include "ui/Screen.h"
@@ -66,7 +68,8 @@ public:
 
     void viewDidLayoutSubviews() override
     {
-        const auto content = SignerSetupPageLayout::layout(*this, *statusBar_, *topBar_);
+        const auto content =
+            ZKScreen::withinSafeSides(*view(), SignerSetupPageLayout::layout(*this, *statusBar_, *topBar_));
         detailsScroll_->setFrame(content);
         const double width = content.width() - 2 * detailsMargin;
         const double height = details_->sizeThatFits({width, 0}).height;
@@ -208,7 +211,8 @@ std::shared_ptr<CreateTransactionSignerContactCell> contactRow(const ContactsPag
         page.contactsTableView.lock()->cellForRow({section, row}));
 }
 
-void walkContacts(PickersWalk& walk)
+// With `scrolling`, the list is also scrolled down, to its end on its side and back.
+void walkContacts(PickersWalk& walk, bool scrolling)
 {
     const auto settings = platform::contacts::ContactStoreSettings::shared();
     settings->setDirectory(std::filesystem::path(VELTRA_HOST_DATA_DIR) / "AddressBook");
@@ -218,12 +222,14 @@ void walkContacts(PickersWalk& walk)
     platform::RunLoop::main().advanceUntil([&page] { return !page->contacts().empty(); }, 5);
     std::cout << "  " << page->contacts().size() << " contacts in " << page->sectionTitles().size() << " sections\n";
     walk.draw("contacts-1-list");
-    walk.scroll(500);
-    walk.draw("contacts-2-further-down");
-    walk.scrollToTheEndOnItsSide();
-    walk.drawUpright("contacts-3-to-the-end-on-its-side-then-upright");
-    walk.scroll(-400);
-    walk.scroll(-400);
+    if (scrolling) {
+        walk.scroll(500);
+        walk.draw("contacts-2-further-down");
+        walk.scrollToTheEndOnItsSide();
+        walk.drawUpright("contacts-3-to-the-end-on-its-side-then-upright");
+        walk.scroll(-400);
+        walk.scroll(-400);
+    }
     // Chloé Dubois, alone in section "D", has three addresses.
     const auto chloe = contactRow(*page, page->titleIndexDict().at("D"), 0);
     if (!chloe) {
@@ -275,7 +281,8 @@ void walkMessage(PickersWalk& walk)
     walk.draw("message-3-recipient-complete");
 }
 
-// The three pickers on one device, over a recipient card of its own.
+// The three pickers on one device, over a recipient card of its own. The phone with a
+// notch, where only the pages' layout is new, skips the scrolling.
 void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& folder)
 {
     std::filesystem::create_directories(folder);
@@ -288,11 +295,13 @@ void walkOn(platform::ui::DeviceProfile profile, const std::filesystem::path& fo
     });
     const auto navigation = std::make_shared<platform::ui::NavigationController>(card);
     navigation->setNavigationBarHidden(true, false);
+    // The card paints its status strip by the key window's insets, so the window is key
+    // before the card loads.
     const auto window = std::make_shared<platform::ui::Window>();
-    window->setRootViewController(navigation);
     window->makeKeyAndVisible();
+    window->setRootViewController(navigation);
     PickersWalk walk(folder, window, navigation, card);
-    walkContacts(walk);
+    walkContacts(walk, profile != platform::ui::DeviceProfile::phoneWithNotch);
     walkGroups(walk);
     walkMessage(walk);
 }
@@ -302,12 +311,10 @@ void run(const host::DemoContext& context)
     CreateTransactionStoryboard::registerScenes();
     SignerSetupScenes::registerScenes();
     const auto folder = context.outputDirectory / "signers";
-    walkOn(platform::ui::DeviceProfile::phone, folder);
-    std::cout << "On a tablet:\n";
-    walkOn(platform::ui::DeviceProfile::tablet, folder / "tablet");
-    platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phone);
+    host::walkOnEachDevice(context, folder, walkOn);
 }
 
-host::DemoRegistration registration(85, "Signer setup: contacts, groups and a personal message", run);
+host::DemoRegistration registration(85, "Signer setup: contacts, groups and a personal message", run,
+                                    host::WalksDevices{});
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "ui/Application.h"
 #include "ui/Keyboard.h"
 #include "ui/Screen.h"
+#include "ui/View.h"
 #include "ui/Window.h"
 
 #include <algorithm>
@@ -33,4 +34,13 @@ platform::graphics::Rect ZKScreen::screenFrame()
     const double top = screen.safeAreaInsets().top + kTopBarHeight;
     return platform::graphics::makeRect(area.minX(), area.minY() + top, area.width(),
                                         std::max(area.height() - top, 0.0));
+}
+
+platform::graphics::Rect ZKScreen::withinSafeSides(const platform::ui::View& view, const platform::graphics::Rect& area)
+{
+    const auto insets = view.safeAreaInsets();
+    const auto& bounds = view.bounds();
+    const double left = std::max(area.minX(), bounds.minX() + insets.left);
+    const double right = std::min(area.maxX(), bounds.maxX() - insets.right);
+    return {{left, area.minY()}, {std::max(0.0, right - left), area.height()}};
 }

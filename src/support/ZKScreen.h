@@ -3,6 +3,10 @@
 #include "foundation/NotificationCenter.h"
 #include "graphics/Geometry.h"
 
+namespace platform::ui {
+class View;
+}
+
 // Questions about the screen the SDK's pages are shown on.
 class ZKScreen {
 public:
@@ -14,6 +18,11 @@ public:
     // The key window's area (the screen's when there is no key window) below the top bar:
     // the status bar (the screen's top safe-area inset) and 56 points.
     static platform::graphics::Rect screenFrame();
+    // The part of `area` (in the view's coordinates) between the safe-area insets at the
+    // view's left and right: where controls and text go beside a notch. Its top and
+    // bottom stay as they are.
+    static platform::graphics::Rect withinSafeSides(const platform::ui::View& view,
+                                                    const platform::graphics::Rect& area);
 
     static constexpr double kTopBarHeight = 56;
 };

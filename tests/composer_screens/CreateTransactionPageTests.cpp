@@ -23,10 +23,12 @@
 #include "sdk/screens/VTAlertView.h"
 #include "sdk/screens/VTErrorAlertView.h"
 #include "signers/screens/AddSignerViewController.h"
+#include "support/SafeAreaCheck.h"
 #include "support/ZKColor.h"
 #include "ui/Application.h"
 #include "ui/Keyboard.h"
 
+#include <gmock/gmock.h>
 #include <fstream>
 
 namespace {
@@ -207,6 +209,23 @@ struct HeightCase {
     double documentList;
     double message;
 };
+
+TEST_F(CreateTransactionPageTest, BesideANotchTheMainPageAndItsSettingsKeepControlsAndTextWithinTheSafeArea)
+{
+    using testing_support::controlsOutsideSafeArea;
+    makeHost(platform::ui::DeviceProfile::phoneWithNotch);
+    openWith("Offer", 2, {"ann@example.com", "ben@example.com"});
+    for (const auto orientation : {InterfaceOrientation::landscapeLeft, InterfaceOrientation::portrait,
+                                   InterfaceOrientation::landscapeRight}) {
+        rotate(orientation);
+        EXPECT_THAT(controlsOutsideSafeArea(*page()->view()), testing::IsEmpty())
+            << "held " << static_cast<int>(orientation);
+    }
+    tapAndSettle(*page()->settingsButton.lock());
+    const auto settings = page()->presentedViewController();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_THAT(controlsOutsideSafeArea(*settings->view()), testing::IsEmpty());
+}
 
 TEST_F(CreateTransactionPageTest, ListRowsGrowWithTheirRowsAndOnlyTabletsShowTheMessageRow)
 {

@@ -12,7 +12,10 @@
 #include "sdk/screens/VTErrorAlertView.h"
 #include "store/SqliteDatabase.h"
 #include "store/ZKCoreDataManager.h"
+#include "support/SafeAreaCheck.h"
 #include "ui/Screen.h"
+
+#include <gmock/gmock.h>
 
 using designer_screens_testing::FieldSettingsTest;
 
@@ -289,6 +292,21 @@ TEST_F(TextSettingsTest, ReturnMovesThroughTheFieldsByTheirTagsAndTheClearButton
     tap(*area->maxLengthTextField);
     fingers->pressReturn();
     EXPECT_FALSE(area->maxLengthTextField->isFirstResponder());
+}
+
+TEST_F(TextSettingsTest, BesideANotchOnItsSideTheBarTheFormAndItsMessageKeepWithinTheSafeArea)
+{
+    auto& screen = platform::ui::Screen::main();
+    screen.setDeviceProfile(platform::ui::DeviceProfile::phoneWithNotch);
+    screen.setOrientation(platform::ui::InterfaceOrientation::landscapeRight);
+    settle();
+    const auto settings = open<ZKTextFieldSettingsVC>(place("TextBox"));
+    ASSERT_NE(settings, nullptr);
+    retype(*settings->maxLengthTextField, "2");
+    retype(*settings->defaultValueTextField, "Flat 4B");
+    save(*settings);
+    ASSERT_EQ(message(*settings), tooLongText);
+    EXPECT_THAT(testing_support::controlsOutsideSafeArea(*settings->view()), testing::IsEmpty());
 }
 
 TEST_F(TextSettingsTest, InLandscapeTheKeyboardScrollsTheDefaultTextIntoView)

@@ -1,8 +1,10 @@
 #include "AddSignerPageTest.h"
 
+#include "support/SafeAreaCheck.h"
 #include "ui/Keyboard.h"
 #include "ui/Screen.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace signers_screens_testing {
@@ -33,6 +35,23 @@ protected:
         settle();
     }
 };
+
+TEST_F(AddSignerTurnTest, BesideANotchOnItsSideTheBarTheFormAndTheSourceMenuKeepWithinTheSafeArea)
+{
+    using testing_support::controlsOutsideSafeArea;
+    platform::ui::Screen::main().setDeviceProfile(platform::ui::DeviceProfile::phoneWithNotch);
+    turn(InterfaceOrientation::landscapeRight);
+    ASSERT_NE(openToAdd(), nullptr);
+    EXPECT_THAT(controlsOutsideSafeArea(*page->view()), testing::IsEmpty());
+    tap(*page->signerButtonAdd.lock());
+    settle();
+    ASSERT_TRUE(isShown(page->signerMenuView));
+    EXPECT_THAT(controlsOutsideSafeArea(*page->view()), testing::IsEmpty()) << "with the source menu open";
+    tap(*page->addMyselfButton.lock());
+    settle();
+    scrollToTheEnd();
+    EXPECT_THAT(controlsOutsideSafeArea(*page->view()), testing::IsEmpty()) << "filled and scrolled to the end";
+}
 
 TEST_F(AddSignerTurnTest, TurnedWithTheKeyboardUpTheLastRowStillScrollsClearOfIt)
 {

@@ -1,8 +1,11 @@
 #include "AuthenticationPageTest.h"
 
+#include "support/SafeAreaCheck.h"
 #include "ui/Animator.h"
 #include "ui/Keyboard.h"
 #include "ui/Screen.h"
+
+#include <gmock/gmock.h>
 
 namespace {
 
@@ -187,6 +190,24 @@ TEST_F(QuestionAndAnswerPageTest, ReturnMovesFromEachQuestionToItsAnswerAndTheFi
     EXPECT_FALSE(platform::ui::Keyboard::shared().isVisible());
     EXPECT_DOUBLE_EQ(scroll->contentInset().bottom, 0);
     EXPECT_DOUBLE_EQ(scroll->scrollIndicatorInsets().bottom, 0);
+}
+
+TEST_F(QuestionAndAnswerPageTest, BesideANotchOnItsSideThePickerAndThePageKeepWithinTheSafeArea)
+{
+    using testing_support::controlsOutsideSafeArea;
+    auto& screen = platform::ui::Screen::main();
+    screen.setDeviceProfile(platform::ui::DeviceProfile::phoneWithNotch);
+    screen.setOrientation(platform::ui::InterfaceOrientation::landscapeLeft);
+    ASSERT_NE(openPicker(Method::Email{}), nullptr);
+    EXPECT_THAT(controlsOutsideSafeArea(*picker->view()), testing::IsEmpty()) << "the picker";
+    tap(*picker->qaButton.lock());
+    settle();
+    page = std::dynamic_pointer_cast<QAPage>(top());
+    ASSERT_NE(page, nullptr);
+    type(field(0), "Colour?");
+    EXPECT_THAT(add(), testing::Not(testing::IsEmpty()));
+    ASSERT_THAT(marked(), testing::Not(testing::IsEmpty()));
+    EXPECT_THAT(controlsOutsideSafeArea(*page->view()), testing::IsEmpty()) << "the page with its errors";
 }
 
 TEST_F(QuestionAndAnswerPageTest, OnAPhoneHeldSidewaysTheFieldBeingTypedIntoRisesAboveTheKeyboard)

@@ -204,7 +204,7 @@ void CreateTransactionAddDocsAndSignersPage::viewDidLayoutSubviews()
     const double bottom = view()->safeAreaInsets().bottom;
     const bool regular = isRegularByRegular();
     statusBarView->setFrame(makeRect(0, 0, bounds.width(), top));
-    layoutTopBar(top, bounds.width());
+    layoutTopBar(top, bounds.width(), ZKScreen::withinSafeSides(*view(), bounds));
     const double tableTop = top + ZKScreen::kTopBarHeight;
     const auto table = tableView.lock();
     table->setFrame(makeRect(0, tableTop, bounds.width(), bounds.height() - tableTop - bottom));
@@ -234,22 +234,24 @@ void CreateTransactionAddDocsAndSignersPage::viewDidLayoutSubviews()
     laidOutInLandscape_ = landscape;
 }
 
-void CreateTransactionAddDocsAndSignersPage::layoutTopBar(double top, double width)
+void CreateTransactionAddDocsAndSignersPage::layoutTopBar(double top, double width,
+                                                          const platform::graphics::Rect& safeBand)
 {
     const bool regular = isRegularByRegular();
     topBar.lock()->setFrame(makeRect(0, top, width, ZKScreen::kTopBarHeight));
     const double height = ZKScreen::kTopBarHeight;
-    closeButton.lock()->setFrame(makeRect(4, 0, barButtonWidth, height));
+    const double left = safeBand.minX();
+    closeButton.lock()->setFrame(makeRect(left + 4, 0, barButtonWidth, height));
     compactBarControls_->setHidden(regular);
     regularBarControls_->setHidden(!regular);
     const double controlsWidth = regular ? barButtonWidth + 8 : barButtonWidth + nextButtonWidth + 4;
-    const double controlsLeft = width - controlsWidth;
+    const double controlsLeft = safeBand.maxX() - controlsWidth;
     compactBarControls_->setFrame(makeRect(controlsLeft, 0, controlsWidth, height));
     regularBarControls_->setFrame(makeRect(controlsLeft, 0, controlsWidth, height));
     settingsButton.lock()->setFrame(makeRect(0, 0, barButtonWidth, height));
     nextButton.lock()->setFrame(makeRect(barButtonWidth, 0, nextButtonWidth, height));
     iPadSettingsButton.lock()->setFrame(makeRect(0, 0, barButtonWidth, height));
-    const double titleLeft = 4 + barButtonWidth + 4;
+    const double titleLeft = left + 4 + barButtonWidth + 4;
     transactionNameButton.lock()->setFrame(makeRect(titleLeft, 0, controlsLeft - titleLeft - 4, height));
 }
 

@@ -178,7 +178,8 @@ private:
     void wireActions();
     void observeNotifications();
     void registerCells(platform::ui::TableView& table);
-    void layoutTopBar(double top, double width);
+    // The bar spans the width; its buttons and title keep within the safe band.
+    void layoutTopBar(double top, double width, const platform::graphics::Rect& safeBand);
     void applyTableInset();
 
     void loadTransaction();

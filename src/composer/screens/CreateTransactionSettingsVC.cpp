@@ -116,9 +116,11 @@ void CreateTransactionSettingsVC::viewDidLayoutSubviews()
     const double barHeight = ZKScreen::kTopBarHeight;
     statusBarView->setFrame(makeRect(0, 0, bounds.width(), top));
     topBar->setFrame(makeRect(0, top, bounds.width(), barHeight));
-    backButton->setFrame(makeRect(8, 0, barButtonWidth, barHeight));
-    titleLabel->setFrame(makeRect(barButtonWidth + 16, 0, bounds.width() - 2 * (barButtonWidth + 16), barHeight));
-    saveButton.lock()->setFrame(makeRect(bounds.width() - 8 - barButtonWidth, 0, barButtonWidth, barHeight));
+    const auto safeBand = ZKScreen::withinSafeSides(*view(), bounds);
+    backButton->setFrame(makeRect(safeBand.minX() + 8, 0, barButtonWidth, barHeight));
+    titleLabel->setFrame(makeRect(safeBand.minX() + barButtonWidth + 16, 0,
+                                  safeBand.width() - 2 * (barButtonWidth + 16), barHeight));
+    saveButton.lock()->setFrame(makeRect(safeBand.maxX() - 8 - barButtonWidth, 0, barButtonWidth, barHeight));
     const double tableTop = top + barHeight;
     tableView.lock()->setFrame(makeRect(0, tableTop, bounds.width(), bounds.height() - tableTop - bottom));
     if (const auto container = view()->superview()) {

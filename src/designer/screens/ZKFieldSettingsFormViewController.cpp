@@ -64,18 +64,21 @@ void ZKFieldSettingsFormViewController::makeBody(View& root)
 void ZKFieldSettingsFormViewController::viewDidLayoutSubviews()
 {
     const auto bounds = view()->bounds();
-    const double top = view()->safeAreaInsets().top;
+    const auto safeArea = view()->safeAreaInsets();
+    const double top = safeArea.top;
     statusBar.lock()->setFrame(makeRect(0, 0, bounds.width(), top));
     topBar_->setFrame(makeRect(0, top, bounds.width(), ZKFieldSettingsTopBar::height));
     const double bodyTop = top + ZKFieldSettingsTopBar::height;
     const auto scroll = scrollView.lock();
-    scroll->setFrame(makeRect(0, bodyTop, bounds.width(), std::max(0.0, bounds.height() - bodyTop)));
+    scroll->setFrame(
+        makeRect(0, bodyTop, bounds.width(), std::max(0.0, bounds.height() - bodyTop - safeArea.bottom)));
     double formTop = messageMargin;
     const auto message = errorLabel.lock();
     if (!message->isHidden()) {
-        const double width = std::max(0.0, bounds.width() - 2 * messageMargin);
+        const auto safeBand = ZKScreen::withinSafeSides(*view(), bounds);
+        const double width = std::max(0.0, safeBand.width() - 2 * messageMargin);
         const double height = message->sizeThatFits({width, 1000}).height;
-        message->setFrame(makeRect(messageMargin, messageMargin, width, height));
+        message->setFrame(makeRect(safeBand.minX() + messageMargin, messageMargin, width, height));
         formTop += height + messageMargin / 2;
     }
     scroll->setContentSize({bounds.width(), form_->layout(formTop, bounds.width())});

@@ -2,6 +2,7 @@
 
 #include "designer/screens/ZKFieldSettingsLook.h"
 #include "support/LocalizedSDK.h"
+#include "support/ZKScreen.h"
 
 using platform::graphics::Color;
 using platform::graphics::makeRect;
@@ -41,9 +42,12 @@ ZKFieldSettingsTopBar::ZKFieldSettingsTopBar(const std::string& title)
 
 void ZKFieldSettingsTopBar::layoutSubviews()
 {
-    const auto& b = bounds();
-    cancelButton_->setFrame(makeRect(sideMargin, 0, buttonWidth, b.height()));
-    saveButton_->setFrame(makeRect(b.width() - sideMargin - buttonWidth, 0, buttonWidth, b.height()));
+    const auto safeBand = ZKScreen::withinSafeSides(*this, bounds());
+    const double left = safeBand.minX();
+    const double right = safeBand.maxX();
+    const double height = bounds().height();
+    cancelButton_->setFrame(makeRect(left + sideMargin, 0, buttonWidth, height));
+    saveButton_->setFrame(makeRect(right - sideMargin - buttonWidth, 0, buttonWidth, height));
     const double titleInset = sideMargin * 2 + buttonWidth;
-    titleLabel_->setFrame(makeRect(titleInset, 0, std::max(0.0, b.width() - 2 * titleInset), b.height()));
+    titleLabel_->setFrame(makeRect(left + titleInset, 0, std::max(0.0, right - left - 2 * titleInset), height));
 }

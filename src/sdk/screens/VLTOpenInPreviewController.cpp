@@ -3,6 +3,7 @@
 #include "sdk/screens/VLTOpenInPreviewStoryboard.h"
 #include "sdk/screens/VLTPdfFirstPage.h"
 #include "support/LocalizedSDK.h"
+#include "support/ZKScreen.h"
 #include "ui/Screen.h"
 #include "ui/Storyboard.h"
 
@@ -89,11 +90,13 @@ void VLTOpenInPreviewController::viewDidLayoutSubviews()
     const platform::ui::Rect bounds = view()->bounds();
     const double top = view()->safeAreaInsets().top;
     const double bottom = bounds.height() - view()->safeAreaInsets().bottom;
-    const double halfWidth = bounds.width() / 2;
-    titleLabel_->setFrame(makeRect(margin, top, bounds.width() - 2 * margin, barHeight));
-    saveButton_->setFrame(makeRect(0, bottom - barHeight, halfWidth, barHeight));
-    startButton_->setFrame(makeRect(halfWidth, bottom - barHeight, halfWidth, barHeight));
-    pageView_->setFrame(makeRect(margin, top + barHeight, bounds.width() - 2 * margin,
+    const auto safeBand = ZKScreen::withinSafeSides(*view(), bounds);
+    const double halfWidth = safeBand.width() / 2;
+    const auto inner = safeBand.insetBy(margin, 0);
+    titleLabel_->setFrame(makeRect(inner.minX(), top, inner.width(), barHeight));
+    saveButton_->setFrame(makeRect(safeBand.minX(), bottom - barHeight, halfWidth, barHeight));
+    startButton_->setFrame(makeRect(safeBand.midX(), bottom - barHeight, halfWidth, barHeight));
+    pageView_->setFrame(makeRect(inner.minX(), top + barHeight, inner.width(),
                                  std::max(0.0, bottom - top - 2 * barHeight - margin)));
 }
 

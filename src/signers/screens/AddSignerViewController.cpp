@@ -238,17 +238,19 @@ void AddSignerViewController::makeSourceMenu(platform::ui::ScrollView& form)
 void AddSignerViewController::viewDidLayoutSubviews()
 {
     const auto bounds = view()->bounds();
-    const double top = view()->safeAreaInsets().top;
+    const auto safeArea = view()->safeAreaInsets();
+    const double top = safeArea.top;
     const double barHeight = ZKScreen::kTopBarHeight;
+    const auto safeBand = ZKScreen::withinSafeSides(*view(), bounds);
     statusBarView->setFrame(makeRect(0, 0, bounds.width(), top));
     topBar_->setFrame(makeRect(0, top, bounds.width(), barHeight));
-    closeButton->setFrame(makeRect(8, 0, barButtonWidth, barHeight));
-    topBarTitleLabel->setFrame(
-        makeRect(barButtonWidth + 16, 0, bounds.width() - 2 * (barButtonWidth + 16), barHeight));
-    addButton.lock()->setFrame(makeRect(bounds.width() - 8 - barHeight, 0, barHeight, barHeight));
+    closeButton->setFrame(makeRect(safeBand.minX() + 8, 0, barButtonWidth, barHeight));
+    topBarTitleLabel->setFrame(makeRect(safeBand.minX() + barButtonWidth + 16, 0,
+                                        safeBand.width() - 2 * (barButtonWidth + 16), barHeight));
+    addButton.lock()->setFrame(makeRect(safeBand.maxX() - 8 - barHeight, 0, barHeight, barHeight));
     const double formTop = top + barHeight;
-    scrollView.lock()->setFrame(makeRect(0, formTop, bounds.width(), bounds.height() - formTop));
-    layoutForm(bounds.width());
+    scrollView.lock()->setFrame(makeRect(0, formTop, bounds.width(), bounds.height() - formTop - safeArea.bottom));
+    layoutForm(safeBand.minX(), safeBand.width());
     if (const auto navigation = navigationController()) {
         if (const auto container = navigation->view()->superview()) {
             container->layer().setCornerRadius(0);
@@ -256,21 +258,22 @@ void AddSignerViewController::viewDidLayoutSubviews()
     }
 }
 
-void AddSignerViewController::layoutForm(double width)
+void AddSignerViewController::layoutForm(double left, double width)
 {
     double y = margin;
     for (const auto& row : fieldRows_) {
-        row->setFrame(makeRect(0, y, width, AddSignerFieldRow::height));
+        row->setFrame(makeRect(left, y, width, AddSignerFieldRow::height));
         y += AddSignerFieldRow::height + rowGap;
     }
+    const double right = left + width;
     const auto firstRow = fieldRows_[firstName]->frame();
-    signerButtonAdd.lock()->setFrame(makeRect(width - margin - sourceButtonSize,
+    signerButtonAdd.lock()->setFrame(makeRect(right - margin - sourceButtonSize,
                                               firstRow.minY() + (firstRow.height() - sourceButtonSize) / 2,
                                               sourceButtonSize, sourceButtonSize));
-    errorLabel.lock()->setFrame(makeRect(margin, y + 6, width - 2 * margin, errorLabelHeight));
+    errorLabel.lock()->setFrame(makeRect(left + margin, y + 6, width - 2 * margin, errorLabelHeight));
     y += errorLabelHeight + 2 * margin;
     for (const auto& row : optionRows_) {
-        row->setFrame(makeRect(0, y, width, optionRowHeight));
+        row->setFrame(makeRect(left, y, width, optionRowHeight));
         y += optionRowHeight + rowGap;
     }
     const double rowWidth = width - 2 * margin;
@@ -284,12 +287,14 @@ void AddSignerViewController::layoutForm(double width)
     allowChangeRecipientLabel.lock()->setFrame(makeRect(margin, 0, rowWidth - switchWidth - 8, optionRowHeight));
     changeRecipientSwitch.lock()->setFrame(makeRect(width - margin - switchWidth,
                                                     (optionRowHeight - switchHeight) / 2, switchWidth, switchHeight));
+    // The cover dims the whole form, also beside the notch.
     const auto form = scrollView.lock();
     const double contentHeight = y + margin;
-    form->setContentSize({width, contentHeight});
-    darkCoverView.lock()->setFrame(makeRect(0, 0, width, std::max(contentHeight, form->bounds().height())));
+    const double formWidth = form->bounds().width();
+    form->setContentSize({formWidth, contentHeight});
+    darkCoverView.lock()->setFrame(makeRect(0, 0, formWidth, std::max(contentHeight, form->bounds().height())));
     sourceMenu_->setBounds(makeRect(0, 0, AddSignerSourceMenu::width, AddSignerSourceMenu::height));
-    sourceMenu_->setCenter({width - margin - AddSignerSourceMenu::width / 2,
+    sourceMenu_->setCenter({right - margin - AddSignerSourceMenu::width / 2,
                             firstRow.maxY() + 4 + AddSignerSourceMenu::height / 2});
 }
 

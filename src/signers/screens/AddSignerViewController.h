@@ -186,7 +186,8 @@ private:
     std::shared_ptr<AddSignerFieldRow> makeFieldRow(platform::ui::ScrollView& form, const std::string& caption);
     void makeOptionRows(platform::ui::ScrollView& form);
     void makeSourceMenu(platform::ui::ScrollView& form);
-    void layoutForm(double width);
+    // Lays the form out in the band of the given left edge and width.
+    void layoutForm(double left, double width);
     void wireActions();
     void wireTextField(platform::ui::TextField& field);
     void observeNotifications();

@@ -5,6 +5,7 @@
 #include "foundation/RunLoop.h"
 #include "signers/screens/CreateTransactionSignerContactCell.h"
 #include "signers/screens/SignerSetupPageLayout.h"
+#include "support/ZKScreen.h"
 #include "signers/screens/SignerSetupScenes.h"
 #include "support/LocalizedSDK.h"
 #include "ui/AlertController.h"
@@ -103,12 +104,13 @@ void CreateTransactionSignerChooseContactPage::viewDidLayoutSubviews()
     contactsTableView.lock()->setFrame(content);
     const auto placeholder = adressbookPlaceHolder.lock();
     placeholder->setFrame(content);
-    const double width = content.width();
+    // The placeholder's ground runs to the edges; its message and button keep beside the notch.
+    const auto safeContent = ZKScreen::withinSafeSides(*view(), content);
+    const double left = safeContent.minX() - content.minX() + messageMargin;
+    const double width = std::max(0.0, safeContent.width() - 2 * messageMargin);
     const double middle = content.height() / 2;
-    permissionMessageLabel.lock()->setFrame(
-        makeRect(messageMargin, middle - messageHeight, std::max(0.0, width - 2 * messageMargin), messageHeight));
-    gotoSettingsButton.lock()->setFrame(
-        makeRect(messageMargin, middle + 8, std::max(0.0, width - 2 * messageMargin), settingsButtonHeight));
+    permissionMessageLabel.lock()->setFrame(makeRect(left, middle - messageHeight, width, messageHeight));
+    gotoSettingsButton.lock()->setFrame(makeRect(left, middle + 8, width, settingsButtonHeight));
 }
 
 // Loading

@@ -1,12 +1,10 @@
 #include "signers/screens/SignerSetupPage.h"
 
 #include "composer/screens/CreateTransactionLook.h"
+#include "signers/screens/SignerSetupPageLayout.h"
 #include "support/ZKScreen.h"
 #include "support/ZKUtil.h"
-#include "ui/NavigationController.h"
 #include "ui/Screen.h"
-
-using platform::graphics::makeRect;
 
 SignerSetupPage::SignerSetupPage(std::string title) : title_(std::move(title)) {}
 
@@ -25,16 +23,8 @@ void SignerSetupPage::loadView()
 
 void SignerSetupPage::viewDidLayoutSubviews()
 {
-    const auto bounds = view()->bounds();
-    const auto safeArea = view()->safeAreaInsets();
-    statusBarView->setFrame(makeRect(0, 0, bounds.width(), safeArea.top));
-    topBar->setFrame(makeRect(0, safeArea.top, bounds.width(), ZKScreen::kTopBarHeight));
-    const double contentTop = safeArea.top + ZKScreen::kTopBarHeight;
-    layoutContent(makeRect(0, contentTop, bounds.width(), bounds.height() - contentTop));
-    const auto navigation = navigationController();
-    if (const auto container = navigation ? navigation->view()->superview() : nullptr) {
-        container->layer().setCornerRadius(0);
-    }
+    const auto content = SignerSetupPageLayout::layout(*this, *statusBarView, *topBar);
+    layoutContent(ZKScreen::withinSafeSides(*view(), content));
 }
 
 void SignerSetupPage::paintStatusBar()

@@ -3,6 +3,7 @@
 #include "composer/screens/CreateTransactionBarButton.h"
 #include "composer/screens/CreateTransactionLook.h"
 #include "support/LocalizedSDK.h"
+#include "support/ZKScreen.h"
 
 #include <algorithm>
 
@@ -69,15 +70,17 @@ const std::shared_ptr<platform::ui::Button>& SignerSetupTopBar::iconButton()
 
 void SignerSetupTopBar::layoutSubviews()
 {
-    const double width = bounds().width();
+    const auto safeBand = ZKScreen::withinSafeSides(*this, bounds());
+    const double left = safeBand.minX();
+    const double right = safeBand.maxX();
     const double height = bounds().height();
     const double side = kButtonWidth + 2 * edgeMargin;
-    titleLabel_->setFrame(makeRect(side, 0, std::max(0.0, width - 2 * side), height));
+    titleLabel_->setFrame(makeRect(left + side, 0, std::max(0.0, right - left - 2 * side), height));
     if (leadingButton_) {
-        leadingButton_->setFrame(makeRect(edgeMargin, 0, kButtonWidth, height));
+        leadingButton_->setFrame(makeRect(left + edgeMargin, 0, kButtonWidth, height));
     }
     if (trailingButton_) {
         const double buttonWidth = trailingIsIcon_ ? kButtonWidth / 2 : kButtonWidth;
-        trailingButton_->setFrame(makeRect(width - edgeMargin - buttonWidth, 0, buttonWidth, height));
+        trailingButton_->setFrame(makeRect(right - edgeMargin - buttonWidth, 0, buttonWidth, height));
     }
 }
