@@ -274,8 +274,29 @@ void dragFirstDocument(const std::shared_ptr<ui::Window>& window, ComposerLists&
     host::pause(0.4);
 }
 
-// A window on the screen's profile whose page is the lists' table, so the table follows
-// the window as the screen turns.
+// The page of the drag window: the lists' table below the status bar, following the
+// window as the screen turns.
+class ListsPage : public ui::ViewController {
+public:
+    explicit ListsPage(std::shared_ptr<ui::View> table) : table_(std::move(table)) {}
+
+    void viewDidLoad() override
+    {
+        view()->setBackgroundColor(graphics::Color::systemGray6());
+        view()->addSubview(table_);
+    }
+    void viewDidLayoutSubviews() override
+    {
+        const auto bounds = view()->bounds();
+        const double top = view()->safeAreaInsets().top;
+        table_->setFrame(graphics::makeRect(0, top, bounds.width(), bounds.height() - top));
+    }
+
+private:
+    std::shared_ptr<ui::View> table_;
+};
+
+// A window on the screen's profile whose page holds the lists' table.
 std::shared_ptr<ui::Window> showLists(const std::shared_ptr<ComposerLists>& lists, ui::DeviceProfile profile)
 {
     auto& screen = ui::Screen::main();
@@ -294,9 +315,7 @@ std::shared_ptr<ui::Window> showLists(const std::shared_ptr<ComposerLists>& list
     lists->table->setDelegate(lists);
     lists->table->setDropDelegate(lists);
     lists->table->setInteractiveDelegate(lists);
-    const auto page = std::make_shared<ui::ViewController>();
-    page->setView(lists->table);
-    window->setRootViewController(page);
+    window->setRootViewController(std::make_shared<ListsPage>(lists->table));
     window->makeKeyAndVisible();
     lists->table->reloadData();
     lists->table->turnOnDragToOrder();
@@ -316,7 +335,7 @@ void runDropImportDemo(const host::DemoContext& context)
     drop(window, *lists,
          {file("com.adobe.pdf", leasePdf(), "Lease.pdf"), file("public.jpeg", roomPhoto(), "Living room.jpg"),
           file("public.utf8-plain-text", Bytes{'N', 'o', ' ', 'p', 'e', 't', 's', '.'}, "House rules.txt")},
-         {100, 10});
+         lists->table->convertPointTo({100, 10}, nullptr));
     std::cout << "Drop a card file with two people on the recipients:\n";
     drop(window, *lists, {file(kVCard, twoCards(), "Tenants.vcf")},
          lists->table->convertPointTo(lists->table->rectForRow({kRecipients, 0}).center(), nullptr));
