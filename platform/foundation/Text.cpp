@@ -167,6 +167,21 @@ bool isValidUtf8(std::string_view s)
     return true;
 }
 
+std::string validUtf8(std::string_view s)
+{
+    if (isValidUtf8(s)) {
+        return std::string(s);
+    }
+    std::string valid;
+    int32_t i = 0;
+    while (i < static_cast<int32_t>(s.size())) {
+        UChar32 c;
+        U8_NEXT(reinterpret_cast<const uint8_t*>(s.data()), i, static_cast<int32_t>(s.size()), c);
+        appendUtf8(valid, c < 0 ? 0xFFFD : static_cast<char32_t>(c));
+    }
+    return valid;
+}
+
 std::string removingNulAndBidiControls(std::string_view s)
 {
     const auto isRemoved = [](char32_t c) {

@@ -26,6 +26,8 @@ std::string toUpper(std::string_view s);
 int localizedCaseInsensitiveCompare(std::string_view a, std::string_view b);
 bool caseInsensitiveEquals(std::string_view a, std::string_view b);
 bool isValidUtf8(std::string_view s);
+// The text with each byte sequence that is no UTF-8 replaced by U+FFFD.
+std::string validUtf8(std::string_view s);
 // The text without NUL and without the bidirectional embeddings, overrides and isolates
 // (U+202A-U+202E, U+2066-U+2069), which make a name show as another:
 // "report\u202Etxt.exe.pdf" reads "reportfdp.exe.txt". Other bytes are kept as they are.

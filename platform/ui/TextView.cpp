@@ -1,5 +1,6 @@
 #include "ui/TextView.h"
 
+#include "foundation/Text.h"
 #include "ui/Screen.h"
 
 #include <algorithm>
@@ -21,9 +22,11 @@ TextView::TextView(const Rect& frame) : TextView()
     setFrame(frame);
 }
 
+// A device's text is Unicode: bytes from outside that are no UTF-8 are held as U+FFFD, so
+// that every line the view lays out starts within the text it holds.
 void TextView::setText(const std::string& text)
 {
-    text_ = text;
+    text_ = text::validUtf8(text);
     forgetLines();
     if (isFirstResponder()) {
         showCaretLine();
@@ -79,7 +82,7 @@ void TextView::changed(std::size_t from)
 void TextView::insertText(const std::string& text)
 {
     const std::size_t from = text_.size();
-    text_ += text;
+    text_ += text::validUtf8(text);
     changed(from);
 }
 

@@ -1,5 +1,6 @@
 // Text being typed stays in sight: a text view scrolls its text to the line being typed
 // and by a drag, a field being typed in shows its end.
+#include "foundation/Text.h"
 #include "support/VeltraTest.h"
 #include "ui/TextField.h"
 #include "ui/TextView.h"
@@ -111,4 +112,18 @@ TEST_F(TextCaretTest, ATextFieldShowsTheEndOfItsTextWhileEditedAndItsStartOnceEd
         shown->setPlaceholder("E-mail");
     }
     EXPECT_EQ(drawn(*field), drawn(untouched)) << "the placeholder shows as it does at rest";
+}
+
+// Text from outside (a message from the service, a contact card) may hold bytes that are no
+// UTF-8; a text view holds it as text a person can read and edit, and scrolls it safely.
+TEST_F(TextCaretTest, ATextViewGivenBytesThatAreNoTextHoldsReadableTextAndScrollsItToItsEnd)
+{
+    auto view = std::make_shared<TextView>(makeRect(20, 100, 120, 60));
+    window->addSubview(view);
+    view->setText(std::string(600, '\xff') + "end");
+    EXPECT_TRUE(platform::text::isValidUtf8(view->text()));
+    fingers->tap(*view);
+    fingers->typeText("!");
+    EXPECT_EQ(view->contentOffset().y, endOffset(*view));
+    EXPECT_FALSE(drawn(*view).empty());
 }
