@@ -4,9 +4,9 @@
 #include "foundation/Text.h"
 #include "sdk/screens/VTKeyboardInsets.h"
 #include "signers/screens/SignerSetupPageLayout.h"
-#include "support/ZKScreen.h"
 #include "signers/screens/SignerSetupScenes.h"
 #include "support/LocalizedSDK.h"
+#include "support/ZKScreen.h"
 #include "support/ZKTracker.h"
 #include "ui/Keyboard.h"
 #include "ui/Screen.h"
@@ -87,7 +87,8 @@ void CreateTransactionSignerAddPersonalMessagePage::makeEditor(View& root)
 
 void CreateTransactionSignerAddPersonalMessagePage::viewDidLayoutSubviews()
 {
-    const auto content = ZKScreen::withinSafeSides(*view(), SignerSetupPageLayout::layout(*this, *statusBarView, *topBar));
+    const auto content =
+        ZKScreen::withinSafeSides(*view(), SignerSetupPageLayout::layout(*this, *statusBarView, *topBar));
     const auto scroller = scrollView.lock();
     scroller->setFrame(content);
     const double width = std::max(0.0, content.width() - 2 * margin);
